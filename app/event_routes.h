@@ -1,0 +1,49 @@
+#pragma once
+
+#include "state/form_controls.h"
+
+#include <span>
+
+// Which handler each event of the window runs. These tables are the whole
+// wiring between the controls and the checkup rules.
+namespace Routes {
+
+using Handler = void (*)(FormControls &);
+using KeyHandler = void (*)(FormControls &, char16_t &);
+
+struct FieldRoute {
+    Field field;
+    const char *name;
+    Handler change;
+    KeyHandler keyPress; // null: the line edit's own key handling only
+    Handler gotFocus;    // null: nothing happens on focus
+};
+
+struct OptionRoute {
+    Option option;
+    const char *name;
+    Handler click;
+};
+
+struct ReadoutRoute {
+    Readout label;
+    const char *name;
+};
+
+struct CommandRoute {
+    const char *name;
+    Handler click;
+};
+
+struct IndicatorRoute {
+    Indicator indicator;
+    Handler change;
+};
+
+std::span<const FieldRoute> fields();
+std::span<const OptionRoute> options();
+std::span<const ReadoutRoute> readouts();
+std::span<const CommandRoute> commands();
+std::span<const IndicatorRoute> indicatorChanges();
+
+} // namespace Routes

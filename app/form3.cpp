@@ -1,0 +1,45 @@
+#include "app/form3.h"
+
+#include "app/fonts.h"
+#include "app/form_builder.h"
+#include "app/form_layout.h"
+#include "app/qt_form_controls.h"
+
+#include <QTimer>
+
+Form3::Form3(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QLatin1String(Layout::kWindowName));
+    setWindowTitle(QLatin1String(Layout::kWindowCaption));
+    setFont(designFont(Layout::kWindowFontPt));
+    setFixedSize(Layout::pixels(Layout::kClientWidthTwips), Layout::pixels(Layout::kClientHeightTwips));
+    QPalette palette = this->palette();
+    const Rgb grey = Layout::kWindowBackground;
+    palette.setColor(QPalette::Window, QColor(grey.red, grey.green, grey.blue));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    buildControls(*this, Layout::form3Design());
+    applyTabOrder(*this, Layout::tabOrder());
+    m_controls = new QtFormControls(*this);
+
+    m_tmrDelay = new QTimer(this);
+    m_tmrDelay->setObjectName(QStringLiteral("TmrDelay"));
+    m_tmrDelay->setInterval(Layout::kStartupFocusDelayMs);
+    connect(m_tmrDelay, &QTimer::timeout, this, &Form3::TmrDelay_Timer);
+    m_tmrDelay->start();
+
+    // The first stop of the tab order: the selected sex.
+    m_controls->setFocus(Option::Option5);
+}
+
+FormControls &Form3::controls()
+{
+    return *m_controls;
+}
+
+void Form3::TmrDelay_Timer()
+{
+    m_controls->setFocus(Field::Text9);
+    m_tmrDelay->stop();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/form_layout.h"
+
+class QWidget;
+
+// Builds the controls of the design table as children of `window`, each with
+// its design name as objectName, placed in twips converted to pixels.
+void buildControls(QWidget &window, std::span<const Layout::ControlDesign> design);
+
+// Chains the tab order through the named controls.
+void applyTabOrder(QWidget &window, std::span<const char *const> order);

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "state/form_controls.h"
+
+#include <optional>
+#include <span>
+
+// The design of the main window as data: every frame and control with its
+// container, caption, position and size in twips, font size and look. The
+// window is built from this table; nothing else in the code holds geometry.
+namespace Layout {
+
+enum class Kind {
+    Frame,         // a group box; its caption is drawn in the top border
+    Label,         // a caption or display label
+    CaptionBox,    // a fixed caption in a flat, borderless box ("なし", "あり")
+    TextBox,       // a numeric entry field
+    OptionButton,  // a radio button without a caption of its own
+    CommandButton, // a push button drawn in its background colour
+};
+
+enum class Align { Left, Centre, Right };
+
+struct ControlDesign {
+    const char *name;      // design name, also the widget's objectName
+    Kind kind;
+    const char *container; // "Form3" or the name of a frame
+    const char *caption;   // UTF-8; for an option button "1" when selected at start
+    int left;              // twips, from the container's top-left corner
+    int top;
+    int width;
+    int height;
+    double fontPt;
+    Align align = Align::Left;
+    bool border = false;                 // single-line border (labels)
+    std::optional<Rgb> background = {};  // when not the window's grey
+};
+
+inline constexpr const char *kWindowName = "Form3";
+inline constexpr const char *kWindowCaption = "Kalvemo";
+inline constexpr int kClientWidthTwips = 8685;
+inline constexpr int kClientHeightTwips = 9360;
+inline constexpr double kWindowFontPt = 9.75;
+inline constexpr Rgb kWindowBackground{192, 192, 192};
+inline constexpr Rgb kEntryBackground{224, 224, 224};
+inline constexpr int kStartupFocusDelayMs = 100;
+
+// Fifteen twips make one pixel at 96 dpi; Qt scales device-independent
+// pixels for other screens.
+constexpr int pixels(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+// In creation order: containers before what they hold, and among siblings the
+// later one lies above (so "Step3" covers the lower edge of the smoking frame).
+std::span<const ControlDesign> form3Design();
+
+// The tab order, one stop per option group (its selected button).
+std::span<const char *const> tabOrder();
+
+} // namespace Layout

@@ -1,0 +1,159 @@
+#include "app/qt_form_controls.h"
+
+#include "app/event_routes.h"
+
+#include <QAbstractButton>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QWidget>
+
+namespace {
+
+template <typename T>
+T *findControl(QWidget &window, const char *name)
+{
+    T *control = window.findChild<T *>(QLatin1String(name));
+    Q_ASSERT_X(control, "QtFormControls", name);
+    return control;
+}
+
+void setForeground(QWidget *widget, QPalette::ColorRole role, Rgb colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, QColor(colour.red, colour.green, colour.blue));
+    widget->setPalette(palette);
+}
+
+// The character code a key handler sees: 13 for Enter, the typed character
+// otherwise; 0 for keys that type nothing (arrows, function keys).
+char16_t keyAsciiOf(const QKeyEvent &key)
+{
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
+        return 13;
+    const QString typed = key.text();
+    return typed.size() == 1 ? typed.front().unicode() : 0;
+}
+
+const Routes::FieldRoute *routeOf(QObject *watched)
+{
+    for (const Routes::FieldRoute &route : Routes::fields()) {
+        if (watched->objectName() == QLatin1String(route.name))
+            return &route;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QtFormControls::QtFormControls(QWidget &window) : QObject(&window)
+{
+    for (const Routes::FieldRoute &route : Routes::fields()) {
+        QLineEdit *field = findControl<QLineEdit>(window, route.name);
+        m_fields[std::size_t(route.field)] = field;
+        const Routes::Handler change = route.change;
+        connect(field, &QLineEdit::textChanged, this, [this, change] { change(*this); });
+        field->installEventFilter(this);
+    }
+    for (const Routes::OptionRoute &route : Routes::options()) {
+        QRadioButton *option = findControl<QRadioButton>(window, route.name);
+        m_options[std::size_t(route.option)] = option;
+        const Routes::Handler click = route.click;
+        connect(option, &QAbstractButton::toggled, this, [this, click](bool selected) {
+            if (selected)
+                click(*this);
+        });
+    }
+    for (const Routes::ReadoutRoute &route : Routes::readouts())
+        m_displays[std::size_t(route.label)] = findControl<QLabel>(window, route.name);
+    for (const Routes::CommandRoute &route : Routes::commands()) {
+        const Routes::Handler click = route.click;
+        connect(findControl<QAbstractButton>(window, route.name), &QAbstractButton::clicked, this,
+                [this, click] { click(*this); });
+    }
+    m_indicators.setChangeListener([this](Indicator written) {
+        for (const Routes::IndicatorRoute &route : Routes::indicatorChanges()) {
+            if (route.indicator == written)
+                route.change(*this);
+        }
+    });
+}
+
+bool QtFormControls::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const Routes::FieldRoute *route = routeOf(watched);
+        char16_t keyAscii = keyAsciiOf(*static_cast<QKeyEvent *>(event));
+        if (route && route->keyPress && keyAscii != 0) {
+            route->keyPress(*this, keyAscii);
+            if (keyAscii == 0)
+                return true; // swallowed: the field never sees the key
+        }
+    } else if (event->type() == QEvent::FocusIn) {
+        // Coming back to the window or closing a context menu returns the
+        // focus without the user moving it: that is no new visit to the field.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        const Routes::FieldRoute *route = routeOf(watched);
+        if (route && route->gotFocus && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            route->gotFocus(*this);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QString QtFormControls::text(Field field) const
+{
+    return edit(field)->text();
+}
+
+void QtFormControls::setText(Field field, const QString &text)
+{
+    edit(field)->setText(text);
+}
+
+void QtFormControls::putCaretAtEnd(Field field)
+{
+    QLineEdit *line = edit(field);
+    line->setCursorPosition(int(line->text().size()));
+}
+
+void QtFormControls::setFocus(Field field)
+{
+    edit(field)->setFocus(Qt::OtherFocusReason);
+}
+
+void QtFormControls::setTextColour(Field field, Rgb colour)
+{
+    setForeground(edit(field), QPalette::Text, colour);
+}
+
+QString QtFormControls::caption(Readout display) const
+{
+    return label(display)->text();
+}
+
+void QtFormControls::setCaption(Readout display, const QString &caption)
+{
+    label(display)->setText(caption);
+}
+
+void QtFormControls::setTextColour(Readout display, Rgb colour)
+{
+    setForeground(label(display), QPalette::WindowText, colour);
+}
+
+bool QtFormControls::isSelected(Option option) const
+{
+    return button(option)->isChecked();
+}
+
+void QtFormControls::select(Option option)
+{
+    button(option)->setChecked(true);
+}
+
+void QtFormControls::setFocus(Option option)
+{
+    button(option)->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "state/form_controls.h"
+
+#include <QObject>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QWidget;
+
+// The adapter between the checkup handlers and the Qt widgets of the window.
+//
+// This is the one place where events re-enter the handlers:
+//  - QLineEdit::textChanged, raised by typing, pasting and setText() alike,
+//    runs the field's change handler inside the assignment;
+//  - QRadioButton::toggled(true), raised by the mouse, the arrow keys and
+//    setChecked() alike, runs the button's click handler inside it;
+//  - every indicator write runs the change handler of Label4, Label7 and
+//    Label10 before the writer continues;
+//  - key presses and focus-ins of the fields reach their handlers through an
+//    event filter, before the line edit sees the key.
+class QtFormControls final : public QObject, public FormControls {
+public:
+    // Finds the controls by their design names below `window` and connects
+    // their events to the handlers.
+    explicit QtFormControls(QWidget &window);
+
+    QString text(Field field) const override;
+    void setText(Field field, const QString &text) override;
+    void putCaretAtEnd(Field field) override;
+    void setFocus(Field field) override;
+    void setTextColour(Field field, Rgb colour) override;
+
+    QString caption(Readout label) const override;
+    void setCaption(Readout label, const QString &caption) override;
+    void setTextColour(Readout label, Rgb colour) override;
+
+    bool isSelected(Option option) const override;
+    void select(Option option) override;
+    void setFocus(Option option) override;
+
+    IndicatorStore &indicators() override { return m_indicators; }
+    const IndicatorStore &indicators() const override { return m_indicators; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLineEdit *edit(Field field) const { return m_fields[std::size_t(field)]; }
+    QLabel *label(Readout display) const { return m_displays[std::size_t(display)]; }
+    QRadioButton *button(Option option) const { return m_options[std::size_t(option)]; }
+
+    std::array<QLineEdit *, 9> m_fields{};
+    std::array<QLabel *, 3> m_displays{};
+    std::array<QRadioButton *, 10> m_options{};
+    IndicatorStore m_indicators;
+};

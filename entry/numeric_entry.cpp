@@ -1,0 +1,82 @@
+#include "entry/numeric_entry.h"
+
+namespace {
+
+constexpr char16_t kEnter = 13;
+constexpr char16_t kFirstPrintable = u' ';
+
+void moveOnFromEnter(FormControls &form, Field field, char16_t &keyAscii)
+{
+    if (keyAscii != kEnter)
+        return;
+    keyAscii = 0;
+    if (const auto next = nextInEnterChain(field))
+        form.setFocus(*next);
+}
+
+} // namespace
+
+bool mayStayInNumericField(char16_t c, bool isFirstKept)
+{
+    if (c < kFirstPrintable)
+        return true; // control characters can only be pasted; they stay
+    if (c == u'-')
+        return isFirstKept;
+    return c == u'.' || (c >= u'0' && c <= u'9');
+}
+
+QString cleanedNumericText(QStringView text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar c : text) {
+        if (mayStayInNumericField(c.unicode(), kept.isEmpty()))
+            kept.append(c);
+    }
+    return kept;
+}
+
+void CleanNumericText(FormControls &form, Field field)
+{
+    const QString text = form.text(field);
+    const QString clean = cleanedNumericText(text);
+    if (clean.size() == text.size())
+        return; // nothing removed: caret and focus stay where they are
+    form.setText(field, clean);
+    form.putCaretAtEnd(field);
+    form.setFocus(field);
+}
+
+std::optional<Field> nextInEnterChain(Field field)
+{
+    switch (field) {
+    case Field::Text9: return Field::Text10;
+    case Field::Text10: return Field::Text12;
+    case Field::Text12: return Field::Text1;
+    case Field::Text1: return Field::Text2;
+    case Field::Text2: return Field::Text6;
+    case Field::Text6: return Field::Text7;
+    case Field::Text7: return Field::Text4;
+    case Field::Text4: return Field::Text5;
+    case Field::Text5: return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+void Text9_KeyPress(FormControls &form, char16_t &keyAscii) { moveOnFromEnter(form, Field::Text9, keyAscii); }
+void Text10_KeyPress(FormControls &form, char16_t &keyAscii) { moveOnFromEnter(form, Field::Text10, keyAscii); }
+void Text12_KeyPress(FormControls &form, char16_t &keyAscii) { moveOnFromEnter(form, Field::Text12, keyAscii); }
+void Text1_KeyPress(FormControls &form, char16_t &keyAscii) { moveOnFromEnter(form, Field::Text1, keyAscii); }
+void Text2_KeyPress(FormControls &form, char16_t &keyAscii) { moveOnFromEnter(form, Field::Text2, keyAscii); }
+void Text6_KeyPress(FormControls &form, char16_t &keyAscii) { moveOnFromEnter(form, Field::Text6, keyAscii); }
+void Text7_KeyPress(FormControls &form, char16_t &keyAscii) { moveOnFromEnter(form, Field::Text7, keyAscii); }
+void Text4_KeyPress(FormControls &form, char16_t &keyAscii) { moveOnFromEnter(form, Field::Text4, keyAscii); }
+
+void Text9_GotFocus(FormControls &form) { form.setTextColour(Field::Text9, kBlack); }
+void Text12_GotFocus(FormControls &form) { form.setTextColour(Field::Text12, kBlack); }
+void Text1_GotFocus(FormControls &form) { form.setTextColour(Field::Text1, kBlack); }
+void Text2_GotFocus(FormControls &form) { form.setTextColour(Field::Text2, kBlack); }
+void Text6_GotFocus(FormControls &form) { form.setTextColour(Field::Text6, kBlack); }
+void Text7_GotFocus(FormControls &form) { form.setTextColour(Field::Text7, kBlack); }
+void Text4_GotFocus(FormControls &form) { form.setTextColour(Field::Text4, kBlack); }
+void Text5_GotFocus(FormControls &form) { form.setTextColour(Field::Text5, kBlack); }

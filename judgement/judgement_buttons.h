@@ -1,0 +1,10 @@
+#pragma once
+
+#include "state/form_controls.h"
+
+// The two judgement buttons. Each click decides from the indicators, lets
+// the checks replace results with prompts where entries are missing, and
+// marks the measured values by colour. A judgement moves no focus, changes no
+// field or indicator and shows no dialog; clicked twice it shows the same.
+void Command1_Click(FormControls &form); // ages 40 to 64
+void Command2_Click(FormControls &form); // ages 65 to 74

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "state/indicator_store.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// The nine numeric entry fields, in the order of the Enter chain.
+enum class Field { Text9, Text10, Text12, Text1, Text2, Text6, Text7, Text4, Text5 };
+
+// The visible labels that the handlers write: the BMI display and the two
+// result labels.
+enum class Readout { Label30, Label37, Label15 };
+
+enum class Option {
+    Option1, Option2, Option3, Option4, Option5,
+    Option6, Option7, Option8, Option9, Option10,
+};
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    friend bool operator==(const Rgb &, const Rgb &) = default;
+};
+
+inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kMagenta{255, 0, 255};
+inline constexpr Rgb kBlue{0, 0, 255};
+
+// What the handlers may see and do of the main window. The window implements
+// it; the handlers never touch a widget. Two operations re-enter the handlers
+// before they return, as the checkup form's design relies on:
+//  - setText() runs the field's change handling when the text changes;
+//  - select() runs the button's click handling when it becomes selected;
+// and every write to Label4, Label7 or Label10 in indicators() runs the
+// smoking re-evaluation.
+class FormControls {
+public:
+    virtual ~FormControls() = default;
+
+    virtual QString text(Field field) const = 0;
+    virtual void setText(Field field, const QString &text) = 0;
+    virtual void putCaretAtEnd(Field field) = 0;
+    virtual void setFocus(Field field) = 0;
+    virtual void setTextColour(Field field, Rgb colour) = 0;
+
+    virtual QString caption(Readout label) const = 0;
+    virtual void setCaption(Readout label, const QString &caption) = 0;
+    virtual void setTextColour(Readout label, Rgb colour) = 0;
+
+    virtual bool isSelected(Option option) const = 0;
+    virtual void select(Option option) = 0;
+    virtual void setFocus(Option option) = 0;
+
+    virtual IndicatorStore &indicators() = 0;
+    virtual const IndicatorStore &indicators() const = 0;
+
+    // Shorthands for the number a field or a label reads as.
+    double value(Field field) const;
+    double value(Readout label) const;
+    double value(Indicator indicator) const { return indicators().value(indicator); }
+};

@@ -1,0 +1,45 @@
+#include "state/indicator_store.h"
+
+#include "state/numeric_value.h"
+
+#include <utility>
+
+QString indicatorName(Indicator indicator)
+{
+    static const std::array<const char *, kIndicatorCount> names = {
+        "Label4", "Label40", "Label44", "Label47",
+        "Label10", "Label39", "Label43", "Label46",
+        "Label7", "Label38", "Label42", "Label45",
+        "Label29", "Label13",
+    };
+    return QString::fromLatin1(names[std::size_t(indicator)]);
+}
+
+IndicatorStore::IndicatorStore()
+{
+    for (std::size_t i = 0; i < kIndicatorCount; ++i)
+        m_texts[i] = indicatorName(Indicator(i));
+}
+
+double IndicatorStore::value(Indicator indicator) const
+{
+    return NumericValue(m_texts[std::size_t(indicator)]);
+}
+
+QString IndicatorStore::text(Indicator indicator) const
+{
+    return m_texts[std::size_t(indicator)];
+}
+
+void IndicatorStore::write(Indicator indicator, double number)
+{
+    // Indicators hold whole numbers; 'g' writes them as "0", "1", "2".
+    m_texts[std::size_t(indicator)] = QString::number(number, 'g', 17);
+    if (m_listener)
+        m_listener(indicator);
+}
+
+void IndicatorStore::setChangeListener(ChangeListener listener)
+{
+    m_listener = std::move(listener);
+}

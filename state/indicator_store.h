@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <functional>
+
+// The sixteen indicators that hold what has been concluded about each
+// criterion while the examinee's values are entered. They never show on
+// screen; the judgement reads them and nothing else about the criteria.
+//
+//   criterion        guidance risk   value flag   drug flag   criterion count
+//   blood pressure   Label4          Label40      Label44     Label47
+//   lipids           Label10         Label39      Label43     Label46
+//   glucose          Label7          Label38      Label42     Label45
+//   Label29: waist/BMI class (0, 1, 2)   Label13: smoking risk (0, 1)
+enum class Indicator {
+    Label4, Label40, Label44, Label47,
+    Label10, Label39, Label43, Label46,
+    Label7, Label38, Label42, Label45,
+    Label29, Label13,
+};
+
+inline constexpr std::size_t kIndicatorCount = std::size_t(Indicator::Label13) + 1;
+
+// The indicator's design name, which is also the text it holds until it is
+// first written ("Label4" in Label4), and which reads as 0.
+QString indicatorName(Indicator indicator);
+
+// Per-window store of the indicators. Each holds decimal text ("0", "1", "2")
+// and is read only as a number, through NumericValue. A write notifies the
+// change listener at once, inside the write, before the writer goes on: the
+// smoking re-evaluation depends on running in the middle of the handler that
+// set a blood-value risk.
+class IndicatorStore {
+public:
+    using ChangeListener = std::function<void(Indicator)>;
+
+    IndicatorStore();
+
+    double value(Indicator indicator) const;
+    QString text(Indicator indicator) const;
+
+    void write(Indicator indicator, double number);
+
+    // Called after every write, with the indicator just written.
+    void setChangeListener(ChangeListener listener);
+
+private:
+    std::array<QString, kIndicatorCount> m_texts;
+    ChangeListener m_listener;
+};
