@@ -1,0 +1,235 @@
+#include "window_fixture.h"
+
+#include "app/form_layout.h"
+
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QTimer>
+
+class TestWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { w.open(); }
+    void cleanup() { w.close(); }
+
+    void startsEmptyWithTheStartChoices();
+    void indicatorsStartHoldingTheirNames();
+    void focusStartsOnMaleAndMovesToHeightOnce();
+    void clickDuringTheFirstTickIsFollowedByTheMove();
+    void tabVisitsOneStopPerGroup();
+    void geometry_data();
+    void geometry();
+    void captions_data();
+    void captions();
+    void frameCaptionsSitAboveTheirFrames();
+    void entryFieldsTakeAnyLengthWithoutInputMethod();
+    void japaneseCaptionsHaveAGlyphFont();
+    void captionBoxesTakeNoFocusAndChangeNothing();
+    void closingEndsTheTool();
+
+private:
+    WindowFixture w;
+};
+
+void TestWindow::startsEmptyWithTheStartChoices()
+{
+    for (const char *name : {"Text9", "Text10", "Text12", "Text1", "Text2", "Text6", "Text7", "Text4", "Text5"})
+        QVERIFY2(w.field(name)->text().isEmpty(), name);
+    for (const char *name : {"Label30", "Label37", "Label15"})
+        QVERIFY2(w.label(name)->text().isEmpty(), name);
+    for (const char *name : {"Option5", "Option9", "Option7", "Option3", "Option1"})
+        QVERIFY2(w.option(name)->isChecked(), name);
+    for (const char *name : {"Option6", "Option10", "Option8", "Option4", "Option2"})
+        QVERIFY2(!w.option(name)->isChecked(), name);
+    QCOMPARE(w.window->windowTitle(), QStringLiteral("Kalvemo"));
+    QCOMPARE(w.window->size(), QSize(579, 624));
+}
+
+void TestWindow::indicatorsStartHoldingTheirNames()
+{
+    for (std::size_t i = 0; i < kIndicatorCount; ++i) {
+        const auto which = Indicator(i);
+        QVERIFY(w.indicator(which).startsWith(QLatin1String("Label")));
+        QCOMPARE(w.indicator(which), indicatorName(which));
+        QCOMPARE(w.value(which), 0.0);
+    }
+    // No indicator is a visible widget.
+    QVERIFY(!w.window->findChild<QWidget *>(QStringLiteral("Label4")));
+    QVERIFY(!w.window->findChild<QWidget *>(QStringLiteral("Label29")));
+}
+
+void TestWindow::focusStartsOnMaleAndMovesToHeightOnce()
+{
+    w.close();
+    Form3 window;
+    auto *timer = window.findChild<QTimer *>(QStringLiteral("TmrDelay"));
+    QVERIFY(timer && timer->isActive());
+    QCOMPARE(timer->interval(), 100);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option5"));
+
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text9"));
+    QVERIFY(!timer->isActive());
+
+    // After the tick the user's own choice of field stands.
+    QTest::mouseClick(window.findChild<QWidget *>(QStringLiteral("Text12")), Qt::LeftButton);
+    QTest::qWait(300);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text12"));
+}
+
+void TestWindow::clickDuringTheFirstTickIsFollowedByTheMove()
+{
+    w.close();
+    Form3 window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::mouseClick(window.findChild<QWidget *>(QStringLiteral("Text1")), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1"));
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text9"));
+}
+
+void TestWindow::tabVisitsOneStopPerGroup()
+{
+    const QStringList expected = {
+        "Text10", "Text12", "Text1", "Text2", "Text6", "Text7", "Text4", "Text5",
+        "Option9", "Option7", "Option3", "Option1", "Command1", "Command2", "Command3", "Option5", "Text9",
+    };
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+
+    // The group's stop follows its selection.
+    w.click("Option4");
+    w.type("Text5", QString());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option4"));
+}
+
+void TestWindow::geometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    // left, top, width, height as the design gives them, in twips.
+    QTest::newRow("Frame1") << "Frame1" << QRect(240, 240, 8175, 1815);
+    QTest::newRow("Frame3 in Frame1") << "Frame3" << QRect(360, 360, 1575, 1095);
+    QTest::newRow("Option6 in Frame3") << "Option6" << QRect(960, 600, 375, 375);
+    QTest::newRow("Text9 height") << "Text9" << QRect(2160, 960, 975, 495);
+    QTest::newRow("Label30 BMI") << "Label30" << QRect(5160, 960, 975, 495);
+    QTest::newRow("Frame2") << "Frame2" << QRect(240, 1920, 8175, 4095);
+    QTest::newRow("Label5 glucose caption") << "Label5" << QRect(120, 2880, 1215, 375);
+    QTest::newRow("Text5 HbA1c") << "Text5" << QRect(4320, 2760, 1095, 495);
+    QTest::newRow("Text11 caption box") << "Text11" << QRect(6840, 600, 615, 270);
+    QTest::newRow("Frame6 lipid drugs") << "Frame6" << QRect(5640, 1800, 2175, 615);
+    QTest::newRow("Option8 short") << "Option8" << QRect(1440, 240, 255, 225);
+    QTest::newRow("Frame4 smoking") << "Frame4" << QRect(240, 5280, 8175, 615);
+    QTest::newRow("Option2 smoker") << "Option2" << QRect(4080, 120, 375, 375);
+    QTest::newRow("Command2") << "Command2" << QRect(5640, 240, 1695, 735);
+    QTest::newRow("Label15 guidance") << "Label15" << QRect(3480, 1920, 3855, 495);
+    QTest::newRow("Command3 reset") << "Command3" << QRect(7200, 8640, 1095, 495);
+}
+
+void TestWindow::geometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    const QRect pixels(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+    QCOMPARE(w.control(name.toLatin1().constData())->geometry(), pixels);
+}
+
+void TestWindow::captions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<double>("points");
+    QTest::newRow("height") << "Label1" << "身長(cm)" << 12.0;
+    QTest::newRow("waist") << "Label18" << "腹囲(cm)" << 12.0;
+    QTest::newRow("HbA1c") << "Label6" << "HbA1c(NGSP)" << 12.0;
+    QTest::newRow("drug column") << "Label14" << "薬剤治療" << 11.25;
+    QTest::newRow("no-drug box") << "Text8" << "なし" << 11.25;
+    QTest::newRow("smoking") << "Label23" << "喫煙" << 9.0;
+    QTest::newRow("class caption") << "Label19" << "メタボリックシンドローム" << 12.0;
+    QTest::newRow("guidance caption") << "Label21" << "保健指導レベル" << 12.0;
+    QTest::newRow("40 to 64") << "Command1" << "40歳～64歳" << 12.0;
+    QTest::newRow("65 to 74") << "Command2" << "65歳～74歳" << 12.0;
+    QTest::newRow("reset") << "Command3" << "Reset" << 12.0;
+    QTest::newRow("result font") << "Label37" << "" << 14.25;
+    QTest::newRow("field font") << "Text1" << "" << 14.25;
+}
+
+void TestWindow::captions()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(double, points);
+    QWidget *control = w.control(name.toLatin1().constData());
+    QString shown;
+    if (auto *label = qobject_cast<QLabel *>(control))
+        shown = label->text();
+    else if (auto *button = qobject_cast<QAbstractButton *>(control))
+        shown = button->text();
+    QCOMPARE(shown, caption);
+    QCOMPARE(control->font().pointSizeF(), points);
+    QCOMPARE(control->font().families().value(0), QStringLiteral("ＭＳ Ｐゴシック"));
+}
+
+void TestWindow::frameCaptionsSitAboveTheirFrames()
+{
+    QCOMPARE(qobject_cast<QGroupBox *>(w.control("Frame1"))->title(), QStringLiteral("Step1"));
+    QCOMPARE(qobject_cast<QGroupBox *>(w.control("Frame8"))->title(), QStringLiteral("Step3"));
+    QVERIFY(qobject_cast<QGroupBox *>(w.control("Frame4"))->title().isEmpty());
+    // Later frames lie above the ones they overlap: Step3 over smoking over Step2 over Step1.
+    const QObjectList stack = w.window->children();
+    const auto depth = [&](const char *name) { return stack.indexOf(w.control(name)); };
+    QVERIFY(depth("Frame1") < depth("Frame2"));
+    QVERIFY(depth("Frame2") < depth("Frame4"));
+    QVERIFY(depth("Frame4") < depth("Frame8"));
+}
+
+void TestWindow::entryFieldsTakeAnyLengthWithoutInputMethod()
+{
+    QLineEdit *height = w.field("Text9");
+    QVERIFY(height->maxLength() > 1'000'000);
+    QVERIFY(!height->testAttribute(Qt::WA_InputMethodEnabled));
+    QCOMPARE(height->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    QCOMPARE(height->palette().color(QPalette::Base), QColor(224, 224, 224));
+    const QString long40k(40000, u'7');
+    height->setText(long40k);
+    QCOMPARE(height->text(), long40k);
+}
+
+void TestWindow::japaneseCaptionsHaveAGlyphFont()
+{
+    // Only meaningful where a Japanese font is installed, as the set-up does.
+    QFontMetrics metrics(w.control("Label1")->font());
+    QVERIFY(metrics.inFontUcs4(U'身'));
+    QVERIFY(metrics.inFontUcs4(U'喫'));
+}
+
+void TestWindow::captionBoxesTakeNoFocusAndChangeNothing()
+{
+    w.click("Text8");
+    w.click("Text11");
+    QCOMPARE(w.control("Text8")->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text9"));
+    QCOMPARE(w.indicator(Indicator::Label44), QStringLiteral("Label44"));
+}
+
+void TestWindow::closingEndsTheTool()
+{
+    // Closing the one window must end the event loop with success; the
+    // guard ends it with a failure code if the tool stays running.
+    QTimer::singleShot(0, w.window.get(), [this] { w.window->close(); });
+    QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
