@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -95,7 +96,7 @@ QWidget *makeOptionButton(const ControlDesign &d, QWidget *parent)
 {
     auto *option = new QRadioButton(parent);
     option->setChecked(QByteArrayView(d.caption) == "1");
-    paintBackground(option, QPalette::Window, Layout::kWindowBackground);
+    // Transparent: the grey of its frame shows around the indicator.
     return option;
 }
 
@@ -130,6 +131,21 @@ QWidget *containerOf(QWidget &window, const ControlDesign &d)
     return container;
 }
 
+// The stand-in fonts set Latin letters wider than the checkup form's own
+// font, so a few captions ("HbA1c(NGSP)") would lose their last letters to
+// the box or to the field beside them. Such a caption is drawn condensed just
+// enough to fit; its box and point size stay as designed.
+void condenseToFit(QLabel *label)
+{
+    const int advance = QFontMetrics(label->font()).horizontalAdvance(label->text());
+    const int room = label->contentsRect().width();
+    if (advance <= room || advance == 0)
+        return;
+    QFont font = label->font();
+    font.setStretch(std::max(50, room * 100 / advance));
+    label->setFont(font);
+}
+
 } // namespace
 
 void buildControls(QWidget &window, std::span<const ControlDesign> design)
@@ -140,6 +156,8 @@ void buildControls(QWidget &window, std::span<const ControlDesign> design)
         control->setFont(designFont(d.fontPt));
         control->setGeometry(Layout::pixels(d.left), Layout::pixels(d.top), Layout::pixels(d.width),
                              Layout::pixels(d.height));
+        if (auto *label = qobject_cast<QLabel *>(control))
+            condenseToFit(label);
     }
 }
 
