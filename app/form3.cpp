@@ -1,5 +1,6 @@
 #include "app/form3.h"
 
+#include "app/accessibility.h"
 #include "app/fonts.h"
 #include "app/form_builder.h"
 #include "app/form_layout.h"
@@ -21,6 +22,7 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
 
     buildControls(*this, Layout::form3Design());
     applyTabOrder(*this, Layout::tabOrder());
+    describeForAssistiveTechnology(*this);
     m_controls = new QtFormControls(*this);
 
     m_tmrDelay = new QTimer(this);

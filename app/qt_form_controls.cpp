@@ -3,6 +3,7 @@
 #include "app/event_routes.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -135,7 +136,14 @@ QString QtFormControls::caption(Readout display) const
 
 void QtFormControls::setCaption(Readout display, const QString &caption)
 {
-    label(display)->setText(caption);
+    QLabel *shown = label(display);
+    shown->setText(caption);
+    // A new result or prompt is read out by a screen reader at once; the
+    // BMI, which changes with every keystroke, is read when visited.
+    if (display != Readout::Label30) {
+        QAccessibleEvent changed(shown, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void QtFormControls::setTextColour(Readout display, Rgb colour)

@@ -1,0 +1,97 @@
+#include "app/accessibility.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+
+namespace {
+
+// A control and the captions on screen that name it, read in this order.
+// The option buttons have no caption of their own: the words above or beside
+// them ("男性", "薬剤治療" + "あり", "喫煙" + "なし") are their names.
+struct Naming {
+    const char *control;
+    std::array<const char *, 2> captions;
+    const char *description; // what a sighted user gathers from the row
+};
+
+// clang-format off
+constexpr auto kNamings = std::to_array<Naming>({
+    {"Text9",    {"Label1",  nullptr}, "Step1"},
+    {"Text10",   {"Label2",  nullptr}, "Step1"},
+    {"Text12",   {"Label18", nullptr}, "Step1"},
+    {"Label30",  {"Label3",  nullptr}, "Step1"},
+    {"Option5",  {"Label26", nullptr}, "性別"},
+    {"Option6",  {"Label27", nullptr}, "性別"},
+    {"Text1",    {"Label9",  nullptr}, "Step2 血圧"},
+    {"Text2",    {"Label22", nullptr}, "Step2 血圧"},
+    {"Text6",    {"Label20", nullptr}, "Step2 脂質"},
+    {"Text7",    {"Label8",  nullptr}, "Step2 脂質"},
+    {"Text4",    {"Label5",  nullptr}, "Step2 血糖"},
+    {"Text5",    {"Label6",  nullptr}, "Step2 血糖"},
+    {"Option9",  {"Label14", "Text8"},  "血圧"},
+    {"Option10", {"Label14", "Text11"}, "血圧"},
+    {"Option7",  {"Label14", "Text8"},  "脂質"},
+    {"Option8",  {"Label14", "Text11"}, "脂質"},
+    {"Option3",  {"Label14", "Text8"},  "血糖"},
+    {"Option4",  {"Label14", "Text11"}, "血糖"},
+    {"Option1",  {"Label23", "Label16"}, "喫煙"},
+    {"Option2",  {"Label23", "Label17"}, "喫煙"},
+});
+
+// Option groups: the frame is announced as the group when the focus enters.
+constexpr std::array<std::array<const char *, 2>, 5> kGroups = {{
+    {"Frame3", "性別"},
+    {"Frame7", "血圧 薬剤治療"},
+    {"Frame6", "脂質 薬剤治療"},
+    {"Frame5", "血糖 薬剤治療"},
+    {"Frame4", "喫煙"},
+}};
+
+// The result labels keep their shown text as their name, so a screen reader
+// reads out each new result; the caption beside them describes them.
+constexpr std::array<std::array<const char *, 2>, 2> kResults = {{
+    {"Label37", "Label19"},
+    {"Label15", "Label21"},
+}};
+// clang-format on
+
+template <typename T = QWidget>
+T *named(QWidget &window, const char *name)
+{
+    return window.findChild<T *>(QLatin1String(name));
+}
+
+QString captionText(QWidget &window, const char *name)
+{
+    auto *label = named<QLabel>(window, name);
+    return label ? label->text() : QString();
+}
+
+} // namespace
+
+void describeForAssistiveTechnology(QWidget &window)
+{
+    for (const Naming &naming : kNamings) {
+        QWidget *control = named(window, naming.control);
+        QStringList words;
+        for (const char *caption : naming.captions) {
+            if (caption)
+                words << captionText(window, caption);
+        }
+        control->setAccessibleName(words.join(u' '));
+        control->setAccessibleDescription(QString::fromUtf8(naming.description));
+        // A caption label that stands for one field points the reader to it.
+        if (naming.captions[1] == nullptr) {
+            if (auto *caption = named<QLabel>(window, naming.captions[0]))
+                caption->setBuddy(control);
+        }
+    }
+    for (const auto &[frame, name] : kGroups)
+        named(window, frame)->setAccessibleName(QString::fromUtf8(name));
+    for (const auto &[result, caption] : kResults)
+        named(window, result)->setAccessibleDescription(captionText(window, caption));
+}

@@ -1,0 +1,181 @@
+#include "judgement/checks.h"
+#include "judgement/colours.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(AgeBand)
+
+namespace {
+
+const QString kStep1 = QStringLiteral("Step1を入力してください");
+const QString kStep2 = QStringLiteral("Step2を入力してください");
+const QString kDecidedClass = QStringLiteral("class from the decision");
+const QString kDecidedGuidance = QStringLiteral("guidance from the decision");
+const QString kUnwritten = QStringLiteral("<not written>");
+
+struct EntryField {
+    const char *name;
+    QString EntrySnapshot::*text;
+    Rgb MarkColours::*colour; // null where a judgement never marks the value
+};
+constexpr EntryField kFields[] = {
+    {"height", &EntrySnapshot::height, nullptr},
+    {"weight", &EntrySnapshot::weight, nullptr},
+    {"waist", &EntrySnapshot::waist, &MarkColours::waist},
+    {"bmi", &EntrySnapshot::bmi, &MarkColours::bmi},
+    {"systolic", &EntrySnapshot::systolic, &MarkColours::systolic},
+    {"diastolic", &EntrySnapshot::diastolic, &MarkColours::diastolic},
+    {"triglycerides", &EntrySnapshot::triglycerides, &MarkColours::triglycerides},
+    {"hdl", &EntrySnapshot::hdl, &MarkColours::hdl},
+    {"glucose", &EntrySnapshot::fastingGlucose, &MarkColours::fastingGlucose},
+    {"hba1c", &EntrySnapshot::hba1c, &MarkColours::hba1c},
+};
+
+const EntryField &field(const QString &name)
+{
+    for (const EntryField &f : kFields)
+        if (name == QLatin1String(f.name))
+            return f;
+    qFatal("no entry field %s", qPrintable(name));
+}
+
+// A complete, unremarkable examinee, changed by "field=text;field=text".
+EntrySnapshot entriesWith(const QString &changes)
+{
+    EntrySnapshot e{"170", "65", "80", "22.5", "120", "70", "100", "50", "90", "5.0", false};
+    for (const QString &change : changes.split(u';', Qt::SkipEmptyParts)) {
+        const qsizetype eq = change.indexOf(u'=');
+        e.*field(change.left(eq)).text = change.mid(eq + 1);
+    }
+    return e;
+}
+
+std::optional<QString> unlessUnwritten(const QString &caption)
+{
+    return caption == kUnwritten ? std::nullopt : std::optional<QString>(caption);
+}
+
+QString colourName(Rgb c)
+{
+    return c == kRed ? "red" : c == kBlue ? "blue" : c == kMagenta ? "magenta" : c == kBlack ? "black" : "other";
+}
+
+} // namespace
+
+class TestChecksColours : public QObject {
+    Q_OBJECT
+private slots:
+    void entryChecks_data();
+    void entryChecks();
+    void colours_data();
+    void colours();
+};
+
+void TestChecksColours::entryChecks_data()
+{
+    QTest::addColumn<AgeBand>("band");
+    QTest::addColumn<QString>("changes");
+    QTest::addColumn<QString>("decidedClass");
+    QTest::addColumn<QString>("decidedGuidance");
+    QTest::addColumn<QString>("expectedClass");
+    QTest::addColumn<QString>("expectedGuidance");
+
+    const AgeBand young = AgeBand::From40To64, old = AgeBand::From65To74;
+    const QString c = kDecidedClass, g = kDecidedGuidance, none = kUnwritten;
+
+    QTest::newRow("complete keeps the decision") << young << "" << c << g << c << g;
+    QTest::newRow("complete keeps an unwritten label unwritten") << young << "" << none << none << none << none;
+    QTest::newRow("HbA1c alone is enough") << young << "glucose=" << c << g << c << g;
+    QTest::newRow("fasting glucose alone is enough") << young << "hba1c=" << c << g << c << g;
+    QTest::newRow("both glucose values empty") << young << "glucose=;hba1c=" << c << g << kStep2 << kStep2;
+    QTest::newRow("HDL empty") << young << "hdl=" << c << g << kStep2 << kStep2;
+    QTest::newRow("triglycerides empty") << young << "triglycerides=" << c << g << kStep2 << kStep2;
+    QTest::newRow("systolic empty") << young << "systolic=" << c << g << kStep2 << kStep2;
+    QTest::newRow("diastolic empty") << young << "diastolic=" << c << g << kStep2 << kStep2;
+    QTest::newRow("Step2 prompt fills unwritten labels") << young << "hdl=" << none << none << kStep2 << kStep2;
+    QTest::newRow("blank systolic is an entry") << young << "systolic=  " << c << g << c << g;
+    QTest::newRow("height empty") << young << "height=" << c << g << kStep1 << kStep1;
+    QTest::newRow("weight empty") << young << "weight=" << c << g << kStep1 << kStep1;
+    QTest::newRow("waist empty") << young << "waist=" << c << g << kStep1 << kStep1;
+    QTest::newRow("BMI display empty") << young << "bmi=" << none << none << kStep1 << kStep1;
+    QTest::newRow("Step1 beats Step2") << young << "height=;hdl=" << c << g << kStep1 << kStep1;
+    QTest::newRow("everything empty")
+        << young << "height=;weight=;waist=;bmi=;systolic=;diastolic=;triglycerides=;hdl=;glucose=;hba1c="
+        << c << g << kStep1 << kStep1;
+    // The younger band takes a zero body value as entered.
+    QTest::newRow("40-64 waist 0") << young << "waist=0" << c << g << c << g;
+    QTest::newRow("40-64 height 0") << young << "height=0" << c << g << c << g;
+    QTest::newRow("40-64 weight abc") << young << "weight=abc" << c << g << c << g;
+    // The older band asks again for a body value that reads as 0.
+    QTest::newRow("65-74 complete") << old << "" << c << g << c << g;
+    QTest::newRow("65-74 waist 0") << old << "waist=0" << c << g << kStep1 << kStep1;
+    QTest::newRow("65-74 waist blank") << old << "waist= " << none << none << kStep1 << kStep1;
+    QTest::newRow("65-74 height 0") << old << "height=0" << c << g << c << kStep1;
+    QTest::newRow("65-74 weight 0.0") << old << "weight=0.0" << c << g << c << kStep1;
+    QTest::newRow("65-74 height abc") << old << "height=abc" << none << none << none << kStep1;
+    QTest::newRow("65-74 weight 0 beside missing HDL") << old << "weight=0;hdl=" << c << g << kStep2 << kStep1;
+    QTest::newRow("65-74 waist 0 beside missing HDL") << old << "waist=0;hdl=" << c << g << kStep1 << kStep1;
+    QTest::newRow("65-74 HDL empty") << old << "hdl=" << c << g << kStep2 << kStep2;
+}
+
+void TestChecksColours::entryChecks()
+{
+    QFETCH(AgeBand, band);
+    QFETCH(QString, changes);
+    QFETCH(QString, decidedClass);
+    QFETCH(QString, decidedGuidance);
+    QFETCH(QString, expectedClass);
+    QFETCH(QString, expectedGuidance);
+
+    ResultCaptions results{unlessUnwritten(decidedClass), unlessUnwritten(decidedGuidance)};
+    applyEntryChecks(entriesWith(changes), band, results);
+    QCOMPARE(results.syndromeClass.value_or(kUnwritten), expectedClass);
+    QCOMPARE(results.guidance.value_or(kUnwritten), expectedGuidance);
+}
+
+void TestChecksColours::colours_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("female");
+    QTest::addColumn<QString>("expected");
+
+    const struct {
+        const char *entry, *text;
+        bool female;
+        const char *expected;
+    } rows[] = {
+        {"systolic", "130", false, "red"},     {"systolic", "129.9", false, "black"},
+        {"diastolic", "85", false, "red"},     {"diastolic", "84.9", false, "black"},
+        {"triglycerides", "150", false, "red"}, {"triglycerides", "149.9", false, "black"},
+        {"hdl", "40", false, "black"},         {"hdl", "39.9", false, "blue"},
+        {"hdl", "", false, "blue"},            {"glucose", "99.9", false, "black"},
+        {"glucose", "100", false, "red"},      {"glucose", "109.9", false, "red"},
+        {"glucose", "110", false, "magenta"},  {"hba1c", "5.59", false, "black"},
+        {"hba1c", "5.6", false, "red"},        {"hba1c", "5.99", false, "red"},
+        {"hba1c", "6.0", false, "magenta"},    {"bmi", "24.9", false, "black"},
+        {"bmi", "25.0", false, "red"},         {"bmi", "", false, "black"},
+        {"waist", "85", false, "red"},         {"waist", "84.9", false, "black"},
+        {"waist", "85", true, "black"},        {"waist", "89.9", true, "black"},
+        {"waist", "90", true, "red"},
+    };
+    for (const auto &r : rows)
+        QTest::addRow("%s %s%s", r.entry, *r.text ? r.text : "empty", r.female ? " female" : "")
+            << r.entry << r.text << r.female << r.expected;
+}
+
+void TestChecksColours::colours()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, text);
+    QFETCH(bool, female);
+    QFETCH(QString, expected);
+
+    EntrySnapshot e;
+    e.*field(entry).text = text;
+    e.female = female;
+    QCOMPARE(colourName(markColours(e).*field(entry).colour), expected);
+}
+
+QTEST_APPLESS_MAIN(TestChecksColours)
+#include "tst_checks_colours.moc"

@@ -1,0 +1,170 @@
+#include "judgement/decision.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(AgeBand)
+Q_DECLARE_METATYPE(IndicatorSnapshot)
+
+namespace {
+
+using I = Indicator;
+
+const QString kMeets = QStringLiteral("１ 基準該当");
+const QString kPre = QStringLiteral("２ 予備群該当");
+const QString kNotMet = QStringLiteral("３ 非該当");
+const QString kIntensive = QStringLiteral("１ 積極的支援");
+const QString kMotivational = QStringLiteral("２ 動機付け支援");
+const QString kInfoOnly = QStringLiteral("３ なし(情報提供レベル)");
+const QString kNone = QStringLiteral("３ なし");
+
+// The outcome tables of the checkup rule, stated per class and count rather
+// than row by row: the syndrome needs the waist, and then two criteria for
+// the full class or one for the pre-syndrome group.
+QString expectedClass(int waistClass, int criteriaMet)
+{
+    if (waistClass != 1 || criteriaMet == 0)
+        return kNotMet;
+    return criteriaMet == 1 ? kPre : kMeets;
+}
+
+// Drug treatment leaves guidance to the physician. The BMI-only class needs
+// one risk more than the waist class for intensive support, which the older
+// band never receives.
+QString expectedGuidance(AgeBand band, int waistClass, bool anyDrug, int riskCount)
+{
+    if (anyDrug || waistClass == 0)
+        return kNone;
+    if (riskCount == 0)
+        return kInfoOnly;
+    const int intensiveFrom = waistClass == 1 ? 2 : 3;
+    return band == AgeBand::From40To64 && riskCount >= intensiveFrom ? kIntensive : kMotivational;
+}
+
+// One criterion's indicators: guidance risk, value flag, drug flag, count.
+struct Criterion {
+    const char *name;
+    I risk, value, drug, count;
+};
+constexpr Criterion kCriteria[] = {
+    {"glu", I::Label7, I::Label38, I::Label42, I::Label45},
+    {"lip", I::Label10, I::Label39, I::Label43, I::Label46},
+    {"bp", I::Label4, I::Label40, I::Label44, I::Label47},
+};
+
+const char *bandName(AgeBand band) { return band == AgeBand::From40To64 ? "40-64" : "65-74"; }
+
+QString written(const std::optional<QString> &caption) { return caption.value_or(QStringLiteral("<not written>")); }
+
+} // namespace
+
+class TestDecision : public QObject {
+    Q_OBJECT
+private slots:
+    void everyCombination_data();
+    void everyCombination();
+    void namedCases_data();
+    void namedCases();
+};
+
+// Every state the entry handlers leave behind: a class, per criterion a value
+// flag and a drug flag with their sum as count, the three guidance risks, and
+// smoking only beside another risk.
+void TestDecision::everyCombination_data()
+{
+    QTest::addColumn<AgeBand>("band");
+    QTest::addColumn<IndicatorSnapshot>("indicators");
+    QTest::addColumn<QString>("expectedClassText");
+    QTest::addColumn<QString>("expectedGuidanceText");
+
+    for (AgeBand band : {AgeBand::From40To64, AgeBand::From65To74})
+        for (int waistClass = 0; waistClass <= 2; ++waistClass)
+            for (int valueAndDrug = 0; valueAndDrug < 64; ++valueAndDrug)
+                for (int risks = 0; risks < 16; ++risks) {
+                    const bool smoking = risks & 8;
+                    if (smoking && (risks & 7) == 0)
+                        continue;
+                    IndicatorSnapshot s;
+                    s.set(I::Label29, waistClass);
+                    s.set(I::Label13, smoking);
+                    QString name = QStringLiteral("%1 class%2").arg(bandName(band)).arg(waistClass);
+                    int met = 0, riskCount = smoking;
+                    bool anyDrug = false;
+                    for (int k = 0; k < 3; ++k) {
+                        const Criterion &c = kCriteria[k];
+                        const int value = (valueAndDrug >> (2 * k)) & 1, drug = (valueAndDrug >> (2 * k + 1)) & 1;
+                        const int risk = (risks >> k) & 1;
+                        s.set(c.value, value);
+                        s.set(c.drug, drug);
+                        s.set(c.count, value + drug);
+                        s.set(c.risk, risk);
+                        met += value + drug >= 1;
+                        anyDrug = anyDrug || drug;
+                        riskCount += risk;
+                        name += QStringLiteral(" %1:v%2d%3r%4").arg(c.name).arg(value).arg(drug).arg(risk);
+                    }
+                    name += smoking ? " smoker" : "";
+                    QTest::newRow(qPrintable(name))
+                        << band << s << expectedClass(waistClass, met)
+                        << expectedGuidance(band, waistClass, anyDrug, riskCount);
+                }
+}
+
+void TestDecision::everyCombination()
+{
+    QFETCH(AgeBand, band);
+    QFETCH(IndicatorSnapshot, indicators);
+    QFETCH(QString, expectedClassText);
+    QFETCH(QString, expectedGuidanceText);
+
+    const ResultCaptions result = decide(indicators, band);
+    QCOMPARE(written(result.syndromeClass), expectedClassText);
+    QCOMPARE(written(result.guidance), expectedGuidanceText);
+}
+
+void TestDecision::namedCases_data()
+{
+    // Indicators written as "label=value"; the rest keep their design caption.
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("class40");
+    QTest::addColumn<QString>("guidance40");
+    QTest::addColumn<QString>("guidance65");
+
+    QTest::newRow("nothing entered") << "" << kNotMet << kNone << kNone;
+    QTest::newRow("class 1, blood-pressure drug only") << "29=1 44=1 47=1" << kPre << kNone << kNone;
+    QTest::newRow("class 1, pressure and glucose risks") << "29=1 4=1 7=1" << kNotMet << kIntensive << kMotivational;
+    QTest::newRow("class 1, one risk and smoking")
+        << "29=1 10=1 39=1 46=1 13=1" << kPre << kIntensive << kMotivational;
+    QTest::newRow("class 1, smoker without another risk") << "29=1 13=0" << kNotMet << kInfoOnly << kInfoOnly;
+    QTest::newRow("class 2, risk count 3") << "29=2 4=1 7=1 10=1" << kNotMet << kIntensive << kMotivational;
+    QTest::newRow("class 0, everything high")
+        << "29=0 4=1 40=1 47=1 7=1 38=1 45=1 10=1 39=1 46=1 13=1" << kNotMet << kNone << kNone;
+    QTest::newRow("drug forces no guidance at risk count 4")
+        << "29=1 4=1 7=1 10=1 13=1 42=1 45=1" << kPre << kNone << kNone;
+}
+
+void TestDecision::namedCases()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, class40);
+    QFETCH(QString, guidance40);
+    QFETCH(QString, guidance65);
+
+    IndicatorStore store;
+    for (const QString &item : setup.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList parts = item.split(u'=');
+        std::size_t i = 0;
+        while (i < kIndicatorCount && indicatorName(Indicator(i)) != "Label" + parts[0])
+            ++i;
+        QVERIFY2(i < kIndicatorCount, qPrintable(item));
+        store.write(Indicator(i), parts[1].toDouble());
+    }
+    const ResultCaptions younger = decide(IndicatorSnapshot::of(store), AgeBand::From40To64);
+    const ResultCaptions older = decide(IndicatorSnapshot::of(store), AgeBand::From65To74);
+    QCOMPARE(written(younger.syndromeClass), class40);
+    QCOMPARE(written(older.syndromeClass), class40);
+    QCOMPARE(written(younger.guidance), guidance40);
+    QCOMPARE(written(older.guidance), guidance65);
+}
+
+QTEST_APPLESS_MAIN(TestDecision)
+#include "tst_decision.moc"
