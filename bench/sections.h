@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+
+// Each section prints its own table. The window sections need a QApplication;
+// the process sections launch this executable again in child mode.
+void benchPaste();
+void benchTyping();
+void benchJudgement();
+void benchStartup();
+void benchMemory();
+
+// Child mode:  kalvemo_bench --child form|bare|text startup|memory LAUNCH_NS
+// Shows one window and prints, on one line, the nanoseconds from LAUNCH_NS
+// (the parent's CLOCK_MONOTONIC just before it started this process) and from
+// main() entry until the first paint pass has finished, then the peak RSS in
+// KiB. "startup" exits right after that paint; "memory" first keeps the window
+// running for a moment.
+int runChild(int &argc, char *argv[], std::int64_t mainEntryNs);
