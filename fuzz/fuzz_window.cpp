@@ -1,0 +1,135 @@
+// The whole window driven by a byte stream decoded into what a user does:
+// typing, pasting, Enter, Tab, Backspace, option clicks, judgements, Reset.
+// After every step the window must be in a state the checkup rules allow.
+#include "app/form3.h"
+#include "entry/numeric_entry.h"
+#include "state/form_controls.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <cstdlib>
+
+namespace {
+
+void require(bool holds)
+{
+    if (!holds)
+        std::abort();
+}
+
+const char *const kFields[] = {"Text9", "Text10", "Text12", "Text1", "Text2", "Text6", "Text7", "Text4", "Text5"};
+const char *const kOptions[] = {"Option1", "Option2", "Option3", "Option4", "Option5",
+                                "Option6", "Option7", "Option8", "Option9", "Option10"};
+const QString kTyped = QStringLiteral("0123456789.-, +eE\tx１");
+
+class Driver {
+public:
+    Driver(const unsigned char *data, size_t size) : m_data(data), m_end(data + size) {}
+
+    void run()
+    {
+        while (m_data < m_end) {
+            step(next());
+            checkInvariants();
+        }
+    }
+
+private:
+    unsigned char next() { return m_data < m_end ? *m_data++ : 0; }
+
+    template <typename T = QWidget>
+    T *find(const char *name) const { return m_window.findChild<T *>(QLatin1String(name)); }
+
+    QLineEdit *field() { return find<QLineEdit>(kFields[next() % 9]); }
+
+    void step(unsigned char op)
+    {
+        switch (op % 9) {
+        case 0: { // type a few keys
+            QLineEdit *target = field();
+            for (int n = next() % 8; n > 0; --n) {
+                const QChar c = kTyped[next() % kTyped.size()];
+                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            }
+            break;
+        }
+        case 1: { // paste raw UTF-16
+            QLineEdit *target = field();
+            QString pasted;
+            for (int n = next() % 32; n > 0; --n)
+                pasted += QChar(char16_t(next() << 8 | next()));
+            target->insert(pasted);
+            break;
+        }
+        case 2: QTest::keyClick(field(), Qt::Key_Return); break;
+        case 3: QTest::keyClick(field(), Qt::Key_Backspace); break;
+        case 4: QTest::keyClick(field(), Qt::Key_Tab); break;
+        case 5: find<QAbstractButton>(kOptions[next() % 10])->click(); break;
+        case 6: judge("Command1"); break;
+        case 7: judge("Command2"); break;
+        case 8: find<QAbstractButton>("Command3")->click(); break;
+        }
+    }
+
+    void judge(const char *button)
+    {
+        auto *command = find<QAbstractButton>(button);
+        command->click();
+        const QString firstClass = find<QLabel>("Label37")->text();
+        const QString firstGuidance = find<QLabel>("Label15")->text();
+        command->click();
+        require(find<QLabel>("Label37")->text() == firstClass);
+        require(find<QLabel>("Label15")->text() == firstGuidance);
+        require(kClassTexts.contains(firstClass));
+        require(kGuidanceTexts.contains(firstGuidance));
+    }
+
+    void checkInvariants()
+    {
+        for (const char *name : kFields) {
+            const QString text = find<QLineEdit>(name)->text();
+            require(cleanedNumericText(text) == text);
+        }
+        static const QRegularExpression bmiShape(QStringLiteral("^(-?[0-9]+\\.[0-9])?$"));
+        require(bmiShape.match(find<QLabel>("Label30")->text()).hasMatch());
+
+        const IndicatorStore &store = m_window.controls().indicators();
+        for (std::size_t i = 0; i < kIndicatorCount; ++i) {
+            const auto which = Indicator(i);
+            const QString text = store.text(which);
+            const bool isCount = which == Indicator::Label45 || which == Indicator::Label46
+                                 || which == Indicator::Label47 || which == Indicator::Label29;
+            require(text == indicatorName(which) || text == u"0" || text == u"1" || (isCount && text == u"2"));
+        }
+        require(kClassTexts.contains(find<QLabel>("Label37")->text()) || find<QLabel>("Label37")->text().isEmpty());
+        require(kGuidanceTexts.contains(find<QLabel>("Label15")->text()) || find<QLabel>("Label15")->text().isEmpty());
+    }
+
+    const QStringList kClassTexts = {"１ 基準該当", "２ 予備群該当", "３ 非該当", "Step1を入力してください",
+                                     "Step2を入力してください"};
+    const QStringList kGuidanceTexts = {"１ 積極的支援", "２ 動機付け支援", "３ なし(情報提供レベル)", "３ なし",
+                                        "Step1を入力してください", "Step2を入力してください"};
+    Form3 m_window;
+    const unsigned char *m_data;
+    const unsigned char *m_end;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
+{
+    static int argc = 1;
+    static char name[] = "fuzz_window";
+    static char *argv[] = {name, nullptr};
+    // Never destroyed: Qt's teardown at process exit, after the fuzzer's
+    // own, is not what is being tested.
+    static QApplication *app = new QApplication(argc, argv);
+    (void)app;
+    Driver(data, size).run();
+    return 0;
+}
