@@ -38,15 +38,6 @@ char16_t keyAsciiOf(const QKeyEvent &key)
     return typed.size() == 1 ? typed.front().unicode() : 0;
 }
 
-const Routes::FieldRoute *routeOf(QObject *watched)
-{
-    for (const Routes::FieldRoute &route : Routes::fields()) {
-        if (watched->objectName() == QLatin1String(route.name))
-            return &route;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 QtFormControls::QtFormControls(QWidget &window) : QObject(&window)
@@ -54,6 +45,7 @@ QtFormControls::QtFormControls(QWidget &window) : QObject(&window)
     for (const Routes::FieldRoute &route : Routes::fields()) {
         QLineEdit *field = findControl<QLineEdit>(window, route.name);
         m_fields[std::size_t(route.field)] = field;
+        m_fieldRoutes[std::size_t(route.field)] = &route;
         const Routes::Handler change = route.change;
         connect(field, &QLineEdit::textChanged, this, [this, change] { change(*this); });
         field->installEventFilter(this);
@@ -80,6 +72,15 @@ QtFormControls::QtFormControls(QWidget &window) : QObject(&window)
                 route.change(*this);
         }
     });
+}
+
+const Routes::FieldRoute *QtFormControls::routeOf(const QObject *watched) const
+{
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        if (m_fields[i] == watched)
+            return m_fieldRoutes[i];
+    }
+    return nullptr;
 }
 
 bool QtFormControls::eventFilter(QObject *watched, QEvent *event)

@@ -6,6 +6,10 @@
 
 #include <array>
 
+namespace Routes {
+struct FieldRoute;
+}
+
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -53,7 +57,10 @@ private:
     QLabel *label(Readout display) const { return m_displays[std::size_t(display)]; }
     QRadioButton *button(Option option) const { return m_options[std::size_t(option)]; }
 
+    const Routes::FieldRoute *routeOf(const QObject *watched) const;
+
     std::array<QLineEdit *, 9> m_fields{};
+    std::array<const Routes::FieldRoute *, 9> m_fieldRoutes{};
     std::array<QLabel *, 3> m_displays{};
     std::array<QRadioButton *, 10> m_options{};
     IndicatorStore m_indicators;

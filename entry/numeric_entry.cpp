@@ -25,6 +25,15 @@ bool mayStayInNumericField(char16_t c, bool isFirstKept)
     return c == u'.' || (c >= u'0' && c <= u'9');
 }
 
+bool isCleanNumericText(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!mayStayInNumericField(text[i].unicode(), i == 0))
+            return false;
+    }
+    return true;
+}
+
 QString cleanedNumericText(QStringView text)
 {
     QString kept;
@@ -39,10 +48,9 @@ QString cleanedNumericText(QStringView text)
 void CleanNumericText(FormControls &form, Field field)
 {
     const QString text = form.text(field);
-    const QString clean = cleanedNumericText(text);
-    if (clean.size() == text.size())
-        return; // nothing removed: caret and focus stay where they are
-    form.setText(field, clean);
+    if (isCleanNumericText(text))
+        return; // nothing to remove: caret and focus stay where they are
+    form.setText(field, cleanedNumericText(text));
     form.putCaretAtEnd(field);
     form.setFocus(field);
 }

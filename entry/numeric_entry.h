@@ -17,6 +17,10 @@ bool mayStayInNumericField(char16_t codeUnit, bool isFirstKept);
 // stands before it ("a-5" gives "-5", "\t-5" gives "\t5", "--5" gives "-5").
 QString cleanedNumericText(QStringView text);
 
+// Whether every character of the text may stay (the text is its own clean
+// text); checked without building a copy, as on every keystroke.
+bool isCleanNumericText(QStringView text);
+
 // The sanitiser that ends each numeric field's change handling. When the text
 // holds characters that may not stay, the clean text is assigned once (its own
 // change handling then evaluates the clean text and finds nothing to remove),

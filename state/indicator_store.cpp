@@ -33,8 +33,11 @@ QString IndicatorStore::text(Indicator indicator) const
 
 void IndicatorStore::write(Indicator indicator, double number)
 {
-    // Indicators hold whole numbers; 'g' writes them as "0", "1", "2".
-    m_texts[std::size_t(indicator)] = QString::number(number, 'g', 17);
+    // Indicators hold whole numbers, written "0", "1", "2"; those three are
+    // shared texts, as they are written on every keystroke.
+    static const std::array<QString, 3> small = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")};
+    const bool isSmall = number == 0 || number == 1 || number == 2;
+    m_texts[std::size_t(indicator)] = isSmall ? small[std::size_t(number)] : QString::number(number, 'g', 17);
     if (m_listener)
         m_listener(indicator);
 }
