@@ -10,6 +10,7 @@ private slots:
 
     void judged_data();
     void judged();
+    void judgementMarksValuesAndTouchesNothingElse();
 
 private:
     WindowFixture w;
@@ -57,6 +58,10 @@ void TestExaminees::judged_data()
     QTest::newRow("neither waist nor BMI, all high")
         << "Option8" << QStringList{"170", "60", "80", "160", "100", "300", "30", "130", "7.0"}
         << notMet << none << none;
+    const QString step2 = "Step2を入力してください";
+    QTest::newRow("HDL missing")
+        << "" << QStringList{"170", "70", "90", "140", "90", "160", "", "95", "5.4"}
+        << step2 << step2 << step2;
 }
 
 void TestExaminees::judged()
@@ -85,6 +90,40 @@ void TestExaminees::judged()
     w.click("Command2");
     QCOMPARE(w.label("Label37")->text(), class40); // the class is the same for both ages
     QCOMPARE(w.label("Label15")->text(), guidance65);
+}
+
+void TestExaminees::judgementMarksValuesAndTouchesNothingElse()
+{
+    const std::pair<const char *, const char *> values[] = {
+        {"Text9", "160"}, {"Text10", "70"}, {"Text12", "85"}, {"Text1", "140"}, {"Text2", "84.9"},
+        {"Text6", "150"}, {"Text7", "39.9"}, {"Text4", "110"}, {"Text5", "5.6"},
+    };
+    for (const auto &[name, text] : values)
+        w.type(name, QString::fromLatin1(text));
+    QWidget *focused = QApplication::focusWidget();
+    QStringList indicatorsBefore;
+    for (std::size_t i = 0; i < kIndicatorCount; ++i)
+        indicatorsBefore << w.indicator(Indicator(i));
+
+    for (const char *button : {"Command1", "Command2"}) {
+        qobject_cast<QAbstractButton *>(w.control(button))->click();
+        const std::pair<const char *, QColor> expected[] = {
+            {"Text1", Qt::red},    {"Text2", Qt::black},  {"Text6", Qt::red},     {"Text7", Qt::blue},
+            {"Text4", Qt::magenta}, {"Text5", Qt::red},   {"Label30", Qt::red},   {"Text12", Qt::red},
+            {"Text9", Qt::black},  {"Text10", Qt::black},
+        };
+        for (const auto &[name, colour] : expected)
+            QCOMPARE(textColour(w.control(name)), colour);
+        QCOMPARE(QApplication::focusWidget(), focused);
+        for (const auto &[name, text] : values)
+            QCOMPARE(w.field(name)->text(), QString::fromLatin1(text));
+        for (std::size_t i = 0; i < kIndicatorCount; ++i)
+            QCOMPARE(w.indicator(Indicator(i)), indicatorsBefore[qsizetype(i)]);
+    }
+    // The waist limit follows the sex: 85 is no longer marked for a woman.
+    w.click("Option6");
+    qobject_cast<QAbstractButton *>(w.control("Command1"))->click();
+    QCOMPARE(textColour(w.control("Text12")), QColor(Qt::black));
 }
 
 QTEST_MAIN(TestExaminees)

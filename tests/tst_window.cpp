@@ -14,6 +14,7 @@ private slots:
 
     void startsEmptyWithTheStartChoices();
     void indicatorsStartHoldingTheirNames();
+    void indicatorWriteNotifiesBeforeTheWriterGoesOn();
     void focusStartsOnMaleAndMovesToHeightOnce();
     void clickDuringTheFirstTickIsFollowedByTheMove();
     void tabVisitsOneStopPerGroup();
@@ -56,6 +57,23 @@ void TestWindow::indicatorsStartHoldingTheirNames()
     // No indicator is a visible widget.
     QVERIFY(!w.window->findChild<QWidget *>(QStringLiteral("Label4")));
     QVERIFY(!w.window->findChild<QWidget *>(QStringLiteral("Label29")));
+}
+
+void TestWindow::indicatorWriteNotifiesBeforeTheWriterGoesOn()
+{
+    IndicatorStore store;
+    QStringList heard;
+    store.setChangeListener([&](Indicator written) {
+        // The new text is already in place when the listener runs.
+        heard << indicatorName(written) + u'=' + store.text(written);
+        if (written == Indicator::Label4)
+            store.write(Indicator::Label13, store.value(Indicator::Label4));
+    });
+    store.write(Indicator::Label4, 1);
+    heard << QStringLiteral("writer goes on");
+    store.write(Indicator::Label47, 2);
+    QCOMPARE(heard, QStringList({"Label4=1", "Label13=1", "writer goes on", "Label47=2"}));
+    QCOMPARE(store.value(Indicator::Label13), 1.0);
 }
 
 void TestWindow::focusStartsOnMaleAndMovesToHeightOnce()
