@@ -23,7 +23,6 @@ constexpr auto kNamings = std::to_array<Naming>({
     {"Text9",    {"Label1",  nullptr}, "Step1"},
     {"Text10",   {"Label2",  nullptr}, "Step1"},
     {"Text12",   {"Label18", nullptr}, "Step1"},
-    {"Label30",  {"Label3",  nullptr}, "Step1"},
     {"Option5",  {"Label26", nullptr}, "性別"},
     {"Option6",  {"Label27", nullptr}, "性別"},
     {"Text1",    {"Label9",  nullptr}, "Step2 血圧"},
@@ -51,9 +50,11 @@ constexpr std::array<std::array<const char *, 2>, 5> kGroups = {{
     {"Frame4", "喫煙"},
 }};
 
-// The result labels keep their shown text as their name, so a screen reader
-// reads out each new result; the caption beside them describes them.
-constexpr std::array<std::array<const char *, 2>, 2> kResults = {{
+// The BMI display and the result labels keep their shown text as their name,
+// so a screen reader reads the value itself; the caption beside them
+// describes them.
+constexpr std::array<std::array<const char *, 2>, 3> kResults = {{
+    {"Label30", "Label3"},
     {"Label37", "Label19"},
     {"Label15", "Label21"},
 }};
