@@ -46,10 +46,9 @@ QWidget *makeFrame(const ControlDesign &d, QWidget *parent)
     // A flat grey frame whose caption sits in its top border, as on the
     // paper form; the style's own group box would tint the inside.
     frame->setStyleSheet(QStringLiteral(
-        "QGroupBox#%1 { background-color: rgb(192, 192, 192); border: 1px solid rgb(128, 128, 128);"
-        " margin-top: 0.5em; }"
+        "QGroupBox#%1 { background-color: %2; border: 1px solid gray; margin-top: 0.5em; }"
         "QGroupBox#%1::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }")
-                             .arg(QLatin1String(d.name)));
+                             .arg(QLatin1String(d.name), toColor(Layout::kWindowBackground).name()));
     paintBackground(frame, QPalette::Window, Layout::kWindowBackground);
     return frame;
 }
