@@ -3,6 +3,7 @@
 #include "app/fonts.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -91,18 +92,60 @@ QWidget *makeTextBox(const ControlDesign &, QWidget *parent)
     return field;
 }
 
+// Within an option group only the selected button is a Tab stop, so Tab
+// and Shift+Tab always land on the choice that stands, never on the other
+// button where Space would silently change it. The other button still takes
+// the focus from the mouse and from the arrow keys, which select it.
+void keepTabStopOnSelection(QRadioButton *option)
+{
+    const auto follow = [option](bool selected) {
+        option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    follow(option->isChecked());
+    QObject::connect(option, &QAbstractButton::toggled, option, follow);
+}
+
 QWidget *makeOptionButton(const ControlDesign &d, QWidget *parent)
 {
     auto *option = new QRadioButton(parent);
     option->setChecked(QByteArrayView(d.caption) == "1");
+    keepTabStopOnSelection(option);
     // Transparent: the grey of its frame shows around the indicator.
     return option;
 }
+
+// Enter and keypad Enter on a focused command button press it, once per
+// key press, as Space does: staff who move through the fields with Enter
+// press the judgement button the same way. Held-down repeats press nothing.
+class EnterPressesButton final : public QObject {
+public:
+    explicit EnterPressesButton(QAbstractButton *button) : QObject(button), m_button(button)
+    {
+        button->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_button || event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        if (!key->isAutoRepeat())
+            m_button->click();
+        return true;
+    }
+
+private:
+    QAbstractButton *m_button;
+};
 
 QWidget *makeCommandButton(const ControlDesign &d, QWidget *parent)
 {
     auto *button = new QPushButton(QString::fromUtf8(d.caption), parent);
     button->setAutoDefault(false);
+    new EnterPressesButton(button);
     if (d.background)
         paintBackground(button, QPalette::Button, *d.background);
     return button;
