@@ -50,9 +50,10 @@ constexpr std::array<std::array<const char *, 2>, 5> kGroups = {{
     {"Frame4", "喫煙"},
 }};
 
-// The BMI display and the result labels keep their shown text as their name,
-// so a screen reader reads the value itself; the caption beside them
-// describes them.
+// The BMI display and the result labels are named by the text they show, so
+// a screen reader reads the value itself, and described by the caption beside
+// them. While empty they are named by that caption: left unnamed, the reader
+// would fall back on the title of their frame ("Step1", "Step3").
 constexpr std::array<std::array<const char *, 2>, 3> kResults = {{
     {"Label30", "Label3"},
     {"Label37", "Label19"},
@@ -93,6 +94,19 @@ void describeForAssistiveTechnology(QWidget &window)
     }
     for (const auto &[frame, name] : kGroups)
         named(window, frame)->setAccessibleName(QString::fromUtf8(name));
-    for (const auto &[result, caption] : kResults)
-        named(window, result)->setAccessibleDescription(captionText(window, caption));
+    for (const auto &[result, caption] : kResults) {
+        auto *display = named<QLabel>(window, result);
+        display->setAccessibleDescription(captionText(window, caption));
+        nameDisplayByWhatItShows(*display);
+    }
+}
+
+void nameDisplayByWhatItShows(QLabel &display)
+{
+    for (const auto &[result, caption] : kResults) {
+        if (display.objectName() == QLatin1String(result)) {
+            const QString shown = display.text();
+            display.setAccessibleName(shown.isEmpty() ? captionText(*display.window(), caption) : shown);
+        }
+    }
 }

@@ -4,6 +4,7 @@
 #include "app/fonts.h"
 #include "app/form_builder.h"
 #include "app/form_layout.h"
+#include "app/palette.h"
 #include "app/qt_form_controls.h"
 
 #include <QTimer>
@@ -14,10 +15,7 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     setWindowTitle(QLatin1String(Layout::kWindowCaption));
     setFont(designFont(Layout::kWindowFontPt));
     setFixedSize(Layout::pixels(Layout::kClientWidthTwips), Layout::pixels(Layout::kClientHeightTwips));
-    QPalette palette = this->palette();
-    const Rgb grey = Layout::kWindowBackground;
-    palette.setColor(QPalette::Window, QColor(grey.red, grey.green, grey.blue));
-    setPalette(palette);
+    setPalette(designPalette());
     setAutoFillBackground(true);
 
     buildControls(*this, Layout::form3Design());

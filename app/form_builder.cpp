@@ -1,6 +1,7 @@
 #include "app/form_builder.h"
 
 #include "app/fonts.h"
+#include "app/palette.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -18,11 +19,6 @@ using Layout::Align;
 using Layout::ControlDesign;
 using Layout::Kind;
 
-QColor toColor(Rgb rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
 Qt::Alignment horizontal(Align align)
 {
     switch (align) {
@@ -33,48 +29,36 @@ Qt::Alignment horizontal(Align align)
     return Qt::AlignLeft;
 }
 
-void paintBackground(QWidget *widget, QPalette::ColorRole role, Rgb colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, toColor(colour));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 QWidget *makeFrame(const ControlDesign &d, QWidget *parent)
 {
     auto *frame = new QGroupBox(QString::fromUtf8(d.caption), parent);
     // A flat grey frame whose caption sits in its top border, as on the
     // paper form; the style's own group box would tint the inside.
     frame->setStyleSheet(QStringLiteral(
-        "QGroupBox#%1 { background-color: %2; border: 1px solid gray; margin-top: 0.5em; }"
+        "QGroupBox#%1 { background-color: %2; border: 1px solid %3; margin-top: 0.5em; }"
         "QGroupBox#%1::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }")
-                             .arg(QLatin1String(d.name), toColor(Layout::kWindowBackground).name()));
-    paintBackground(frame, QPalette::Window, Layout::kWindowBackground);
+                             .arg(QLatin1String(d.name), toColor(kWindowBackground).name(), toColor(kFrameLine).name()));
+    frame->setAutoFillBackground(true);
     return frame;
 }
 
+// Caption labels, displays and the flat caption boxes over the drug columns
+// ("なし", "あり"): plain text on the grey. A caption box centres its text
+// vertically in its small box; a label sets it at the top, as its size leaves
+// room for the text of its own font.
 QWidget *makeLabel(const ControlDesign &d, QWidget *parent)
 {
     auto *label = new QLabel(QString::fromUtf8(d.caption), parent);
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(horizontal(d.align) | Qt::AlignTop);
+    const Qt::Alignment vertical = d.kind == Kind::CaptionBox ? Qt::AlignVCenter : Qt::AlignTop;
+    label->setAlignment(horizontal(d.align) | vertical);
     if (d.border) {
         // Sunken, so the border keeps its grey when a judgement colours the text.
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setLineWidth(1);
     }
-    paintBackground(label, QPalette::Window, Layout::kWindowBackground);
+    label->setAutoFillBackground(true);
     return label;
-}
-
-QWidget *makeCaptionBox(const ControlDesign &d, QWidget *parent)
-{
-    auto *box = new QLabel(QString::fromUtf8(d.caption), parent);
-    box->setTextFormat(Qt::PlainText);
-    box->setAlignment(horizontal(d.align) | Qt::AlignVCenter);
-    paintBackground(box, QPalette::Window, Layout::kWindowBackground);
-    return box;
 }
 
 QWidget *makeTextBox(const ControlDesign &, QWidget *parent)
@@ -85,10 +69,6 @@ QWidget *makeTextBox(const ControlDesign &, QWidget *parent)
     // Numbers are typed half-width even while a Japanese input method is on.
     field->setAttribute(Qt::WA_InputMethodEnabled, false);
     field->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhLatinOnly | Qt::ImhNoPredictiveText);
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, toColor(Layout::kEntryBackground));
-    palette.setColor(QPalette::Text, Qt::black);
-    field->setPalette(palette);
     return field;
 }
 
@@ -146,8 +126,7 @@ QWidget *makeCommandButton(const ControlDesign &d, QWidget *parent)
     auto *button = new QPushButton(QString::fromUtf8(d.caption), parent);
     button->setAutoDefault(false);
     new EnterPressesButton(button);
-    if (d.background)
-        paintBackground(button, QPalette::Button, *d.background);
+    button->setAutoFillBackground(true);
     return button;
 }
 
@@ -156,7 +135,7 @@ QWidget *makeControl(const ControlDesign &d, QWidget *parent)
     switch (d.kind) {
     case Kind::Frame: return makeFrame(d, parent);
     case Kind::Label: return makeLabel(d, parent);
-    case Kind::CaptionBox: return makeCaptionBox(d, parent);
+    case Kind::CaptionBox: return makeLabel(d, parent);
     case Kind::TextBox: return makeTextBox(d, parent);
     case Kind::OptionButton: return makeOptionButton(d, parent);
     case Kind::CommandButton: return makeCommandButton(d, parent);
@@ -190,11 +169,29 @@ void condenseToFit(QLabel *label)
 
 } // namespace
 
+namespace {
+
+// Every control carries the whole palette of the form, not only the window:
+// a frame's style sheet makes the controls inside it take the application's
+// palette, which a dark or high-contrast desktop theme sets.
+void colour(QWidget *control, const ControlDesign &d)
+{
+    QPalette palette = designPalette();
+    if (d.kind == Kind::TextBox)
+        palette.setColor(QPalette::Base, toColor(kEntryBackground));
+    if (d.background)
+        palette.setColor(QPalette::Button, toColor(*d.background));
+    control->setPalette(palette);
+}
+
+} // namespace
+
 void buildControls(QWidget &window, std::span<const ControlDesign> design)
 {
     for (const ControlDesign &d : design) {
         QWidget *control = makeControl(d, containerOf(window, d));
         control->setObjectName(QLatin1String(d.name));
+        colour(control, d);
         control->setFont(designFont(d.fontPt));
         control->setGeometry(Layout::pixels(d.left), Layout::pixels(d.top), Layout::pixels(d.width),
                              Layout::pixels(d.height));

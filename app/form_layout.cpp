@@ -5,10 +5,6 @@
 namespace Layout {
 namespace {
 
-constexpr Rgb kGreen{0, 255, 0};
-constexpr Rgb kPink{255, 128, 128};
-constexpr Rgb kGrey{128, 128, 128};
-
 using K = Kind;
 using A = Align;
 
@@ -65,14 +61,14 @@ constexpr std::array kDesign = std::to_array<ControlDesign>({
 
     {"Frame8",   K::Frame,        "Form3",   "Step3",                    240, 5760, 8175, 2775, 9},
     {"Label24",  K::Label,        "Frame8",  "判定",                     1200,  480,  855,  375, 12},
-    {"Command1", K::CommandButton,"Frame8",  "40歳～64歳",               3480,  240, 1695,  735, 12, A::Centre, false, kGreen},
-    {"Command2", K::CommandButton,"Frame8",  "65歳～74歳",               5640,  240, 1695,  735, 12, A::Centre, false, kPink},
+    {"Command1", K::CommandButton,"Frame8",  "40歳～64歳",               3480,  240, 1695,  735, 12, A::Centre, false, kAges40To64Button},
+    {"Command2", K::CommandButton,"Frame8",  "65歳～74歳",               5640,  240, 1695,  735, 12, A::Centre, false, kAges65To74Button},
     {"Label19",  K::Label,        "Frame8",  "メタボリックシンドローム",      360, 1320, 2655,  615, 12},
     {"Label37",  K::Label,        "Frame8",  "",                        3480, 1200, 3855,  495, 14.25, A::Centre, true},
     {"Label21",  K::Label,        "Frame8",  "保健指導レベル",              360, 2040, 2175,  495, 12},
     {"Label15",  K::Label,        "Frame8",  "",                        3480, 1920, 3855,  495, 14.25, A::Centre, true},
 
-    {"Command3", K::CommandButton,"Form3",   "Reset",                   7200, 8640, 1095,  495, 12, A::Centre, false, kGrey},
+    {"Command3", K::CommandButton,"Form3",   "Reset",                   7200, 8640, 1095,  495, 12, A::Centre, false, kResetButton},
 });
 
 constexpr std::array kTabOrder = {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/form_controls.h"
+#include "state/colours.h"
 
 #include <optional>
 #include <span>
@@ -41,8 +41,6 @@ inline constexpr const char *kWindowCaption = "Kalvemo";
 inline constexpr int kClientWidthTwips = 8685;
 inline constexpr int kClientHeightTwips = 9360;
 inline constexpr double kWindowFontPt = 9.75;
-inline constexpr Rgb kWindowBackground{192, 192, 192};
-inline constexpr Rgb kEntryBackground{224, 224, 224};
 inline constexpr int kStartupFocusDelayMs = 100;
 
 // Fifteen twips make one pixel at 96 dpi; Qt scales device-independent

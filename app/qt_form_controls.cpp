@@ -1,9 +1,10 @@
 #include "app/qt_form_controls.h"
 
+#include "app/accessibility.h"
 #include "app/event_routes.h"
+#include "app/palette.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,13 +20,6 @@ T *findControl(QWidget &window, const char *name)
     T *control = window.findChild<T *>(QLatin1String(name));
     Q_ASSERT_X(control, "QtFormControls", name);
     return control;
-}
-
-void setForeground(QWidget *widget, QPalette::ColorRole role, Rgb colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, QColor(colour.red, colour.green, colour.blue));
-    widget->setPalette(palette);
 }
 
 // The character code a key handler sees: 13 for Enter, the typed character
@@ -127,7 +121,7 @@ void QtFormControls::setFocus(Field field)
 
 void QtFormControls::setTextColour(Field field, Rgb colour)
 {
-    setForeground(edit(field), QPalette::Text, colour);
+    setColourRole(*edit(field), QPalette::Text, colour);
 }
 
 QString QtFormControls::caption(Readout display) const
@@ -139,17 +133,12 @@ void QtFormControls::setCaption(Readout display, const QString &caption)
 {
     QLabel *shown = label(display);
     shown->setText(caption);
-    // A new result or prompt is read out by a screen reader at once; the
-    // BMI, which changes with every keystroke, is read when visited.
-    if (display != Readout::Label30) {
-        QAccessibleEvent changed(shown, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
+    nameDisplayByWhatItShows(*shown);
 }
 
 void QtFormControls::setTextColour(Readout display, Rgb colour)
 {
-    setForeground(label(display), QPalette::WindowText, colour);
+    setColourRole(*label(display), QPalette::WindowText, colour);
 }
 
 bool QtFormControls::isSelected(Option option) const

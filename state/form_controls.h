@@ -1,10 +1,9 @@
 #pragma once
 
+#include "state/colours.h"
 #include "state/indicator_store.h"
 
 #include <QString>
-
-#include <cstdint>
 
 // The nine numeric entry fields, in the order of the Enter chain.
 enum class Field { Text9, Text10, Text12, Text1, Text2, Text6, Text7, Text4, Text5 };
@@ -17,18 +16,6 @@ enum class Option {
     Option1, Option2, Option3, Option4, Option5,
     Option6, Option7, Option8, Option9, Option10,
 };
-
-struct Rgb {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    friend bool operator==(const Rgb &, const Rgb &) = default;
-};
-
-inline constexpr Rgb kBlack{0, 0, 0};
-inline constexpr Rgb kRed{255, 0, 0};
-inline constexpr Rgb kMagenta{255, 0, 255};
-inline constexpr Rgb kBlue{0, 0, 255};
 
 // What the handlers may see and do of the main window. The window implements
 // it; the handlers never touch a widget. Two operations re-enter the handlers

@@ -11,6 +11,8 @@ private slots:
     void namesComeFromTheCaptions_data();
     void namesComeFromTheCaptions();
     void resultLabelsAreNamedByTheirResult();
+    void emptyDisplaysAreNamedByTheirCaption_data();
+    void emptyDisplaysAreNamedByTheirCaption();
     void wholeExaminationFromTheKeyboard();
 
 private:
@@ -60,6 +62,34 @@ void TestAccessibility::resultLabelsAreNamedByTheirResult()
     QCOMPARE(bmi->text(QAccessible::Description), QStringLiteral("BMI"));
     QAccessibleInterface *guidance = QAccessible::queryAccessibleInterface(w.control("Label15"));
     QCOMPARE(guidance->text(QAccessible::Description), QStringLiteral("保健指導レベル"));
+}
+
+void TestAccessibility::emptyDisplaysAreNamedByTheirCaption_data()
+{
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("afterReset");
+    const std::pair<const char *, const char *> displays[] = {
+        {"Label30", "BMI"}, {"Label37", "メタボリックシンドローム"}, {"Label15", "保健指導レベル"}};
+    for (const auto &[display, caption] : displays) {
+        QTest::addRow("%s at start", display) << display << QString::fromUtf8(caption) << false;
+        QTest::addRow("%s after Reset", display) << display << QString::fromUtf8(caption) << true;
+    }
+}
+
+void TestAccessibility::emptyDisplaysAreNamedByTheirCaption()
+{
+    QFETCH(QString, display);
+    QFETCH(QString, caption);
+    QFETCH(bool, afterReset);
+    if (afterReset) {
+        w.type("Text9", "170");
+        w.type("Text10", "65");
+        w.click("Command2");
+        w.click("Command3");
+    }
+    QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(w.control(display.toLatin1().constData()));
+    QCOMPARE(shown->text(QAccessible::Name), caption);
 }
 
 void TestAccessibility::wholeExaminationFromTheKeyboard()
