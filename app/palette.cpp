@@ -1,7 +1,5 @@
 #include "app/palette.h"
 
-#include <QApplication>
-#include <QStyle>
 #include <QWidget>
 
 QColor toColor(Rgb rgb)
@@ -20,11 +18,9 @@ namespace {
 
 QPalette buildDesignPalette()
 {
-    // The style's own light palette gives the shades of edges and rings;
-    // unlike the application's palette, no desktop theme changes it.
-    QPalette palette = QApplication::style()->standardPalette();
-    for (const auto role : {QPalette::Window, QPalette::Button})
-        palette.setColor(role, toColor(kWindowBackground));
+    // From the grey alone Qt derives the light and dark shades of the 3-D
+    // edges, rings and sunken panels; nothing is taken from the desktop.
+    QPalette palette(toColor(kWindowBackground));
     palette.setColor(QPalette::Base, toColor(kOptionRingBackground));
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(role, toColor(kBlack));

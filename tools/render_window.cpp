@@ -32,6 +32,8 @@ int main(int argc, char *argv[])
             form.setText(field, QString::fromLatin1(text));
         QTest::mouseClick(window.findChild<QWidget *>(QStringLiteral("Command1")), Qt::LeftButton);
     }
+    // The desktop's own window colour, for checks that a theme was in force.
+    std::printf("desktop window colour %s\n", qPrintable(QApplication::palette().color(QPalette::Window).name()));
     const bool saved = window.grab().save(QString::fromLocal8Bit(argv[1]));
     return saved ? 0 : 1;
 }
