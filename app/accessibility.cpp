@@ -1,5 +1,7 @@
 #include "app/accessibility.h"
 
+#include "state/design_names.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QStringList>
@@ -20,25 +22,25 @@ struct Naming {
 
 // clang-format off
 constexpr auto kNamings = std::to_array<Naming>({
-    {"Text9",    {"Label1",  nullptr}, "Step1"},
-    {"Text10",   {"Label2",  nullptr}, "Step1"},
-    {"Text12",   {"Label18", nullptr}, "Step1"},
-    {"Option5",  {"Label26", nullptr}, "性別"},
-    {"Option6",  {"Label27", nullptr}, "性別"},
-    {"Text1",    {"Label9",  nullptr}, "Step2 血圧"},
-    {"Text2",    {"Label22", nullptr}, "Step2 血圧"},
-    {"Text6",    {"Label20", nullptr}, "Step2 脂質"},
-    {"Text7",    {"Label8",  nullptr}, "Step2 脂質"},
-    {"Text4",    {"Label5",  nullptr}, "Step2 血糖"},
-    {"Text5",    {"Label6",  nullptr}, "Step2 血糖"},
-    {"Option9",  {"Label14", "Text8"},  "血圧"},
-    {"Option10", {"Label14", "Text11"}, "血圧"},
-    {"Option7",  {"Label14", "Text8"},  "脂質"},
-    {"Option8",  {"Label14", "Text11"}, "脂質"},
-    {"Option3",  {"Label14", "Text8"},  "血糖"},
-    {"Option4",  {"Label14", "Text11"}, "血糖"},
-    {"Option1",  {"Label23", "Label16"}, "喫煙"},
-    {"Option2",  {"Label23", "Label17"}, "喫煙"},
+    {designName(Field::Text9),     {"Label1",  nullptr}, "Step1"},
+    {designName(Field::Text10),    {"Label2",  nullptr}, "Step1"},
+    {designName(Field::Text12),    {"Label18", nullptr}, "Step1"},
+    {designName(Option::Option5),  {"Label26", nullptr}, "性別"},
+    {designName(Option::Option6),  {"Label27", nullptr}, "性別"},
+    {designName(Field::Text1),     {"Label9",  nullptr}, "Step2 血圧"},
+    {designName(Field::Text2),     {"Label22", nullptr}, "Step2 血圧"},
+    {designName(Field::Text6),     {"Label20", nullptr}, "Step2 脂質"},
+    {designName(Field::Text7),     {"Label8",  nullptr}, "Step2 脂質"},
+    {designName(Field::Text4),     {"Label5",  nullptr}, "Step2 血糖"},
+    {designName(Field::Text5),     {"Label6",  nullptr}, "Step2 血糖"},
+    {designName(Option::Option9),  {"Label14", "Text8"},  "血圧"},
+    {designName(Option::Option10), {"Label14", "Text11"}, "血圧"},
+    {designName(Option::Option7),  {"Label14", "Text8"},  "脂質"},
+    {designName(Option::Option8),  {"Label14", "Text11"}, "脂質"},
+    {designName(Option::Option3),  {"Label14", "Text8"},  "血糖"},
+    {designName(Option::Option4),  {"Label14", "Text11"}, "血糖"},
+    {designName(Option::Option1),  {"Label23", "Label16"}, "喫煙"},
+    {designName(Option::Option2),  {"Label23", "Label17"}, "喫煙"},
 });
 
 // Option groups: the frame is announced as the group when the focus enters.
@@ -54,10 +56,14 @@ constexpr std::array<std::array<const char *, 2>, 5> kGroups = {{
 // a screen reader reads the value itself, and described by the caption beside
 // them. While empty they are named by that caption: left unnamed, the reader
 // would fall back on the title of their frame ("Step1", "Step3").
-constexpr std::array<std::array<const char *, 2>, 3> kResults = {{
-    {"Label30", "Label3"},
-    {"Label37", "Label19"},
-    {"Label15", "Label21"},
+struct ReadoutNaming {
+    Readout display;
+    const char *caption;
+};
+constexpr std::array<ReadoutNaming, kReadoutCount> kResults = {{
+    {Readout::Label30, "Label3"},
+    {Readout::Label37, "Label19"},
+    {Readout::Label15, "Label21"},
 }};
 // clang-format on
 
@@ -95,7 +101,7 @@ void describeForAssistiveTechnology(QWidget &window)
     for (const auto &[frame, name] : kGroups)
         named(window, frame)->setAccessibleName(QString::fromUtf8(name));
     for (const auto &[result, caption] : kResults) {
-        auto *display = named<QLabel>(window, result);
+        auto *display = named<QLabel>(window, designName(result));
         display->setAccessibleDescription(captionText(window, caption));
         nameDisplayByWhatItShows(*display);
     }
@@ -104,7 +110,7 @@ void describeForAssistiveTechnology(QWidget &window)
 void nameDisplayByWhatItShows(QLabel &display)
 {
     for (const auto &[result, caption] : kResults) {
-        if (display.objectName() == QLatin1String(result)) {
+        if (display.objectName() == QLatin1String(designName(result))) {
             const QString shown = display.text();
             display.setAccessibleName(shown.isEmpty() ? captionText(*display.window(), caption) : shown);
         }

@@ -15,40 +15,34 @@ namespace {
 
 // clang-format off
 constexpr std::array kFields = std::to_array<FieldRoute>({
-    {Field::Text9,  "Text9",  Text9_Change,  Text9_KeyPress,  Text9_GotFocus},
-    {Field::Text10, "Text10", Text10_Change, Text10_KeyPress, nullptr},
-    {Field::Text12, "Text12", Text12_Change, Text12_KeyPress, Text12_GotFocus},
-    {Field::Text1,  "Text1",  Text1_Change,  Text1_KeyPress,  Text1_GotFocus},
-    {Field::Text2,  "Text2",  Text2_Change,  Text2_KeyPress,  Text2_GotFocus},
-    {Field::Text6,  "Text6",  Text6_Change,  Text6_KeyPress,  Text6_GotFocus},
-    {Field::Text7,  "Text7",  Text7_Change,  Text7_KeyPress,  Text7_GotFocus},
-    {Field::Text4,  "Text4",  Text4_Change,  Text4_KeyPress,  Text4_GotFocus},
-    {Field::Text5,  "Text5",  Text5_Change,  nullptr,         Text5_GotFocus},
+    {Field::Text9,  Text9_Change,  Text9_KeyPress,  Text9_GotFocus},
+    {Field::Text10, Text10_Change, Text10_KeyPress, nullptr},
+    {Field::Text12, Text12_Change, Text12_KeyPress, Text12_GotFocus},
+    {Field::Text1,  Text1_Change,  Text1_KeyPress,  Text1_GotFocus},
+    {Field::Text2,  Text2_Change,  Text2_KeyPress,  Text2_GotFocus},
+    {Field::Text6,  Text6_Change,  Text6_KeyPress,  Text6_GotFocus},
+    {Field::Text7,  Text7_Change,  Text7_KeyPress,  Text7_GotFocus},
+    {Field::Text4,  Text4_Change,  Text4_KeyPress,  Text4_GotFocus},
+    {Field::Text5,  Text5_Change,  nullptr,         Text5_GotFocus},
 });
 
 constexpr std::array kOptions = std::to_array<OptionRoute>({
-    {Option::Option1,  "Option1",  Option1_Click},
-    {Option::Option2,  "Option2",  Option2_Click},
-    {Option::Option3,  "Option3",  Option3_Click},
-    {Option::Option4,  "Option4",  Option4_Click},
-    {Option::Option5,  "Option5",  Option5_Click},
-    {Option::Option6,  "Option6",  Option6_Click},
-    {Option::Option7,  "Option7",  Option7_Click},
-    {Option::Option8,  "Option8",  Option8_Click},
-    {Option::Option9,  "Option9",  Option9_Click},
-    {Option::Option10, "Option10", Option10_Click},
-});
-
-constexpr std::array kReadouts = std::to_array<ReadoutRoute>({
-    {Readout::Label30, "Label30"},
-    {Readout::Label37, "Label37"},
-    {Readout::Label15, "Label15"},
+    {Option::Option1,  Option1_Click},
+    {Option::Option2,  Option2_Click},
+    {Option::Option3,  Option3_Click},
+    {Option::Option4,  Option4_Click},
+    {Option::Option5,  Option5_Click},
+    {Option::Option6,  Option6_Click},
+    {Option::Option7,  Option7_Click},
+    {Option::Option8,  Option8_Click},
+    {Option::Option9,  Option9_Click},
+    {Option::Option10, Option10_Click},
 });
 
 constexpr std::array kCommands = std::to_array<CommandRoute>({
-    {"Command1", Command1_Click},
-    {"Command2", Command2_Click},
-    {"Command3", Command3_Click},
+    {Command::Command1, Command1_Click},
+    {Command::Command2, Command2_Click},
+    {Command::Command3, Command3_Click},
 });
 
 constexpr std::array kIndicatorChanges = std::to_array<IndicatorRoute>({
@@ -62,7 +56,6 @@ constexpr std::array kIndicatorChanges = std::to_array<IndicatorRoute>({
 
 std::span<const FieldRoute> fields() { return kFields; }
 std::span<const OptionRoute> options() { return kOptions; }
-std::span<const ReadoutRoute> readouts() { return kReadouts; }
 std::span<const CommandRoute> commands() { return kCommands; }
 std::span<const IndicatorRoute> indicatorChanges() { return kIndicatorChanges; }
 

@@ -13,7 +13,6 @@ using KeyHandler = void (*)(FormControls &, char16_t &);
 
 struct FieldRoute {
     Field field;
-    const char *name;
     Handler change;
     KeyHandler keyPress; // null: the line edit's own key handling only
     Handler gotFocus;    // null: nothing happens on focus
@@ -21,17 +20,11 @@ struct FieldRoute {
 
 struct OptionRoute {
     Option option;
-    const char *name;
     Handler click;
 };
 
-struct ReadoutRoute {
-    Readout label;
-    const char *name;
-};
-
 struct CommandRoute {
-    const char *name;
+    Command command;
     Handler click;
 };
 
@@ -42,7 +35,6 @@ struct IndicatorRoute {
 
 std::span<const FieldRoute> fields();
 std::span<const OptionRoute> options();
-std::span<const ReadoutRoute> readouts();
 std::span<const CommandRoute> commands();
 std::span<const IndicatorRoute> indicatorChanges();
 

@@ -19,7 +19,7 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     setAutoFillBackground(true);
 
     buildControls(*this, Layout::form3Design());
-    applyTabOrder(*this, Layout::tabOrder());
+    applyTabOrder(*this, Layout::form3Design());
     describeForAssistiveTechnology(*this);
     m_controls = new QtFormControls(*this);
 

@@ -200,12 +200,14 @@ void buildControls(QWidget &window, std::span<const ControlDesign> design)
     }
 }
 
-void applyTabOrder(QWidget &window, std::span<const char *const> order)
+void applyTabOrder(QWidget &window, std::span<const ControlDesign> design)
 {
     QWidget *previous = nullptr;
-    for (const char *name : order) {
-        auto *control = window.findChild<QWidget *>(QLatin1String(name));
-        Q_ASSERT_X(control, "applyTabOrder", name);
+    for (const ControlDesign &d : design) {
+        if (!Layout::takesTabStops(d.kind))
+            continue;
+        auto *control = window.findChild<QWidget *>(QLatin1String(d.name));
+        Q_ASSERT_X(control, "applyTabOrder", d.name);
         if (previous)
             QWidget::setTabOrder(previous, control);
         previous = control;

@@ -8,5 +8,6 @@ class QWidget;
 // its design name as objectName, placed in twips converted to pixels.
 void buildControls(QWidget &window, std::span<const Layout::ControlDesign> design);
 
-// Chains the tab order through the named controls.
-void applyTabOrder(QWidget &window, std::span<const char *const> order);
+// Chains the tab order through the controls that take the focus, in the
+// order of the design table.
+void applyTabOrder(QWidget &window, std::span<const Layout::ControlDesign> design);

@@ -52,9 +52,16 @@ constexpr int pixels(int twips)
 
 // In creation order: containers before what they hold, and among siblings the
 // later one lies above (so "Step3" covers the lower edge of the smoking frame).
+// The same order is the tab order of the controls that take the focus: the
+// sex group, the body measurements, the blood values row by row, the drug
+// and smoking groups, then the buttons.
 std::span<const ControlDesign> form3Design();
 
-// The tab order, one stop per option group (its selected button).
-std::span<const char *const> tabOrder();
+// Whether the user can Tab to a control of this kind: the fields, the option
+// buttons (the selected one of each group) and the command buttons.
+constexpr bool takesTabStops(Kind kind)
+{
+    return kind == Kind::TextBox || kind == Kind::OptionButton || kind == Kind::CommandButton;
+}
 
 } // namespace Layout

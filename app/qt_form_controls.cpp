@@ -3,6 +3,7 @@
 #include "app/accessibility.h"
 #include "app/event_routes.h"
 #include "app/palette.h"
+#include "state/design_names.h"
 
 #include <QAbstractButton>
 #include <QFocusEvent>
@@ -14,11 +15,11 @@
 
 namespace {
 
-template <typename T>
-T *findControl(QWidget &window, const char *name)
+template <typename T, typename Key>
+T *findControl(QWidget &window, Key key)
 {
-    T *control = window.findChild<T *>(QLatin1String(name));
-    Q_ASSERT_X(control, "QtFormControls", name);
+    T *control = window.findChild<T *>(QLatin1String(designName(key)));
+    Q_ASSERT_X(control, "QtFormControls", designName(key));
     return control;
 }
 
@@ -37,7 +38,7 @@ char16_t keyAsciiOf(const QKeyEvent &key)
 QtFormControls::QtFormControls(QWidget &window) : QObject(&window)
 {
     for (const Routes::FieldRoute &route : Routes::fields()) {
-        QLineEdit *field = findControl<QLineEdit>(window, route.name);
+        QLineEdit *field = findControl<QLineEdit>(window, route.field);
         m_fields[std::size_t(route.field)] = field;
         m_fieldRoutes[std::size_t(route.field)] = &route;
         const Routes::Handler change = route.change;
@@ -45,7 +46,7 @@ QtFormControls::QtFormControls(QWidget &window) : QObject(&window)
         field->installEventFilter(this);
     }
     for (const Routes::OptionRoute &route : Routes::options()) {
-        QRadioButton *option = findControl<QRadioButton>(window, route.name);
+        QRadioButton *option = findControl<QRadioButton>(window, route.option);
         m_options[std::size_t(route.option)] = option;
         const Routes::Handler click = route.click;
         connect(option, &QAbstractButton::toggled, this, [this, click](bool selected) {
@@ -53,11 +54,11 @@ QtFormControls::QtFormControls(QWidget &window) : QObject(&window)
                 click(*this);
         });
     }
-    for (const Routes::ReadoutRoute &route : Routes::readouts())
-        m_displays[std::size_t(route.label)] = findControl<QLabel>(window, route.name);
+    for (std::size_t i = 0; i < kReadoutCount; ++i)
+        m_displays[i] = findControl<QLabel>(window, Readout(i));
     for (const Routes::CommandRoute &route : Routes::commands()) {
         const Routes::Handler click = route.click;
-        connect(findControl<QAbstractButton>(window, route.name), &QAbstractButton::clicked, this,
+        connect(findControl<QAbstractButton>(window, route.command), &QAbstractButton::clicked, this,
                 [this, click] { click(*this); });
     }
     m_indicators.setChangeListener([this](Indicator written) {

@@ -59,9 +59,9 @@ private:
 
     const Routes::FieldRoute *routeOf(const QObject *watched) const;
 
-    std::array<QLineEdit *, 9> m_fields{};
-    std::array<const Routes::FieldRoute *, 9> m_fieldRoutes{};
-    std::array<QLabel *, 3> m_displays{};
-    std::array<QRadioButton *, 10> m_options{};
+    std::array<QLineEdit *, kFieldCount> m_fields{};
+    std::array<const Routes::FieldRoute *, kFieldCount> m_fieldRoutes{};
+    std::array<QLabel *, kReadoutCount> m_displays{};
+    std::array<QRadioButton *, kOptionCount> m_options{};
     IndicatorStore m_indicators;
 };

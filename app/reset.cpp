@@ -1,6 +1,6 @@
 #include "app/reset.h"
 
-#include <array>
+#include "judgement/colours.h"
 
 void Command3_Click(FormControls &form)
 {
@@ -14,10 +14,8 @@ void Command3_Click(FormControls &form)
     for (const Option option : {Option::Option1, Option::Option5, Option::Option9, Option::Option7, Option::Option3})
         form.select(option);
 
-    for (const Field field : {Field::Text1, Field::Text2, Field::Text6, Field::Text7, Field::Text4, Field::Text5})
-        form.setTextColour(field, kBlack);
-    form.setTextColour(Readout::Label30, kBlack);
-    form.setTextColour(Field::Text12, kBlack);
+    for (const MarkedValue &marked : kMarkedValues)
+        setMarkColour(form, marked.control, kBlack);
 
     form.setFocus(Option::Option5);
 }

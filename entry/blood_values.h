@@ -1,19 +1,7 @@
 #pragma once
 
 #include "state/form_controls.h"
-
-// Blood pressure: a guidance risk, and the syndrome criterion, from 130
-// systolic or 85 diastolic up.
-inline constexpr double kSystolicLimit = 130.0;
-inline constexpr double kDiastolicLimit = 85.0;
-// Lipids: triglycerides from 150 up, or HDL cholesterol below 40.
-inline constexpr double kTriglyceridesLimit = 150.0;
-inline constexpr double kHdlLowerLimit = 40.0;
-// Glucose: the guidance risk starts lower than the syndrome criterion.
-inline constexpr double kFastingGlucoseGuidanceLimit = 100.0;
-inline constexpr double kHba1cGuidanceLimit = 5.6;
-inline constexpr double kFastingGlucoseSyndromeLimit = 110.0;
-inline constexpr double kHba1cSyndromeLimit = 6.0;
+#include "state/limits.h"
 
 bool bloodPressureRisk(double systolic, double diastolic);
 // An HDL of exactly 0 is what an empty field reads, so it is no risk; any

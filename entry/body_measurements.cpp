@@ -20,7 +20,10 @@ double selectedWaistLimit(const FormControls &form)
 }
 
 // Height or weight changed: the BMI display follows the current height and
-// weight, then the class follows the display.
+// weight, then the class follows the display. When the height reads 0 or
+// less (emptied, zero, negative), a BMI already shown is emptied, not left
+// standing: no stale BMI is ever shown, classed or judged, and an empty
+// display makes the judgement ask for Step1 again.
 void bodyValueChanged(FormControls &form, Field ownField)
 {
     const auto bmi = bodyMassIndex(form.value(Field::Text9), form.value(Field::Text10));

@@ -1,20 +1,17 @@
 #pragma once
 
 #include "state/form_controls.h"
+#include "state/limits.h"
 
 #include <QString>
 
 #include <optional>
 
-inline constexpr double kMaleWaistLimitCm = 85.0;
-inline constexpr double kFemaleWaistLimitCm = 90.0;
-inline constexpr double kBmiLimit = 25.0;
-
 // BMI = weight / height² × 10000 with the height in cm and the weight in kg,
 // computed in that order. None when the height reads 0 or less, or when the
 // result is no finite number (a height whose square underflows, an enormous
-// weight): the display then stays empty rather than show a stale or absurd
-// value.
+// weight). The display is then emptied, also of a BMI it showed before, so
+// that no stale or absurd value is ever shown or judged.
 std::optional<double> bodyMassIndex(double heightCm, double weightKg);
 
 // The BMI as displayed: at least one digit before the point, exactly one

@@ -1,7 +1,6 @@
 #include "judgement/colours.h"
 
-#include "entry/blood_values.h"
-#include "entry/body_measurements.h"
+#include "state/limits.h"
 #include "state/numeric_value.h"
 
 namespace {
@@ -34,4 +33,9 @@ MarkColours markColours(const EntrySnapshot &e)
         .bmi = redFrom(NumericValue(e.bmi), kBmiLimit),
         .waist = redFrom(NumericValue(e.waist), waistLimit),
     };
+}
+
+void setMarkColour(FormControls &form, MarkedControl control, Rgb colour)
+{
+    std::visit([&](auto which) { form.setTextColour(which, colour); }, control);
 }

@@ -1,63 +1,87 @@
 #include "judgement/decision.h"
 
 #include "judgement/result_texts.h"
+#include "state/criteria.h"
+#include "state/limits.h"
 
 namespace {
 
-using I = Indicator;
+constexpr Criterion kGlucose = Criterion::Glucose;
+constexpr Criterion kLipids = Criterion::Lipids;
+constexpr Criterion kBloodPressure = Criterion::BloodPressure;
 
-class Rows {
+// The decision of the checkup, read from the indicators in its own terms.
+// Each step keeps the order of its tests and writes: a later write to a
+// result replaces an earlier one, and a result that no step writes keeps
+// the caption it had before the click.
+class Decision {
 public:
-    Rows(const IndicatorSnapshot &v, AgeBand band) : v(v), band(band) {}
+    Decision(const IndicatorSnapshot &v, AgeBand band) : v(v), band(band) {}
 
     ResultCaptions run()
     {
-        syndromeClassRows();
-        guidanceRowsForWaistClass();
-        guidanceRowsForBmiClass();
+        classWithWaistOverLimit();
+        guidanceWithWaistOverLimit();
+        guidanceWithBmiOnly();
         overrides();
         return out;
     }
 
 private:
-    double riskCount() const { return v[I::Label10] + v[I::Label13] + v[I::Label4] + v[I::Label7]; }
+    // Waist/BMI class: 1 the waist reaches the limit of the sex, 2 the waist
+    // stays below but the BMI reaches 25, 0 neither.
+    double bodySizeClass() const { return v[Indicator::Label29]; }
 
-    // The older band is never offered intensive support.
-    const QString &intensiveSupport() const
+    // A syndrome criterion is met by a measured value or by drug treatment:
+    // its count is the value flag plus the drug flag (0, 1 or 2).
+    double metCount(Criterion c) const { return v[indicatorsOf(c).count]; }
+    double valueOrDrug(Criterion c) const { return v[indicatorsOf(c).valueFlag] + v[indicatorsOf(c).drugFlag]; }
+    bool drugTreated(Criterion c) const { return v[indicatorsOf(c).drugFlag] == 1; }
+
+    // The additional risks that set the level of guidance: lipids, smoking
+    // (counted only beside another risk), blood pressure and glucose.
+    double riskCount() const
     {
-        return band == AgeBand::From40To64 ? ResultText::kIntensiveSupport
-                                           : ResultText::kMotivationalSupport;
+        return v[indicatorsOf(kLipids).guidanceRisk] + v[Indicator::Label13]
+               + v[indicatorsOf(kBloodPressure).guidanceRisk] + v[indicatorsOf(kGlucose).guidanceRisk];
     }
 
-    // Rows 1 to 5: the class for a waist at or above the limit. Each row is
-    // tested on its own.
-    void syndromeClassRows()
+    // Intensive support is for ages 40 to 64; from 65 the same examinee is
+    // offered motivational support instead.
+    const QString &intensiveSupport() const
     {
-        const bool waistClass = v[I::Label29] == 1;
-        const double glucose = v[I::Label45], lipids = v[I::Label46], pressure = v[I::Label47];
-        if (waistClass && glucose >= 1 && lipids == 0 && pressure == 0)
+        return band == AgeBand::From40To64 ? ResultText::kIntensiveSupport : ResultText::kMotivationalSupport;
+    }
+
+    // With the waist over its limit, the metabolic syndrome is met with two or
+    // three of the criteria glucose, lipids and blood pressure, the
+    // pre-syndrome group with exactly one, neither with none. Each test stands
+    // on its own; exactly one of them holds.
+    void classWithWaistOverLimit()
+    {
+        if (bodySizeClass() != 1)
+            return;
+        const double glucose = metCount(kGlucose), lipids = metCount(kLipids), pressure = metCount(kBloodPressure);
+        if (glucose >= 1 && lipids == 0 && pressure == 0)
             out.syndromeClass = ResultText::kPreSyndrome;
-        if (waistClass && v[I::Label38] + v[I::Label42] == 0 && v[I::Label39] + v[I::Label43] >= 1
-            && v[I::Label40] + v[I::Label44] == 0)
+        if (valueOrDrug(kGlucose) == 0 && valueOrDrug(kLipids) >= 1 && valueOrDrug(kBloodPressure) == 0)
             out.syndromeClass = ResultText::kPreSyndrome;
-        if (waistClass && v[I::Label38] + v[I::Label42] == 0 && v[I::Label39] + v[I::Label43] == 0
-            && v[I::Label40] + v[I::Label44] >= 1)
+        if (valueOrDrug(kGlucose) == 0 && valueOrDrug(kLipids) == 0 && valueOrDrug(kBloodPressure) >= 1)
             out.syndromeClass = ResultText::kPreSyndrome;
-        // Two criteria met: the pairs are tried in order, the first one writes.
-        if (waistClass
-            && ((glucose >= 1 && lipids >= 1) || (lipids >= 1 && pressure >= 1) || (pressure >= 1 && glucose >= 1)))
+        if ((glucose >= 1 && lipids >= 1) || (lipids >= 1 && pressure >= 1) || (pressure >= 1 && glucose >= 1))
             out.syndromeClass = ResultText::kMeetsCriteria;
-        if (waistClass && glucose + lipids + pressure == 0)
+        if (glucose + lipids + pressure == 0)
             out.syndromeClass = ResultText::kNotMet;
     }
 
-    // Rows 6 to 8: guidance for waist/BMI class 1.
-    void guidanceRowsForWaistClass()
+    // Waist over its limit: intensive support from two risks, motivational
+    // support with one, information only with none.
+    void guidanceWithWaistOverLimit()
     {
-        if (v[I::Label29] != 1)
+        if (bodySizeClass() != 1)
             return;
         const double risks = riskCount();
-        if (risks >= 2)
+        if (risks >= kIntensiveRisksWithWaist)
             out.guidance = intensiveSupport();
         else if (risks == 1)
             out.guidance = ResultText::kMotivationalSupport;
@@ -65,13 +89,14 @@ private:
             out.guidance = ResultText::kInformationOnly;
     }
 
-    // Rows 9 to 12: guidance for waist/BMI class 2 (BMI alone); always tested.
-    void guidanceRowsForBmiClass()
+    // Waist below its limit but BMI 25 or more: the same levels, with
+    // intensive support only from three risks.
+    void guidanceWithBmiOnly()
     {
-        if (v[I::Label29] != 2)
+        if (bodySizeClass() != 2)
             return;
         const double risks = riskCount();
-        if (risks >= 3)
+        if (risks >= kIntensiveRisksWithBmiOnly)
             out.guidance = intensiveSupport();
         else if (risks == 2 || risks == 1)
             out.guidance = ResultText::kMotivationalSupport;
@@ -79,17 +104,20 @@ private:
             out.guidance = ResultText::kInformationOnly;
     }
 
-    // Rows 13 to 16: neither waist nor BMI reaches its limit, or the examinee
-    // is under drug treatment, which leaves guidance to the physician.
+    // Neither waist nor BMI over its limit: no syndrome and no guidance,
+    // whatever the blood values. BMI alone never makes the syndrome. An
+    // examinee under drug treatment for any criterion is in the physician's
+    // care, so the checkup offers no guidance (tested glucose, lipids, blood
+    // pressure; one write at most).
     void overrides()
     {
-        if (v[I::Label29] == 0) {
+        if (bodySizeClass() == 0) {
             out.guidance = ResultText::kNoGuidance;
             out.syndromeClass = ResultText::kNotMet;
         }
-        if (v[I::Label29] == 2)
+        if (bodySizeClass() == 2)
             out.syndromeClass = ResultText::kNotMet;
-        if (v[I::Label42] == 1 || v[I::Label43] == 1 || v[I::Label44] == 1)
+        if (drugTreated(kGlucose) || drugTreated(kLipids) || drugTreated(kBloodPressure))
             out.guidance = ResultText::kNoGuidance;
     }
 
@@ -110,5 +138,5 @@ IndicatorSnapshot IndicatorSnapshot::of(const IndicatorStore &store)
 
 ResultCaptions decide(const IndicatorSnapshot &indicators, AgeBand band)
 {
-    return Rows(indicators, band).run();
+    return Decision(indicators, band).run();
 }

@@ -35,14 +35,8 @@ void judge(FormControls &form, AgeBand band)
         form.setCaption(Readout::Label15, *results.guidance);
 
     const MarkColours colours = markColours(entries);
-    form.setTextColour(Field::Text1, colours.systolic);
-    form.setTextColour(Field::Text2, colours.diastolic);
-    form.setTextColour(Field::Text6, colours.triglycerides);
-    form.setTextColour(Field::Text7, colours.hdl);
-    form.setTextColour(Field::Text4, colours.fastingGlucose);
-    form.setTextColour(Field::Text5, colours.hba1c);
-    form.setTextColour(Readout::Label30, colours.bmi);
-    form.setTextColour(Field::Text12, colours.waist);
+    for (const MarkedValue &marked : kMarkedValues)
+        setMarkColour(form, marked.control, colours.*marked.colour);
 }
 
 } // namespace

@@ -1,18 +1,13 @@
 #include "state/indicator_store.h"
 
+#include "state/design_names.h"
 #include "state/numeric_value.h"
 
 #include <utility>
 
 QString indicatorName(Indicator indicator)
 {
-    static const std::array<const char *, kIndicatorCount> names = {
-        "Label4", "Label40", "Label44", "Label47",
-        "Label10", "Label39", "Label43", "Label46",
-        "Label7", "Label38", "Label42", "Label45",
-        "Label29", "Label13",
-    };
-    return QString::fromLatin1(names[std::size_t(indicator)]);
+    return QString::fromLatin1(designName(indicator));
 }
 
 IndicatorStore::IndicatorStore()

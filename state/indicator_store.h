@@ -5,7 +5,7 @@
 #include <array>
 #include <functional>
 
-// The sixteen indicators that hold what has been concluded about each
+// The fourteen indicators that hold what has been concluded about each
 // criterion while the examinee's values are entered. They never show on
 // screen; the judgement reads them and nothing else about the criteria.
 //
