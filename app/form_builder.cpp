@@ -35,9 +35,12 @@ QWidget *makeFrame(const ControlDesign &d, QWidget *parent)
     // A flat grey frame whose caption sits in its top border, as on the
     // paper form; the style's own group box would tint the inside.
     frame->setStyleSheet(QStringLiteral(
-        "QGroupBox#%1 { background-color: %2; border: 1px solid %3; margin-top: 0.5em; }"
-        "QGroupBox#%1::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }")
-                             .arg(QLatin1String(d.name), toColor(kWindowBackground).name(), toColor(kFrameLine).name()));
+        "QGroupBox#%1 { background-color: %2; border: %4px solid %3; margin-top: 0.5em; }"
+        "QGroupBox#%1::title { subcontrol-origin: margin; left: %5px; padding: 0 %6px; }")
+                             .arg(QLatin1String(d.name), toColor(kWindowBackground).name(), toColor(kFrameLine).name())
+                             .arg(Layout::kFrameLinePx)
+                             .arg(Layout::kFrameCaptionInsetPx)
+                             .arg(Layout::kFrameCaptionGapPx));
     frame->setAutoFillBackground(true);
     return frame;
 }
@@ -163,7 +166,7 @@ void condenseToFit(QLabel *label)
     if (advance <= room || advance == 0)
         return;
     QFont font = label->font();
-    font.setStretch(std::max(50, room * 100 / advance));
+    font.setStretch(std::max(Layout::kLeastCaptionStretchPercent, room * 100 / advance));
     label->setFont(font);
 }
 

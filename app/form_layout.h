@@ -7,7 +7,9 @@
 
 // The design of the main window as data: every frame and control with its
 // container, caption, position and size in twips, font size and look. The
-// window is built from this table; nothing else in the code holds geometry.
+// window is built from this table. The few drawing measures that the design
+// leaves to the toolkit (how a frame draws its line and caption, how far a
+// caption may be condensed) are the named constants below.
 namespace Layout {
 
 enum class Kind {
@@ -42,6 +44,15 @@ inline constexpr int kClientWidthTwips = 8685;
 inline constexpr int kClientHeightTwips = 9360;
 inline constexpr double kWindowFontPt = 9.75;
 inline constexpr int kStartupFocusDelayMs = 100;
+
+// A frame: a one-pixel line, its caption set into the top line a little in
+// from the left edge, with a gap of its own either side.
+inline constexpr int kFrameLinePx = 1;
+inline constexpr int kFrameCaptionInsetPx = 8;
+inline constexpr int kFrameCaptionGapPx = 2;
+// A caption wider than its box in the stand-in font is condensed to fit, but
+// never below half its width, where Japanese text stops being legible.
+inline constexpr int kLeastCaptionStretchPercent = 50;
 
 // Fifteen twips make one pixel at 96 dpi; Qt scales device-independent
 // pixels for other screens.

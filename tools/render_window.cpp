@@ -3,7 +3,7 @@
 // Scenario "judged" enters one examinee and judges it, so that the result
 // labels and the value colours show.
 #include "app/form3.h"
-#include "state/form_controls.h"
+#include "state/design_names.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -30,7 +30,7 @@ int main(int argc, char *argv[])
         };
         for (const auto &[field, text] : values)
             form.setText(field, QString::fromLatin1(text));
-        QTest::mouseClick(window.findChild<QWidget *>(QStringLiteral("Command1")), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QWidget *>(QLatin1String(designName(Command::Command1))), Qt::LeftButton);
     }
     // The desktop's own window colour, for checks that a theme was in force.
     std::printf("desktop window colour %s\n", qPrintable(QApplication::palette().color(QPalette::Window).name()));
