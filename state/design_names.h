@@ -10,6 +10,7 @@
 // by, and (for an indicator) the text it holds until first written. Each
 // name is written here once; everything else looks it up by the key.
 
+// clang-format off
 constexpr const char *designName(Field field)
 {
     constexpr std::array<const char *, kFieldCount> names = {
@@ -49,3 +50,4 @@ constexpr const char *designName(Indicator indicator)
     };
     return names[std::size_t(indicator)];
 }
+// clang-format on

@@ -19,10 +19,12 @@ inline constexpr std::size_t kFieldCount = std::size_t(Field::Text5) + 1;
 enum class Readout { Label30, Label37, Label15 };
 inline constexpr std::size_t kReadoutCount = std::size_t(Readout::Label15) + 1;
 
+// clang-format off
 enum class Option {
     Option1, Option2, Option3, Option4, Option5,
     Option6, Option7, Option8, Option9, Option10,
 };
+// clang-format on
 inline constexpr std::size_t kOptionCount = std::size_t(Option::Option10) + 1;
 
 // The judgement buttons and Reset. The handlers never touch them; the window

@@ -14,12 +14,14 @@
 //   lipids           Label10         Label39      Label43     Label46
 //   glucose          Label7          Label38      Label42     Label45
 //   Label29: waist/BMI class (0, 1, 2)   Label13: smoking risk (0, 1)
+// clang-format off
 enum class Indicator {
     Label4, Label40, Label44, Label47,
     Label10, Label39, Label43, Label46,
     Label7, Label38, Label42, Label45,
     Label29, Label13,
 };
+// clang-format on
 
 inline constexpr std::size_t kIndicatorCount = std::size_t(Indicator::Label13) + 1;
 
