@@ -1,5 +1,6 @@
 #include "app/accessibility.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QStringList>
@@ -95,4 +96,18 @@ void describeForAssistiveTechnology(QWidget &window)
         named(window, frame)->setAccessibleName(QString::fromUtf8(name));
     for (const auto &[result, caption] : kResults)
         named(window, result)->setAccessibleDescription(captionText(window, caption));
+}
+
+void describeResult(QWidget &result, const QString &explanation)
+{
+    for (const auto &[name, caption] : kResults) {
+        if (result.objectName() != QLatin1String(name))
+            continue;
+        QString description = captionText(*result.window(), caption);
+        if (!explanation.isEmpty())
+            description += u'\n' + explanation;
+        result.setAccessibleDescription(description);
+        QAccessibleEvent changed(&result, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }

@@ -1,8 +1,14 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 // Gives every entry field, option button and result label of the window the
 // name a screen reader speaks, taken from the captions that stand beside it
 // on screen, and ties each caption label to its field.
 void describeForAssistiveTechnology(QWidget &window);
+
+// Describes a result label (Label37, Label15) by the caption beside it, then
+// by the explanation of what it shows; an empty explanation leaves the
+// caption alone. A screen reader thus still hears first what the label is.
+void describeResult(QWidget &result, const QString &explanation);

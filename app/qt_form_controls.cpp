@@ -1,5 +1,6 @@
 #include "app/qt_form_controls.h"
 
+#include "app/accessibility.h"
 #include "app/event_routes.h"
 
 #include <QAbstractButton>
@@ -10,6 +11,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QWidget>
+
+#include <utility>
 
 namespace {
 
@@ -165,4 +168,22 @@ void QtFormControls::select(Option option)
 void QtFormControls::setFocus(Option option)
 {
     button(option)->setFocus(Qt::OtherFocusReason);
+}
+
+void QtFormControls::setExplanation(Readout display, const QString &explanation)
+{
+    QLabel *shown = label(display);
+    shown->setToolTip(explanation);
+    describeResult(*shown, explanation);
+}
+
+void QtFormControls::keepJudgedRecord(const QStringList &row)
+{
+    if (m_judgedRecordSink)
+        m_judgedRecordSink(row);
+}
+
+void QtFormControls::setJudgedRecordSink(std::function<void(const QStringList &)> sink)
+{
+    m_judgedRecordSink = std::move(sink);
 }
