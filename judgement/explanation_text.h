@@ -10,7 +10,9 @@
 //   該当: 血圧 (最高血圧 142 ≥ 130)、脂質 (中性脂肪 160 ≥ 150)
 //   該当なし: 血糖
 //   腹囲が基準以上で 2 項目以上に該当 → １ 基準該当
-// Empty where there is nothing to explain.
+// Empty where there is nothing to explain. The texts hold no ASCII ">" (the
+// relation is written "≥"), so that a tooltip never takes them for rich text
+// and keeps their line breaks.
 QString explanationText(const SyndromeClassWhy &why);
 QString explanationText(const GuidanceWhy &why);
 
