@@ -31,10 +31,11 @@ Judgement explainedJudgement(const IndicatorSnapshot &indicators, const EntrySna
     Judgement judged;
     judged.results = decide(indicators, band);
     applyEntryChecks(entries, band, judged.results);
-    judged.syndromeClassWhy = explanationOf<SyndromeClassWhy>(
-        judged.results.syndromeClass, entries, band, Readout::Label37,
-        [&] { return explainSyndromeClass(indicators, entries); });
-    judged.guidanceWhy = explanationOf<GuidanceWhy>(judged.results.guidance, entries, band, Readout::Label15,
-                                                    [&] { return explainGuidance(indicators, entries, choices, band); });
+    judged.syndromeClassWhy =
+        explanationOf<SyndromeClassWhy>(judged.results.syndromeClass, entries, band, Readout::Label37,
+                                        [&] { return explainSyndromeClass(indicators, entries); });
+    judged.guidanceWhy =
+        explanationOf<GuidanceWhy>(judged.results.guidance, entries, band, Readout::Label15,
+                                   [&] { return explainGuidance(indicators, entries, choices, band); });
     return judged;
 }

@@ -9,7 +9,8 @@ QStringList judgedRecordHeadings()
         headings << entryName(entry);
     for (const Criterion criterion : {Criterion::BloodPressure, Criterion::Lipids, Criterion::Glucose})
         headings << criterionName(criterion) + QStringLiteral(" 薬剤治療");
-    headings << QStringLiteral("喫煙") << QStringLiteral("メタボリックシンドローム") << QStringLiteral("保健指導レベル");
+    headings << QStringLiteral("喫煙") << QStringLiteral("メタボリックシンドローム")
+             << QStringLiteral("保健指導レベル");
     return headings;
 }
 

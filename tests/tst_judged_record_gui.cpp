@@ -29,7 +29,10 @@ private:
     void enter(const QString &choices, const QStringList &values);
     void manOf43();
     QMenu *openRecordMenu(const char *resultLabel);
-    void pressCopyShortcut() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier); }
+    void pressCopyShortcut()
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    }
     QString description(const char *name) const
     {
         return QAccessible::queryAccessibleInterface(w.control(name))->text(QAccessible::Description);
@@ -52,7 +55,8 @@ const QString kManOf43Guidance = QStringLiteral(
     "喫煙: なし (数えない)\n"
     "40歳～64歳: 腹囲が基準以上、追加リスク 2 以上 → １ 積極的支援");
 const QString kManOf43Row = QStringLiteral(
-    "40歳～64歳\t男性\t170\t70\t24.2\t95\t142\t87\t160\t38\t93\t5.2\tなし\tなし\tなし\tなし\t１ 基準該当\t１ 積極的支援");
+    "40歳～64歳\t男性\t170\t70\t24.2\t95\t142\t87\t160\t38\t93\t5.2\t"
+    "なし\tなし\tなし\tなし\t１ 基準該当\t１ 積極的支援");
 const QString kHeadings = QStringLiteral(
     "年齢区分\t性別\t身長\t体重\tBMI\t腹囲\t最高血圧\t最低血圧\t中性脂肪\tHDL-CHO\t空腹時血糖\tHbA1c\t"
     "血圧 薬剤治療\t脂質 薬剤治療\t血糖 薬剤治療\t喫煙\tメタボリックシンドローム\t保健指導レベル");
@@ -108,7 +112,8 @@ void TestJudgedRecord::explainedExaminees_data()
     QTest::newRow("same man, 65-74")
         << "" << manOf43 << "Command2" << kManOf43Class
         << QStringLiteral("腹囲 95 cm ≥ 85 cm (男性)\n"
-                          "追加リスク 2: 血圧 (最高血圧 142 ≥ 130、最低血圧 87 ≥ 85)、脂質 (中性脂肪 160 ≥ 150、HDL-CHO 38 < 40)\n"
+                          "追加リスク 2: 血圧 (最高血圧 142 ≥ 130、最低血圧 87 ≥ 85)、"
+                          "脂質 (中性脂肪 160 ≥ 150、HDL-CHO 38 < 40)\n"
                           "リスクなし: 血糖\n"
                           "喫煙: なし (数えない)\n"
                           "65歳～74歳: 腹囲が基準以上、追加リスク 2 以上 (40歳～64歳なら積極的支援) → ２ 動機付け支援");
@@ -200,7 +205,8 @@ void TestJudgedRecord::copiedRecord_data()
     QTest::newRow("Ctrl+Shift+C") << "shortcut" << "" << kManOf43Row;
     QTest::newRow("class menu, row") << "結果をコピー" << "Label37" << kManOf43Row;
     QTest::newRow("guidance menu, row") << "結果をコピー" << "Label15" << kManOf43Row;
-    QTest::newRow("guidance menu, with headings") << "見出し付きでコピー" << "Label15" << kHeadings + u'\n' + kManOf43Row;
+    QTest::newRow("guidance menu, with headings")
+        << "見出し付きでコピー" << "Label15" << kHeadings + u'\n' + kManOf43Row;
 }
 
 // What is copied is the examinee as judged, not what the fields hold after.
