@@ -2,6 +2,7 @@
 
 #include "state/design_names.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QStringList>
@@ -114,5 +115,19 @@ void nameDisplayByWhatItShows(QLabel &display)
             const QString shown = display.text();
             display.setAccessibleName(shown.isEmpty() ? captionText(*display.window(), caption) : shown);
         }
+    }
+}
+
+void describeResult(QWidget &result, const QString &explanation)
+{
+    for (const auto &[display, caption] : kResults) {
+        if (result.objectName() != QLatin1String(designName(display)))
+            continue;
+        QString description = captionText(*result.window(), caption);
+        if (!explanation.isEmpty())
+            description += u'\n' + explanation;
+        result.setAccessibleDescription(description);
+        QAccessibleEvent changed(&result, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 class QLabel;
+class QString;
 class QWidget;
 
 // Gives every entry field, option button and result label of the window the
@@ -12,3 +13,8 @@ void describeForAssistiveTechnology(QWidget &window);
 // or result, or while it is empty, the caption beside it. A change of name is
 // announced to screen readers.
 void nameDisplayByWhatItShows(QLabel &display);
+
+// Describes a result label (Label37, Label15) by the caption beside it, then
+// by the explanation of what it shows; an empty explanation leaves the
+// caption alone. A screen reader thus still hears first what the label is.
+void describeResult(QWidget &result, const QString &explanation);

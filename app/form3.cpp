@@ -6,6 +6,7 @@
 #include "app/form_layout.h"
 #include "app/palette.h"
 #include "app/qt_form_controls.h"
+#include "app/record_copy.h"
 
 #include <QTimer>
 
@@ -22,6 +23,8 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     applyTabOrder(*this, Layout::form3Design());
     describeForAssistiveTechnology(*this);
     m_controls = new QtFormControls(*this);
+    auto *recordCopy = new RecordCopy(*this);
+    m_controls->setJudgedRecordSink([recordCopy](const QStringList &row) { recordCopy->keep(row); });
 
     m_tmrDelay = new QTimer(this);
     m_tmrDelay->setObjectName(QStringLiteral("TmrDelay"));

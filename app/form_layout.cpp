@@ -1,5 +1,6 @@
 #include "app/form_layout.h"
 
+#include "judgement/judgement_buttons.h"
 #include "state/design_names.h"
 
 #include <array>
@@ -63,8 +64,8 @@ constexpr std::array kDesign = std::to_array<ControlDesign>({
 
     {"Frame8",                     K::Frame,        "Form3",   "Step3",                    240, 5760, 8175, 2775, 9},
     {"Label24",                    K::Label,        "Frame8",  "判定",                     1200,  480,  855,  375, 12},
-    {designName(Command::Command1),K::CommandButton,"Frame8",  "40歳～64歳",               3480,  240, 1695,  735, 12, A::Centre, false, kAges40To64Button},
-    {designName(Command::Command2),K::CommandButton,"Frame8",  "65歳～74歳",               5640,  240, 1695,  735, 12, A::Centre, false, kAges65To74Button},
+    {designName(Command::Command1),K::CommandButton,"Frame8",  kAges40To64Caption,       3480,  240, 1695,  735, 12, A::Centre, false, kAges40To64Button},
+    {designName(Command::Command2),K::CommandButton,"Frame8",  kAges65To74Caption,       5640,  240, 1695,  735, 12, A::Centre, false, kAges65To74Button},
     {"Label19",                    K::Label,        "Frame8",  "メタボリックシンドローム",      360, 1320, 2655,  615, 12},
     {designName(Readout::Label37), K::Label,        "Frame8",  "",                        3480, 1200, 3855,  495, 14.25, A::Centre, true},
     {"Label21",                    K::Label,        "Frame8",  "保健指導レベル",              360, 2040, 2175,  495, 12},

@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QWidget>
 
+#include <utility>
+
 namespace {
 
 template <typename T, typename Key>
@@ -155,4 +157,22 @@ void QtFormControls::select(Option option)
 void QtFormControls::setFocus(Option option)
 {
     button(option)->setFocus(Qt::OtherFocusReason);
+}
+
+void QtFormControls::setExplanation(Readout display, const QString &explanation)
+{
+    QLabel *shown = label(display);
+    shown->setToolTip(explanation);
+    describeResult(*shown, explanation);
+}
+
+void QtFormControls::keepJudgedRecord(const QStringList &row)
+{
+    if (m_judgedRecordSink)
+        m_judgedRecordSink(row);
+}
+
+void QtFormControls::setJudgedRecordSink(std::function<void(const QStringList &)> sink)
+{
+    m_judgedRecordSink = std::move(sink);
 }

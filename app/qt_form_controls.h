@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 
 namespace Routes {
 struct FieldRoute;
@@ -49,6 +50,13 @@ public:
     IndicatorStore &indicators() override { return m_indicators; }
     const IndicatorStore &indicators() const override { return m_indicators; }
 
+    // The explanation shows as the label's tooltip and follows its caption
+    // in its accessible description.
+    void setExplanation(Readout label, const QString &explanation) override;
+    // Hands the row to whoever offers it for copying (see record_copy.h).
+    void keepJudgedRecord(const QStringList &row) override;
+    void setJudgedRecordSink(std::function<void(const QStringList &)> sink);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -64,4 +72,5 @@ private:
     std::array<QLabel *, kReadoutCount> m_displays{};
     std::array<QRadioButton *, kOptionCount> m_options{};
     IndicatorStore m_indicators;
+    std::function<void(const QStringList &)> m_judgedRecordSink;
 };

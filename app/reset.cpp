@@ -10,6 +10,7 @@ void Command3_Click(FormControls &form)
 
     for (const Readout label : {Readout::Label30, Readout::Label37, Readout::Label15})
         form.setCaption(label, QString());
+    form.clearJudgedRecord();
 
     for (const Option option : {Option::Option1, Option::Option5, Option::Option9, Option::Option7, Option::Option3})
         form.select(option);

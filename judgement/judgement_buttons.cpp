@@ -1,8 +1,9 @@
 #include "judgement/judgement_buttons.h"
 
-#include "judgement/checks.h"
 #include "judgement/colours.h"
-#include "judgement/decision.h"
+#include "judgement/explanation_text.h"
+#include "judgement/judged_record.h"
+#include "judgement/record_row.h"
 
 namespace {
 
@@ -23,12 +24,27 @@ EntrySnapshot entriesOf(const FormControls &form)
     };
 }
 
+ChoiceSnapshot choicesOf(const FormControls &form)
+{
+    return {
+        .bloodPressureDrugs = form.isSelected(Option::Option10),
+        .lipidDrugs = form.isSelected(Option::Option8),
+        .glucoseDrugs = form.isSelected(Option::Option4),
+        .smoker = form.isSelected(Option::Option2),
+    };
+}
+
 void judge(FormControls &form, AgeBand band)
 {
     const EntrySnapshot entries = entriesOf(form);
+    const ChoiceSnapshot choices = choicesOf(form);
 
-    ResultCaptions results = decide(IndicatorSnapshot::of(form.indicators()), band);
-    applyEntryChecks(entries, band, results);
+    const Judgement judged = explainedJudgement(IndicatorSnapshot::of(form.indicators()), entries, choices, band);
+    const ResultCaptions &results = judged.results;
+    // The explanations go first, so that a screen reader announcing the new
+    // result finds its new description.
+    form.setExplanation(Readout::Label37, explanationText(judged.syndromeClassWhy));
+    form.setExplanation(Readout::Label15, explanationText(judged.guidanceWhy));
     if (results.syndromeClass)
         form.setCaption(Readout::Label37, *results.syndromeClass);
     if (results.guidance)
@@ -37,6 +53,9 @@ void judge(FormControls &form, AgeBand band)
     const MarkColours colours = markColours(entries);
     for (const MarkedValue &marked : kMarkedValues)
         setMarkColour(form, marked.control, colours.*marked.colour);
+
+    form.keepJudgedRecord(judgedRecordRow(entries, choices, band, form.caption(Readout::Label37),
+                                          form.caption(Readout::Label15)));
 }
 
 } // namespace

@@ -11,3 +11,10 @@ double FormControls::value(Readout label) const
 {
     return NumericValue(caption(label));
 }
+
+void FormControls::clearJudgedRecord()
+{
+    setExplanation(Readout::Label37, QString());
+    setExplanation(Readout::Label15, QString());
+    keepJudgedRecord(QStringList());
+}

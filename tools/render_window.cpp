@@ -1,21 +1,67 @@
 // Renders the checkup window to a PNG, for the README and for checking the
 // layout by eye:  render_window OUT.png [scenario]
 // Scenario "judged" enters one examinee and judges it, so that the result
-// labels and the value colours show.
+// labels and the value colours show. Scenario "explained" judges the desk's
+// example examinee and rests the mouse on the guidance level, so that its
+// explanation shows as a tooltip over the window.
 #include "app/form3.h"
 #include "state/design_names.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPixmap>
 #include <QTest>
+#include <QToolTip>
 
 #include <cstdio>
+
+namespace {
+
+void judgeExample(Form3 &window)
+{
+    FormControls &form = window.controls();
+    const std::pair<Field, const char *> values[] = {
+        {Field::Text9, "170"}, {Field::Text10, "70"}, {Field::Text12, "95"}, {Field::Text1, "142"},
+        {Field::Text2, "87"},  {Field::Text6, "160"}, {Field::Text7, "38"},  {Field::Text4, "93"},
+        {Field::Text5, "5.2"},
+    };
+    for (const auto &[field, text] : values)
+        form.setText(field, QString::fromLatin1(text));
+    QTest::mouseClick(window.findChild<QWidget *>(QStringLiteral("Command1")), Qt::LeftButton);
+}
+
+// The window with the tooltip that shows over it, on one picture as large as
+// both together.
+QPixmap withTooltip(Form3 &window, const char *hovered)
+{
+    QTest::mouseMove(window.findChild<QWidget *>(QLatin1String(hovered)));
+    if (!QTest::qWaitFor([] { return QToolTip::isVisible(); }))
+        return {};
+    QWidget *tip = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->inherits("QLabel") && top != &window)
+            tip = top;
+    if (!tip)
+        return {};
+    const QRect windowArea(window.mapToGlobal(QPoint(0, 0)), window.size());
+    const QRect tipArea(tip->pos(), tip->size());
+    const QRect both = windowArea.united(tipArea);
+    QPixmap picture(both.size() * window.devicePixelRatio());
+    picture.setDevicePixelRatio(window.devicePixelRatio());
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawPixmap(windowArea.topLeft() - both.topLeft(), window.grab());
+    painter.drawPixmap(tipArea.topLeft() - both.topLeft(), tip->grab());
+    return picture;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUT.png [judged]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUT.png [judged|explained]\n", argv[0]);
         return 2;
     }
     Form3 window;
@@ -31,6 +77,14 @@ int main(int argc, char *argv[])
         for (const auto &[field, text] : values)
             form.setText(field, QString::fromLatin1(text));
         QTest::mouseClick(window.findChild<QWidget *>(QLatin1String(designName(Command::Command1))), Qt::LeftButton);
+    }
+    if (argc > 2 && QByteArrayView(argv[2]) == "explained") {
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window))
+            return 1;
+        judgeExample(window);
+        const QPixmap picture = withTooltip(window, "Label15");
+        return !picture.isNull() && picture.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
     }
     // The desktop's own window colour, for checks that a theme was in force.
     std::printf("desktop window colour %s\n", qPrintable(QApplication::palette().color(QPalette::Window).name()));

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "judgement/choices.h"
+#include "judgement/decision.h"
+#include "judgement/entries.h"
+
+#include <QString>
+#include <QStringList>
+
+// The judged record as a row for a spreadsheet or a record system: the
+// examinee as judged and the two results as shown, one column each.
+
+// 年齢区分, 性別, 身長, …, メタボリックシンドローム, 保健指導レベル.
+QStringList judgedRecordHeadings();
+
+// The values of the row, each as the user saw it: the field's text without
+// control characters, the band as its button's caption, the sex and the
+// choices in the words of the form, the results as the labels show them.
+QStringList judgedRecordRow(const EntrySnapshot &entries, const ChoiceSnapshot &choices, AgeBand band,
+                            const QString &syndromeClassShown, const QString &guidanceShown);
+
+// One tab-separated line, with no line ending.
+QString tabSeparatedLine(const QStringList &columns);

@@ -1,0 +1,308 @@
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QMenu>
+#include <QToolTip>
+
+// The judged record through the real window: the explanation on each result
+// label, and the record copied with the shortcut and the context menu.
+class TestJudgedRecord : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { w.open(); }
+    void cleanup() { w.close(); }
+
+    void explainedExaminees_data();
+    void explainedExaminees();
+    void tooltipShownOnHover();
+    void copiedRecord_data();
+    void copiedRecord();
+    void pastedControlCharacterStaysInOneColumn_data();
+    void pastedControlCharacterStaysInOneColumn();
+    void nothingToCopyBeforeJudgementAndAfterReset();
+    void promptReplacesTheWholeRecord();
+
+private:
+    // Values typed with Enter between them, from the height on:
+    // height weight waist systolic diastolic triglycerides HDL glucose HbA1c.
+    void enter(const QString &choices, const QStringList &values);
+    void manOf43();
+    QMenu *openRecordMenu(const char *resultLabel);
+    void pressCopyShortcut()
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    QString description(const char *name) const
+    {
+        return QAccessible::queryAccessibleInterface(w.control(name))->text(QAccessible::Description);
+    }
+
+    WindowFixture w;
+};
+
+namespace {
+
+const QString kManOf43Class = QStringLiteral(
+    "腹囲 95 cm ≥ 85 cm (男性)\n"
+    "該当: 血圧 (最高血圧 142 ≥ 130、最低血圧 87 ≥ 85)、脂質 (中性脂肪 160 ≥ 150、HDL-CHO 38 < 40)\n"
+    "該当なし: 血糖\n"
+    "腹囲が基準以上で 2 項目以上に該当 → １ 基準該当");
+const QString kManOf43Guidance = QStringLiteral(
+    "腹囲 95 cm ≥ 85 cm (男性)\n"
+    "追加リスク 2: 血圧 (最高血圧 142 ≥ 130、最低血圧 87 ≥ 85)、脂質 (中性脂肪 160 ≥ 150、HDL-CHO 38 < 40)\n"
+    "リスクなし: 血糖\n"
+    "喫煙: なし (数えない)\n"
+    "40歳～64歳: 腹囲が基準以上、追加リスク 2 以上 → １ 積極的支援");
+const QString kManOf43Row = QStringLiteral(
+    "40歳～64歳\t男性\t170\t70\t24.2\t95\t142\t87\t160\t38\t93\t5.2\t"
+    "なし\tなし\tなし\tなし\t１ 基準該当\t１ 積極的支援");
+const QString kHeadings = QStringLiteral(
+    "年齢区分\t性別\t身長\t体重\tBMI\t腹囲\t最高血圧\t最低血圧\t中性脂肪\tHDL-CHO\t空腹時血糖\tHbA1c\t"
+    "血圧 薬剤治療\t脂質 薬剤治療\t血糖 薬剤治療\t喫煙\tメタボリックシンドローム\t保健指導レベル");
+
+QString clipboardText()
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+} // namespace
+
+void TestJudgedRecord::enter(const QString &choices, const QStringList &values)
+{
+    for (const QString &name : choices.split(u' ', Qt::SkipEmptyParts))
+        w.click(name.toLatin1().constData());
+    w.click("Text9");
+    for (const QString &value : values) {
+        QTest::keyClicks(QApplication::focusWidget(), value);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+}
+
+// The examinee of the desk's example: 43, non-smoker, no drugs.
+void TestJudgedRecord::manOf43()
+{
+    enter({}, {"170", "70", "95", "142", "87", "160", "38", "93", "5.2"});
+    w.click("Command1");
+}
+
+QMenu *TestJudgedRecord::openRecordMenu(const char *resultLabel)
+{
+    // A right click through the window, as the platform delivers it, so that
+    // the window turns it into the context-menu request.
+    QWidget *label = w.control(resultLabel);
+    const QPoint at = label->mapTo(w.window.get(), label->rect().center());
+    QTest::mouseClick(w.window->windowHandle(), Qt::RightButton, {}, at);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    if (menu && !QTest::qWaitForWindowExposed(menu))
+        return nullptr;
+    return menu;
+}
+
+void TestJudgedRecord::explainedExaminees_data()
+{
+    QTest::addColumn<QString>("choices");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("classWhy");
+    QTest::addColumn<QString>("guidanceWhy");
+
+    const QStringList manOf43{"170", "70", "95", "142", "87", "160", "38", "93", "5.2"};
+    QTest::newRow("man of 43, 40-64") << "" << manOf43 << "Command1" << kManOf43Class << kManOf43Guidance;
+    QTest::newRow("same man, 65-74")
+        << "" << manOf43 << "Command2" << kManOf43Class
+        << QStringLiteral("腹囲 95 cm ≥ 85 cm (男性)\n"
+                          "追加リスク 2: 血圧 (最高血圧 142 ≥ 130、最低血圧 87 ≥ 85)、"
+                          "脂質 (中性脂肪 160 ≥ 150、HDL-CHO 38 < 40)\n"
+                          "リスクなし: 血糖\n"
+                          "喫煙: なし (数えない)\n"
+                          "65歳～74歳: 腹囲が基準以上、追加リスク 2 以上 (40歳～64歳なら積極的支援) → ２ 動機付け支援");
+    QTest::newRow("woman, BMI only, smoker with two other risks")
+        << "Option6 Option2" << QStringList{"160", "70", "85", "135", "80", "120", "45", "104", ""} << "Command1"
+        << QStringLiteral("腹囲 85 cm < 90 cm (女性)、BMI 27.3 ≥ 25\n"
+                          "腹囲が基準未満 (BMI だけでは該当しない) → ３ 非該当")
+        << QStringLiteral("腹囲 85 cm < 90 cm (女性)、BMI 27.3 ≥ 25\n"
+                          "追加リスク 3: 血圧 (最高血圧 135 ≥ 130)、血糖 (空腹時血糖 104 ≥ 100)、喫煙\n"
+                          "リスクなし: 脂質\n"
+                          "喫煙: あり (ほかのリスクがあるため数える)\n"
+                          "40歳～64歳: 腹囲が基準未満で BMI 25 以上、追加リスク 3 以上 → １ 積極的支援");
+    QTest::newRow("pressure drugs, normal values")
+        << "Option10" << QStringList{"170", "70", "90", "120", "70", "100", "60", "90", "5.0"} << "Command1"
+        << QStringLiteral("腹囲 90 cm ≥ 85 cm (男性)\n"
+                          "該当: 血圧 (薬剤治療あり)\n"
+                          "該当なし: 脂質、血糖\n"
+                          "腹囲が基準以上で 1 項目に該当 → ２ 予備群該当")
+        << QStringLiteral("腹囲 90 cm ≥ 85 cm (男性)\n"
+                          "追加リスク 0\n"
+                          "リスクなし: 血圧、脂質、血糖\n"
+                          "喫煙: なし (数えない)\n"
+                          "薬剤治療あり: 血圧\n"
+                          "40歳～64歳: 薬剤治療中のため保健指導は医師に委ねる → ３ なし");
+    QTest::newRow("smoker beside a glucose risk, HbA1c alone, 65-74")
+        << "Option2" << QStringList{"170", "60", "86", "120", "70", "100", "60", "", "6.0"} << "Command2"
+        << QStringLiteral("腹囲 86 cm ≥ 85 cm (男性)\n"
+                          "該当: 血糖 (HbA1c 6.0 ≥ 6.0)\n"
+                          "該当なし: 血圧、脂質\n"
+                          "腹囲が基準以上で 1 項目に該当 → ２ 予備群該当")
+        << QStringLiteral("腹囲 86 cm ≥ 85 cm (男性)\n"
+                          "追加リスク 2: 血糖 (HbA1c 6.0 ≥ 5.6)、喫煙\n"
+                          "リスクなし: 血圧、脂質\n"
+                          "喫煙: あり (ほかのリスクがあるため数える)\n"
+                          "65歳～74歳: 腹囲が基準以上、追加リスク 2 以上 (40歳～64歳なら積極的支援) → ２ 動機付け支援");
+    QTest::newRow("smoker with no risk at all")
+        << "Option2" << QStringList{"170", "60", "86", "120", "70", "100", "60", "95", ""} << "Command1"
+        << QStringLiteral("腹囲 86 cm ≥ 85 cm (男性)\n"
+                          "該当なし: 血圧、脂質、血糖\n"
+                          "腹囲が基準以上、該当項目なし → ３ 非該当")
+        << QStringLiteral("腹囲 86 cm ≥ 85 cm (男性)\n"
+                          "追加リスク 0\n"
+                          "リスクなし: 血圧、脂質、血糖\n"
+                          "喫煙: あり (ほかのリスクがないため数えない)\n"
+                          "40歳～64歳: 腹囲が基準以上、追加リスクなし → ３ なし(情報提供レベル)");
+    QTest::newRow("HDL missing")
+        << "" << QStringList{"170", "70", "95", "142", "87", "160", "", "93", "5.2"} << "Command1"
+        << QStringLiteral("Step2 未入力: HDL-CHO") << QStringLiteral("Step2 未入力: HDL-CHO");
+    QTest::newRow("65-74, weight 0, glucose missing")
+        << "" << QStringList{"170", "0", "95", "142", "87", "160", "38", "", ""} << "Command2"
+        << QStringLiteral("Step2 未入力: 空腹時血糖、HbA1c (血糖はどちらか一方でよい)")
+        << QStringLiteral("Step1 値が 0: 体重 (65歳～74歳では 0 は不可)\n"
+                          "Step2 未入力: 空腹時血糖、HbA1c (血糖はどちらか一方でよい)");
+}
+
+void TestJudgedRecord::explainedExaminees()
+{
+    QFETCH(QString, choices);
+    QFETCH(QStringList, values);
+    QFETCH(QString, button);
+    QFETCH(QString, classWhy);
+    QFETCH(QString, guidanceWhy);
+
+    enter(choices, values);
+    w.click(button.toLatin1().constData());
+    QCOMPARE(w.label("Label37")->toolTip(), classWhy);
+    QCOMPARE(w.label("Label15")->toolTip(), guidanceWhy);
+    // A screen reader hears the caption beside the label first, then why.
+    QCOMPARE(description("Label37"), QStringLiteral("メタボリックシンドローム\n") + classWhy);
+    QCOMPARE(description("Label15"), QStringLiteral("保健指導レベル\n") + guidanceWhy);
+}
+
+void TestJudgedRecord::tooltipShownOnHover()
+{
+    manOf43();
+    QTest::mouseMove(w.control("Label15"));
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), kManOf43Guidance);
+    QTest::mouseMove(w.control("Label37"));
+    QTRY_COMPARE(QToolTip::text(), kManOf43Class);
+}
+
+void TestJudgedRecord::copiedRecord_data()
+{
+    QTest::addColumn<QString>("how"); // "shortcut", or the menu item's text
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("Ctrl+Shift+C") << "shortcut" << "" << kManOf43Row;
+    QTest::newRow("class menu, row") << "結果をコピー" << "Label37" << kManOf43Row;
+    QTest::newRow("guidance menu, row") << "結果をコピー" << "Label15" << kManOf43Row;
+    QTest::newRow("guidance menu, with headings")
+        << "見出し付きでコピー" << "Label15" << kHeadings + u'\n' + kManOf43Row;
+}
+
+// What is copied is the examinee as judged, not what the fields hold after.
+void TestJudgedRecord::copiedRecord()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, label);
+    QFETCH(QString, expected);
+
+    manOf43();
+    w.type("Text1", "120");
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+
+    if (how == "shortcut") {
+        pressCopyShortcut();
+    } else {
+        QMenu *menu = openRecordMenu(label.toLatin1().constData());
+        QVERIFY(menu);
+        QAction *item = nullptr;
+        for (QAction *action : menu->actions())
+            if (action->text() == how)
+                item = action;
+        QVERIFY(item);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+        QTRY_VERIFY(!menu->isVisible());
+    }
+    QCOMPARE(clipboardText(), expected);
+    // The age band is named as its button.
+    QCOMPARE(clipboardText().section(u'\n', -1).section(u'\t', 0, 0),
+             qobject_cast<QAbstractButton *>(w.control("Command1"))->text());
+}
+
+void TestJudgedRecord::pastedControlCharacterStaysInOneColumn_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::newRow("tab") << "14\t2";
+    QTest::newRow("line feed") << "1\n42";
+}
+
+void TestJudgedRecord::pastedControlCharacterStaysInOneColumn()
+{
+    QFETCH(QString, pasted);
+    enter({}, {"170", "70", "95", "", "87", "160", "38", "93", "5.2"});
+    QGuiApplication::clipboard()->setText(pasted);
+    w.click("Text1");
+    QTest::keyClick(w.field("Text1"), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(w.field("Text1")->text(), pasted); // control characters stay in the field
+    w.click("Command1");
+    pressCopyShortcut();
+    QCOMPARE(clipboardText(), kManOf43Row);
+}
+
+void TestJudgedRecord::nothingToCopyBeforeJudgementAndAfterReset()
+{
+    const auto checkNothingToCopy = [this] {
+        QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+        pressCopyShortcut();
+        QCOMPARE(clipboardText(), QStringLiteral("untouched"));
+        for (const char *label : {"Label37", "Label15"}) {
+            QMenu *menu = openRecordMenu(label);
+            QVERIFY(menu);
+            QCOMPARE(menu->actions().size(), 2);
+            for (QAction *item : menu->actions()) {
+                QVERIFY2(!item->isEnabled(), qPrintable(item->text()));
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+            }
+            menu->close();
+            QCOMPARE(clipboardText(), QStringLiteral("untouched"));
+            QVERIFY(w.label(label)->toolTip().isEmpty());
+        }
+        QCOMPARE(description("Label37"), QStringLiteral("メタボリックシンドローム"));
+        QCOMPARE(description("Label15"), QStringLiteral("保健指導レベル"));
+    };
+
+    checkNothingToCopy();
+    manOf43();
+    pressCopyShortcut();
+    QCOMPARE(clipboardText(), kManOf43Row);
+    w.click("Command3");
+    checkNothingToCopy();
+}
+
+// A second judgement with a prompt leaves no trace of the first result.
+void TestJudgedRecord::promptReplacesTheWholeRecord()
+{
+    manOf43();
+    w.type("Text7", "");
+    w.click("Command1");
+    QCOMPARE(w.label("Label37")->toolTip(), QStringLiteral("Step2 未入力: HDL-CHO"));
+    QCOMPARE(w.label("Label15")->toolTip(), QStringLiteral("Step2 未入力: HDL-CHO"));
+    QCOMPARE(description("Label15"), QStringLiteral("保健指導レベル\nStep2 未入力: HDL-CHO"));
+    pressCopyShortcut();
+    QCOMPARE(clipboardText(),
+             QStringLiteral("40歳～64歳\t男性\t170\t70\t24.2\t95\t142\t87\t160\t\t93\t5.2\tなし\tなし\tなし\tなし\t"
+                            "Step2を入力してください\tStep2を入力してください"));
+}
+
+QTEST_MAIN(TestJudgedRecord)
+#include "tst_judged_record_gui.moc"
