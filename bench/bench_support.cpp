@@ -27,6 +27,13 @@ std::int64_t monotonicNs()
     return std::int64_t(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
 
+std::int64_t processCpuNs()
+{
+    timespec used{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    return std::int64_t(used.tv_sec) * 1'000'000'000 + used.tv_nsec;
+}
+
 long peakRssKib()
 {
     std::ifstream status("/proc/self/status");

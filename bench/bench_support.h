@@ -29,6 +29,11 @@ double median(std::vector<double> samples);
 // so a parent's launch time and its child's paint time can be subtracted.
 std::int64_t monotonicNs();
 
+// CPU time this process has used so far (CLOCK_PROCESS_CPUTIME_ID), in
+// nanoseconds: unlike the wall clock, it does not count the time spent
+// waiting for a core that other programs hold.
+std::int64_t processCpuNs();
+
 // Peak resident set size of this process (VmHWM), in KiB; -1 if unknown.
 long peakRssKib();
 

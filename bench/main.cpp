@@ -1,4 +1,4 @@
-// kalvemo_bench [section ...]   sections: paste startup memory typing judgement
+// kalvemo_bench [section ...]   sections: paste startup instructions memory typing judgement
 // With no section named, all of them run. Figures go to stdout as plain
 // tables; each is printed beside the same action on bare Qt widgets (the
 // floor), with the ratio between the two.
@@ -20,8 +20,8 @@ struct Section {
 };
 
 constexpr Section kSections[] = {
-    {"paste", benchPaste},   {"startup", benchStartup},     {"memory", benchMemory},
-    {"typing", benchTyping}, {"judgement", benchJudgement},
+    {"paste", benchPaste},   {"startup", benchStartup},         {"instructions", benchInstructions},
+    {"memory", benchMemory}, {"typing", benchTyping},           {"judgement", benchJudgement},
 };
 
 const Section *findSection(const char *name)
@@ -35,7 +35,7 @@ const Section *findSection(const char *name)
 
 int usage(const char *program)
 {
-    std::fprintf(stderr, "usage: %s [paste|startup|memory|typing|judgement ...]\n", program);
+    std::fprintf(stderr, "usage: %s [paste|startup|instructions|memory|typing|judgement ...]\n", program);
     return 2;
 }
 

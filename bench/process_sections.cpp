@@ -1,9 +1,12 @@
-// Sections that need a fresh process per sample: start-up time and peak
-// memory. The parent launches this executable again in child mode with the
-// real window, with a bare QWidget of the same size (the floor), and with that
-// bare window holding one label of Japanese text (the text floor: what Qt's
-// font and text machinery adds to any window that shows text).
+// Sections that need a fresh process per sample: start-up time, start-up
+// instructions and peak memory. The parent launches this executable again in
+// child mode with the real window and with three floors: the same content
+// with the fewest objects (one painting widget and the 22 controls a user
+// works), a bare QWidget of the same size, and that bare window holding one
+// label of Japanese text (what Qt's font and text machinery adds to any window
+// that shows text).
 #include "bench_support.h"
+#include "same_content_floor.h"
 #include "sections.h"
 
 #include "app/fonts.h"
@@ -11,8 +14,12 @@
 #include "app/form_layout.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <array>
@@ -29,7 +36,7 @@ using namespace Bench;
 
 namespace {
 
-constexpr int kStartupLaunches = 15;
+constexpr int kStartupLaunches = 31;
 constexpr int kMemoryLaunches = 5;
 constexpr int kMemoryRunMs = 500; // window shown and handling events
 constexpr int kChildTimeoutMs = 30'000;
@@ -57,13 +64,26 @@ private:
     std::function<void()> m_done;
 };
 
-// The three windows a child can show.
-constexpr const char *kKinds[] = {"form", "bare", "text"};
+// The windows a child can show, the real one first.
+struct WindowKind {
+    const char *arg;   // on the child's command line
+    const char *title; // in the tables
+};
+
+constexpr WindowKind kKinds[] = {
+    {"form", "kalvemo"},
+    {"content", "same-content floor"},
+    {"bare", "bare window"},
+    {"text", "text floor"},
+};
+constexpr std::size_t kKindCount = std::size(kKinds);
 
 std::unique_ptr<QWidget> makeWindow(std::string_view kind)
 {
     if (kind == "form")
         return std::make_unique<Form3>();
+    if (kind == "content")
+        return std::make_unique<SameContentFloor>();
     auto bare = std::make_unique<QWidget>();
     bare->setFixedSize(Layout::pixels(Layout::kClientWidthTwips), Layout::pixels(Layout::kClientHeightTwips));
     if (kind == "text") {
@@ -76,6 +96,7 @@ std::unique_ptr<QWidget> makeWindow(std::string_view kind)
 struct ChildReport {
     double launchToPaintNs = 0;
     double mainToPaintNs = 0;
+    double cpuNs = 0; // CPU time the child used until the paint
     double peakRssKib = 0;
 };
 
@@ -88,8 +109,8 @@ std::optional<ChildReport> launchChild(const char *window, const char *mode)
     ChildReport report;
     const bool finished = child.waitForFinished(kChildTimeoutMs) && child.exitStatus() == QProcess::NormalExit &&
                           child.exitCode() == 0;
-    if (finished && std::sscanf(child.readAllStandardOutput().constData(), "%lf %lf %lf", &report.launchToPaintNs,
-                                &report.mainToPaintNs, &report.peakRssKib) == 3)
+    if (finished && std::sscanf(child.readAllStandardOutput().constData(), "%lf %lf %lf %lf", &report.launchToPaintNs,
+                                &report.mainToPaintNs, &report.cpuNs, &report.peakRssKib) == 4)
         return report;
     // Qt's warnings of a child that worked are the same as the parent's.
     std::fprintf(stderr, "child %s %s failed: %s\n", window, mode, child.readAllStandardError().constData());
@@ -99,6 +120,7 @@ std::optional<ChildReport> launchChild(const char *window, const char *mode)
 struct LaunchSamples {
     std::vector<double> launchToPaintNs;
     std::vector<double> mainToPaintNs;
+    std::vector<double> cpuNs;
     std::vector<double> peakRssKib;
     int failed = 0;
 
@@ -110,12 +132,13 @@ struct LaunchSamples {
         }
         launchToPaintNs.push_back(report->launchToPaintNs);
         mainToPaintNs.push_back(report->mainToPaintNs);
+        cpuNs.push_back(report->cpuNs);
         peakRssKib.push_back(report->peakRssKib);
     }
 };
 
-// Samples of the real window, the floor and the text floor, in kKinds order.
-using KindSamples = std::array<LaunchSamples, std::size(kKinds)>;
+// Samples of each kind, in kKinds order.
+using KindSamples = std::array<LaunchSamples, kKindCount>;
 
 // Launches the kinds in turn, after one unrecorded launch of each (shared
 // libraries and fonts into the page cache).
@@ -123,17 +146,40 @@ KindSamples launchInTurn(const char *mode, int launches)
 {
     KindSamples samples;
     for (int i = -1; i < launches; ++i) {
-        for (std::size_t k = 0; k < std::size(kKinds); ++k) {
-            const std::optional<ChildReport> report = launchChild(kKinds[k], mode);
+        for (std::size_t k = 0; k < kKindCount; ++k) {
+            const std::optional<ChildReport> report = launchChild(kKinds[k].arg, mode);
             if (i >= 0)
                 samples[k].add(report);
         }
     }
-    for (std::size_t k = 0; k < std::size(kKinds); ++k) {
+    for (std::size_t k = 0; k < kKindCount; ++k) {
         if (samples[k].failed > 0)
-            std::printf("failed launches of %s: %d\n", kKinds[k], samples[k].failed);
+            std::printf("failed launches of %s: %d\n", kKinds[k].title, samples[k].failed);
     }
     return samples;
+}
+
+// ---- instructions -------------------------------------------------------------
+
+constexpr int kCallgrindLaunches = 3;
+
+// Instructions that one child executes from exec until its first paint has
+// finished, counted by callgrind, whose profile is left in `profile`.
+std::optional<double> countInstructions(const QString &valgrind, const char *window, const QString &profile)
+{
+    QProcess child;
+    child.start(valgrind, {QStringLiteral("--tool=callgrind"), QStringLiteral("--callgrind-out-file=") + profile,
+                           QCoreApplication::applicationFilePath(), QStringLiteral("--child"),
+                           QLatin1String(window), QStringLiteral("instructions"), QStringLiteral("0")});
+    const bool finished = child.waitForFinished(10 * kChildTimeoutMs) &&
+                          child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
+    const QString log = QString::fromLocal8Bit(child.readAllStandardError());
+    static const QRegularExpression collected(QStringLiteral("Collected : (\\d+)"));
+    const QRegularExpressionMatch match = collected.match(log);
+    if (finished && match.hasMatch())
+        return match.captured(1).toDouble();
+    std::fprintf(stderr, "callgrind of %s failed: %s\n", window, qPrintable(log));
+    return std::nullopt;
 }
 
 } // namespace
@@ -143,51 +189,102 @@ int runChild(int &argc, char *argv[], std::int64_t mainEntryNs)
     if (argc < 5)
         return 2;
     const std::string_view kind = argv[2];
-    const bool keepRunning = std::strcmp(argv[3], "memory") == 0;
+    const std::string_view mode = argv[3];
     const std::int64_t launchNs = std::strtoll(argv[4], nullptr, 10);
 
     QApplication app(argc, argv);
     const std::unique_ptr<QWidget> window = makeWindow(kind);
     std::int64_t paintedNs = 0;
+    std::int64_t cpuNs = 0;
+    const auto report = [&] {
+        std::printf("%lld %lld %lld %ld\n", static_cast<long long>(paintedNs - launchNs),
+                    static_cast<long long>(paintedNs - mainEntryNs), static_cast<long long>(cpuNs), peakRssKib());
+        std::fflush(stdout);
+    };
     FirstPaintWatch watch(*window, [&] {
         paintedNs = monotonicNs();
-        QTimer::singleShot(keepRunning ? kMemoryRunMs : 0, &app, &QCoreApplication::quit);
+        cpuNs = processCpuNs();
+        if (mode == "picture") {
+            // The fourth argument names the PNG: to see that a floor shows
+            // what the real window shows.
+            window->grab().save(QString::fromLocal8Bit(argv[4]));
+        }
+        if (mode == "instructions") {
+            // Counted up to the first paint: what the tear-down costs is no
+            // part of the start.
+            report();
+            std::_Exit(0);
+        }
+        QTimer::singleShot(mode == "memory" ? kMemoryRunMs : 0, &app, &QCoreApplication::quit);
     });
     window->show();
     const int status = app.exec();
-    std::printf("%lld %lld %ld\n", static_cast<long long>(paintedNs - launchNs),
-                static_cast<long long>(paintedNs - mainEntryNs), peakRssKib());
+    report();
     return status;
 }
 
 void benchStartup()
 {
     heading("startup: process launch until the first paint of the window has finished");
-    const auto [real, bare, text] = launchInTurn("startup", kStartupLaunches);
-    std::printf("median of %d launches each; window %dx%d\n", kStartupLaunches,
+    const KindSamples samples = launchInTurn("startup", kStartupLaunches);
+    std::printf("median of %d launches each, kinds alternated; window %dx%d\n", kStartupLaunches,
                 Layout::pixels(Layout::kClientWidthTwips), Layout::pixels(Layout::kClientHeightTwips));
-    const Table table({{"measured from", 16}, {"kalvemo ms", 12}, {"floor ms", 11}, {"ratio", 8},
-                       {"text floor ms", 15}, {"ratio to text floor", 20}});
+    const Table table({{"window", 21}, {"from launch ms", 16}, {"from main() ms", 16}, {"CPU ms", 9},
+                       {"kalvemo / this: launch", 24}, {"main()", 8}, {"CPU", 6}});
     using Series = std::vector<double> LaunchSamples::*;
-    for (const auto &[from, series] : {std::pair{"launch", Series(&LaunchSamples::launchToPaintNs)},
-                                       std::pair{"main() entry", Series(&LaunchSamples::mainToPaintNs)}}) {
-        const double realNs = median(real.*series), bareNs = median(bare.*series), textNs = median(text.*series);
-        table.row({from, fixed(realNs / 1e6, 2), fixed(bareNs / 1e6, 2), ratio(realNs, bareNs),
-                   fixed(textNs / 1e6, 2), ratio(realNs, textNs)});
+    const auto ms = [&](std::size_t k, Series series) { return median(samples[k].*series) / 1e6; };
+    const auto toReal = [&](std::size_t k, Series series) {
+        return k == 0 ? std::string() : ratio(ms(0, series), ms(k, series));
+    };
+    for (std::size_t k = 0; k < kKindCount; ++k) {
+        table.row({kKinds[k].title, fixed(ms(k, &LaunchSamples::launchToPaintNs), 2),
+                   fixed(ms(k, &LaunchSamples::mainToPaintNs), 2), fixed(ms(k, &LaunchSamples::cpuNs), 2),
+                   toReal(k, &LaunchSamples::launchToPaintNs), toReal(k, &LaunchSamples::mainToPaintNs),
+                   toReal(k, &LaunchSamples::cpuNs)});
     }
-    goalLine("launch ratio <= 1.2", median(real.launchToPaintNs) <= 1.2 * median(bare.launchToPaintNs));
+    const double realLaunch = median(samples[0].launchToPaintNs);
+    goalLine("from launch within 1.2x of the same-content floor",
+             realLaunch <= 1.2 * median(samples[1].launchToPaintNs));
+}
+
+void benchInstructions()
+{
+    heading("instructions: exec until the first paint has finished, counted by callgrind");
+    const QString valgrind = QStandardPaths::findExecutable(QStringLiteral("valgrind"));
+    if (valgrind.isEmpty()) {
+        std::printf("valgrind not found (Debian package valgrind); section skipped\n");
+        return;
+    }
+    QTemporaryDir profiles(QDir::tempPath() + QStringLiteral("/kalvemo-callgrind-XXXXXX"));
+    profiles.setAutoRemove(false);
+    std::array<std::vector<double>, kKindCount> counts;
+    for (int i = 0; i < kCallgrindLaunches; ++i) {
+        for (std::size_t k = 0; k < kKindCount; ++k) {
+            const QString profile = profiles.filePath(QStringLiteral("callgrind.%1.%2.out").arg(kKinds[k].arg).arg(i));
+            if (const std::optional<double> count = countInstructions(valgrind, kKinds[k].arg, profile))
+                counts[k].push_back(*count);
+        }
+    }
+    std::printf("median of %d runs each; profiles for callgrind_annotate in %s\n", kCallgrindLaunches,
+                qPrintable(profiles.path()));
+    const Table table({{"window", 21}, {"instructions M", 16}, {"kalvemo / this", 16}});
+    const double real = median(counts[0]);
+    for (std::size_t k = 0; k < kKindCount; ++k) {
+        const double count = median(counts[k]);
+        table.row({kKinds[k].title, fixed(count / 1e6, 1), k == 0 ? "" : ratio(real, count)});
+    }
+    goalLine("within 1.2x of the same-content floor", real <= 1.2 * median(counts[1]));
 }
 
 void benchMemory()
 {
     heading("memory: peak RSS (VmHWM) after the window has run for " + std::to_string(kMemoryRunMs) + " ms");
-    const auto [real, bare, text] = launchInTurn("memory", kMemoryLaunches);
-    const auto mib = [](const LaunchSamples &samples) { return median(samples.peakRssKib) / 1024.0; };
-    const double realMib = mib(real), bareMib = mib(bare), textMib = mib(text);
+    const KindSamples samples = launchInTurn("memory", kMemoryLaunches);
     std::printf("median of %d launches each\n", kMemoryLaunches);
-    const Table table({{"kalvemo MiB", 13}, {"floor MiB", 11}, {"difference MiB", 16}, {"text floor MiB", 16},
-                       {"difference to text floor MiB", 30}});
-    table.row({fixed(realMib, 1), fixed(bareMib, 1), fixed(realMib - bareMib, 1), fixed(textMib, 1),
-               fixed(realMib - textMib, 1)});
-    goalLine("difference <= 8 MiB", realMib - bareMib <= 8.0);
+    const auto mib = [](const LaunchSamples &kind) { return median(kind.peakRssKib) / 1024.0; };
+    const Table table({{"window", 21}, {"peak MiB", 10}, {"kalvemo - this MiB", 18}});
+    const double real = mib(samples[0]);
+    for (std::size_t k = 0; k < kKindCount; ++k)
+        table.row({kKinds[k].title, fixed(mib(samples[k]), 1), k == 0 ? "" : fixed(real - mib(samples[k]), 1)});
+    goalLine("within 8 MiB of the bare window", real - mib(samples[2]) <= 8.0);
 }

@@ -8,12 +8,15 @@ void benchPaste();
 void benchTyping();
 void benchJudgement();
 void benchStartup();
+void benchInstructions();
 void benchMemory();
 
-// Child mode:  kalvemo_bench --child form|bare|text startup|memory LAUNCH_NS
+// Child mode:  kalvemo_bench --child form|content|bare|text startup|instructions|memory LAUNCH_NS
+//              kalvemo_bench --child form|content|bare|text picture OUT.png
 // Shows one window and prints, on one line, the nanoseconds from LAUNCH_NS
 // (the parent's CLOCK_MONOTONIC just before it started this process) and from
 // main() entry until the first paint pass has finished, then the peak RSS in
-// KiB. "startup" exits right after that paint; "memory" first keeps the window
-// running for a moment.
+// KiB. "startup" quits right after that paint, "instructions" ends the process
+// there without tearing anything down; "memory" first keeps the window running
+// for a moment; "picture" saves the painted window to OUT.png.
 int runChild(int &argc, char *argv[], std::int64_t mainEntryNs);
