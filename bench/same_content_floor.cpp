@@ -2,6 +2,7 @@
 
 #include "app/fonts.h"
 #include "app/form_layout.h"
+#include "app/palette.h"
 
 #include <QFontInfo>
 #include <QLineEdit>
@@ -17,11 +18,6 @@ namespace {
 
 using Layout::ControlDesign;
 using Layout::Kind;
-
-QColor toColor(Rgb rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
 
 Qt::Alignment horizontal(Layout::Align align)
 {
@@ -57,14 +53,14 @@ void paintFrame(QPainter &painter, const ControlDesign &d, const QRect &rect)
 {
     // A flat grey frame whose line runs half a caption line below its top,
     // the caption drawn over the line.
-    painter.fillRect(rect, toColor(Layout::kWindowBackground));
+    painter.fillRect(rect, toColor(kWindowBackground));
     const int lineY = rect.top() + painter.fontMetrics().height() / 2;
     painter.setPen(Qt::gray);
     painter.drawRect(QRect(QPoint(rect.left(), lineY), rect.bottomRight()).adjusted(0, 0, -1, -1));
     if (*d.caption == '\0')
         return;
     painter.setPen(Qt::black);
-    painter.setBackground(toColor(Layout::kWindowBackground));
+    painter.setBackground(toColor(kWindowBackground));
     painter.setBackgroundMode(Qt::OpaqueMode); // the line stops behind the caption
     painter.drawText(QPoint(rect.left() + 10, rect.top() + painter.fontMetrics().ascent()),
                      QString::fromUtf8(d.caption));
@@ -86,7 +82,7 @@ SameContentFloor::SameContentFloor()
 {
     setFixedSize(Layout::pixels(Layout::kClientWidthTwips), Layout::pixels(Layout::kClientHeightTwips));
     QPalette grey = palette();
-    grey.setColor(QPalette::Window, toColor(Layout::kWindowBackground));
+    grey.setColor(QPalette::Window, toColor(kWindowBackground));
     setPalette(grey);
     setAutoFillBackground(true);
 
@@ -96,7 +92,7 @@ SameContentFloor::SameContentFloor()
             auto *field = new QLineEdit(this);
             field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             QPalette palette = field->palette();
-            palette.setColor(QPalette::Base, toColor(Layout::kEntryBackground));
+            palette.setColor(QPalette::Base, toColor(kEntryBackground));
             field->setPalette(palette);
             control = field;
         } else if (d.kind == Kind::OptionButton) {
