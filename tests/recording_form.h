@@ -28,6 +28,7 @@ using Handler = void (*)(FormControls &);
 // The design names, written out here rather than taken from the window's
 // tables, so that a test reads the same names a maintainer reads in the
 // design.
+// clang-format off
 struct FieldRow { Field field; const char *name; Handler change; Handler gotFocus; };
 inline constexpr FieldRow kFields[] = {
     {Field::Text9, "Text9", Text9_Change, Text9_GotFocus},
@@ -70,6 +71,7 @@ inline constexpr IndicatorRow kIndicators[] = {
     {Indicator::Label42, "Label42", nullptr},       {Indicator::Label45, "Label45", nullptr},
     {Indicator::Label29, "Label29", nullptr},       {Indicator::Label13, "Label13", nullptr},
 };
+// clang-format on
 
 inline const FieldRow &rowOf(Field field)
 {
@@ -107,8 +109,7 @@ inline const IndicatorRow &rowOf(Indicator indicator)
     qFatal("an indicator without a row in the recording form");
 }
 
-template <typename Control>
-QString nameOf(Control control)
+template <typename Control> QString nameOf(Control control)
 {
     return QLatin1String(rowOf(control).name);
 }
@@ -176,8 +177,7 @@ public:
     }
     void setTextColour(Readout label, Rgb colour) override
     {
-        writes << QLatin1String("colour ") + Recording::nameOf(label) + u' '
-                      + Recording::colourName(colour);
+        writes << QLatin1String("colour ") + Recording::nameOf(label) + u' ' + Recording::colourName(colour);
     }
 
     bool isSelected(Option option) const override { return m_selected.count(option) && m_selected.at(option); }

@@ -99,8 +99,9 @@ void TestDesign::textAlignment_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("alignment");
-    const std::pair<Design::Text, Qt::Alignment> horizontal[] = {
-        {Design::Text::Left, Qt::AlignLeft}, {Design::Text::Centre, Qt::AlignHCenter}, {Design::Text::Right, Qt::AlignRight}};
+    const std::pair<Design::Text, Qt::Alignment> horizontal[] = {{Design::Text::Left, Qt::AlignLeft},
+                                                                 {Design::Text::Centre, Qt::AlignHCenter},
+                                                                 {Design::Text::Right, Qt::AlignRight}};
     for (const Design::Control &c : Design::kControls) {
         for (const auto &[text, alignment] : horizontal) {
             if (c.text == text)

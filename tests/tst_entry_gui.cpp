@@ -173,7 +173,7 @@ void TestEntry::enterInHbA1cMovesNothing()
 void TestEntry::focusTurnsOnlyThatFieldBlack_data()
 {
     QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("how");  // "mouse", or the key pressed on `from`
+    QTest::addColumn<QString>("how"); // "mouse", or the key pressed on `from`
     QTest::addColumn<QString>("from");
     QTest::addColumn<bool>("turnsBlack");
 
@@ -188,7 +188,8 @@ void TestEntry::focusTurnsOnlyThatFieldBlack_data()
         {"Text7", "Text6", true},   {"Text4", "Text7", true},   {"Text5", "Text4", true},
     };
     for (const auto &f : fields) {
-        QTest::addRow("%s by mouse", f.field) << f.field << "mouse" << "" << f.turnsBlack;
+        QTest::addRow("%s by mouse", f.field) << f.field << "mouse"
+                                              << "" << f.turnsBlack;
         QTest::addRow("%s by Tab", f.field) << f.field << "Tab" << f.before << f.turnsBlack;
         if (QByteArrayView(f.before).startsWith("Text"))
             QTest::addRow("%s by Enter", f.field) << f.field << "Enter" << f.before << f.turnsBlack;
@@ -207,8 +208,9 @@ void TestEntry::focusTurnsOnlyThatFieldBlack()
     QFETCH(bool, turnsBlack);
 
     const std::pair<Field, const char *> entries[] = {
-        {Field::Text9, "160"}, {Field::Text10, "70"}, {Field::Text12, "90"},  {Field::Text1, "150"}, {Field::Text2, "95"},
-        {Field::Text6, "200"}, {Field::Text7, "30"},  {Field::Text4, "120"}, {Field::Text5, "6.5"},
+        {Field::Text9, "160"}, {Field::Text10, "70"}, {Field::Text12, "90"},
+        {Field::Text1, "150"}, {Field::Text2, "95"},  {Field::Text6, "200"},
+        {Field::Text7, "30"},  {Field::Text4, "120"}, {Field::Text5, "6.5"},
     };
     for (const auto &[entry, text] : entries)
         w.window->controls().setText(entry, QString::fromLatin1(text));
@@ -217,7 +219,8 @@ void TestEntry::focusTurnsOnlyThatFieldBlack()
     w.window->controls().setTextColour(Field::Text9, Rgb{255, 0, 0});
     w.window->controls().setTextColour(Field::Text10, Rgb{255, 0, 0});
 
-    const char *const shown[] = {"Text9", "Text10", "Text12", "Text1", "Text2", "Text6", "Text7", "Text4", "Text5", "Label30"};
+    const char *const shown[] = {"Text9", "Text10", "Text12", "Text1", "Text2",
+                                 "Text6", "Text7",  "Text4",  "Text5", "Label30"};
     QWidget *target = w.control(field.toLatin1().constData());
     if (how != "mouse")
         w.control(from.toLatin1().constData())->setFocus(Qt::OtherFocusReason);

@@ -36,15 +36,15 @@ const char *const kMarked[] = {"Text1", "Text2", "Text6", "Text7", "Text4", "Tex
 // Values that staff type into each field, on both sides of its limits, so
 // that each risk comes and goes on its own.
 const QStringList kNearLimits[] = {
-    {"", "150", "160", "170"},                         // Text9 height
-    {"", "50", "64", "80"},                            // Text10 weight
-    {"", "80", "84.9", "85", "89.9", "90"},            // Text12 waist
-    {"", "120", "129.9", "130"},                       // Text1 systolic
-    {"", "70", "84", "85"},                            // Text2 diastolic
-    {"", "100", "149", "150"},                         // Text6 triglycerides
-    {"", "0", "39.9", "40", "60"},                     // Text7 HDL
-    {"", "90", "99.9", "100", "105", "109.9", "110"},  // Text4 fasting glucose
-    {"", "5.0", "5.59", "5.6", "5.8", "5.99", "6.0"},  // Text5 HbA1c
+    {"", "150", "160", "170"},                        // Text9 height
+    {"", "50", "64", "80"},                           // Text10 weight
+    {"", "80", "84.9", "85", "89.9", "90"},           // Text12 waist
+    {"", "120", "129.9", "130"},                      // Text1 systolic
+    {"", "70", "84", "85"},                           // Text2 diastolic
+    {"", "100", "149", "150"},                        // Text6 triglycerides
+    {"", "0", "39.9", "40", "60"},                    // Text7 HDL
+    {"", "90", "99.9", "100", "105", "109.9", "110"}, // Text4 fasting glucose
+    {"", "5.0", "5.59", "5.6", "5.8", "5.99", "6.0"}, // Text5 HbA1c
 };
 } // namespace
 
