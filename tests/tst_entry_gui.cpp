@@ -21,7 +21,8 @@ private slots:
     void pastedTextEndsAsIfTypedClean();
     void enterMovesAlongTheChain();
     void enterInHbA1cMovesNothing();
-    void focusTurnsMarkedValueBlack();
+    void focusTurnsOnlyThatFieldBlack_data();
+    void focusTurnsOnlyThatFieldBlack();
     void pairFlags_data();
     void pairFlags();
     void countFollowsDrugFlagAsItStands();
@@ -169,20 +170,75 @@ void TestEntry::enterInHbA1cMovesNothing()
     QCOMPARE(w.field("Text5")->text(), QStringLiteral("5.4"));
 }
 
-void TestEntry::focusTurnsMarkedValueBlack()
+void TestEntry::focusTurnsOnlyThatFieldBlack_data()
 {
-    for (const char *name : {"Text9", "Text10", "Text12", "Text2", "Text6", "Text7", "Text4", "Text5"})
-        w.type(name, "200");
-    w.type("Text1", "150");
-    w.click("Command1");
-    QCOMPARE(textColour(w.control("Text1")), QColor(Qt::red));
-    QCOMPARE(textColour(w.control("Text2")), QColor(Qt::red));
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("how"); // "mouse", or the key pressed on `from`
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<bool>("turnsBlack");
 
-    w.click("Text1");
-    QCOMPARE(textColour(w.control("Text1")), QColor(Qt::black));
-    QCOMPARE(textColour(w.control("Text2")), QColor(Qt::red));
-    QTest::keyClick(w.field("Text1"), Qt::Key_Return);
-    QCOMPARE(textColour(w.control("Text2")), QColor(Qt::black));
+    // Each field with the stop before it in the tab order, which is also
+    // the field whose Enter leads to it.
+    const struct {
+        const char *field, *before;
+        bool turnsBlack;
+    } fields[] = {
+        {"Text9", "Option5", true}, {"Text10", "Text9", false}, {"Text12", "Text10", true},
+        {"Text1", "Text12", true},  {"Text2", "Text1", true},   {"Text6", "Text2", true},
+        {"Text7", "Text6", true},   {"Text4", "Text7", true},   {"Text5", "Text4", true},
+    };
+    for (const auto &f : fields) {
+        QTest::addRow("%s by mouse", f.field) << f.field << "mouse"
+                                              << "" << f.turnsBlack;
+        QTest::addRow("%s by Tab", f.field) << f.field << "Tab" << f.before << f.turnsBlack;
+        if (QByteArrayView(f.before).startsWith("Text"))
+            QTest::addRow("%s by Enter", f.field) << f.field << "Enter" << f.before << f.turnsBlack;
+    }
+}
+
+// A judgement marks the values; the field the user goes into to correct one
+// shows it black again, however the user got there, and every other marked
+// value keeps its colour. The weight, which a judgement never marks, keeps
+// whatever colour it has.
+void TestEntry::focusTurnsOnlyThatFieldBlack()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, how);
+    QFETCH(QString, from);
+    QFETCH(bool, turnsBlack);
+
+    const std::pair<Field, const char *> entries[] = {
+        {Field::Text9, "160"}, {Field::Text10, "70"}, {Field::Text12, "90"},
+        {Field::Text1, "150"}, {Field::Text2, "95"},  {Field::Text6, "200"},
+        {Field::Text7, "30"},  {Field::Text4, "120"}, {Field::Text5, "6.5"},
+    };
+    for (const auto &[entry, text] : entries)
+        w.window->controls().setText(entry, QString::fromLatin1(text));
+    w.click("Command1");
+    // Height and weight are never marked; give them a colour to lose.
+    w.window->controls().setTextColour(Field::Text9, Rgb{255, 0, 0});
+    w.window->controls().setTextColour(Field::Text10, Rgb{255, 0, 0});
+
+    const char *const shown[] = {"Text9", "Text10", "Text12", "Text1", "Text2",
+                                 "Text6", "Text7",  "Text4",  "Text5", "Label30"};
+    QWidget *target = w.control(field.toLatin1().constData());
+    if (how != "mouse")
+        w.control(from.toLatin1().constData())->setFocus(Qt::OtherFocusReason);
+    QMap<QString, QColor> before;
+    for (const char *name : shown)
+        before[name] = textColour(w.control(name));
+    QVERIFY2(before[field] != QColor(Qt::black), "the judgement left nothing to undo");
+
+    if (how == "mouse")
+        QTest::mouseClick(target, Qt::LeftButton);
+    else
+        QTest::keyClick(QApplication::focusWidget(), how == "Tab" ? Qt::Key_Tab : Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), target);
+
+    for (const char *name : shown) {
+        const QColor expected = name == field && turnsBlack ? QColor(Qt::black) : before[name];
+        QVERIFY2(textColour(w.control(name)) == expected, name);
+    }
 }
 
 void TestEntry::pairFlags_data()

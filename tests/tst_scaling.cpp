@@ -1,6 +1,5 @@
+#include "form_design.h"
 #include "window_fixture.h"
-
-#include "app/form_layout.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -24,11 +23,8 @@ private:
 
 void TestScaling::geometryHoldsInIndependentPixels()
 {
-    for (const Layout::ControlDesign &d : Layout::form3Design()) {
-        const QRect expected(Layout::pixels(d.left), Layout::pixels(d.top), Layout::pixels(d.width),
-                             Layout::pixels(d.height));
-        QCOMPARE(w.control(d.name)->geometry(), expected);
-    }
+    for (const Design::Control &c : Design::kControls)
+        QVERIFY2(w.control(c.name)->geometry() == Design::px(c.twips), c.name);
 }
 
 void TestScaling::noCaptionIsCut()

@@ -1,7 +1,5 @@
 #include "window_fixture.h"
 
-#include "app/form_layout.h"
-
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QTimer>
@@ -13,13 +11,9 @@ private slots:
     void cleanup() { w.close(); }
 
     void startsEmptyWithTheStartChoices();
-    void indicatorsStartHoldingTheirNames();
-    void indicatorWriteNotifiesBeforeTheWriterGoesOn();
     void focusStartsOnMaleAndMovesToHeightOnce();
     void clickDuringTheFirstTickIsFollowedByTheMove();
     void tabVisitsOneStopPerGroup();
-    void geometry_data();
-    void geometry();
     void captions_data();
     void captions();
     void frameCaptionsSitAboveTheirFrames();
@@ -43,37 +37,6 @@ void TestWindow::startsEmptyWithTheStartChoices()
     for (const char *name : {"Option6", "Option10", "Option8", "Option4", "Option2"})
         QVERIFY2(!w.option(name)->isChecked(), name);
     QCOMPARE(w.window->windowTitle(), QStringLiteral("Kalvemo"));
-    QCOMPARE(w.window->size(), QSize(579, 624));
-}
-
-void TestWindow::indicatorsStartHoldingTheirNames()
-{
-    for (std::size_t i = 0; i < kIndicatorCount; ++i) {
-        const auto which = Indicator(i);
-        QVERIFY(w.indicator(which).startsWith(QLatin1String("Label")));
-        QCOMPARE(w.indicator(which), indicatorName(which));
-        QCOMPARE(w.value(which), 0.0);
-    }
-    // No indicator is a visible widget.
-    QVERIFY(!w.window->findChild<QWidget *>(QStringLiteral("Label4")));
-    QVERIFY(!w.window->findChild<QWidget *>(QStringLiteral("Label29")));
-}
-
-void TestWindow::indicatorWriteNotifiesBeforeTheWriterGoesOn()
-{
-    IndicatorStore store;
-    QStringList heard;
-    store.setChangeListener([&](Indicator written) {
-        // The new text is already in place when the listener runs.
-        heard << indicatorName(written) + u'=' + store.text(written);
-        if (written == Indicator::Label4)
-            store.write(Indicator::Label13, store.value(Indicator::Label4));
-    });
-    store.write(Indicator::Label4, 1);
-    heard << QStringLiteral("writer goes on");
-    store.write(Indicator::Label47, 2);
-    QCOMPARE(heard, QStringList({"Label4=1", "Label13=1", "writer goes on", "Label47=2"}));
-    QCOMPARE(store.value(Indicator::Label13), 1.0);
 }
 
 void TestWindow::focusStartsOnMaleAndMovesToHeightOnce()
@@ -129,37 +92,6 @@ void TestWindow::tabVisitsOneStopPerGroup()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option4"));
-}
-
-void TestWindow::geometry_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
-    // left, top, width, height as the design gives them, in twips.
-    QTest::newRow("Frame1") << "Frame1" << QRect(240, 240, 8175, 1815);
-    QTest::newRow("Frame3 in Frame1") << "Frame3" << QRect(360, 360, 1575, 1095);
-    QTest::newRow("Option6 in Frame3") << "Option6" << QRect(960, 600, 375, 375);
-    QTest::newRow("Text9 height") << "Text9" << QRect(2160, 960, 975, 495);
-    QTest::newRow("Label30 BMI") << "Label30" << QRect(5160, 960, 975, 495);
-    QTest::newRow("Frame2") << "Frame2" << QRect(240, 1920, 8175, 4095);
-    QTest::newRow("Label5 glucose caption") << "Label5" << QRect(120, 2880, 1215, 375);
-    QTest::newRow("Text5 HbA1c") << "Text5" << QRect(4320, 2760, 1095, 495);
-    QTest::newRow("Text11 caption box") << "Text11" << QRect(6840, 600, 615, 270);
-    QTest::newRow("Frame6 lipid drugs") << "Frame6" << QRect(5640, 1800, 2175, 615);
-    QTest::newRow("Option8 short") << "Option8" << QRect(1440, 240, 255, 225);
-    QTest::newRow("Frame4 smoking") << "Frame4" << QRect(240, 5280, 8175, 615);
-    QTest::newRow("Option2 smoker") << "Option2" << QRect(4080, 120, 375, 375);
-    QTest::newRow("Command2") << "Command2" << QRect(5640, 240, 1695, 735);
-    QTest::newRow("Label15 guidance") << "Label15" << QRect(3480, 1920, 3855, 495);
-    QTest::newRow("Command3 reset") << "Command3" << QRect(7200, 8640, 1095, 495);
-}
-
-void TestWindow::geometry()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, twips);
-    const QRect pixels(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
-    QCOMPARE(w.control(name.toLatin1().constData())->geometry(), pixels);
 }
 
 void TestWindow::captions_data()
