@@ -68,8 +68,7 @@ constexpr std::array<ReadoutNaming, kReadoutCount> kResults = {{
 }};
 // clang-format on
 
-template <typename T = QWidget>
-T *named(QWidget &window, const char *name)
+template <typename T = QWidget> T *named(QWidget &window, const char *name)
 {
     return window.findChild<T *>(QLatin1String(name));
 }

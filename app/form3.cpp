@@ -36,10 +36,7 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     m_controls->setFocus(Option::Option5);
 }
 
-FormControls &Form3::controls()
-{
-    return *m_controls;
-}
+FormControls &Form3::controls() { return *m_controls; }
 
 void Form3::TmrDelay_Timer()
 {

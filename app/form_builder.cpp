@@ -34,13 +34,13 @@ QWidget *makeFrame(const ControlDesign &d, QWidget *parent)
     auto *frame = new QGroupBox(QString::fromUtf8(d.caption), parent);
     // A flat grey frame whose caption sits in its top border, as on the
     // paper form; the style's own group box would tint the inside.
-    frame->setStyleSheet(QStringLiteral(
-        "QGroupBox#%1 { background-color: %2; border: %4px solid %3; margin-top: 0.5em; }"
-        "QGroupBox#%1::title { subcontrol-origin: margin; left: %5px; padding: 0 %6px; }")
-                             .arg(QLatin1String(d.name), toColor(kWindowBackground).name(), toColor(kFrameLine).name())
-                             .arg(Layout::kFrameLinePx)
-                             .arg(Layout::kFrameCaptionInsetPx)
-                             .arg(Layout::kFrameCaptionGapPx));
+    frame->setStyleSheet(
+        QStringLiteral("QGroupBox#%1 { background-color: %2; border: %4px solid %3; margin-top: 0.5em; }"
+                       "QGroupBox#%1::title { subcontrol-origin: margin; left: %5px; padding: 0 %6px; }")
+            .arg(QLatin1String(d.name), toColor(kWindowBackground).name(), toColor(kFrameLine).name())
+            .arg(Layout::kFrameLinePx)
+            .arg(Layout::kFrameCaptionInsetPx)
+            .arg(Layout::kFrameCaptionGapPx));
     frame->setAutoFillBackground(true);
     return frame;
 }

@@ -78,9 +78,6 @@ constexpr std::array kDesign = std::to_array<ControlDesign>({
 
 } // namespace
 
-std::span<const ControlDesign> form3Design()
-{
-    return kDesign;
-}
+std::span<const ControlDesign> form3Design() { return kDesign; }
 
 } // namespace Layout

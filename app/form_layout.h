@@ -24,7 +24,7 @@ enum class Kind {
 enum class Align { Left, Centre, Right };
 
 struct ControlDesign {
-    const char *name;      // design name, also the widget's objectName
+    const char *name; // design name, also the widget's objectName
     Kind kind;
     const char *container; // "Form3" or the name of a frame
     const char *caption;   // UTF-8; for an option button "1" when selected at start
@@ -34,8 +34,8 @@ struct ControlDesign {
     int height;
     double fontPt;
     Align align = Align::Left;
-    bool border = false;                 // single-line border (labels)
-    std::optional<Rgb> background = {};  // when not the window's grey
+    bool border = false;                // single-line border (labels)
+    std::optional<Rgb> background = {}; // when not the window's grey
 };
 
 inline constexpr const char *kWindowName = "Form3";
@@ -56,10 +56,7 @@ inline constexpr int kLeastCaptionStretchPercent = 50;
 
 // Fifteen twips make one pixel at 96 dpi; Qt scales device-independent
 // pixels for other screens.
-constexpr int pixels(int twips)
-{
-    return (twips + 7) / 15;
-}
+constexpr int pixels(int twips) { return (twips + 7) / 15; }
 
 // In creation order: containers before what they hold, and among siblings the
 // later one lies above (so "Step3" covers the lower edge of the smoking frame).

@@ -2,10 +2,7 @@
 
 #include <QWidget>
 
-QColor toColor(Rgb rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
+QColor toColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 void setColourRole(QWidget &widget, QPalette::ColorRole role, Rgb colour)
 {

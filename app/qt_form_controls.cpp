@@ -17,8 +17,7 @@
 
 namespace {
 
-template <typename T, typename Key>
-T *findControl(QWidget &window, Key key)
+template <typename T, typename Key> T *findControl(QWidget &window, Key key)
 {
     T *control = window.findChild<T *>(QLatin1String(designName(key)));
     Q_ASSERT_X(control, "QtFormControls", designName(key));
@@ -101,15 +100,9 @@ bool QtFormControls::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-QString QtFormControls::text(Field field) const
-{
-    return edit(field)->text();
-}
+QString QtFormControls::text(Field field) const { return edit(field)->text(); }
 
-void QtFormControls::setText(Field field, const QString &text)
-{
-    edit(field)->setText(text);
-}
+void QtFormControls::setText(Field field, const QString &text) { edit(field)->setText(text); }
 
 void QtFormControls::putCaretAtEnd(Field field)
 {
@@ -117,20 +110,11 @@ void QtFormControls::putCaretAtEnd(Field field)
     line->setCursorPosition(int(line->text().size()));
 }
 
-void QtFormControls::setFocus(Field field)
-{
-    edit(field)->setFocus(Qt::OtherFocusReason);
-}
+void QtFormControls::setFocus(Field field) { edit(field)->setFocus(Qt::OtherFocusReason); }
 
-void QtFormControls::setTextColour(Field field, Rgb colour)
-{
-    setColourRole(*edit(field), QPalette::Text, colour);
-}
+void QtFormControls::setTextColour(Field field, Rgb colour) { setColourRole(*edit(field), QPalette::Text, colour); }
 
-QString QtFormControls::caption(Readout display) const
-{
-    return label(display)->text();
-}
+QString QtFormControls::caption(Readout display) const { return label(display)->text(); }
 
 void QtFormControls::setCaption(Readout display, const QString &caption)
 {
@@ -144,20 +128,11 @@ void QtFormControls::setTextColour(Readout display, Rgb colour)
     setColourRole(*label(display), QPalette::WindowText, colour);
 }
 
-bool QtFormControls::isSelected(Option option) const
-{
-    return button(option)->isChecked();
-}
+bool QtFormControls::isSelected(Option option) const { return button(option)->isChecked(); }
 
-void QtFormControls::select(Option option)
-{
-    button(option)->setChecked(true);
-}
+void QtFormControls::select(Option option) { button(option)->setChecked(true); }
 
-void QtFormControls::setFocus(Option option)
-{
-    button(option)->setFocus(Qt::OtherFocusReason);
-}
+void QtFormControls::setFocus(Option option) { button(option)->setFocus(Qt::OtherFocusReason); }
 
 void QtFormControls::setExplanation(Readout display, const QString &explanation)
 {

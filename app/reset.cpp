@@ -4,8 +4,8 @@
 
 void Command3_Click(FormControls &form)
 {
-    for (const Field field : {Field::Text1, Field::Text2, Field::Text4, Field::Text5, Field::Text6,
-                              Field::Text7, Field::Text9, Field::Text10, Field::Text12})
+    for (const Field field : {Field::Text1, Field::Text2, Field::Text4, Field::Text5, Field::Text6, Field::Text7,
+                              Field::Text9, Field::Text10, Field::Text12})
         form.setText(field, QString());
 
     for (const Readout label : {Readout::Label30, Readout::Label37, Readout::Label15})

@@ -4,6 +4,6 @@
 
 // Prepares the window for the next examinee: empties the fields (each running
 // its change handling, which rewrites the indicators), the BMI display, the
-// results and the judged record (explanations and copy source), selects the start choices, turns the marked values black again and
-// puts the focus on the sex group.
+// results and the judged record (explanations and copy source), selects the start choices, turns the marked values
+// black again and puts the focus on the sex group.
 void Command3_Click(FormControls &form);

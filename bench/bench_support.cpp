@@ -51,15 +51,9 @@ std::string fixed(double value, int decimals)
     return text;
 }
 
-std::string ratio(double measured, double floor)
-{
-    return floor > 0 ? fixed(measured / floor, 2) + "x" : "-";
-}
+std::string ratio(double measured, double floor) { return floor > 0 ? fixed(measured / floor, 2) + "x" : "-"; }
 
-void heading(const std::string &title)
-{
-    std::printf("\n== %s ==\n", title.c_str());
-}
+void heading(const std::string &title) { std::printf("\n== %s ==\n", title.c_str()); }
 
 void goalLine(const std::string &goal, bool met)
 {

@@ -13,8 +13,7 @@
 namespace Bench {
 
 // Nanoseconds that `work` takes, measured once.
-template <typename Work>
-double elapsedNs(Work &&work)
+template <typename Work> double elapsedNs(Work &&work)
 {
     QElapsedTimer timer;
     timer.start();

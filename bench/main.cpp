@@ -20,8 +20,8 @@ struct Section {
 };
 
 constexpr Section kSections[] = {
-    {"paste", benchPaste},   {"startup", benchStartup},         {"instructions", benchInstructions},
-    {"memory", benchMemory}, {"typing", benchTyping},           {"judgement", benchJudgement},
+    {"paste", benchPaste},   {"startup", benchStartup}, {"instructions", benchInstructions},
+    {"memory", benchMemory}, {"typing", benchTyping},   {"judgement", benchJudgement},
 };
 
 const Section *findSection(const char *name)

@@ -107,10 +107,12 @@ std::optional<ChildReport> launchChild(const char *window, const char *mode)
     child.start(QCoreApplication::applicationFilePath(),
                 {QStringLiteral("--child"), QLatin1String(window), QLatin1String(mode), QString::number(launchNs)});
     ChildReport report;
-    const bool finished = child.waitForFinished(kChildTimeoutMs) && child.exitStatus() == QProcess::NormalExit &&
-                          child.exitCode() == 0;
-    if (finished && std::sscanf(child.readAllStandardOutput().constData(), "%lf %lf %lf %lf", &report.launchToPaintNs,
-                                &report.mainToPaintNs, &report.cpuNs, &report.peakRssKib) == 4)
+    const bool finished =
+        child.waitForFinished(kChildTimeoutMs) && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
+    if (finished
+        && std::sscanf(child.readAllStandardOutput().constData(), "%lf %lf %lf %lf", &report.launchToPaintNs,
+                       &report.mainToPaintNs, &report.cpuNs, &report.peakRssKib)
+               == 4)
         return report;
     // Qt's warnings of a child that worked are the same as the parent's.
     std::fprintf(stderr, "child %s %s failed: %s\n", window, mode, child.readAllStandardError().constData());
@@ -169,10 +171,10 @@ std::optional<double> countInstructions(const QString &valgrind, const char *win
 {
     QProcess child;
     child.start(valgrind, {QStringLiteral("--tool=callgrind"), QStringLiteral("--callgrind-out-file=") + profile,
-                           QCoreApplication::applicationFilePath(), QStringLiteral("--child"),
-                           QLatin1String(window), QStringLiteral("instructions"), QStringLiteral("0")});
-    const bool finished = child.waitForFinished(10 * kChildTimeoutMs) &&
-                          child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
+                           QCoreApplication::applicationFilePath(), QStringLiteral("--child"), QLatin1String(window),
+                           QStringLiteral("instructions"), QStringLiteral("0")});
+    const bool finished = child.waitForFinished(10 * kChildTimeoutMs) && child.exitStatus() == QProcess::NormalExit
+                          && child.exitCode() == 0;
     const QString log = QString::fromLocal8Bit(child.readAllStandardError());
     static const QRegularExpression collected(QStringLiteral("Collected : (\\d+)"));
     const QRegularExpressionMatch match = collected.match(log);
@@ -229,8 +231,13 @@ void benchStartup()
     const KindSamples samples = launchInTurn("startup", kStartupLaunches);
     std::printf("median of %d launches each, kinds alternated; window %dx%d\n", kStartupLaunches,
                 Layout::pixels(Layout::kClientWidthTwips), Layout::pixels(Layout::kClientHeightTwips));
-    const Table table({{"window", 21}, {"from launch ms", 16}, {"from main() ms", 16}, {"CPU ms", 9},
-                       {"kalvemo / this: launch", 24}, {"main()", 8}, {"CPU", 6}});
+    const Table table({{"window", 21},
+                       {"from launch ms", 16},
+                       {"from main() ms", 16},
+                       {"CPU ms", 9},
+                       {"kalvemo / this: launch", 24},
+                       {"main()", 8},
+                       {"CPU", 6}});
     using Series = std::vector<double> LaunchSamples::*;
     const auto ms = [&](std::size_t k, Series series) { return median(samples[k].*series) / 1e6; };
     const auto toReal = [&](std::size_t k, Series series) {

@@ -37,8 +37,7 @@ QRect pixelRect(const ControlDesign &d, QPoint origin)
 
 // Every control's place in window coordinates, calling `visit` in design
 // order (containers before what they hold, the lower sibling first).
-template <typename Visit>
-void forEachPlaced(Visit &&visit)
+template <typename Visit> void forEachPlaced(Visit &&visit)
 {
     std::map<std::string_view, QPoint> origins{{Layout::kWindowName, QPoint()}};
     for (const ControlDesign &d : Layout::form3Design()) {
@@ -77,8 +76,7 @@ void paintCaption(QPainter &painter, const ControlDesign &d, const QRect &rect, 
 
 } // namespace
 
-SameContentFloor::SameContentFloor()
-    : m_family(QFontInfo(designFont(Layout::kWindowFontPt)).family())
+SameContentFloor::SameContentFloor() : m_family(QFontInfo(designFont(Layout::kWindowFontPt)).family())
 {
     setFixedSize(Layout::pixels(Layout::kClientWidthTwips), Layout::pixels(Layout::kClientHeightTwips));
     QPalette grey = palette();

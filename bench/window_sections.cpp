@@ -52,10 +52,7 @@ struct SideBySide {
 };
 
 // Handles whatever the last action left pending, repaints included.
-void settle()
-{
-    QCoreApplication::processEvents();
-}
+void settle() { QCoreApplication::processEvents(); }
 
 // Makes the widget's window the active one and gives the widget the focus,
 // so that each side is measured in the state a user would have it in.
@@ -207,9 +204,9 @@ constexpr PasteRun kPasteRuns[] = {{1'000, 51}, {10'000, 31}, {100'000, 11}, {1'
 void enterExaminee(FormControls &form)
 {
     const std::pair<Field, const char *> values[] = {
-        {Field::Text9, "170"}, {Field::Text10, "75"}, {Field::Text12, "92"}, {Field::Text1, "138"},
-        {Field::Text2, "82"},  {Field::Text6, "160"}, {Field::Text7, "38"},  {Field::Text4, "104"},
-        {Field::Text5, "6.1"},
+        {Field::Text9, "170"}, {Field::Text10, "75"}, {Field::Text12, "92"},
+        {Field::Text1, "138"}, {Field::Text2, "82"},  {Field::Text6, "160"},
+        {Field::Text7, "38"},  {Field::Text4, "104"}, {Field::Text5, "6.1"},
     };
     for (const auto &[field, text] : values)
         form.setText(field, QString::fromLatin1(text));
@@ -221,8 +218,13 @@ void benchPaste()
 {
     heading("paste: select all + insert into Text1, half of the characters removed");
     SideBySide w;
-    const Table table({{"chars", 10}, {"kalvemo ms", 12}, {"floor ms", 11}, {"ratio", 8},
-                       {"kalvemo ns/char", 17}, {"floor ns/char", 15}, {"field text", 10}});
+    const Table table({{"chars", 10},
+                       {"kalvemo ms", 12},
+                       {"floor ms", 11},
+                       {"ratio", 8},
+                       {"kalvemo ns/char", 17},
+                       {"floor ns/char", 15},
+                       {"field text", 10}});
     std::vector<double> nsPerChar;
     double lastRatio = 0;
     bool allCleaned = true;

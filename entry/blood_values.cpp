@@ -15,11 +15,10 @@ struct BloodPair {
     PairRule syndromeRule;
 };
 
-constexpr BloodPair kBloodPressure{Criterion::BloodPressure, Field::Text1, Field::Text2,
-                                   bloodPressureRisk, bloodPressureRisk};
+constexpr BloodPair kBloodPressure{Criterion::BloodPressure, Field::Text1, Field::Text2, bloodPressureRisk,
+                                   bloodPressureRisk};
 constexpr BloodPair kLipids{Criterion::Lipids, Field::Text6, Field::Text7, lipidRisk, lipidRisk};
-constexpr BloodPair kGlucose{Criterion::Glucose, Field::Text4, Field::Text5,
-                             glucoseGuidanceRisk, glucoseSyndromeFlag};
+constexpr BloodPair kGlucose{Criterion::Glucose, Field::Text4, Field::Text5, glucoseGuidanceRisk, glucoseSyndromeFlag};
 
 bool holds(const FormControls &form, const BloodPair &pair, PairRule rule)
 {

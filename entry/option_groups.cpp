@@ -18,17 +18,13 @@ void chooseDrugTreatment(FormControls &form, Criterion criterion, bool treated)
 
 } // namespace
 
-void Option1_Click(FormControls &form)
-{
-    form.indicators().write(Indicator::Label13, 0);
-}
+void Option1_Click(FormControls &form) { form.indicators().write(Indicator::Label13, 0); }
 
 void Option2_Click(FormControls &form)
 {
     IndicatorStore &indicators = form.indicators();
-    const auto risk = smokingRiskOnChoosingSmoker(indicators.value(Indicator::Label4),
-                                                  indicators.value(Indicator::Label7),
-                                                  indicators.value(Indicator::Label10));
+    const auto risk = smokingRiskOnChoosingSmoker(
+        indicators.value(Indicator::Label4), indicators.value(Indicator::Label7), indicators.value(Indicator::Label10));
     if (risk)
         indicators.write(Indicator::Label13, *risk);
 }

@@ -5,18 +5,17 @@ namespace {
 void reevaluateSmokingRisk(FormControls &form)
 {
     IndicatorStore &indicators = form.indicators();
-    const auto risk = smokingRiskAfterRiskChange(indicators.value(Indicator::Label4),
-                                                 indicators.value(Indicator::Label7),
-                                                 indicators.value(Indicator::Label10),
-                                                 form.isSelected(Option::Option2));
+    const auto risk =
+        smokingRiskAfterRiskChange(indicators.value(Indicator::Label4), indicators.value(Indicator::Label7),
+                                   indicators.value(Indicator::Label10), form.isSelected(Option::Option2));
     if (risk)
         indicators.write(Indicator::Label13, *risk);
 }
 
 } // namespace
 
-std::optional<int> smokingRiskAfterRiskChange(double bloodPressureRisk, double glucoseRisk,
-                                              double lipidRisk, bool smokerSelected)
+std::optional<int> smokingRiskAfterRiskChange(double bloodPressureRisk, double glucoseRisk, double lipidRisk,
+                                              bool smokerSelected)
 {
     if (!smokerSelected)
         return std::nullopt;
@@ -28,8 +27,7 @@ std::optional<int> smokingRiskAfterRiskChange(double bloodPressureRisk, double g
     return std::nullopt;
 }
 
-std::optional<int> smokingRiskOnChoosingSmoker(double bloodPressureRisk, double glucoseRisk,
-                                               double lipidRisk)
+std::optional<int> smokingRiskOnChoosingSmoker(double bloodPressureRisk, double glucoseRisk, double lipidRisk)
 {
     if (lipidRisk + bloodPressureRisk + glucoseRisk < 1)
         return 0;

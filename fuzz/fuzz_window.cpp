@@ -42,8 +42,10 @@ public:
 private:
     unsigned char next() { return m_data < m_end ? *m_data++ : 0; }
 
-    template <typename T = QWidget>
-    T *find(const char *name) const { return m_window.findChild<T *>(QLatin1String(name)); }
+    template <typename T = QWidget> T *find(const char *name) const
+    {
+        return m_window.findChild<T *>(QLatin1String(name));
+    }
 
     QLineEdit *field() { return find<QLineEdit>(kFields[next() % 9]); }
 
@@ -112,8 +114,8 @@ private:
 
     const QStringList kClassTexts = {"１ 基準該当", "２ 予備群該当", "３ 非該当", "Step1を入力してください",
                                      "Step2を入力してください"};
-    const QStringList kGuidanceTexts = {"１ 積極的支援", "２ 動機付け支援", "３ なし(情報提供レベル)", "３ なし",
-                                        "Step1を入力してください", "Step2を入力してください"};
+    const QStringList kGuidanceTexts = {"１ 積極的支援", "２ 動機付け支援",         "３ なし(情報提供レベル)",
+                                        "３ なし",       "Step1を入力してください", "Step2を入力してください"};
     Form3 m_window;
     const unsigned char *m_data;
     const unsigned char *m_end;

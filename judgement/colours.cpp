@@ -5,10 +5,7 @@
 
 namespace {
 
-Rgb redFrom(double value, double limit)
-{
-    return value >= limit ? kRed : kBlack;
-}
+Rgb redFrom(double value, double limit) { return value >= limit ? kRed : kBlack; }
 
 Rgb glucoseColour(double value, double guidanceLimit, double syndromeLimit)
 {
@@ -27,8 +24,8 @@ MarkColours markColours(const EntrySnapshot &e)
         .diastolic = redFrom(NumericValue(e.diastolic), kDiastolicLimit),
         .triglycerides = redFrom(NumericValue(e.triglycerides), kTriglyceridesLimit),
         .hdl = NumericValue(e.hdl) >= kHdlLowerLimit ? kBlack : kBlue,
-        .fastingGlucose = glucoseColour(NumericValue(e.fastingGlucose), kFastingGlucoseGuidanceLimit,
-                                        kFastingGlucoseSyndromeLimit),
+        .fastingGlucose =
+            glucoseColour(NumericValue(e.fastingGlucose), kFastingGlucoseGuidanceLimit, kFastingGlucoseSyndromeLimit),
         .hba1c = glucoseColour(NumericValue(e.hba1c), kHba1cGuidanceLimit, kHba1cSyndromeLimit),
         .bmi = redFrom(NumericValue(e.bmi), kBmiLimit),
         .waist = redFrom(NumericValue(e.waist), waistLimit),

@@ -136,7 +136,4 @@ IndicatorSnapshot IndicatorSnapshot::of(const IndicatorStore &store)
     return snapshot;
 }
 
-ResultCaptions decide(const IndicatorSnapshot &indicators, AgeBand band)
-{
-    return Decision(indicators, band).run();
-}
+ResultCaptions decide(const IndicatorSnapshot &indicators, AgeBand band) { return Decision(indicators, band).run(); }

@@ -26,32 +26,17 @@ constexpr std::array<EntryWords, kAllEntries.size()> kEntryWords = {{
 }};
 // clang-format on
 
-const EntryWords &wordsOf(Entry entry)
-{
-    return kEntryWords[std::size_t(entry)];
-}
+const EntryWords &wordsOf(Entry entry) { return kEntryWords[std::size_t(entry)]; }
 
 } // namespace
 
-QString entryName(Entry entry)
-{
-    return QString::fromUtf8(wordsOf(entry).name);
-}
+QString entryName(Entry entry) { return QString::fromUtf8(wordsOf(entry).name); }
 
-QString entryUnit(Entry entry)
-{
-    return QString::fromUtf8(wordsOf(entry).unit);
-}
+QString entryUnit(Entry entry) { return QString::fromUtf8(wordsOf(entry).unit); }
 
-bool isStep1(Entry entry)
-{
-    return entry <= Entry::Waist;
-}
+bool isStep1(Entry entry) { return entry <= Entry::Waist; }
 
-const QString &entryText(const EntrySnapshot &entries, Entry entry)
-{
-    return entries.*wordsOf(entry).text;
-}
+const QString &entryText(const EntrySnapshot &entries, Entry entry) { return entries.*wordsOf(entry).text; }
 
 QString shownText(QStringView text)
 {
@@ -64,10 +49,7 @@ QString shownText(QStringView text)
     return shown;
 }
 
-QString limitText(Entry entry, double limit)
-{
-    return QString::number(limit, 'f', wordsOf(entry).limitDecimals);
-}
+QString limitText(Entry entry, double limit) { return QString::number(limit, 'f', wordsOf(entry).limitDecimals); }
 
 QString criterionName(Criterion criterion)
 {
@@ -79,15 +61,9 @@ QString criterionName(Criterion criterion)
     return {};
 }
 
-QString sexName(bool female)
-{
-    return female ? QStringLiteral("女性") : QStringLiteral("男性");
-}
+QString sexName(bool female) { return female ? QStringLiteral("女性") : QStringLiteral("男性"); }
 
-QString choiceName(bool yes)
-{
-    return yes ? QStringLiteral("あり") : QStringLiteral("なし");
-}
+QString choiceName(bool yes) { return yes ? QStringLiteral("あり") : QStringLiteral("なし"); }
 
 QString ageBandName(AgeBand band)
 {

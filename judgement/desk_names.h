@@ -16,12 +16,20 @@
 
 // The measured entries, in the order of the copied record (and of the screen).
 enum class Entry {
-    Height, Weight, Bmi, Waist,                       // Step1
-    Systolic, Diastolic, Triglycerides, Hdl, FastingGlucose, Hba1c, // Step2
+    Height,
+    Weight,
+    Bmi,
+    Waist, // Step1
+    Systolic,
+    Diastolic,
+    Triglycerides,
+    Hdl,
+    FastingGlucose,
+    Hba1c, // Step2
 };
 
 inline constexpr std::array kAllEntries = {
-    Entry::Height, Entry::Weight, Entry::Bmi, Entry::Waist, Entry::Systolic,
+    Entry::Height,    Entry::Weight,        Entry::Bmi, Entry::Waist,          Entry::Systolic,
     Entry::Diastolic, Entry::Triglycerides, Entry::Hdl, Entry::FastingGlucose, Entry::Hba1c,
 };
 

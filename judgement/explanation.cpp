@@ -1,8 +1,8 @@
 #include "judgement/explanation.h"
 
 #include "entry/blood_values.h"
-#include "state/limits.h"
 #include "judgement/result_texts.h"
+#include "state/limits.h"
 #include "state/numeric_value.h"
 
 namespace {
@@ -25,8 +25,7 @@ ValueRule guidanceRuleOf(Criterion criterion)
     switch (criterion) {
     case Criterion::BloodPressure:
         return {bloodPressureRisk, Entry::Systolic, kSystolicLimit, Entry::Diastolic, kDiastolicLimit};
-    case Criterion::Lipids:
-        return {lipidRisk, Entry::Triglycerides, kTriglyceridesLimit, Entry::Hdl, kHdlLowerLimit};
+    case Criterion::Lipids: return {lipidRisk, Entry::Triglycerides, kTriglyceridesLimit, Entry::Hdl, kHdlLowerLimit};
     case Criterion::Glucose:
         return {glucoseGuidanceRisk, Entry::FastingGlucose, kFastingGlucoseGuidanceLimit, Entry::Hba1c,
                 kHba1cGuidanceLimit};
@@ -157,9 +156,9 @@ ClassExplanation explainSyndromeClass(const IndicatorSnapshot &indicators, const
     int met = 0;
     for (const CriterionFinding &finding : why.criteria)
         met += finding.met ? 1 : 0;
-    why.rule = met >= 2 ? ClassRule::WaistAndTwoOrMore
-             : met == 1 ? ClassRule::WaistAndOneCriterion
-                        : ClassRule::WaistAndNoCriterion;
+    why.rule = met >= 2   ? ClassRule::WaistAndTwoOrMore
+               : met == 1 ? ClassRule::WaistAndOneCriterion
+                          : ClassRule::WaistAndNoCriterion;
     return why;
 }
 
@@ -202,7 +201,7 @@ QList<MissingEntry> missingEntries(const EntrySnapshot &entries, AgeBand band, R
         if (band != AgeBand::From65To74 || NumericValue(entryText(entries, entry)) != 0)
             return false;
         return entry == Entry::Waist
-            || (resultLabel == Readout::Label15 && (entry == Entry::Height || entry == Entry::Weight));
+               || (resultLabel == Readout::Label15 && (entry == Entry::Height || entry == Entry::Weight));
     };
     const bool glucosePairEmpty = empty(Entry::FastingGlucose) && empty(Entry::Hba1c);
 

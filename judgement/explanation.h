@@ -22,8 +22,8 @@
 // One entry held against a limit, as the desk says it: "最高血圧 142 ≥ 130".
 struct Comparison {
     Entry entry;
-    QString shown;   // the value as the field shows it
-    bool atOrAbove;  // the value is at or above the limit (below it otherwise)
+    QString shown;  // the value as the field shows it
+    bool atOrAbove; // the value is at or above the limit (below it otherwise)
     double limit;
     friend bool operator==(const Comparison &, const Comparison &) = default;
 };
@@ -33,7 +33,7 @@ struct Comparison {
 enum class BodySize { Neither, Waist, BmiOnly };
 
 struct BodySizeFinding {
-    BodySize size;                 // as the waist/BMI class indicator holds it
+    BodySize size; // as the waist/BMI class indicator holds it
     bool female;
     Comparison waist;              // against the limit of the sex
     std::optional<Comparison> bmi; // only where the waist stays below its limit
@@ -42,10 +42,10 @@ struct BodySizeFinding {
 // One criterion (blood pressure, lipids or glucose) as its indicators hold it.
 struct CriterionFinding {
     Criterion criterion;
-    bool met;         // the syndrome criterion is met, by values or drug treatment
-    bool metByValues; // the measured values reach the syndrome limits
-    bool treated;     // drug treatment "あり"
-    bool risk;        // counts as a risk for the guidance level
+    bool met;                         // the syndrome criterion is met, by values or drug treatment
+    bool metByValues;                 // the measured values reach the syndrome limits
+    bool treated;                     // drug treatment "あり"
+    bool risk;                        // counts as a risk for the guidance level
     QList<Comparison> syndromeValues; // the values that reach the syndrome limits
     QList<Comparison> riskValues;     // the values that reach the guidance limits
 };
@@ -55,10 +55,10 @@ using CriterionFindings = std::array<CriterionFinding, 3>;
 
 // The rules that give the metabolic-syndrome class.
 enum class ClassRule {
-    WaistBelowLimit,        // "３ 非該当" whatever else, the BMI included
-    WaistAndNoCriterion,    // "３ 非該当"
-    WaistAndOneCriterion,   // "２ 予備群該当"
-    WaistAndTwoOrMore,      // "１ 基準該当"
+    WaistBelowLimit,      // "３ 非該当" whatever else, the BMI included
+    WaistAndNoCriterion,  // "３ 非該当"
+    WaistAndOneCriterion, // "２ 予備群該当"
+    WaistAndTwoOrMore,    // "１ 基準該当"
 };
 
 struct ClassExplanation {
@@ -69,11 +69,11 @@ struct ClassExplanation {
 
 // The rules that give the level of specific health guidance.
 enum class GuidanceRule {
-    DrugTreatment,              // "３ なし": guidance is the physician's
-    NeitherWaistNorBmi,         // "３ なし"
-    NoRisk,                     // "３ なし(情報提供レベル)"
-    BelowIntensive,             // "２ 動機付け支援"
-    Intensive,                  // "１ 積極的支援"
+    DrugTreatment,               // "３ なし": guidance is the physician's
+    NeitherWaistNorBmi,          // "３ なし"
+    NoRisk,                      // "３ なし(情報提供レベル)"
+    BelowIntensive,              // "２ 動機付け支援"
+    Intensive,                   // "１ 積極的支援"
     OlderBandInPlaceOfIntensive, // "２ 動機付け支援": 65 to 74 at the intensive count
 };
 

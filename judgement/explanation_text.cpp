@@ -49,10 +49,7 @@ QString metByWhat(const CriterionFinding &finding)
     return withReasons(finding.criterion, reasons);
 }
 
-QString ruleLine(const QString &reason, const QString &caption)
-{
-    return reason + QStringLiteral(" → ") + caption;
-}
+QString ruleLine(const QString &reason, const QString &caption) { return reason + QStringLiteral(" → ") + caption; }
 
 QString classRuleReason(const ClassExplanation &why)
 {
@@ -99,10 +96,10 @@ QString smokingLine(const SmokingFinding &smoking)
 
 QString guidanceRuleReason(const GuidanceExplanation &why)
 {
-    const QString bodySize = why.bodySize.size == BodySize::Waist
-                               ? QStringLiteral("腹囲が基準以上")
-                               : QStringLiteral("腹囲が基準未満で BMI ") + limitText(Entry::Bmi, kBmiLimit)
-                                     + QStringLiteral(" 以上");
+    const QString bodySize =
+        why.bodySize.size == BodySize::Waist
+            ? QStringLiteral("腹囲が基準以上")
+            : QStringLiteral("腹囲が基準未満で BMI ") + limitText(Entry::Bmi, kBmiLimit) + QStringLiteral(" 以上");
     const QString intensiveCount = QStringLiteral("追加リスク %1 以上").arg(why.intensiveFrom);
     switch (why.rule) {
     case GuidanceRule::DrugTreatment: return QStringLiteral("薬剤治療中のため保健指導は医師に委ねる");
@@ -110,11 +107,11 @@ QString guidanceRuleReason(const GuidanceExplanation &why)
     case GuidanceRule::NoRisk: return bodySize + QStringLiteral("、追加リスクなし");
     case GuidanceRule::BelowIntensive:
         return bodySize + QStringLiteral("、追加リスク ")
-             + (why.intensiveFrom > 2 ? QStringLiteral("1～%1").arg(why.intensiveFrom - 1) : QStringLiteral("1"));
+               + (why.intensiveFrom > 2 ? QStringLiteral("1～%1").arg(why.intensiveFrom - 1) : QStringLiteral("1"));
     case GuidanceRule::Intensive: return bodySize + QStringLiteral("、") + intensiveCount;
     case GuidanceRule::OlderBandInPlaceOfIntensive:
         return bodySize + QStringLiteral("、") + intensiveCount + QStringLiteral(" (")
-             + ageBandName(AgeBand::From40To64) + QStringLiteral("なら積極的支援)");
+               + ageBandName(AgeBand::From40To64) + QStringLiteral("なら積極的支援)");
     }
     return {};
 }
@@ -185,8 +182,7 @@ QString promptText(const PromptExplanation &why)
     return lines.join(u'\n');
 }
 
-template <typename Why>
-QString textOf(const Why &why)
+template <typename Why> QString textOf(const Why &why)
 {
     return std::visit(
         [](const auto &about) -> QString {
@@ -209,15 +205,9 @@ QString comparisonText(const Comparison &c)
 {
     const QString relation = c.atOrAbove ? QStringLiteral(" ≥ ") : QStringLiteral(" < ");
     return entryName(c.entry) + u' ' + withUnit(c.shown, c.entry) + relation
-         + withUnit(limitText(c.entry, c.limit), c.entry);
+           + withUnit(limitText(c.entry, c.limit), c.entry);
 }
 
-QString explanationText(const SyndromeClassWhy &why)
-{
-    return textOf(why);
-}
+QString explanationText(const SyndromeClassWhy &why) { return textOf(why); }
 
-QString explanationText(const GuidanceWhy &why)
-{
-    return textOf(why);
-}
+QString explanationText(const GuidanceWhy &why) { return textOf(why); }

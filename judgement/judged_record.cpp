@@ -13,8 +13,8 @@ bool isPrompt(const QString &caption)
 // A prompt is explained by what is missing, a result by its findings;
 // a label that the judgement left alone has nothing to explain.
 template <typename Why, typename ExplainResult>
-Why explanationOf(const std::optional<QString> &caption, const EntrySnapshot &entries, AgeBand band,
-                  Readout label, ExplainResult explainResult)
+Why explanationOf(const std::optional<QString> &caption, const EntrySnapshot &entries, AgeBand band, Readout label,
+                  ExplainResult explainResult)
 {
     if (!caption)
         return std::monostate{};
@@ -34,8 +34,8 @@ Judgement explainedJudgement(const IndicatorSnapshot &indicators, const EntrySna
     judged.syndromeClassWhy =
         explanationOf<SyndromeClassWhy>(judged.results.syndromeClass, entries, band, Readout::Label37,
                                         [&] { return explainSyndromeClass(indicators, entries); });
-    judged.guidanceWhy =
-        explanationOf<GuidanceWhy>(judged.results.guidance, entries, band, Readout::Label15,
-                                   [&] { return explainGuidance(indicators, entries, choices, band); });
+    judged.guidanceWhy = explanationOf<GuidanceWhy>(judged.results.guidance, entries, band, Readout::Label15, [&] {
+        return explainGuidance(indicators, entries, choices, band);
+    });
     return judged;
 }

@@ -54,8 +54,8 @@ void judge(FormControls &form, AgeBand band)
     for (const MarkedValue &marked : kMarkedValues)
         setMarkColour(form, marked.control, colours.*marked.colour);
 
-    form.keepJudgedRecord(judgedRecordRow(entries, choices, band, form.caption(Readout::Label37),
-                                          form.caption(Readout::Label15)));
+    form.keepJudgedRecord(
+        judgedRecordRow(entries, choices, band, form.caption(Readout::Label37), form.caption(Readout::Label15)));
 }
 
 } // namespace

@@ -25,7 +25,4 @@ QStringList judgedRecordRow(const EntrySnapshot &entries, const ChoiceSnapshot &
     return row;
 }
 
-QString tabSeparatedLine(const QStringList &columns)
-{
-    return columns.join(u'\t');
-}
+QString tabSeparatedLine(const QStringList &columns) { return columns.join(u'\t'); }

@@ -18,10 +18,8 @@ constexpr CriterionIndicators indicatorsOf(Criterion criterion)
     switch (criterion) {
     case Criterion::BloodPressure:
         return {Indicator::Label4, Indicator::Label40, Indicator::Label44, Indicator::Label47};
-    case Criterion::Lipids:
-        return {Indicator::Label10, Indicator::Label39, Indicator::Label43, Indicator::Label46};
-    case Criterion::Glucose:
-        return {Indicator::Label7, Indicator::Label38, Indicator::Label42, Indicator::Label45};
+    case Criterion::Lipids: return {Indicator::Label10, Indicator::Label39, Indicator::Label43, Indicator::Label46};
+    case Criterion::Glucose: return {Indicator::Label7, Indicator::Label38, Indicator::Label42, Indicator::Label45};
     }
     return {Indicator::Label4, Indicator::Label40, Indicator::Label44, Indicator::Label47};
 }

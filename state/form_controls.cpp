@@ -2,15 +2,9 @@
 
 #include "state/numeric_value.h"
 
-double FormControls::value(Field field) const
-{
-    return NumericValue(text(field));
-}
+double FormControls::value(Field field) const { return NumericValue(text(field)); }
 
-double FormControls::value(Readout label) const
-{
-    return NumericValue(caption(label));
-}
+double FormControls::value(Readout label) const { return NumericValue(caption(label)); }
 
 void FormControls::clearJudgedRecord()
 {

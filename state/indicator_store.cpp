@@ -5,10 +5,7 @@
 
 #include <utility>
 
-QString indicatorName(Indicator indicator)
-{
-    return QString::fromLatin1(designName(indicator));
-}
+QString indicatorName(Indicator indicator) { return QString::fromLatin1(designName(indicator)); }
 
 IndicatorStore::IndicatorStore()
 {
@@ -16,15 +13,9 @@ IndicatorStore::IndicatorStore()
         m_texts[i] = indicatorName(Indicator(i));
 }
 
-double IndicatorStore::value(Indicator indicator) const
-{
-    return NumericValue(m_texts[std::size_t(indicator)]);
-}
+double IndicatorStore::value(Indicator indicator) const { return NumericValue(m_texts[std::size_t(indicator)]); }
 
-QString IndicatorStore::text(Indicator indicator) const
-{
-    return m_texts[std::size_t(indicator)];
-}
+QString IndicatorStore::text(Indicator indicator) const { return m_texts[std::size_t(indicator)]; }
 
 void IndicatorStore::write(Indicator indicator, double number)
 {
@@ -37,7 +28,4 @@ void IndicatorStore::write(Indicator indicator, double number)
         m_listener(indicator);
 }
 
-void IndicatorStore::setChangeListener(ChangeListener listener)
-{
-    m_listener = std::move(listener);
-}
+void IndicatorStore::setChangeListener(ChangeListener listener) { m_listener = std::move(listener); }

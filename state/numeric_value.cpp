@@ -8,15 +8,9 @@
 
 namespace {
 
-bool isSkipped(QChar c)
-{
-    return c == u' ' || c == u'\t' || c == u'\n';
-}
+bool isSkipped(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
 
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 // Walks the text, skipping blanks, tabs and line feeds between the characters
 // that are read.

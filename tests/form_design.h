@@ -24,10 +24,7 @@ struct Control {
 
 // Fifteen twips make one pixel at 96 dots per inch; the window is placed in
 // whole device-independent pixels, the nearest one to the design value.
-inline int px(int twips)
-{
-    return int(std::lround(twips / 15.0));
-}
+inline int px(int twips) { return int(std::lround(twips / 15.0)); }
 
 inline QRect px(const QRect &twips)
 {

@@ -17,11 +17,11 @@ struct IndicatorState {
     IndicatorSnapshot indicators;
     QString name;
     int waistClass;
-    int criteriaMet;       // criteria whose count is 1 or more
+    int criteriaMet;         // criteria whose count is 1 or more
     bool criteriaMetEach[3]; // blood pressure, lipids, glucose
     bool anyDrug;
-    int riskCount;         // guidance risks, smoking included
-    bool risks[3];         // blood pressure, lipids, glucose
+    int riskCount; // guidance risks, smoking included
+    bool risks[3]; // blood pressure, lipids, glucose
     bool smokingCounted;
 };
 

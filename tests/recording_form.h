@@ -109,10 +109,7 @@ inline const IndicatorRow &rowOf(Indicator indicator)
     qFatal("an indicator without a row in the recording form");
 }
 
-template <typename Control> QString nameOf(Control control)
-{
-    return QLatin1String(rowOf(control).name);
-}
+template <typename Control> QString nameOf(Control control) { return QLatin1String(rowOf(control).name); }
 
 inline QString colourName(Rgb c)
 {

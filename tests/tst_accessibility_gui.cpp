@@ -23,19 +23,32 @@ void TestAccessibility::namesComeFromTheCaptions_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::newRow("height") << "Text9" << "身長(cm)";
-    QTest::newRow("weight") << "Text10" << "体重(kg)";
-    QTest::newRow("waist") << "Text12" << "腹囲(cm)";
-    QTest::newRow("systolic") << "Text1" << "最高血圧";
-    QTest::newRow("HDL") << "Text7" << "HDL-CHO";
-    QTest::newRow("HbA1c") << "Text5" << "HbA1c(NGSP)";
-    QTest::newRow("male") << "Option5" << "男性";
-    QTest::newRow("female") << "Option6" << "女性";
-    QTest::newRow("pressure drugs yes") << "Option10" << "薬剤治療 あり";
-    QTest::newRow("glucose drugs no") << "Option3" << "薬剤治療 なし";
-    QTest::newRow("smoker") << "Option2" << "喫煙 あり";
-    QTest::newRow("pressure drug group") << "Frame7" << "血圧 薬剤治療";
-    QTest::newRow("judge 40 to 64") << "Command1" << "40歳～64歳";
+    QTest::newRow("height") << "Text9"
+                            << "身長(cm)";
+    QTest::newRow("weight") << "Text10"
+                            << "体重(kg)";
+    QTest::newRow("waist") << "Text12"
+                           << "腹囲(cm)";
+    QTest::newRow("systolic") << "Text1"
+                              << "最高血圧";
+    QTest::newRow("HDL") << "Text7"
+                         << "HDL-CHO";
+    QTest::newRow("HbA1c") << "Text5"
+                           << "HbA1c(NGSP)";
+    QTest::newRow("male") << "Option5"
+                          << "男性";
+    QTest::newRow("female") << "Option6"
+                            << "女性";
+    QTest::newRow("pressure drugs yes") << "Option10"
+                                        << "薬剤治療 あり";
+    QTest::newRow("glucose drugs no") << "Option3"
+                                      << "薬剤治療 なし";
+    QTest::newRow("smoker") << "Option2"
+                            << "喫煙 あり";
+    QTest::newRow("pressure drug group") << "Frame7"
+                                         << "血圧 薬剤治療";
+    QTest::newRow("judge 40 to 64") << "Command1"
+                                    << "40歳～64歳";
 }
 
 void TestAccessibility::namesComeFromTheCaptions()
@@ -103,19 +116,19 @@ void TestAccessibility::wholeExaminationFromTheKeyboard()
     };
     press(Qt::Key_Tab, Qt::ShiftModifier); // back to the sex group
     QCOMPARE(QApplication::focusWidget(), w.control("Option5"));
-    press(Qt::Key_Right);                  // female
+    press(Qt::Key_Right); // female
     press(Qt::Key_Tab);
     for (const char *value : {"160", "70", "92", "150", "95", "180", "35", "120", "6.5"}) {
         QTest::keyClicks(QApplication::focusWidget(), value);
         press(Qt::Key_Return);
     }
     QCOMPARE(QApplication::focusWidget(), w.control("Text5"));
-    press(Qt::Key_Tab);                    // blood-pressure drugs
-    press(Qt::Key_Right);                  // "あり"
-    press(Qt::Key_Tab);                    // lipid drugs
-    press(Qt::Key_Tab);                    // glucose drugs
-    press(Qt::Key_Tab);                    // smoking
-    press(Qt::Key_Right);                  // smoker
+    press(Qt::Key_Tab);   // blood-pressure drugs
+    press(Qt::Key_Right); // "あり"
+    press(Qt::Key_Tab);   // lipid drugs
+    press(Qt::Key_Tab);   // glucose drugs
+    press(Qt::Key_Tab);   // smoking
+    press(Qt::Key_Right); // smoker
     press(Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), w.control("Command1"));
     press(Qt::Key_Space);

@@ -100,8 +100,8 @@ void TestChecksColours::entryChecks_data()
     QTest::newRow("BMI display empty") << young << "bmi=" << none << none << kStep1 << kStep1;
     QTest::newRow("Step1 beats Step2") << young << "height=;hdl=" << c << g << kStep1 << kStep1;
     QTest::newRow("everything empty")
-        << young << "height=;weight=;waist=;bmi=;systolic=;diastolic=;triglycerides=;hdl=;glucose=;hba1c="
-        << c << g << kStep1 << kStep1;
+        << young << "height=;weight=;waist=;bmi=;systolic=;diastolic=;triglycerides=;hdl=;glucose=;hba1c=" << c << g
+        << kStep1 << kStep1;
     // The younger band takes a zero body value as entered.
     QTest::newRow("40-64 waist 0") << young << "waist=0" << c << g << c << g;
     QTest::newRow("40-64 height 0") << young << "height=0" << c << g << c << g;
@@ -145,18 +145,30 @@ void TestChecksColours::colours_data()
         bool female;
         const char *expected;
     } rows[] = {
-        {"systolic", "130", false, "red"},     {"systolic", "129.9", false, "black"},
-        {"diastolic", "85", false, "red"},     {"diastolic", "84.9", false, "black"},
-        {"triglycerides", "150", false, "red"}, {"triglycerides", "149.9", false, "black"},
-        {"hdl", "40", false, "black"},         {"hdl", "39.9", false, "blue"},
-        {"hdl", "", false, "blue"},            {"glucose", "99.9", false, "black"},
-        {"glucose", "100", false, "red"},      {"glucose", "109.9", false, "red"},
-        {"glucose", "110", false, "magenta"},  {"hba1c", "5.59", false, "black"},
-        {"hba1c", "5.6", false, "red"},        {"hba1c", "5.99", false, "red"},
-        {"hba1c", "6.0", false, "magenta"},    {"bmi", "24.9", false, "black"},
-        {"bmi", "25.0", false, "red"},         {"bmi", "", false, "black"},
-        {"waist", "85", false, "red"},         {"waist", "84.9", false, "black"},
-        {"waist", "85", true, "black"},        {"waist", "89.9", true, "black"},
+        {"systolic", "130", false, "red"},
+        {"systolic", "129.9", false, "black"},
+        {"diastolic", "85", false, "red"},
+        {"diastolic", "84.9", false, "black"},
+        {"triglycerides", "150", false, "red"},
+        {"triglycerides", "149.9", false, "black"},
+        {"hdl", "40", false, "black"},
+        {"hdl", "39.9", false, "blue"},
+        {"hdl", "", false, "blue"},
+        {"glucose", "99.9", false, "black"},
+        {"glucose", "100", false, "red"},
+        {"glucose", "109.9", false, "red"},
+        {"glucose", "110", false, "magenta"},
+        {"hba1c", "5.59", false, "black"},
+        {"hba1c", "5.6", false, "red"},
+        {"hba1c", "5.99", false, "red"},
+        {"hba1c", "6.0", false, "magenta"},
+        {"bmi", "24.9", false, "black"},
+        {"bmi", "25.0", false, "red"},
+        {"bmi", "", false, "black"},
+        {"waist", "85", false, "red"},
+        {"waist", "84.9", false, "black"},
+        {"waist", "85", true, "black"},
+        {"waist", "89.9", true, "black"},
         {"waist", "90", true, "red"},
     };
     for (const auto &r : rows)

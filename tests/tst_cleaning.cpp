@@ -82,24 +82,41 @@ void TestCleaning::edgeCases_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("letter after digits") << "12a" << "12";
-    QTest::newRow("letter in the middle") << "1x2" << "12";
-    QTest::newRow("thousands comma") << "1,200" << "1200";
-    QTest::newRow("space between digits") << "1 20" << "120";
-    QTest::newRow("plus sign") << "+5" << "5";
-    QTest::newRow("exponent letter") << "1e3" << "13";
-    QTest::newRow("full-width digits") << "１２０" << "";
-    QTest::newRow("two leading minus") << "--5" << "-5";
-    QTest::newRow("trailing minus") << "5-" << "5";
-    QTest::newRow("lone minus") << "-" << "-";
-    QTest::newRow("negative decimal") << "-12.5" << "-12.5";
-    QTest::newRow("several points stay") << "12.5.3" << "12.5.3";
-    QTest::newRow("minus moves to the front") << "a-5" << "-5";
-    QTest::newRow("minus behind a kept tab") << "\t-5" << "\t5";
-    QTest::newRow("control characters kept") << "1\r\n2\x01\x1f" << "1\r\n2\x01\x1f";
+    QTest::newRow("letter after digits") << "12a"
+                                         << "12";
+    QTest::newRow("letter in the middle") << "1x2"
+                                          << "12";
+    QTest::newRow("thousands comma") << "1,200"
+                                     << "1200";
+    QTest::newRow("space between digits") << "1 20"
+                                          << "120";
+    QTest::newRow("plus sign") << "+5"
+                               << "5";
+    QTest::newRow("exponent letter") << "1e3"
+                                     << "13";
+    QTest::newRow("full-width digits") << "１２０"
+                                       << "";
+    QTest::newRow("two leading minus") << "--5"
+                                       << "-5";
+    QTest::newRow("trailing minus") << "5-"
+                                    << "5";
+    QTest::newRow("lone minus") << "-"
+                                << "-";
+    QTest::newRow("negative decimal") << "-12.5"
+                                      << "-12.5";
+    QTest::newRow("several points stay") << "12.5.3"
+                                         << "12.5.3";
+    QTest::newRow("minus moves to the front") << "a-5"
+                                              << "-5";
+    QTest::newRow("minus behind a kept tab") << "\t-5"
+                                             << "\t5";
+    QTest::newRow("control characters kept") << "1\r\n2\x01\x1f"
+                                             << "1\r\n2\x01\x1f";
     QTest::newRow("emoji surrogate pair") << QString::fromUtf16(u"1\U0001F6002") << "12";
-    QTest::newRow("slash and colon") << "1/2:3" << "123";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("slash and colon") << "1/2:3"
+                                     << "123";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestCleaning::edgeCases()

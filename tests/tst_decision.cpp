@@ -103,9 +103,8 @@ void TestDecision::everyCombination_data()
                         name += QStringLiteral(" %1:v%2d%3r%4").arg(c.name).arg(value).arg(drug).arg(risk);
                     }
                     name += smoking ? " smoker" : "";
-                    QTest::newRow(qPrintable(name))
-                        << band << s << expectedClass(waistClass, met)
-                        << expectedGuidance(band, waistClass, anyDrug, riskCount);
+                    QTest::newRow(qPrintable(name)) << band << s << expectedClass(waistClass, met)
+                                                    << expectedGuidance(band, waistClass, anyDrug, riskCount);
                 }
 }
 
@@ -132,8 +131,7 @@ void TestDecision::namedCases_data()
     QTest::newRow("nothing entered") << "" << kNotMet << kNone << kNone;
     QTest::newRow("class 1, blood-pressure drug only") << "29=1 44=1 47=1" << kPre << kNone << kNone;
     QTest::newRow("class 1, pressure and glucose risks") << "29=1 4=1 7=1" << kNotMet << kIntensive << kMotivational;
-    QTest::newRow("class 1, one risk and smoking")
-        << "29=1 10=1 39=1 46=1 13=1" << kPre << kIntensive << kMotivational;
+    QTest::newRow("class 1, one risk and smoking") << "29=1 10=1 39=1 46=1 13=1" << kPre << kIntensive << kMotivational;
     QTest::newRow("class 1, smoker without another risk") << "29=1 13=0" << kNotMet << kInfoOnly << kInfoOnly;
     QTest::newRow("class 2, risk count 3") << "29=2 4=1 7=1 10=1" << kNotMet << kIntensive << kMotivational;
     QTest::newRow("class 0, everything high")

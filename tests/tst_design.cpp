@@ -89,7 +89,8 @@ void TestDesign::everyControlIsInTheDesign()
     // Controls of the form; a pop-up (the result labels' menu) is a window of
     // its own.
     for (const QWidget *child : window.findChildren<QWidget *>()) {
-        if (!child->isWindow() && !child->objectName().isEmpty() && !child->objectName().startsWith(QLatin1String("qt_")))
+        if (!child->isWindow() && !child->objectName().isEmpty()
+            && !child->objectName().startsWith(QLatin1String("qt_")))
             built << child->objectName();
     }
     designed.sort();

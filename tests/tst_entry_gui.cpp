@@ -60,18 +60,31 @@ void TestEntry::pasteIsCleaned_data()
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<double>("reads");
-    QTest::newRow("thousands comma") << "1,200" << "1200" << 1200.0;
-    QTest::newRow("inner space") << "1 20" << "120" << 120.0;
-    QTest::newRow("plus sign") << "+5" << "5" << 5.0;
-    QTest::newRow("exponent letter") << "1e3" << "13" << 13.0;
-    QTest::newRow("full-width digits") << "１２０" << "" << 0.0;
-    QTest::newRow("double minus") << "--5" << "-5" << -5.0;
-    QTest::newRow("trailing minus") << "5-" << "5" << 5.0;
-    QTest::newRow("lone minus") << "-" << "-" << 0.0;
-    QTest::newRow("two points") << "12.5.3" << "12.5.3" << 12.5;
-    QTest::newRow("minus after a letter") << "a-5" << "-5" << -5.0;
-    QTest::newRow("minus after a tab") << "\t-5" << "\t5" << 5.0;
-    QTest::newRow("emoji") << "1\U0001F600" "2" << "12" << 12.0;
+    QTest::newRow("thousands comma") << "1,200"
+                                     << "1200" << 1200.0;
+    QTest::newRow("inner space") << "1 20"
+                                 << "120" << 120.0;
+    QTest::newRow("plus sign") << "+5"
+                               << "5" << 5.0;
+    QTest::newRow("exponent letter") << "1e3"
+                                     << "13" << 13.0;
+    QTest::newRow("full-width digits") << "１２０"
+                                       << "" << 0.0;
+    QTest::newRow("double minus") << "--5"
+                                  << "-5" << -5.0;
+    QTest::newRow("trailing minus") << "5-"
+                                    << "5" << 5.0;
+    QTest::newRow("lone minus") << "-"
+                                << "-" << 0.0;
+    QTest::newRow("two points") << "12.5.3"
+                                << "12.5.3" << 12.5;
+    QTest::newRow("minus after a letter") << "a-5"
+                                          << "-5" << -5.0;
+    QTest::newRow("minus after a tab") << "\t-5"
+                                       << "\t5" << 5.0;
+    QTest::newRow("emoji") << "1\U0001F600"
+                              "2"
+                           << "12" << 12.0;
 }
 
 void TestEntry::pasteIsCleaned()
@@ -249,19 +262,58 @@ void TestEntry::pairFlags_data()
     QTest::addColumn<QString>("secondText");
     QTest::addColumn<Indicator>("risk");
     QTest::addColumn<QString>("expected"); // risk, value flag, count
-    QTest::newRow("systolic 130 alone") << "Text1" << "Text2" << "130" << "" << Indicator::Label4 << "111";
-    QTest::newRow("systolic 129.9 diastolic 84.9") << "Text1" << "Text2" << "129.9" << "84.9" << Indicator::Label4 << "000";
-    QTest::newRow("diastolic 85 alone") << "Text1" << "Text2" << "" << "85" << Indicator::Label4 << "111";
-    QTest::newRow("glucose 100") << "Text4" << "Text5" << "100" << "" << Indicator::Label7 << "100";
-    QTest::newRow("glucose 110") << "Text4" << "Text5" << "110" << "" << Indicator::Label7 << "111";
-    QTest::newRow("HbA1c 5.6") << "Text4" << "Text5" << "" << "5.6" << Indicator::Label7 << "100";
-    QTest::newRow("HbA1c 6.0") << "Text4" << "Text5" << "" << "6.0" << Indicator::Label7 << "111";
-    QTest::newRow("HbA1c 5.59") << "Text4" << "Text5" << "" << "5.59" << Indicator::Label7 << "000";
-    QTest::newRow("HDL 39.9") << "Text6" << "Text7" << "149" << "39.9" << Indicator::Label10 << "111";
-    QTest::newRow("HDL 40") << "Text6" << "Text7" << "149" << "40" << Indicator::Label10 << "000";
-    QTest::newRow("HDL 0") << "Text6" << "Text7" << "" << "0" << Indicator::Label10 << "000";
-    QTest::newRow("HDL negative") << "Text6" << "Text7" << "" << "-1" << Indicator::Label10 << "111";
-    QTest::newRow("triglycerides 150") << "Text6" << "Text7" << "150" << "" << Indicator::Label10 << "111";
+    QTest::newRow("systolic 130 alone") << "Text1"
+                                        << "Text2"
+                                        << "130"
+                                        << "" << Indicator::Label4 << "111";
+    QTest::newRow("systolic 129.9 diastolic 84.9") << "Text1"
+                                                   << "Text2"
+                                                   << "129.9"
+                                                   << "84.9" << Indicator::Label4 << "000";
+    QTest::newRow("diastolic 85 alone") << "Text1"
+                                        << "Text2"
+                                        << ""
+                                        << "85" << Indicator::Label4 << "111";
+    QTest::newRow("glucose 100") << "Text4"
+                                 << "Text5"
+                                 << "100"
+                                 << "" << Indicator::Label7 << "100";
+    QTest::newRow("glucose 110") << "Text4"
+                                 << "Text5"
+                                 << "110"
+                                 << "" << Indicator::Label7 << "111";
+    QTest::newRow("HbA1c 5.6") << "Text4"
+                               << "Text5"
+                               << ""
+                               << "5.6" << Indicator::Label7 << "100";
+    QTest::newRow("HbA1c 6.0") << "Text4"
+                               << "Text5"
+                               << ""
+                               << "6.0" << Indicator::Label7 << "111";
+    QTest::newRow("HbA1c 5.59") << "Text4"
+                                << "Text5"
+                                << ""
+                                << "5.59" << Indicator::Label7 << "000";
+    QTest::newRow("HDL 39.9") << "Text6"
+                              << "Text7"
+                              << "149"
+                              << "39.9" << Indicator::Label10 << "111";
+    QTest::newRow("HDL 40") << "Text6"
+                            << "Text7"
+                            << "149"
+                            << "40" << Indicator::Label10 << "000";
+    QTest::newRow("HDL 0") << "Text6"
+                           << "Text7"
+                           << ""
+                           << "0" << Indicator::Label10 << "000";
+    QTest::newRow("HDL negative") << "Text6"
+                                  << "Text7"
+                                  << ""
+                                  << "-1" << Indicator::Label10 << "111";
+    QTest::newRow("triglycerides 150") << "Text6"
+                                       << "Text7"
+                                       << "150"
+                                       << "" << Indicator::Label10 << "111";
 }
 
 void TestEntry::pairFlags()
@@ -306,14 +358,38 @@ void TestEntry::bmiAndClass_data()
     QTest::addColumn<bool>("female");
     QTest::addColumn<QString>("bmi");
     QTest::addColumn<QString>("waistClass");
-    QTest::newRow("25 exactly") << "160" << "64" << "80" << false << "25.0" << "2";
-    QTest::newRow("22.5 waist 84.9") << "170" << "65" << "84.9" << false << "22.5" << "0";
-    QTest::newRow("male waist 85") << "170" << "65" << "85" << false << "22.5" << "1";
-    QTest::newRow("24.96 counts as 25") << "100" << "24.96" << "" << false << "25.0" << "2";
-    QTest::newRow("female waist 89.9") << "160" << "64" << "89.9" << true << "25.0" << "2";
-    QTest::newRow("female waist 90") << "170" << "50" << "90" << true << "17.3" << "1";
-    QTest::newRow("weight empty") << "170" << "" << "" << false << "0.0" << "0";
-    QTest::newRow("waist without height") << "" << "" << "85" << false << "" << "1";
+    QTest::newRow("25 exactly") << "160"
+                                << "64"
+                                << "80" << false << "25.0"
+                                << "2";
+    QTest::newRow("22.5 waist 84.9") << "170"
+                                     << "65"
+                                     << "84.9" << false << "22.5"
+                                     << "0";
+    QTest::newRow("male waist 85") << "170"
+                                   << "65"
+                                   << "85" << false << "22.5"
+                                   << "1";
+    QTest::newRow("24.96 counts as 25") << "100"
+                                        << "24.96"
+                                        << "" << false << "25.0"
+                                        << "2";
+    QTest::newRow("female waist 89.9") << "160"
+                                       << "64"
+                                       << "89.9" << true << "25.0"
+                                       << "2";
+    QTest::newRow("female waist 90") << "170"
+                                     << "50"
+                                     << "90" << true << "17.3"
+                                     << "1";
+    QTest::newRow("weight empty") << "170"
+                                  << ""
+                                  << "" << false << "0.0"
+                                  << "0";
+    QTest::newRow("waist without height") << ""
+                                          << ""
+                                          << "85" << false << ""
+                                          << "1";
 }
 
 void TestEntry::bmiAndClass()
@@ -339,10 +415,14 @@ void TestEntry::bmiFollowsTheHeightShownNow_data()
 {
     QTest::addColumn<QString>("height");
     QTest::addColumn<QString>("weight");
-    QTest::newRow("height emptied") << "" << "80";
-    QTest::newRow("height zero") << "0" << "80";
-    QTest::newRow("height negative") << "-170" << "80";
-    QTest::newRow("square underflows") << "0." + QString(200, u'0') + "1" << "80";
+    QTest::newRow("height emptied") << ""
+                                    << "80";
+    QTest::newRow("height zero") << "0"
+                                 << "80";
+    QTest::newRow("height negative") << "-170"
+                                     << "80";
+    QTest::newRow("square underflows") << "0." + QString(200, u'0') + "1"
+                                       << "80";
     QTest::newRow("enormous weight") << "170" << QString(400, u'9');
 }
 

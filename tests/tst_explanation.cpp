@@ -43,9 +43,9 @@ ClassRule expectedClassRule(int waistClass, int criteriaMet)
 {
     if (waistClass != 1)
         return ClassRule::WaistBelowLimit;
-    return criteriaMet >= 2 ? ClassRule::WaistAndTwoOrMore
-         : criteriaMet == 1 ? ClassRule::WaistAndOneCriterion
-                            : ClassRule::WaistAndNoCriterion;
+    return criteriaMet >= 2   ? ClassRule::WaistAndTwoOrMore
+           : criteriaMet == 1 ? ClassRule::WaistAndOneCriterion
+                              : ClassRule::WaistAndNoCriterion;
 }
 
 // Drug treatment first, whatever else holds; then the body size; then the
@@ -152,9 +152,8 @@ void TestExplanation::everyPromptCombination_data()
                 for (const QString &bmi : bmis)
                     for (const QString &waist : waists) {
                         const QStringList step1{height, weight, bmi, waist};
-                        QTest::newRow(qPrintable(QStringLiteral("%1 [%2]")
-                                                     .arg(band == AgeBand::From40To64 ? "40-64" : "65-74",
-                                                          step1.join(u','))))
+                        QTest::newRow(qPrintable(QStringLiteral("%1 [%2]").arg(
+                            band == AgeBand::From40To64 ? "40-64" : "65-74", step1.join(u','))))
                             << band << step1;
                     }
 }
@@ -197,13 +196,13 @@ void TestExplanation::everyPromptCombination()
                                                std::get_if<PromptExplanation>(&judged.guidanceWhy)};
         for (int label = 0; label < 2; ++label) {
             const QSet<Entry> expected = step1Missing[label] + step2Missing;
-            const QString context = QStringLiteral("%1 label %2\n%3").arg(e.systolic + "," + e.diastolic + ","
-                                                                              + e.triglycerides + "," + e.hdl + ","
-                                                                              + e.fastingGlucose + "," + e.hba1c)
+            const QString context = QStringLiteral("%1 label %2\n%3")
+                                        .arg(e.systolic + "," + e.diastolic + "," + e.triglycerides + "," + e.hdl + ","
+                                             + e.fastingGlucose + "," + e.hba1c)
                                         .arg(label)
                                         .arg(texts[label]);
             const QString expectedPrompt = !step1Missing[label].isEmpty() ? kStep1
-                                         : !step2Missing.isEmpty()        ? kStep2
+                                           : !step2Missing.isEmpty()      ? kStep2
                                                                           : QString();
             QVERIFY2(shown[label], qPrintable(context));
             if (expectedPrompt.isEmpty()) {
@@ -235,15 +234,14 @@ void TestExplanation::recordRow_data()
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("40-64 man, nothing chosen")
-        << AgeBand::From40To64
-        << EntrySnapshot{"170", "70", "95", "24.2", "142", "87", "160", "38", "93", "5.2", false} << false
-        << QStringList{"40歳～64歳", "男性", "170", "70", "24.2", "95", "142", "87", "160", "38", "93", "5.2",
-                       "なし", "なし", "なし", "なし", "class", "guidance"};
+        << AgeBand::From40To64 << EntrySnapshot{"170", "70", "95", "24.2", "142", "87", "160", "38", "93", "5.2", false}
+        << false << QStringList{"40歳～64歳", "男性", "170", "70",   "24.2", "95",   "142",  "87",    "160",
+                                "38",         "93",   "5.2", "なし", "なし", "なし", "なし", "class", "guidance"};
     QTest::newRow("65-74 woman, all chosen, pasted tab and line feed")
         << AgeBand::From65To74
         << EntrySnapshot{"15\t8", "6\n2", "88", "24.8", "1\r\n30", "80", "", "45", "", "6.1", true} << true
-        << QStringList{"65歳～74歳", "女性", "158", "62", "24.8", "88", "130", "80", "", "45", "", "6.1",
-                       "あり", "あり", "あり", "あり", "class", "guidance"};
+        << QStringList{"65歳～74歳", "女性", "158", "62",   "24.8", "88",   "130",  "80",    "",
+                       "45",         "",     "6.1", "あり", "あり", "あり", "あり", "class", "guidance"};
 }
 
 void TestExplanation::recordRow()

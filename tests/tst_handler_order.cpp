@@ -42,10 +42,7 @@ void run(RecordingForm &form, const QString &step)
     qFatal("unknown step %s", qPrintable(step));
 }
 
-QStringList steps(const QString &list)
-{
-    return list.split(u';', Qt::SkipEmptyParts);
-}
+QStringList steps(const QString &list) { return list.split(u';', Qt::SkipEmptyParts); }
 
 } // namespace
 

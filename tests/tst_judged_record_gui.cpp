@@ -43,28 +43,24 @@ private:
 
 namespace {
 
-const QString kManOf43Class = QStringLiteral(
-    "腹囲 95 cm ≥ 85 cm (男性)\n"
-    "該当: 血圧 (最高血圧 142 ≥ 130、最低血圧 87 ≥ 85)、脂質 (中性脂肪 160 ≥ 150、HDL-CHO 38 < 40)\n"
-    "該当なし: 血糖\n"
-    "腹囲が基準以上で 2 項目以上に該当 → １ 基準該当");
+const QString kManOf43Class =
+    QStringLiteral("腹囲 95 cm ≥ 85 cm (男性)\n"
+                   "該当: 血圧 (最高血圧 142 ≥ 130、最低血圧 87 ≥ 85)、脂質 (中性脂肪 160 ≥ 150、HDL-CHO 38 < 40)\n"
+                   "該当なし: 血糖\n"
+                   "腹囲が基準以上で 2 項目以上に該当 → １ 基準該当");
 const QString kManOf43Guidance = QStringLiteral(
     "腹囲 95 cm ≥ 85 cm (男性)\n"
     "追加リスク 2: 血圧 (最高血圧 142 ≥ 130、最低血圧 87 ≥ 85)、脂質 (中性脂肪 160 ≥ 150、HDL-CHO 38 < 40)\n"
     "リスクなし: 血糖\n"
     "喫煙: なし (数えない)\n"
     "40歳～64歳: 腹囲が基準以上、追加リスク 2 以上 → １ 積極的支援");
-const QString kManOf43Row = QStringLiteral(
-    "40歳～64歳\t男性\t170\t70\t24.2\t95\t142\t87\t160\t38\t93\t5.2\t"
-    "なし\tなし\tなし\tなし\t１ 基準該当\t１ 積極的支援");
-const QString kHeadings = QStringLiteral(
-    "年齢区分\t性別\t身長\t体重\tBMI\t腹囲\t最高血圧\t最低血圧\t中性脂肪\tHDL-CHO\t空腹時血糖\tHbA1c\t"
-    "血圧 薬剤治療\t脂質 薬剤治療\t血糖 薬剤治療\t喫煙\tメタボリックシンドローム\t保健指導レベル");
+const QString kManOf43Row = QStringLiteral("40歳～64歳\t男性\t170\t70\t24.2\t95\t142\t87\t160\t38\t93\t5.2\t"
+                                           "なし\tなし\tなし\tなし\t１ 基準該当\t１ 積極的支援");
+const QString kHeadings =
+    QStringLiteral("年齢区分\t性別\t身長\t体重\tBMI\t腹囲\t最高血圧\t最低血圧\t中性脂肪\tHDL-CHO\t空腹時血糖\tHbA1c\t"
+                   "血圧 薬剤治療\t脂質 薬剤治療\t血糖 薬剤治療\t喫煙\tメタボリックシンドローム\t保健指導レベル");
 
-QString clipboardText()
-{
-    return QGuiApplication::clipboard()->text();
-}
+QString clipboardText() { return QGuiApplication::clipboard()->text(); }
 
 } // namespace
 
@@ -159,9 +155,9 @@ void TestJudgedRecord::explainedExaminees_data()
                           "リスクなし: 血圧、脂質、血糖\n"
                           "喫煙: あり (ほかのリスクがないため数えない)\n"
                           "40歳～64歳: 腹囲が基準以上、追加リスクなし → ３ なし(情報提供レベル)");
-    QTest::newRow("HDL missing")
-        << "" << QStringList{"170", "70", "95", "142", "87", "160", "", "93", "5.2"} << "Command1"
-        << QStringLiteral("Step2 未入力: HDL-CHO") << QStringLiteral("Step2 未入力: HDL-CHO");
+    QTest::newRow("HDL missing") << "" << QStringList{"170", "70", "95", "142", "87", "160", "", "93", "5.2"}
+                                 << "Command1" << QStringLiteral("Step2 未入力: HDL-CHO")
+                                 << QStringLiteral("Step2 未入力: HDL-CHO");
     QTest::newRow("65-74, weight 0, glucose missing")
         << "" << QStringList{"170", "0", "95", "142", "87", "160", "38", "", ""} << "Command2"
         << QStringLiteral("Step2 未入力: 空腹時血糖、HbA1c (血糖はどちらか一方でよい)")
@@ -202,11 +198,14 @@ void TestJudgedRecord::copiedRecord_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("Ctrl+Shift+C") << "shortcut" << "" << kManOf43Row;
-    QTest::newRow("class menu, row") << "結果をコピー" << "Label37" << kManOf43Row;
-    QTest::newRow("guidance menu, row") << "結果をコピー" << "Label15" << kManOf43Row;
-    QTest::newRow("guidance menu, with headings")
-        << "見出し付きでコピー" << "Label15" << kHeadings + u'\n' + kManOf43Row;
+    QTest::newRow("Ctrl+Shift+C") << "shortcut"
+                                  << "" << kManOf43Row;
+    QTest::newRow("class menu, row") << "結果をコピー"
+                                     << "Label37" << kManOf43Row;
+    QTest::newRow("guidance menu, row") << "結果をコピー"
+                                        << "Label15" << kManOf43Row;
+    QTest::newRow("guidance menu, with headings") << "見出し付きでコピー"
+                                                  << "Label15" << kHeadings + u'\n' + kManOf43Row;
 }
 
 // What is copied is the examinee as judged, not what the fields hold after.

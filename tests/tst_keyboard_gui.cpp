@@ -36,10 +36,22 @@ namespace {
 // The tab order of the window, an option group standing for one stop.
 const QList<QStringList> kStopOrder = {
     {"Option5", "Option6"},
-    {"Text9"}, {"Text10"}, {"Text12"},
-    {"Text1"}, {"Text2"}, {"Text6"}, {"Text7"}, {"Text4"}, {"Text5"},
-    {"Option9", "Option10"}, {"Option7", "Option8"}, {"Option3", "Option4"}, {"Option1", "Option2"},
-    {"Command1"}, {"Command2"}, {"Command3"},
+    {"Text9"},
+    {"Text10"},
+    {"Text12"},
+    {"Text1"},
+    {"Text2"},
+    {"Text6"},
+    {"Text7"},
+    {"Text4"},
+    {"Text5"},
+    {"Option9", "Option10"},
+    {"Option7", "Option8"},
+    {"Option3", "Option4"},
+    {"Option1", "Option2"},
+    {"Command1"},
+    {"Command2"},
+    {"Command3"},
 };
 
 const char *const kFields[] = {"Text9", "Text10", "Text12", "Text1", "Text2", "Text6", "Text7", "Text4", "Text5"};
@@ -52,10 +64,7 @@ void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
 }
 
-QString focusName()
-{
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-}
+QString focusName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 
 } // namespace
 

@@ -85,8 +85,9 @@ void TestRandomSessions::act(QRandomGenerator &random)
         for (const QChar c : randomText(random, 5)) {
             if (c == u'\t' || c == u'\n')
                 continue;
-            QTest::sendKeyEvent(QTest::Click, field, c.unicode() < 128 ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown,
-                                QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, field,
+                                c.unicode() < 128 ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
         }
     } else if (dice < 45) {
         QLineEdit *field = w.field(kFields[random.bounded(9)]);

@@ -57,7 +57,8 @@ void TestScaling::renderedAtTheScreenScale()
     const QPixmap picture = w.window->grab();
     QCOMPARE(picture.size(), (QSizeF(579, 624) * scale).toSize());
     if (qEnvironmentVariableIsSet("KALVEMO_RENDER_DIR"))
-        picture.save(qEnvironmentVariable("KALVEMO_RENDER_DIR") + QStringLiteral("/window-%1.png").arg(int(scale * 100)));
+        picture.save(qEnvironmentVariable("KALVEMO_RENDER_DIR")
+                     + QStringLiteral("/window-%1.png").arg(int(scale * 100)));
 }
 
 QTEST_MAIN(TestScaling)

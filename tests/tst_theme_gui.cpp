@@ -68,10 +68,7 @@ QPoint indicatorCentre(const char *name)
     return option->mapTo(&window, indicator.center());
 }
 
-int lightness(QRgb rgb)
-{
-    return qGray(rgb);
-}
+int lightness(QRgb rgb) { return qGray(rgb); }
 
 } // namespace
 

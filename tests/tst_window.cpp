@@ -75,8 +75,8 @@ void TestWindow::clickDuringTheFirstTickIsFollowedByTheMove()
 void TestWindow::tabVisitsOneStopPerGroup()
 {
     const QStringList expected = {
-        "Text10", "Text12", "Text1", "Text2", "Text6", "Text7", "Text4", "Text5",
-        "Option9", "Option7", "Option3", "Option1", "Command1", "Command2", "Command3", "Option5", "Text9",
+        "Text10",  "Text12",  "Text1",   "Text2",    "Text6",    "Text7",    "Text4",   "Text5", "Option9",
+        "Option7", "Option3", "Option1", "Command1", "Command2", "Command3", "Option5", "Text9",
     };
     QStringList visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {
@@ -99,19 +99,32 @@ void TestWindow::captions_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<double>("points");
-    QTest::newRow("height") << "Label1" << "身長(cm)" << 12.0;
-    QTest::newRow("waist") << "Label18" << "腹囲(cm)" << 12.0;
-    QTest::newRow("HbA1c") << "Label6" << "HbA1c(NGSP)" << 12.0;
-    QTest::newRow("drug column") << "Label14" << "薬剤治療" << 11.25;
-    QTest::newRow("no-drug box") << "Text8" << "なし" << 11.25;
-    QTest::newRow("smoking") << "Label23" << "喫煙" << 9.0;
-    QTest::newRow("class caption") << "Label19" << "メタボリックシンドローム" << 12.0;
-    QTest::newRow("guidance caption") << "Label21" << "保健指導レベル" << 12.0;
-    QTest::newRow("40 to 64") << "Command1" << "40歳～64歳" << 12.0;
-    QTest::newRow("65 to 74") << "Command2" << "65歳～74歳" << 12.0;
-    QTest::newRow("reset") << "Command3" << "Reset" << 12.0;
-    QTest::newRow("result font") << "Label37" << "" << 14.25;
-    QTest::newRow("field font") << "Text1" << "" << 14.25;
+    QTest::newRow("height") << "Label1"
+                            << "身長(cm)" << 12.0;
+    QTest::newRow("waist") << "Label18"
+                           << "腹囲(cm)" << 12.0;
+    QTest::newRow("HbA1c") << "Label6"
+                           << "HbA1c(NGSP)" << 12.0;
+    QTest::newRow("drug column") << "Label14"
+                                 << "薬剤治療" << 11.25;
+    QTest::newRow("no-drug box") << "Text8"
+                                 << "なし" << 11.25;
+    QTest::newRow("smoking") << "Label23"
+                             << "喫煙" << 9.0;
+    QTest::newRow("class caption") << "Label19"
+                                   << "メタボリックシンドローム" << 12.0;
+    QTest::newRow("guidance caption") << "Label21"
+                                      << "保健指導レベル" << 12.0;
+    QTest::newRow("40 to 64") << "Command1"
+                              << "40歳～64歳" << 12.0;
+    QTest::newRow("65 to 74") << "Command2"
+                              << "65歳～74歳" << 12.0;
+    QTest::newRow("reset") << "Command3"
+                           << "Reset" << 12.0;
+    QTest::newRow("result font") << "Label37"
+                                 << "" << 14.25;
+    QTest::newRow("field font") << "Text1"
+                                << "" << 14.25;
 }
 
 void TestWindow::captions()

@@ -21,9 +21,9 @@ void judgeExample(Form3 &window)
 {
     FormControls &form = window.controls();
     const std::pair<Field, const char *> values[] = {
-        {Field::Text9, "170"}, {Field::Text10, "70"}, {Field::Text12, "95"}, {Field::Text1, "142"},
-        {Field::Text2, "87"},  {Field::Text6, "160"}, {Field::Text7, "38"},  {Field::Text4, "93"},
-        {Field::Text5, "5.2"},
+        {Field::Text9, "170"}, {Field::Text10, "70"}, {Field::Text12, "95"},
+        {Field::Text1, "142"}, {Field::Text2, "87"},  {Field::Text6, "160"},
+        {Field::Text7, "38"},  {Field::Text4, "93"},  {Field::Text5, "5.2"},
     };
     for (const auto &[field, text] : values)
         form.setText(field, QString::fromLatin1(text));
@@ -70,9 +70,9 @@ int main(int argc, char *argv[])
     if (argc > 2 && QByteArrayView(argv[2]) == "judged") {
         FormControls &form = window.controls();
         const std::pair<Field, const char *> values[] = {
-            {Field::Text9, "170"}, {Field::Text10, "75"}, {Field::Text12, "92"}, {Field::Text1, "138"},
-            {Field::Text2, "82"},  {Field::Text6, "160"}, {Field::Text7, "38"},  {Field::Text4, "104"},
-            {Field::Text5, "6.1"},
+            {Field::Text9, "170"}, {Field::Text10, "75"}, {Field::Text12, "92"},
+            {Field::Text1, "138"}, {Field::Text2, "82"},  {Field::Text6, "160"},
+            {Field::Text7, "38"},  {Field::Text4, "104"}, {Field::Text5, "6.1"},
         };
         for (const auto &[field, text] : values)
             form.setText(field, QString::fromLatin1(text));
