@@ -41,14 +41,14 @@ QWidget *makeFrame(const ControlDesign &d, QWidget *parent)
             .arg(Layout::kFrameLinePx)
             .arg(Layout::kFrameCaptionInsetPx)
             .arg(Layout::kFrameCaptionGapPx));
-    frame->setAutoFillBackground(true);
     return frame;
 }
 
 // Caption labels, displays and the flat caption boxes over the drug columns
 // ("なし", "あり"): plain text on the grey. A caption box centres its text
 // vertically in its small box; a label sets it at the top, as its size leaves
-// room for the text of its own font.
+// room for the text of its own font. Labels are transparent: the frame's grey
+// shows through, painted once by the frame instead of again by every label.
 QWidget *makeLabel(const ControlDesign &d, QWidget *parent)
 {
     auto *label = new QLabel(QString::fromUtf8(d.caption), parent);
@@ -60,7 +60,6 @@ QWidget *makeLabel(const ControlDesign &d, QWidget *parent)
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setLineWidth(1);
     }
-    label->setAutoFillBackground(true);
     return label;
 }
 
