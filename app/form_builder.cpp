@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include <algorithm>
 #include <limits>
@@ -103,8 +105,14 @@ QWidget *makeCommandButton(const ControlDesign &d, QWidget *parent)
 {
     auto *button = new QPushButton(QString::fromUtf8(d.caption), parent);
     button->setAutoDefault(false);
-    if (d.background)
+    if (d.background) {
         paintBackground(button, QPalette::Button, *d.background);
+        // Windows' native style draws every button in the system's colour and
+        // ignores the palette; Fusion draws the design's green and pink.
+        QStyle *style = QStyleFactory::create(QStringLiteral("Fusion"));
+        style->setParent(button);
+        button->setStyle(style);
+    }
     return button;
 }
 
