@@ -4,6 +4,10 @@
 #include <QFontMetrics>
 #include <QStringList>
 
+#ifdef Q_OS_WIN
+#include <QCoreApplication>
+#endif
+
 namespace {
 
 const QString kDesignFamily = QStringLiteral("ＭＳ Ｐゴシック");
@@ -31,6 +35,18 @@ bool isInstalled(const QStringList &installed, const QString &family)
     return false;
 }
 
+#ifdef Q_OS_WIN
+// A Windows without Japanese fonts would draw every caption as empty boxes.
+// The Windows build ships IPAPGothic in fonts/ beside the program and
+// registers it only where the design's own font is missing.
+void addShippedFontWhereDesignFontIsMissing(const QStringList &installed)
+{
+    if (isInstalled(installed, kDesignFamily) || isInstalled(installed, QStringLiteral("MS PGothic")))
+        return;
+    QFontDatabase::addApplicationFont(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts/ipagp.ttf"));
+}
+#endif
+
 // The families every control asks for, chosen once per run: the design's
 // font, and where it is missing the one stand-in that is installed. Qt looks
 // up each named family that is missing, and the fallbacks of every family it
@@ -40,6 +56,9 @@ bool isInstalled(const QStringList &installed, const QString &family)
 const QStringList &chosenFamilies()
 {
     static const QStringList families = [] {
+#ifdef Q_OS_WIN
+        addShippedFontWhereDesignFontIsMissing(QFontDatabase::families());
+#endif
         const QStringList installed = QFontDatabase::families();
         if (isInstalled(installed, kDesignFamily))
             return QStringList{kDesignFamily};

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include <algorithm>
 #include <limits>
@@ -129,6 +131,13 @@ QWidget *makeCommandButton(const ControlDesign &d, QWidget *parent)
     button->setAutoDefault(false);
     new EnterPressesButton(button);
     button->setAutoFillBackground(true);
+    // Windows' native style draws every button in the system's colour and
+    // ignores the palette; Fusion draws the design's green, pink and grey.
+    if (button->style()->name() != QLatin1String("fusion")) {
+        QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion"));
+        fusion->setParent(button);
+        button->setStyle(fusion);
+    }
     return button;
 }
 

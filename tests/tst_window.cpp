@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QTimer>
 
+#include <algorithm>
+
 class TestWindow : public QObject {
     Q_OBJECT
 private slots:
@@ -20,6 +22,8 @@ private slots:
     void entryFieldsTakeAnyLengthWithoutInputMethod();
     void japaneseCaptionsHaveAGlyphFont();
     void captionBoxesTakeNoFocusAndChangeNothing();
+    void judgementButtonsShowTheirColour_data();
+    void judgementButtonsShowTheirColour();
     void closingEndsTheTool();
 
 private:
@@ -183,6 +187,29 @@ void TestWindow::captionBoxesTakeNoFocusAndChangeNothing()
     QCOMPARE(w.control("Text8")->focusPolicy(), Qt::NoFocus);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text9"));
     QCOMPARE(w.indicator(Indicator::Label44), QStringLiteral("Label44"));
+}
+
+void TestWindow::judgementButtonsShowTheirColour_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("design");
+    QTest::newRow("Command1 green") << "Command1" << QColor(0, 255, 0);
+    QTest::newRow("Command2 pink") << "Command2" << QColor(255, 128, 128);
+}
+
+// Windows' native style paints buttons in the system's colour whatever the
+// palette says, so the test looks at the painted button, not the palette.
+void TestWindow::judgementButtonsShowTheirColour()
+{
+    QFETCH(QString, name);
+    QFETCH(QColor, design);
+    const QImage painted = w.control(qPrintable(name))->grab().toImage();
+    // Between the top border and the caption.
+    const QColor shown = painted.pixelColor(painted.width() / 2, painted.height() / 6);
+    // The style shades its buttons, so the hue is compared, on a colour far
+    // enough from grey to have one.
+    const int hueApart = qAbs(shown.hsvHue() - design.hsvHue()) % 360;
+    QVERIFY2(shown.hsvSaturation() >= 32 && std::min(hueApart, 360 - hueApart) <= 10, qPrintable(shown.name()));
 }
 
 void TestWindow::closingEndsTheTool()
