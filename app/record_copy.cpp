@@ -1,6 +1,7 @@
 #include "app/record_copy.h"
 
 #include "judgement/record_row.h"
+#include "state/design_names.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -12,7 +13,7 @@
 namespace {
 
 // The result labels, whose context menu offers the record.
-constexpr const char *kResultLabels[] = {"Label37", "Label15"};
+constexpr Readout kResultLabels[] = {Readout::Label37, Readout::Label15};
 
 } // namespace
 
@@ -33,9 +34,9 @@ RecordCopy::RecordCopy(QWidget &window) : QObject(&window)
     m_menu->setObjectName(QStringLiteral("judgedRecordMenu"));
     m_menu->addAction(m_copyRow);
     m_menu->addAction(m_copyWithHeadings);
-    for (const char *name : kResultLabels) {
-        auto *result = window.findChild<QLabel *>(QLatin1String(name));
-        Q_ASSERT_X(result, "RecordCopy", name);
+    for (const Readout label : kResultLabels) {
+        auto *result = window.findChild<QLabel *>(QLatin1String(designName(label)));
+        Q_ASSERT_X(result, "RecordCopy", designName(label));
         result->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(result, &QWidget::customContextMenuRequested, m_menu,
                 [this, result](const QPoint &at) { m_menu->popup(result->mapToGlobal(at)); });
