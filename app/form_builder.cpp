@@ -1,6 +1,7 @@
 #include "app/form_builder.h"
 
 #include "app/fonts.h"
+#include "app/frame_box.h"
 #include "app/palette.h"
 
 #include <QGroupBox>
@@ -33,17 +34,7 @@ Qt::Alignment horizontal(Align align)
 
 QWidget *makeFrame(const ControlDesign &d, QWidget *parent)
 {
-    auto *frame = new QGroupBox(QString::fromUtf8(d.caption), parent);
-    // A flat grey frame whose caption sits in its top border, as on the
-    // paper form; the style's own group box would tint the inside.
-    frame->setStyleSheet(
-        QStringLiteral("QGroupBox#%1 { background-color: %2; border: %4px solid %3; margin-top: 0.5em; }"
-                       "QGroupBox#%1::title { subcontrol-origin: margin; left: %5px; padding: 0 %6px; }")
-            .arg(QLatin1String(d.name), toColor(kWindowBackground).name(), toColor(kFrameLine).name())
-            .arg(Layout::kFrameLinePx)
-            .arg(Layout::kFrameCaptionInsetPx)
-            .arg(Layout::kFrameCaptionGapPx));
-    return frame;
+    return new FrameBox(QString::fromUtf8(d.caption), parent);
 }
 
 // Caption labels, displays and the flat caption boxes over the drug columns
@@ -178,13 +169,10 @@ void condenseToFit(QLabel *label)
     label->setFont(font);
 }
 
-} // namespace
-
-namespace {
-
-// Every control carries the whole palette of the form, not only the window:
-// a frame's style sheet makes the controls inside it take the application's
-// palette, which a dark or high-contrast desktop theme sets.
+// Every control carries the whole palette of the form itself, not only the
+// window, so that none of its colours is left to the desktop theme (a dark or
+// high-contrast theme sets the application's palette) or to how Qt hands a
+// palette down from container to control.
 void colour(QWidget *control, const ControlDesign &d)
 {
     QPalette palette = designPalette();

@@ -8,8 +8,8 @@
 // The design of the main window as data: every frame and control with its
 // container, caption, position and size in twips, font size and look. The
 // window is built from this table. The few drawing measures that the design
-// leaves to the toolkit (how a frame draws its line and caption, how far a
-// caption may be condensed) are the named constants below.
+// does not give (how a frame draws its line and caption, how far a caption
+// may be condensed) are the named constants below.
 namespace Layout {
 
 enum class Kind {
@@ -49,7 +49,7 @@ inline constexpr int kStartupFocusDelayMs = 100;
 // from the left edge, with a gap of its own either side.
 inline constexpr int kFrameLinePx = 1;
 inline constexpr int kFrameCaptionInsetPx = 8;
-inline constexpr int kFrameCaptionGapPx = 2;
+inline constexpr int kFrameCaptionGapPx = 4;
 // A caption wider than its box in the stand-in font is condensed to fit, but
 // never below half its width, where Japanese text stops being legible.
 inline constexpr int kLeastCaptionStretchPercent = 50;

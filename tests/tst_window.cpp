@@ -19,6 +19,8 @@ private slots:
     void captions_data();
     void captions();
     void frameCaptionsSitAboveTheirFrames();
+    void framesDrawALineRoundBrokenOnlyByTheCaption_data();
+    void framesDrawALineRoundBrokenOnlyByTheCaption();
     void entryFieldsTakeAnyLengthWithoutInputMethod();
     void japaneseCaptionsHaveAGlyphFont();
     void captionBoxesTakeNoFocusAndChangeNothing();
@@ -158,6 +160,79 @@ void TestWindow::frameCaptionsSitAboveTheirFrames()
     QVERIFY(depth("Frame1") < depth("Frame2"));
     QVERIFY(depth("Frame2") < depth("Frame4"));
     QVERIFY(depth("Frame4") < depth("Frame8"));
+}
+
+void TestWindow::framesDrawALineRoundBrokenOnlyByTheCaption_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"Frame1", "Frame3", "Frame2", "Frame7", "Frame6", "Frame5", "Frame4", "Frame8"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+// Each frame painted alone, without the controls inside: a one-pixel grey
+// line all round, the top one within the caption's height, broken once where
+// the caption stands, with the caption inside the break.
+void TestWindow::framesDrawALineRoundBrokenOnlyByTheCaption()
+{
+    QFETCH(QString, name);
+    auto *frame = qobject_cast<QGroupBox *>(w.control(qPrintable(name)));
+    QVERIFY(frame);
+    QImage image(frame->size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    frame->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    const QColor line(128, 128, 128);
+    const QColor inside(192, 192, 192);
+    const auto at = [&](int x, int y) { return image.pixelColor(x, y); };
+    const int right = image.width() - 1;
+    const int bottom = image.height() - 1;
+    const int captionHeight = frame->fontMetrics().height();
+
+    int top = 0;
+    while (top < bottom && at(right - 3, top) != line)
+        ++top;
+    QVERIFY2(top > 0 && top < captionHeight, qPrintable(QString::number(top)));
+    const int middle = (top + bottom) / 2;
+    QCOMPARE(at(0, middle), line);
+    QCOMPARE(at(1, middle), inside);
+    QCOMPARE(at(right, middle), line);
+    QCOMPARE(at(right - 1, middle), inside);
+    QCOMPARE(at(right / 2, bottom), line);
+    QCOMPARE(at(right / 2, bottom - 1), inside);
+    QCOMPARE(at(right - 3, top + 1), inside);
+
+    // Where the top line is broken, and where the caption's dark pixels lie.
+    int breakStart = right + 1;
+    int breakEnd = -1;
+    for (int x = 0; x <= right; ++x) {
+        if (at(x, top) != line) {
+            breakStart = std::min(breakStart, x);
+            breakEnd = x;
+        }
+    }
+    int textLeft = right + 1;
+    int textRight = -1;
+    for (int y = 0; y < captionHeight; ++y) {
+        for (int x = 0; x <= right; ++x) {
+            if (at(x, y).value() < 96) {
+                textLeft = std::min(textLeft, x);
+                textRight = std::max(textRight, x);
+            }
+        }
+    }
+    if (frame->title().isEmpty()) {
+        QCOMPARE(breakEnd, -1);
+        QCOMPARE(textRight, -1);
+        return;
+    }
+    // One clear gap either side of the caption, inside the corners.
+    QVERIFY2(
+        0 < breakStart && breakStart < textLeft && textRight < breakEnd && breakEnd < right,
+        qPrintable(
+            QStringLiteral("break %1..%2, caption %3..%4").arg(breakStart).arg(breakEnd).arg(textLeft).arg(textRight)));
+    for (int x = breakStart; x < textLeft; ++x)
+        QVERIFY(at(x, top) != line);
+    for (int x = textRight + 1; x <= breakEnd; ++x)
+        QVERIFY(at(x, top) != line);
 }
 
 void TestWindow::entryFieldsTakeAnyLengthWithoutInputMethod()

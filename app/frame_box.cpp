@@ -1,0 +1,48 @@
+#include "app/frame_box.h"
+
+#include "app/form_layout.h"
+#include "app/palette.h"
+
+#include <QPainter>
+#include <QStyle>
+
+#include <cmath>
+
+FrameBox::FrameBox(const QString &caption, QWidget *parent) : QGroupBox(caption, parent) {}
+
+void FrameBox::paintEvent(QPaintEvent *)
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int captionHeight = metrics.height();
+    // The line runs level with the middle of the caption.
+    const QRect box = rect().adjusted(0, int(std::lround(captionHeight / 2.0)), 0, 0);
+    // The caption's place in the top line: its text with a gap either side.
+    const QRect captionPlace(
+        Layout::kFrameCaptionInsetPx, 0,
+        title().isEmpty() ? 0 : metrics.horizontalAdvance(title()) + 2 * Layout::kFrameCaptionGapPx, captionHeight);
+
+    QPainter painter(this);
+    // The grey inside covers whatever an earlier frame drew there: the
+    // smoking frame's lower line lies under Step3.
+    painter.fillRect(box, toColor(kWindowBackground));
+
+    // The four edges as filled strips, smoothed: where the screen scale puts
+    // a line across a device pixel (150 %), that pixel is shaded by the part
+    // it covers. The order decides only the rounding of the corner pixels.
+    painter.save();
+    painter.setClipRegion(QRegion(rect()).subtracted(QRegion(captionPlace)));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(toColor(kFrameLine));
+    const QRectF edges(box);
+    const qreal line = Layout::kFrameLinePx;
+    painter.drawRect(QRectF(edges.left(), edges.bottom() - line, edges.width(), line));
+    painter.drawRect(QRectF(edges.left(), edges.top(), line, edges.height()));
+    painter.drawRect(QRectF(edges.left(), edges.top(), edges.width(), line));
+    painter.drawRect(QRectF(edges.right() - line, edges.top(), line, edges.height()));
+    painter.restore();
+
+    if (!title().isEmpty())
+        style()->drawItemText(&painter, captionPlace, Qt::AlignCenter, palette(), isEnabled(), title(),
+                              QPalette::WindowText);
+}
