@@ -1,3 +1,4 @@
+#include "indicator_states.h"
 #include "judgement/decision.h"
 
 #include <QTest>
@@ -6,8 +7,6 @@ Q_DECLARE_METATYPE(AgeBand)
 Q_DECLARE_METATYPE(IndicatorSnapshot)
 
 namespace {
-
-using I = Indicator;
 
 const QString kMeets = QStringLiteral("１ 基準該当");
 const QString kPre = QStringLiteral("２ 予備群該当");
@@ -40,19 +39,6 @@ QString expectedGuidance(AgeBand band, int waistClass, bool anyDrug, int riskCou
     return band == AgeBand::From40To64 && riskCount >= intensiveFrom ? kIntensive : kMotivational;
 }
 
-// One criterion's indicators: guidance risk, value flag, drug flag, count.
-struct Criterion {
-    const char *name;
-    I risk, value, drug, count;
-};
-constexpr Criterion kCriteria[] = {
-    {"glu", I::Label7, I::Label38, I::Label42, I::Label45},
-    {"lip", I::Label10, I::Label39, I::Label43, I::Label46},
-    {"bp", I::Label4, I::Label40, I::Label44, I::Label47},
-};
-
-const char *bandName(AgeBand band) { return band == AgeBand::From40To64 ? "40-64" : "65-74"; }
-
 QString written(const std::optional<QString> &caption) { return caption.value_or(QStringLiteral("<not written>")); }
 
 } // namespace
@@ -76,36 +62,11 @@ void TestDecision::everyCombination_data()
     QTest::addColumn<QString>("expectedClassText");
     QTest::addColumn<QString>("expectedGuidanceText");
 
-    for (AgeBand band : {AgeBand::From40To64, AgeBand::From65To74})
-        for (int waistClass = 0; waistClass <= 2; ++waistClass)
-            for (int valueAndDrug = 0; valueAndDrug < 64; ++valueAndDrug)
-                for (int risks = 0; risks < 16; ++risks) {
-                    const bool smoking = risks & 8;
-                    if (smoking && (risks & 7) == 0)
-                        continue;
-                    IndicatorSnapshot s;
-                    s.set(I::Label29, waistClass);
-                    s.set(I::Label13, smoking);
-                    QString name = QStringLiteral("%1 class%2").arg(bandName(band)).arg(waistClass);
-                    int met = 0, riskCount = smoking;
-                    bool anyDrug = false;
-                    for (int k = 0; k < 3; ++k) {
-                        const Criterion &c = kCriteria[k];
-                        const int value = (valueAndDrug >> (2 * k)) & 1, drug = (valueAndDrug >> (2 * k + 1)) & 1;
-                        const int risk = (risks >> k) & 1;
-                        s.set(c.value, value);
-                        s.set(c.drug, drug);
-                        s.set(c.count, value + drug);
-                        s.set(c.risk, risk);
-                        met += value + drug >= 1;
-                        anyDrug = anyDrug || drug;
-                        riskCount += risk;
-                        name += QStringLiteral(" %1:v%2d%3r%4").arg(c.name).arg(value).arg(drug).arg(risk);
-                    }
-                    name += smoking ? " smoker" : "";
-                    QTest::newRow(qPrintable(name)) << band << s << expectedClass(waistClass, met)
-                                                    << expectedGuidance(band, waistClass, anyDrug, riskCount);
-                }
+    forEachIndicatorState([](const IndicatorState &state) {
+        QTest::newRow(qPrintable(state.name))
+            << state.band << state.indicators << expectedClass(state.waistClass, state.criteriaMet)
+            << expectedGuidance(state.band, state.waistClass, state.anyDrug, state.riskCount);
+    });
 }
 
 void TestDecision::everyCombination()
