@@ -9,20 +9,26 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
-// The window keeps the checkup form's colours whatever the desktop's theme:
-// it is drawn the same under a light, a dark and a high-contrast application
-// palette, set before the window is built, as a desktop theme sets it.
+// The window keeps the checkup form's colours and measures whatever the
+// desktop's theme: it is drawn the same under a light, a dark and a
+// high-contrast application palette, and under a larger or smaller desktop
+// font, set before the window is built, as a desktop theme sets them.
 class TestTheme : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanup() { QApplication::setPalette(m_desktopDefault); }
+    void cleanup()
+    {
+        QApplication::setPalette(m_desktopDefault);
+        QApplication::setFont(m_desktopFont);
+    }
 
     void looksTheSameOnEveryTheme_data();
     void looksTheSameOnEveryTheme();
 
 private:
     QPalette m_desktopDefault;
+    QFont m_desktopFont;
     QImage m_reference;
 };
 
@@ -75,22 +81,30 @@ int lightness(QRgb rgb) { return qGray(rgb); }
 void TestTheme::initTestCase()
 {
     m_desktopDefault = QApplication::palette();
+    m_desktopFont = QApplication::font();
     m_reference = render();
 }
 
 void TestTheme::looksTheSameOnEveryTheme_data()
 {
     QTest::addColumn<QPalette>("palette");
-    QTest::newRow("light") << m_desktopDefault;
-    QTest::newRow("dark") << themed(QColor(53, 53, 53), Qt::white, QColor(30, 30, 30));
-    QTest::newRow("high contrast black") << themed(Qt::black, Qt::yellow, Qt::black);
-    QTest::newRow("high contrast white") << themed(Qt::white, Qt::black, Qt::white);
+    QTest::addColumn<qreal>("fontScale");
+    QTest::newRow("light") << m_desktopDefault << 1.0;
+    QTest::newRow("dark") << themed(QColor(53, 53, 53), Qt::white, QColor(30, 30, 30)) << 1.0;
+    QTest::newRow("high contrast black") << themed(Qt::black, Qt::yellow, Qt::black) << 1.0;
+    QTest::newRow("high contrast white") << themed(Qt::white, Qt::black, Qt::white) << 1.0;
+    QTest::newRow("large desktop font") << m_desktopDefault << 1.6;
+    QTest::newRow("small desktop font") << m_desktopDefault << 0.7;
 }
 
 void TestTheme::looksTheSameOnEveryTheme()
 {
     QFETCH(QPalette, palette);
+    QFETCH(qreal, fontScale);
     QApplication::setPalette(palette);
+    QFont desktopFont = m_desktopFont;
+    desktopFont.setPointSizeF(m_desktopFont.pointSizeF() * fontScale);
+    QApplication::setFont(desktopFont);
     const QImage image = render();
 
     // What the user sees, control by control.
