@@ -4,7 +4,6 @@
 #include "app/frame_box.h"
 #include "app/palette.h"
 
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>

@@ -6,20 +6,19 @@
 #include <QPainter>
 #include <QStyle>
 
-#include <cmath>
-
 FrameBox::FrameBox(const QString &caption, QWidget *parent) : QGroupBox(caption, parent) {}
 
 void FrameBox::paintEvent(QPaintEvent *)
 {
+    const QString caption = title();
     const QFontMetrics metrics = fontMetrics();
     const int captionHeight = metrics.height();
-    // The line runs level with the middle of the caption.
-    const QRect box = rect().adjusted(0, int(std::lround(captionHeight / 2.0)), 0, 0);
+    // The line runs level with the middle of the caption (half rounded up).
+    const QRect box = rect().adjusted(0, (captionHeight + 1) / 2, 0, 0);
     // The caption's place in the top line: its text with a gap either side.
-    const QRect captionPlace(
-        Layout::kFrameCaptionInsetPx, 0,
-        title().isEmpty() ? 0 : metrics.horizontalAdvance(title()) + 2 * Layout::kFrameCaptionGapPx, captionHeight);
+    const int captionWidth =
+        caption.isEmpty() ? 0 : metrics.horizontalAdvance(caption) + 2 * Layout::kFrameCaptionGapPx;
+    const QRect captionPlace(Layout::kFrameCaptionInsetPx, 0, captionWidth, captionHeight);
 
     QPainter painter(this);
     // The grey inside covers whatever an earlier frame drew there: the
@@ -42,7 +41,7 @@ void FrameBox::paintEvent(QPaintEvent *)
     painter.drawRect(QRectF(edges.right() - line, edges.top(), line, edges.height()));
     painter.restore();
 
-    if (!title().isEmpty())
-        style()->drawItemText(&painter, captionPlace, Qt::AlignCenter, palette(), isEnabled(), title(),
+    if (!caption.isEmpty())
+        style()->drawItemText(&painter, captionPlace, Qt::AlignCenter, palette(), isEnabled(), caption,
                               QPalette::WindowText);
 }
