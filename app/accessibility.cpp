@@ -1,9 +1,9 @@
 #include "app/accessibility.h"
 
 #include "state/design_names.h"
+#include "words/words.h"
 
 #include <QAccessible>
-#include <QGroupBox>
 #include <QLabel>
 #include <QStringList>
 #include <QWidget>
@@ -14,44 +14,56 @@ namespace {
 
 // A control and the captions on screen that name it, read in this order.
 // The option buttons have no caption of their own: the words above or beside
-// them ("男性", "薬剤治療" + "あり", "喫煙" + "なし") are their names.
+// them ("男性", "薬剤治療" + "あり", "喫煙" + "なし") are their names. The
+// description is what a sighted user gathers from the row: its step and what
+// it is about.
 struct Naming {
     const char *control;
     std::array<const char *, 2> captions;
-    const char *description; // what a sighted user gathers from the row
+    const char *step;  // "Step1", "Step2" or none
+    const char *about; // a word of the desk, or none
 };
+
+using W = Word;
 
 // clang-format off
 constexpr auto kNamings = std::to_array<Naming>({
-    {designName(Field::Text9),     {"Label1",  nullptr}, "Step1"},
-    {designName(Field::Text10),    {"Label2",  nullptr}, "Step1"},
-    {designName(Field::Text12),    {"Label18", nullptr}, "Step1"},
-    {designName(Option::Option5),  {"Label26", nullptr}, "性別"},
-    {designName(Option::Option6),  {"Label27", nullptr}, "性別"},
-    {designName(Field::Text1),     {"Label9",  nullptr}, "Step2 血圧"},
-    {designName(Field::Text2),     {"Label22", nullptr}, "Step2 血圧"},
-    {designName(Field::Text6),     {"Label20", nullptr}, "Step2 脂質"},
-    {designName(Field::Text7),     {"Label8",  nullptr}, "Step2 脂質"},
-    {designName(Field::Text4),     {"Label5",  nullptr}, "Step2 血糖"},
-    {designName(Field::Text5),     {"Label6",  nullptr}, "Step2 血糖"},
-    {designName(Option::Option9),  {"Label14", "Text8"},  "血圧"},
-    {designName(Option::Option10), {"Label14", "Text11"}, "血圧"},
-    {designName(Option::Option7),  {"Label14", "Text8"},  "脂質"},
-    {designName(Option::Option8),  {"Label14", "Text11"}, "脂質"},
-    {designName(Option::Option3),  {"Label14", "Text8"},  "血糖"},
-    {designName(Option::Option4),  {"Label14", "Text11"}, "血糖"},
-    {designName(Option::Option1),  {"Label23", "Label16"}, "喫煙"},
-    {designName(Option::Option2),  {"Label23", "Label17"}, "喫煙"},
+    {designName(Field::Text9),     {"Label1",  nullptr}, "Step1", nullptr},
+    {designName(Field::Text10),    {"Label2",  nullptr}, "Step1", nullptr},
+    {designName(Field::Text12),    {"Label18", nullptr}, "Step1", nullptr},
+    {designName(Option::Option5),  {"Label26", nullptr}, nullptr, word(W::Sex)},
+    {designName(Option::Option6),  {"Label27", nullptr}, nullptr, word(W::Sex)},
+    {designName(Field::Text1),     {"Label9",  nullptr}, "Step2", word(W::BloodPressure)},
+    {designName(Field::Text2),     {"Label22", nullptr}, "Step2", word(W::BloodPressure)},
+    {designName(Field::Text6),     {"Label20", nullptr}, "Step2", word(W::Lipids)},
+    {designName(Field::Text7),     {"Label8",  nullptr}, "Step2", word(W::Lipids)},
+    {designName(Field::Text4),     {"Label5",  nullptr}, "Step2", word(W::Glucose)},
+    {designName(Field::Text5),     {"Label6",  nullptr}, "Step2", word(W::Glucose)},
+    {designName(Option::Option9),  {"Label14", "Text8"},  nullptr, word(W::BloodPressure)},
+    {designName(Option::Option10), {"Label14", "Text11"}, nullptr, word(W::BloodPressure)},
+    {designName(Option::Option7),  {"Label14", "Text8"},  nullptr, word(W::Lipids)},
+    {designName(Option::Option8),  {"Label14", "Text11"}, nullptr, word(W::Lipids)},
+    {designName(Option::Option3),  {"Label14", "Text8"},  nullptr, word(W::Glucose)},
+    {designName(Option::Option4),  {"Label14", "Text11"}, nullptr, word(W::Glucose)},
+    {designName(Option::Option1),  {"Label23", "Label16"}, nullptr, word(W::Smoking)},
+    {designName(Option::Option2),  {"Label23", "Label17"}, nullptr, word(W::Smoking)},
 });
 
-// Option groups: the frame is announced as the group when the focus enters.
-constexpr std::array<std::array<const char *, 2>, 5> kGroups = {{
-    {"Frame3", "性別"},
-    {"Frame7", "血圧 薬剤治療"},
-    {"Frame6", "脂質 薬剤治療"},
-    {"Frame5", "血糖 薬剤治療"},
-    {"Frame4", "喫煙"},
+// Option groups: the frame is announced as the group when the focus enters,
+// by what the group is about, and for the drug columns "薬剤治療" after it.
+struct GroupNaming {
+    const char *frame;
+    Word about;
+    bool drugTreatment;
+};
+constexpr std::array<GroupNaming, 5> kGroups = {{
+    {"Frame3", W::Sex,           false},
+    {"Frame7", W::BloodPressure, true},
+    {"Frame6", W::Lipids,        true},
+    {"Frame5", W::Glucose,       true},
+    {"Frame4", W::Smoking,       false},
 }};
+// clang-format on
 
 // The BMI display and the result labels are named by the text they show, so
 // a screen reader reads the value itself, and described by the caption beside
@@ -91,15 +103,24 @@ void describeForAssistiveTechnology(QWidget &window)
                 words << captionText(window, caption);
         }
         control->setAccessibleName(words.join(u' '));
-        control->setAccessibleDescription(QString::fromUtf8(naming.description));
+        QStringList description;
+        for (const char *part : {naming.step, naming.about}) {
+            if (part)
+                description << QString::fromUtf8(part);
+        }
+        control->setAccessibleDescription(description.join(u' '));
         // A caption label that stands for one field points the reader to it.
         if (naming.captions[1] == nullptr) {
             if (auto *caption = named<QLabel>(window, naming.captions[0]))
                 caption->setBuddy(control);
         }
     }
-    for (const auto &[frame, name] : kGroups)
-        named(window, frame)->setAccessibleName(QString::fromUtf8(name));
+    for (const GroupNaming &group : kGroups) {
+        QString name = QString::fromUtf8(word(group.about));
+        if (group.drugTreatment)
+            name += u' ' + QString::fromUtf8(word(W::DrugTreatment));
+        named(window, group.frame)->setAccessibleName(name);
+    }
     for (const auto &[result, caption] : kResults) {
         auto *display = named<QLabel>(window, designName(result));
         display->setAccessibleDescription(captionText(window, caption));

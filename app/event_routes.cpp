@@ -6,7 +6,6 @@
 #include "entry/numeric_entry.h"
 #include "entry/option_groups.h"
 #include "entry/risk_tally.h"
-#include "judgement/judgement_buttons.h"
 
 #include <array>
 
@@ -40,9 +39,12 @@ constexpr std::array kOptions = std::to_array<OptionRoute>({
 });
 
 constexpr std::array kCommands = std::to_array<CommandRoute>({
+    {Command::Command3, Command3_Click},
+});
+
+constexpr std::array kJudgementButtons = std::to_array<JudgementRoute>({
     {Command::Command1, Command1_Click},
     {Command::Command2, Command2_Click},
-    {Command::Command3, Command3_Click},
 });
 
 constexpr std::array kIndicatorChanges = std::to_array<IndicatorRoute>({
@@ -57,6 +59,7 @@ constexpr std::array kIndicatorChanges = std::to_array<IndicatorRoute>({
 std::span<const FieldRoute> fields() { return kFields; }
 std::span<const OptionRoute> options() { return kOptions; }
 std::span<const CommandRoute> commands() { return kCommands; }
+std::span<const JudgementRoute> judgementButtons() { return kJudgementButtons; }
 std::span<const IndicatorRoute> indicatorChanges() { return kIndicatorChanges; }
 
 } // namespace Routes

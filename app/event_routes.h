@@ -1,5 +1,6 @@
 #pragma once
 
+#include "judgement/judgement_buttons.h"
 #include "state/form_controls.h"
 
 #include <span>
@@ -28,6 +29,13 @@ struct CommandRoute {
     Handler click;
 };
 
+// The judgement buttons hand on what they judged, for the words and the
+// record, before they show it.
+struct JudgementRoute {
+    Command command;
+    void (*click)(FormControls &, const JudgementSeen &);
+};
+
 struct IndicatorRoute {
     Indicator indicator;
     Handler change;
@@ -36,6 +44,7 @@ struct IndicatorRoute {
 std::span<const FieldRoute> fields();
 std::span<const OptionRoute> options();
 std::span<const CommandRoute> commands();
+std::span<const JudgementRoute> judgementButtons();
 std::span<const IndicatorRoute> indicatorChanges();
 
 } // namespace Routes

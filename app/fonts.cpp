@@ -11,13 +11,15 @@
 namespace {
 
 const QString kDesignFamily = QStringLiteral("ＭＳ Ｐゴシック");
+// The same font under its Latin name, as Windows lists it in English.
+const QString kDesignFamilyLatin = QStringLiteral("MS PGothic");
 
 // Japanese proportional gothics that stand in for the design's font, the
 // closest look first. Each holds every character the window shows.
 const QStringList &standIns()
 {
     static const QStringList families{
-        QStringLiteral("MS PGothic"),
+        kDesignFamilyLatin,
         QStringLiteral("IPAPGothic"),
         QStringLiteral("Noto Sans CJK JP"),
         QStringLiteral("VL PGothic"),
@@ -41,7 +43,7 @@ bool isInstalled(const QStringList &installed, const QString &family)
 // registers it only where the design's own font is missing.
 void addShippedFontWhereDesignFontIsMissing(const QStringList &installed)
 {
-    if (isInstalled(installed, kDesignFamily) || isInstalled(installed, QStringLiteral("MS PGothic")))
+    if (isInstalled(installed, kDesignFamily) || isInstalled(installed, kDesignFamilyLatin))
         return;
     QFontDatabase::addApplicationFont(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts/ipagp.ttf"));
 }

@@ -7,6 +7,7 @@
 #include "app/palette.h"
 #include "app/qt_form_controls.h"
 #include "app/record_copy.h"
+#include "state/design_names.h"
 
 #include <QTimer>
 
@@ -32,8 +33,7 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     connect(m_tmrDelay, &QTimer::timeout, this, &Form3::TmrDelay_Timer);
     m_tmrDelay->start();
 
-    // The first stop of the tab order: the selected sex.
-    m_controls->setFocus(Option::Option5);
+    m_controls->setFocus(kFirstFocus);
 }
 
 FormControls &Form3::controls() { return *m_controls; }

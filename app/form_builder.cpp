@@ -3,6 +3,7 @@
 #include "app/fonts.h"
 #include "app/frame_box.h"
 #include "app/palette.h"
+#include "state/design_names.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -79,10 +80,19 @@ void keepTabStopOnSelection(QRadioButton *option)
     QObject::connect(option, &QAbstractButton::toggled, option, follow);
 }
 
+bool isStartChoiceNamed(const char *name)
+{
+    for (std::size_t i = 0; i < kOptionCount; ++i) {
+        if (QByteArrayView(designName(Option(i))) == name)
+            return isStartChoice(Option(i));
+    }
+    return false;
+}
+
 QWidget *makeOptionButton(const ControlDesign &d, QWidget *parent)
 {
     auto *option = new QRadioButton(parent);
-    option->setChecked(QByteArrayView(d.caption) == "1");
+    option->setChecked(isStartChoiceNamed(d.name));
     keepTabStopOnSelection(option);
     // Transparent: the grey of its frame shows around the indicator.
     return option;

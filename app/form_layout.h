@@ -27,7 +27,7 @@ struct ControlDesign {
     const char *name; // design name, also the widget's objectName
     Kind kind;
     const char *container; // "Form3" or the name of a frame
-    const char *caption;   // UTF-8; for an option button "1" when selected at start
+    const char *caption;   // UTF-8; none for an option button
     int left;              // twips, from the container's top-left corner
     int top;
     int width;

@@ -4,6 +4,7 @@
 #include "app/event_routes.h"
 #include "app/palette.h"
 #include "state/design_names.h"
+#include "words/judged_record.h"
 
 #include <QAbstractButton>
 #include <QFocusEvent>
@@ -61,6 +62,11 @@ QtFormControls::QtFormControls(QWidget &window) : QObject(&window)
         const Routes::Handler click = route.click;
         connect(findControl<QAbstractButton>(window, route.command), &QAbstractButton::clicked, this,
                 [this, click] { click(*this); });
+    }
+    for (const Routes::JudgementRoute &route : Routes::judgementButtons()) {
+        const auto click = route.click;
+        connect(findControl<QAbstractButton>(window, route.command), &QAbstractButton::clicked, this,
+                [this, click] { click(*this, [this](const Judgement &judged) { describeJudgement(*this, judged); }); });
     }
     m_indicators.setChangeListener([this](Indicator written) {
         for (const Routes::IndicatorRoute &route : Routes::indicatorChanges()) {

@@ -1,7 +1,7 @@
 #include "app/record_copy.h"
 
-#include "judgement/record_row.h"
 #include "state/design_names.h"
+#include "words/record_row.h"
 
 #include <QAction>
 #include <QClipboard>

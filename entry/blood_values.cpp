@@ -34,7 +34,7 @@ void pairChanged(FormControls &form, const BloodPair &pair, Field ownField)
     IndicatorStore &indicators = form.indicators();
     indicators.write(row.guidanceRisk, holds(form, pair, pair.guidanceRule) ? 1 : 0);
     indicators.write(row.valueFlag, holds(form, pair, pair.syndromeRule) ? 1 : 0);
-    indicators.write(row.count, indicators.value(row.valueFlag) + indicators.value(row.drugFlag));
+    indicators.write(row.count, int(indicators.value(row.valueFlag) + indicators.value(row.drugFlag)));
     CleanNumericText(form, ownField);
 }
 

@@ -1,6 +1,7 @@
 #include "entry/body_measurements.h"
 
 #include "entry/numeric_entry.h"
+#include "state/design_names.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +17,7 @@ constexpr int kSignificantDigits = 15;
 
 double selectedWaistLimit(const FormControls &form)
 {
-    return form.isSelected(Option::Option6) ? kFemaleWaistLimitCm : kMaleWaistLimitCm;
+    return form.isSelected(Choice::kFemale) ? kFemaleWaistLimitCm : kMaleWaistLimitCm;
 }
 
 // Height or weight changed: the BMI display follows the current height and
@@ -91,7 +92,7 @@ int waistBmiClass(double waistCm, double displayedBmi, double waistLimitCm)
 
 void writeWaistBmiClass(FormControls &form, double waistLimitCm)
 {
-    form.indicators().write(Indicator::Label29,
+    form.indicators().write(kWaistBmiClass,
                             waistBmiClass(form.value(Field::Text12), form.value(Readout::Label30), waistLimitCm));
 }
 

@@ -24,7 +24,7 @@ QString formatOneDecimal(double value);
 // otherwise 2 when the displayed BMI is 25 or more, otherwise 0.
 int waistBmiClass(double waistCm, double displayedBmi, double waistLimitCm);
 
-// Writes Label29 from the waist field, the BMI display and the given limit.
+// Writes the waist/BMI class (Label29) from the waist field, the BMI display and the given limit.
 void writeWaistBmiClass(FormControls &form, double waistLimitCm);
 
 // Change handling of height, weight and waist.

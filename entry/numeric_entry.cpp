@@ -57,18 +57,11 @@ void CleanNumericText(FormControls &form, Field field)
 
 std::optional<Field> nextInEnterChain(Field field)
 {
-    switch (field) {
-    case Field::Text9: return Field::Text10;
-    case Field::Text10: return Field::Text12;
-    case Field::Text12: return Field::Text1;
-    case Field::Text1: return Field::Text2;
-    case Field::Text2: return Field::Text6;
-    case Field::Text6: return Field::Text7;
-    case Field::Text7: return Field::Text4;
-    case Field::Text4: return Field::Text5;
-    case Field::Text5: return std::nullopt;
-    }
-    return std::nullopt;
+    // The Field enum is in the order of the chain.
+    const auto next = std::size_t(field) + 1;
+    if (next == kFieldCount)
+        return std::nullopt;
+    return Field(next);
 }
 
 void Text9_KeyPress(FormControls &form, char16_t &keyAscii) { moveOnFromEnter(form, Field::Text9, keyAscii); }

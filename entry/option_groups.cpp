@@ -13,20 +13,20 @@ void chooseDrugTreatment(FormControls &form, Criterion criterion, bool treated)
     const CriterionIndicators row = indicatorsOf(criterion);
     IndicatorStore &indicators = form.indicators();
     indicators.write(row.drugFlag, treated ? 1 : 0);
-    indicators.write(row.count, indicators.value(row.valueFlag) + indicators.value(row.drugFlag));
+    indicators.write(row.count, int(indicators.value(row.valueFlag) + indicators.value(row.drugFlag)));
 }
 
 } // namespace
 
-void Option1_Click(FormControls &form) { form.indicators().write(Indicator::Label13, 0); }
+void Option1_Click(FormControls &form) { form.indicators().write(kSmokingRisk, 0); }
 
 void Option2_Click(FormControls &form)
 {
     IndicatorStore &indicators = form.indicators();
-    const auto risk = smokingRiskOnChoosingSmoker(
-        indicators.value(Indicator::Label4), indicators.value(Indicator::Label7), indicators.value(Indicator::Label10));
-    if (risk)
-        indicators.write(Indicator::Label13, *risk);
+    indicators.write(kSmokingRisk,
+                     smokingRiskOnChoosingSmoker(indicators.value(indicatorsOf(Criterion::BloodPressure).guidanceRisk),
+                                                 indicators.value(indicatorsOf(Criterion::Glucose).guidanceRisk),
+                                                 indicators.value(indicatorsOf(Criterion::Lipids).guidanceRisk)));
 }
 
 void Option3_Click(FormControls &form) { chooseDrugTreatment(form, Criterion::Glucose, false); }

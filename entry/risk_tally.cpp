@@ -1,39 +1,39 @@
 #include "entry/risk_tally.h"
 
+#include "state/criteria.h"
+#include "state/design_names.h"
+
 namespace {
+
+double riskOf(const IndicatorStore &indicators, Criterion criterion)
+{
+    return indicators.value(indicatorsOf(criterion).guidanceRisk);
+}
 
 void reevaluateSmokingRisk(FormControls &form)
 {
     IndicatorStore &indicators = form.indicators();
     const auto risk =
-        smokingRiskAfterRiskChange(indicators.value(Indicator::Label4), indicators.value(Indicator::Label7),
-                                   indicators.value(Indicator::Label10), form.isSelected(Option::Option2));
+        smokingRiskAfterRiskChange(riskOf(indicators, Criterion::BloodPressure), riskOf(indicators, Criterion::Glucose),
+                                   riskOf(indicators, Criterion::Lipids), form.isSelected(Choice::kSmoker));
     if (risk)
-        indicators.write(Indicator::Label13, *risk);
+        indicators.write(kSmokingRisk, *risk);
 }
 
 } // namespace
 
+// The risks are flags of 0 or 1, so their sum tells whether any is set.
 std::optional<int> smokingRiskAfterRiskChange(double bloodPressureRisk, double glucoseRisk, double lipidRisk,
                                               bool smokerSelected)
 {
     if (!smokerSelected)
         return std::nullopt;
-    const double otherRisks = bloodPressureRisk + glucoseRisk + lipidRisk;
-    if (otherRisks >= 1)
-        return 1;
-    if (otherRisks == 0)
-        return 0;
-    return std::nullopt;
+    return smokingRiskOnChoosingSmoker(bloodPressureRisk, glucoseRisk, lipidRisk);
 }
 
-std::optional<int> smokingRiskOnChoosingSmoker(double bloodPressureRisk, double glucoseRisk, double lipidRisk)
+int smokingRiskOnChoosingSmoker(double bloodPressureRisk, double glucoseRisk, double lipidRisk)
 {
-    if (lipidRisk + bloodPressureRisk + glucoseRisk < 1)
-        return 0;
-    if (lipidRisk > 0 || bloodPressureRisk > 0 || glucoseRisk > 0)
-        return 1;
-    return std::nullopt;
+    return bloodPressureRisk + glucoseRisk + lipidRisk >= 1 ? 1 : 0;
 }
 
 void Label4_Change(FormControls &form) { reevaluateSmokingRisk(form); }

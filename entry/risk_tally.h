@@ -14,7 +14,7 @@ std::optional<int> smokingRiskAfterRiskChange(double bloodPressureRisk, double g
                                               bool smokerSelected);
 
 // What choosing "あり" writes into the smoking risk.
-std::optional<int> smokingRiskOnChoosingSmoker(double bloodPressureRisk, double glucoseRisk, double lipidRisk);
+int smokingRiskOnChoosingSmoker(double bloodPressureRisk, double glucoseRisk, double lipidRisk);
 
 // Change handling of the three guidance risks: re-evaluates the smoking risk.
 void Label4_Change(FormControls &form);

@@ -1,28 +1,47 @@
 #include "judgement/checks.h"
 
-#include "judgement/result_texts.h"
 #include "state/numeric_value.h"
 
-void applyEntryChecks(const EntrySnapshot &e, AgeBand band, ResultCaptions &results)
+namespace {
+
+bool isGlucose(Entry entry) { return entry == Entry::FastingGlucose || entry == Entry::Hba1c; }
+
+// The older band takes no 0 for a body measurement: the waist is asked for
+// in both results, height and weight in the guidance level only.
+bool readsZeroAndIsAskedFor(const EntrySnapshot &entries, AgeBand band, ResultLabel label, Entry entry)
 {
-    const bool glucoseMissing = e.fastingGlucose.isEmpty() && e.hba1c.isEmpty();
-    const bool lipidsMissing = e.triglycerides.isEmpty() || e.hdl.isEmpty();
-    const bool pressureMissing = e.systolic.isEmpty() || e.diastolic.isEmpty();
-    if (glucoseMissing || lipidsMissing || pressureMissing) {
-        results.syndromeClass = ResultText::kEnterStep2;
-        results.guidance = ResultText::kEnterStep2;
-    }
+    if (band != AgeBand::From65To74 || NumericValue(entryText(entries, entry)) != 0)
+        return false;
+    return entry == Entry::Waist
+           || (label == ResultLabel::Guidance && (entry == Entry::Height || entry == Entry::Weight));
+}
 
-    if (e.height.isEmpty() || e.weight.isEmpty() || e.waist.isEmpty() || e.bmi.isEmpty()) {
-        results.guidance = ResultText::kEnterStep1;
-        results.syndromeClass = ResultText::kEnterStep1;
-    }
+} // namespace
 
-    if (band == AgeBand::From65To74) {
-        const bool waistZero = NumericValue(e.waist) == 0;
-        if (waistZero)
-            results.syndromeClass = ResultText::kEnterStep1;
-        if (NumericValue(e.height) == 0 || NumericValue(e.weight) == 0 || waistZero)
-            results.guidance = ResultText::kEnterStep1;
+QList<MissingEntry> missingEntries(const EntrySnapshot &entries, AgeBand band, ResultLabel label)
+{
+    const auto empty = [&](Entry entry) { return entryText(entries, entry).isEmpty(); };
+    const bool glucosePairEmpty = empty(Entry::FastingGlucose) && empty(Entry::Hba1c);
+
+    QList<MissingEntry> missing;
+    for (const Entry entry : kAllEntries) {
+        if (empty(entry)) {
+            if (!isGlucose(entry) || glucosePairEmpty)
+                missing << MissingEntry{entry, Lack::Empty};
+        } else if (readsZeroAndIsAskedFor(entries, band, label, entry)) {
+            missing << MissingEntry{entry, Lack::ReadsZero};
+        }
     }
+    return missing;
+}
+
+std::optional<Prompt> promptFor(const QList<MissingEntry> &missing)
+{
+    if (missing.isEmpty())
+        return std::nullopt;
+    for (const MissingEntry &m : missing) {
+        if (isStep1(m.entry))
+            return Prompt::EnterStep1;
+    }
+    return Prompt::EnterStep2;
 }

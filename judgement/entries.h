@@ -2,8 +2,11 @@
 
 #include <QString>
 
-// The entries that a judgement's checks and colours look at, as the window
-// shows them at the click.
+#include <array>
+#include <cstddef>
+
+// The examinee as the window shows it at the click of a judgement button:
+// the entries that the checks and colours look at, and the choices.
 struct EntrySnapshot {
     QString height;         // Text9
     QString weight;         // Text10
@@ -15,5 +18,50 @@ struct EntrySnapshot {
     QString hdl;            // Text7
     QString fastingGlucose; // Text4
     QString hba1c;          // Text5
-    bool female = false;    // Option6 selected
+    bool female = false;
+    friend bool operator==(const EntrySnapshot &, const EntrySnapshot &) = default;
 };
+
+// The drug-treatment and smoking choices ("あり" selected).
+struct ChoiceSnapshot {
+    bool bloodPressureDrugs = false;
+    bool lipidDrugs = false;
+    bool glucoseDrugs = false;
+    bool smoker = false;
+    friend bool operator==(const ChoiceSnapshot &, const ChoiceSnapshot &) = default;
+};
+
+// The measured entries, in the order of the screen and of the copied record.
+// Height to waist are Step1 (the BMI is computed from height and weight);
+// the blood values are Step2.
+enum class Entry {
+    Height,
+    Weight,
+    Bmi,
+    Waist,
+    Systolic,
+    Diastolic,
+    Triglycerides,
+    Hdl,
+    FastingGlucose,
+    Hba1c,
+};
+inline constexpr std::size_t kEntryCount = std::size_t(Entry::Hba1c) + 1;
+
+inline constexpr std::array<Entry, kEntryCount> kAllEntries = {
+    Entry::Height,    Entry::Weight,        Entry::Bmi, Entry::Waist,          Entry::Systolic,
+    Entry::Diastolic, Entry::Triglycerides, Entry::Hdl, Entry::FastingGlucose, Entry::Hba1c,
+};
+
+constexpr bool isStep1(Entry entry) { return entry <= Entry::Waist; }
+
+// The text of the entry in the snapshot, as it stood at the click.
+inline const QString &entryText(const EntrySnapshot &entries, Entry entry)
+{
+    constexpr std::array<QString EntrySnapshot::*, kEntryCount> texts = {
+        &EntrySnapshot::height,         &EntrySnapshot::weight,    &EntrySnapshot::bmi,           &EntrySnapshot::waist,
+        &EntrySnapshot::systolic,       &EntrySnapshot::diastolic, &EntrySnapshot::triglycerides, &EntrySnapshot::hdl,
+        &EntrySnapshot::fastingGlucose, &EntrySnapshot::hba1c,
+    };
+    return entries.*texts[std::size_t(entry)];
+}

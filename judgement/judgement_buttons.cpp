@@ -1,11 +1,24 @@
 #include "judgement/judgement_buttons.h"
 
 #include "judgement/colours.h"
-#include "judgement/explanation_text.h"
-#include "judgement/judged_record.h"
-#include "judgement/record_row.h"
+#include "state/design_names.h"
 
 namespace {
+
+void judgeAndShow(FormControls &form, AgeBand band, const JudgementSeen &seen)
+{
+    const Judgement judged = judge(IndicatorSnapshot::of(form.indicators()), entriesOf(form), choicesOf(form), band);
+    if (seen)
+        seen(judged);
+    form.setCaption(Readout::Label37, judged.syndromeClassCaption());
+    form.setCaption(Readout::Label15, judged.guidanceCaption());
+
+    const MarkColours colours = markColours(judged.entries);
+    for (const MarkedValue &marked : kMarkedValues)
+        setMarkColour(form, marked.control, colours.*marked.colour);
+}
+
+} // namespace
 
 EntrySnapshot entriesOf(const FormControls &form)
 {
@@ -20,45 +33,19 @@ EntrySnapshot entriesOf(const FormControls &form)
         .hdl = form.text(Field::Text7),
         .fastingGlucose = form.text(Field::Text4),
         .hba1c = form.text(Field::Text5),
-        .female = form.isSelected(Option::Option6),
+        .female = form.isSelected(Choice::kFemale),
     };
 }
 
 ChoiceSnapshot choicesOf(const FormControls &form)
 {
     return {
-        .bloodPressureDrugs = form.isSelected(Option::Option10),
-        .lipidDrugs = form.isSelected(Option::Option8),
-        .glucoseDrugs = form.isSelected(Option::Option4),
-        .smoker = form.isSelected(Option::Option2),
+        .bloodPressureDrugs = form.isSelected(Choice::kBloodPressureDrugs),
+        .lipidDrugs = form.isSelected(Choice::kLipidDrugs),
+        .glucoseDrugs = form.isSelected(Choice::kGlucoseDrugs),
+        .smoker = form.isSelected(Choice::kSmoker),
     };
 }
 
-void judge(FormControls &form, AgeBand band)
-{
-    const EntrySnapshot entries = entriesOf(form);
-    const ChoiceSnapshot choices = choicesOf(form);
-
-    const Judgement judged = explainedJudgement(IndicatorSnapshot::of(form.indicators()), entries, choices, band);
-    const ResultCaptions &results = judged.results;
-    // The explanations go first, so that a screen reader announcing the new
-    // result finds its new description.
-    form.setExplanation(Readout::Label37, explanationText(judged.syndromeClassWhy));
-    form.setExplanation(Readout::Label15, explanationText(judged.guidanceWhy));
-    if (results.syndromeClass)
-        form.setCaption(Readout::Label37, *results.syndromeClass);
-    if (results.guidance)
-        form.setCaption(Readout::Label15, *results.guidance);
-
-    const MarkColours colours = markColours(entries);
-    for (const MarkedValue &marked : kMarkedValues)
-        setMarkColour(form, marked.control, colours.*marked.colour);
-
-    form.keepJudgedRecord(
-        judgedRecordRow(entries, choices, band, form.caption(Readout::Label37), form.caption(Readout::Label15)));
-}
-
-} // namespace
-
-void Command1_Click(FormControls &form) { judge(form, AgeBand::From40To64); }
-void Command2_Click(FormControls &form) { judge(form, AgeBand::From65To74); }
+void Command1_Click(FormControls &form, const JudgementSeen &seen) { judgeAndShow(form, AgeBand::From40To64, seen); }
+void Command2_Click(FormControls &form, const JudgementSeen &seen) { judgeAndShow(form, AgeBand::From65To74, seen); }

@@ -2,10 +2,11 @@
 
 #include "state/indicator_store.h"
 
-// The three criteria that blood values and drug treatment decide, with the
-// four indicators of each one's row.
+// The three criteria that blood values and drug treatment decide, in the
+// order of their rows in the indicator table (state/indicator_store.h).
 enum class Criterion { BloodPressure, Lipids, Glucose };
 
+// The four indicators of a criterion's row, in the table's column order.
 struct CriterionIndicators {
     Indicator guidanceRisk; // counts towards the level of health guidance
     Indicator valueFlag;    // the measured values meet the syndrome criterion
@@ -15,11 +16,10 @@ struct CriterionIndicators {
 
 constexpr CriterionIndicators indicatorsOf(Criterion criterion)
 {
-    switch (criterion) {
-    case Criterion::BloodPressure:
-        return {Indicator::Label4, Indicator::Label40, Indicator::Label44, Indicator::Label47};
-    case Criterion::Lipids: return {Indicator::Label10, Indicator::Label39, Indicator::Label43, Indicator::Label46};
-    case Criterion::Glucose: return {Indicator::Label7, Indicator::Label38, Indicator::Label42, Indicator::Label45};
-    }
-    return {Indicator::Label4, Indicator::Label40, Indicator::Label44, Indicator::Label47};
+    const int first = 4 * int(criterion);
+    return {Indicator(first), Indicator(first + 1), Indicator(first + 2), Indicator(first + 3)};
 }
+
+static_assert(indicatorsOf(Criterion::Glucose).count == Indicator::Label45
+                  && indicatorsOf(Criterion::Glucose).count == Indicator(kIndicatorCount - 3),
+              "the criteria's rows come first in the indicator table, four indicators each");

@@ -51,3 +51,63 @@ constexpr const char *designName(Indicator indicator)
     return names[std::size_t(indicator)];
 }
 // clang-format on
+
+// What the option buttons mean, beside their design names: the code says
+// "female" or "lipid drug treatment" where it means them.
+namespace Choice {
+inline constexpr Option kNonSmoker = Option::Option1;
+inline constexpr Option kSmoker = Option::Option2;
+inline constexpr Option kNoGlucoseDrugs = Option::Option3;
+inline constexpr Option kGlucoseDrugs = Option::Option4;
+inline constexpr Option kMale = Option::Option5;
+inline constexpr Option kFemale = Option::Option6;
+inline constexpr Option kNoLipidDrugs = Option::Option7;
+inline constexpr Option kLipidDrugs = Option::Option8;
+inline constexpr Option kNoBloodPressureDrugs = Option::Option9;
+inline constexpr Option kBloodPressureDrugs = Option::Option10;
+} // namespace Choice
+
+// The five option groups, each a frame of two buttons, one of them selected.
+// The start choice is what a new window and Reset select; this table is in
+// the order in which Reset selects them.
+struct OptionGroup {
+    Option startChoice;
+    Option otherChoice;
+    const char *frame;
+};
+// clang-format off
+inline constexpr std::array<OptionGroup, kOptionCount / 2> kOptionGroups = {{
+    {Choice::kNonSmoker,            Choice::kSmoker,             "Frame4"},
+    {Choice::kMale,                 Choice::kFemale,             "Frame3"},
+    {Choice::kNoBloodPressureDrugs, Choice::kBloodPressureDrugs, "Frame7"},
+    {Choice::kNoLipidDrugs,         Choice::kLipidDrugs,         "Frame6"},
+    {Choice::kNoGlucoseDrugs,       Choice::kGlucoseDrugs,       "Frame5"},
+}};
+// clang-format on
+
+// Every option button belongs to exactly one group.
+constexpr bool everyOptionInOneGroup()
+{
+    for (std::size_t i = 0; i < kOptionCount; ++i) {
+        int groups = 0;
+        for (const OptionGroup &group : kOptionGroups)
+            groups += (group.startChoice == Option(i)) + (group.otherChoice == Option(i));
+        if (groups != 1)
+            return false;
+    }
+    return true;
+}
+static_assert(everyOptionInOneGroup(), "each option button in exactly one option group");
+
+// Where a new window and Reset put the focus: the first stop of the tab
+// order, the sex group at its start choice.
+inline constexpr Option kFirstFocus = Choice::kMale;
+
+constexpr bool isStartChoice(Option option)
+{
+    for (const OptionGroup &group : kOptionGroups) {
+        if (group.startChoice == option)
+            return true;
+    }
+    return false;
+}

@@ -17,13 +17,13 @@ double IndicatorStore::value(Indicator indicator) const { return NumericValue(m_
 
 QString IndicatorStore::text(Indicator indicator) const { return m_texts[std::size_t(indicator)]; }
 
-void IndicatorStore::write(Indicator indicator, double number)
+void IndicatorStore::write(Indicator indicator, int number)
 {
-    // Indicators hold whole numbers, written "0", "1", "2"; those three are
-    // shared texts, as they are written on every keystroke.
-    static const std::array<QString, 3> small = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")};
-    const bool isSmall = number == 0 || number == 1 || number == 2;
-    m_texts[std::size_t(indicator)] = isSmall ? small[std::size_t(number)] : QString::number(number, 'g', 17);
+    // Every indicator holds a flag (0, 1) or a count of two flags (0, 1, 2);
+    // the three texts are shared, as they are written on every keystroke.
+    static const std::array<QString, 3> texts = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")};
+    Q_ASSERT(number >= 0 && number <= 2);
+    m_texts[std::size_t(indicator)] = texts[std::size_t(number)];
     if (m_listener)
         m_listener(indicator);
 }

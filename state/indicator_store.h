@@ -25,6 +25,10 @@ enum class Indicator {
 
 inline constexpr std::size_t kIndicatorCount = std::size_t(Indicator::Label13) + 1;
 
+// The two indicators outside the criteria's rows, by what they hold.
+inline constexpr Indicator kWaistBmiClass = Indicator::Label29;
+inline constexpr Indicator kSmokingRisk = Indicator::Label13;
+
 // The indicator's design name, which is also the text it holds until it is
 // first written ("Label4" in Label4), and which reads as 0.
 QString indicatorName(Indicator indicator);
@@ -43,7 +47,8 @@ public:
     double value(Indicator indicator) const;
     QString text(Indicator indicator) const;
 
-    void write(Indicator indicator, double number);
+    // A flag (0, 1) or a count (0, 1, 2).
+    void write(Indicator indicator, int number);
 
     // Called after every write, with the indicator just written.
     void setChangeListener(ChangeListener listener);

@@ -104,7 +104,7 @@ void TestBloodRules::smokingRisk()
     QFETCH(int, onChoosingSmoker);
 
     QCOMPARE(orNone(smokingRiskAfterRiskChange(bloodPressure, glucose, lipids, smoker)), afterRiskChange);
-    QCOMPARE(orNone(smokingRiskOnChoosingSmoker(bloodPressure, glucose, lipids)), onChoosingSmoker);
+    QCOMPARE(smokingRiskOnChoosingSmoker(bloodPressure, glucose, lipids), onChoosingSmoker);
 }
 
 QTEST_APPLESS_MAIN(TestBloodRules)

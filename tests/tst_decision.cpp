@@ -1,10 +1,10 @@
 #include "indicator_states.h"
 #include "judgement/decision.h"
+#include "judgement/result_texts.h"
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(AgeBand)
-Q_DECLARE_METATYPE(IndicatorSnapshot)
+Q_DECLARE_METATYPE(IndicatorState)
 
 namespace {
 
@@ -39,7 +39,10 @@ QString expectedGuidance(AgeBand band, int waistClass, bool anyDrug, int riskCou
     return band == AgeBand::From40To64 && riskCount >= intensiveFrom ? kIntensive : kMotivational;
 }
 
-QString written(const std::optional<QString> &caption) { return caption.value_or(QStringLiteral("<not written>")); }
+BodySize expectedBodySize(int waistClass)
+{
+    return waistClass == 1 ? BodySize::Waist : waistClass == 2 ? BodySize::BmiOnly : BodySize::Neither;
+}
 
 } // namespace
 
@@ -57,28 +60,27 @@ private slots:
 // smoking only beside another risk.
 void TestDecision::everyCombination_data()
 {
-    QTest::addColumn<AgeBand>("band");
-    QTest::addColumn<IndicatorSnapshot>("indicators");
-    QTest::addColumn<QString>("expectedClassText");
-    QTest::addColumn<QString>("expectedGuidanceText");
-
-    forEachIndicatorState([](const IndicatorState &state) {
-        QTest::newRow(qPrintable(state.name))
-            << state.band << state.indicators << expectedClass(state.waistClass, state.criteriaMet)
-            << expectedGuidance(state.band, state.waistClass, state.anyDrug, state.riskCount);
-    });
+    QTest::addColumn<IndicatorState>("state");
+    forEachIndicatorState([](const IndicatorState &state) { QTest::newRow(qPrintable(state.name)) << state; });
 }
 
 void TestDecision::everyCombination()
 {
-    QFETCH(AgeBand, band);
-    QFETCH(IndicatorSnapshot, indicators);
-    QFETCH(QString, expectedClassText);
-    QFETCH(QString, expectedGuidanceText);
+    QFETCH(IndicatorState, state);
+    const IndicatorState &s = state;
 
-    const ResultCaptions result = decide(indicators, band);
-    QCOMPARE(written(result.syndromeClass), expectedClassText);
-    QCOMPARE(written(result.guidance), expectedGuidanceText);
+    const Decision decided = decide(s.indicators, s.band);
+    QCOMPARE(captionOf(decided.classRule), expectedClass(s.waistClass, s.criteriaMet));
+    QCOMPARE(captionOf(decided.guidanceRule), expectedGuidance(s.band, s.waistClass, s.anyDrug, s.riskCount));
+    // The findings that the explanation puts into words.
+    QCOMPARE(decided.bodySize, expectedBodySize(s.waistClass));
+    QCOMPARE(decided.criteriaMet, s.criteriaMet);
+    QCOMPARE(decided.riskCount, s.riskCount);
+    QCOMPARE(decided.smokingCounted, s.smokingCounted);
+    for (std::size_t k = 0; k < decided.criteria.size(); ++k) {
+        QCOMPARE(decided.criteria[k].met, s.criteriaMetEach[k]);
+        QCOMPARE(decided.criteria[k].risk, s.risks[k]);
+    }
 }
 
 void TestDecision::namedCases_data()
@@ -115,14 +117,14 @@ void TestDecision::namedCases()
         while (i < kIndicatorCount && indicatorName(Indicator(i)) != "Label" + parts[0])
             ++i;
         QVERIFY2(i < kIndicatorCount, qPrintable(item));
-        store.write(Indicator(i), parts[1].toDouble());
+        store.write(Indicator(i), parts[1].toInt());
     }
-    const ResultCaptions younger = decide(IndicatorSnapshot::of(store), AgeBand::From40To64);
-    const ResultCaptions older = decide(IndicatorSnapshot::of(store), AgeBand::From65To74);
-    QCOMPARE(written(younger.syndromeClass), class40);
-    QCOMPARE(written(older.syndromeClass), class40);
-    QCOMPARE(written(younger.guidance), guidance40);
-    QCOMPARE(written(older.guidance), guidance65);
+    const Decision younger = decide(IndicatorSnapshot::of(store), AgeBand::From40To64);
+    const Decision older = decide(IndicatorSnapshot::of(store), AgeBand::From65To74);
+    QCOMPARE(captionOf(younger.classRule), class40);
+    QCOMPARE(captionOf(older.classRule), class40);
+    QCOMPARE(captionOf(younger.guidanceRule), guidance40);
+    QCOMPARE(captionOf(older.guidanceRule), guidance65);
 }
 
 QTEST_APPLESS_MAIN(TestDecision)

@@ -1,7 +1,7 @@
 #include "indicator_states.h"
-#include "judgement/explanation_text.h"
-#include "judgement/judged_record.h"
-#include "judgement/record_row.h"
+#include "words/desk_names.h"
+#include "words/explanation.h"
+#include "words/record_row.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -39,36 +39,6 @@ QSet<QString> namesOnLine(const QString &text, const QString &heading)
     return {};
 }
 
-ClassRule expectedClassRule(int waistClass, int criteriaMet)
-{
-    if (waistClass != 1)
-        return ClassRule::WaistBelowLimit;
-    return criteriaMet >= 2   ? ClassRule::WaistAndTwoOrMore
-           : criteriaMet == 1 ? ClassRule::WaistAndOneCriterion
-                              : ClassRule::WaistAndNoCriterion;
-}
-
-// Drug treatment first, whatever else holds; then the body size; then the
-// count, with intensive support from 2 risks beside the waist and from 3
-// beside a BMI alone, and never for 65 to 74.
-GuidanceRule expectedGuidanceRule(const IndicatorState &s)
-{
-    if (s.anyDrug)
-        return GuidanceRule::DrugTreatment;
-    if (s.waistClass == 0)
-        return GuidanceRule::NeitherWaistNorBmi;
-    if (s.riskCount == 0)
-        return GuidanceRule::NoRisk;
-    if (s.riskCount < (s.waistClass == 1 ? 2 : 3))
-        return GuidanceRule::BelowIntensive;
-    return s.band == AgeBand::From40To64 ? GuidanceRule::Intensive : GuidanceRule::OlderBandInPlaceOfIntensive;
-}
-
-BodySize expectedBodySize(int waistClass)
-{
-    return waistClass == 1 ? BodySize::Waist : waistClass == 2 ? BodySize::BmiOnly : BodySize::Neither;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(IndicatorState)
@@ -91,34 +61,18 @@ void TestExplanation::everyIndicatorState_data()
 }
 
 // Over every indicator state of both bands, without a prompt: the
-// explanation names the waist/BMI class held, the criteria met and the risks
-// counted that the indicators hold, and the rule it names gives the caption
-// that the decision wrote.
+// explanation names the criteria met and the risks counted that the
+// indicators hold, and ends on the caption shown.
 void TestExplanation::everyIndicatorState()
 {
     QFETCH(IndicatorState, state);
     const IndicatorState &s = state;
 
-    const Judgement judged = explainedJudgement(s.indicators, kUnremarkable, ChoiceSnapshot{}, s.band);
-    const auto *classWhy = std::get_if<ClassExplanation>(&judged.syndromeClassWhy);
-    const auto *guidanceWhy = std::get_if<GuidanceExplanation>(&judged.guidanceWhy);
-    QVERIFY(classWhy && guidanceWhy);
-    QVERIFY(judged.results.syndromeClass && judged.results.guidance);
-    const QString &classShown = *judged.results.syndromeClass;
-    const QString &guidanceShown = *judged.results.guidance;
-
-    QCOMPARE(classWhy->bodySize.size, expectedBodySize(s.waistClass));
-    QCOMPARE(guidanceWhy->bodySize.size, expectedBodySize(s.waistClass));
-    QCOMPARE(classWhy->rule, expectedClassRule(s.waistClass, s.criteriaMet));
-    QCOMPARE(captionOf(classWhy->rule), classShown);
-    QCOMPARE(guidanceWhy->rule, expectedGuidanceRule(s));
-    QCOMPARE(captionOf(guidanceWhy->rule), guidanceShown);
-    QCOMPARE(guidanceWhy->riskCount(), s.riskCount);
-    QCOMPARE(guidanceWhy->smoking.counted, s.smokingCounted);
-
-    // The same, read from the text the window shows.
-    const QString classText = explanationText(judged.syndromeClassWhy);
-    const QString guidanceText = explanationText(judged.guidanceWhy);
+    const Judgement judged = judge(s.indicators, kUnremarkable, ChoiceSnapshot{}, s.band);
+    const QString classShown = judged.syndromeClassCaption();
+    const QString guidanceShown = judged.guidanceCaption();
+    const QString classText = classExplanation(judged);
+    const QString guidanceText = guidanceExplanation(judged);
     QVERIFY2(classText.endsWith(QStringLiteral("→ ") + classShown), qPrintable(classText));
     QVERIFY2(guidanceText.endsWith(QStringLiteral("→ ") + guidanceShown), qPrintable(guidanceText));
     QSet<QString> risksNamed, metExpected;
@@ -130,7 +84,9 @@ void TestExplanation::everyIndicatorState()
     }
     if (s.smokingCounted)
         risksNamed << QStringLiteral("喫煙");
-    QVERIFY2(guidanceText.contains(QStringLiteral("追加リスク %1").arg(s.riskCount)), qPrintable(guidanceText));
+    const QString countWords =
+        s.riskCount == 0 ? QStringLiteral("追加リスクなし") : QStringLiteral("追加リスク%1つ: ").arg(s.riskCount);
+    QVERIFY2(guidanceText.contains(countWords), qPrintable(guidanceText));
     QCOMPARE(namesOnLine(guidanceText, QStringLiteral("追加リスク")), risksNamed);
     // The criteria count only beside the waist, and only then are named.
     const QSet<QString> metNamed = namesOnLine(classText, QStringLiteral("該当: "));
@@ -189,11 +145,10 @@ void TestExplanation::everyPromptCombination()
         if (e.fastingGlucose.isEmpty() && e.hba1c.isEmpty())
             step2Missing << Entry::FastingGlucose << Entry::Hba1c;
 
-        const Judgement judged = explainedJudgement(IndicatorSnapshot{}, e, ChoiceSnapshot{}, band);
-        const std::optional<QString> shown[2] = {judged.results.syndromeClass, judged.results.guidance};
-        const QString texts[2] = {explanationText(judged.syndromeClassWhy), explanationText(judged.guidanceWhy)};
-        const PromptExplanation *prompts[2] = {std::get_if<PromptExplanation>(&judged.syndromeClassWhy),
-                                               std::get_if<PromptExplanation>(&judged.guidanceWhy)};
+        const Judgement judged = judge(IndicatorSnapshot{}, e, ChoiceSnapshot{}, band);
+        const QString shown[2] = {judged.syndromeClassCaption(), judged.guidanceCaption()};
+        const QString texts[2] = {classExplanation(judged), guidanceExplanation(judged)};
+        const QList<MissingEntry> *missingIn[2] = {&judged.missingForClass, &judged.missingForGuidance};
         for (int label = 0; label < 2; ++label) {
             const QSet<Entry> expected = step1Missing[label] + step2Missing;
             const QString context = QStringLiteral("%1 label %2\n%3")
@@ -204,24 +159,35 @@ void TestExplanation::everyPromptCombination()
             const QString expectedPrompt = !step1Missing[label].isEmpty() ? kStep1
                                            : !step2Missing.isEmpty()      ? kStep2
                                                                           : QString();
-            QVERIFY2(shown[label], qPrintable(context));
             if (expectedPrompt.isEmpty()) {
-                QVERIFY2(!prompts[label] && *shown[label] != kStep1 && *shown[label] != kStep2, qPrintable(context));
+                QVERIFY2(missingIn[label]->isEmpty() && shown[label] != kStep1 && shown[label] != kStep2,
+                         qPrintable(context));
                 continue;
             }
-            QCOMPARE(*shown[label], expectedPrompt);
-            QVERIFY2(prompts[label], qPrintable(context));
+            QCOMPARE(shown[label], expectedPrompt);
             QSet<Entry> named;
-            for (const MissingEntry &missing : prompts[label]->missing) {
+            for (const MissingEntry &missing : *missingIn[label]) {
                 named << missing.entry;
                 const bool readsZero = !entryText(e, missing.entry).isEmpty();
                 QCOMPARE(missing.lack, readsZero ? Lack::ReadsZero : Lack::Empty);
             }
             QVERIFY2(named == expected, qPrintable(context));
-            QCOMPARE(qsizetype(prompts[label]->missing.size()), qsizetype(expected.size()));
-            // The text names exactly those entries.
-            for (const Entry entry : kAllEntries)
-                QVERIFY2(texts[label].contains(entryName(entry)) == expected.contains(entry), qPrintable(context));
+            QCOMPARE(qsizetype(missingIn[label]->size()), qsizetype(expected.size()));
+            // The text lists exactly those entries (an empty BMI display in
+            // its own line), beside its notes in parentheses.
+            const QStringList lines = texts[label].split(u'\n');
+            QCOMPARE(lines.contains(QStringLiteral("BMI が計算されていません (身長・体重を確認)")),
+                     expected.contains(Entry::Bmi));
+            QString lists;
+            for (const QString &line : lines)
+                lists +=
+                    line.section(QStringLiteral(": "), 1).remove(QRegularExpression(QStringLiteral(" \\([^)]*\\)")))
+                    + u'、';
+            for (const Entry entry : kAllEntries) {
+                if (entry != Entry::Bmi)
+                    QVERIFY2(lists.split(u'、').contains(entryName(entry)) == expected.contains(entry),
+                             qPrintable(context));
+            }
         }
     }
 }
@@ -235,13 +201,13 @@ void TestExplanation::recordRow_data()
 
     QTest::newRow("40-64 man, nothing chosen")
         << AgeBand::From40To64 << EntrySnapshot{"170", "70", "95", "24.2", "142", "87", "160", "38", "93", "5.2", false}
-        << false << QStringList{"40歳～64歳", "男性", "170", "70",   "24.2", "95",   "142",  "87",    "160",
-                                "38",         "93",   "5.2", "なし", "なし", "なし", "なし", "class", "guidance"};
+        << false << QStringList{"40歳～64歳", "男性", "170", "70",   "24.2", "95",   "142",  "87",        "160",
+                                "38",         "93",   "5.2", "なし", "なし", "なし", "なし", "３ 非該当", "３ なし"};
     QTest::newRow("65-74 woman, all chosen, pasted tab and line feed")
         << AgeBand::From65To74
         << EntrySnapshot{"15\t8", "6\n2", "88", "24.8", "1\r\n30", "80", "", "45", "", "6.1", true} << true
-        << QStringList{"65歳～74歳", "女性", "158", "62",   "24.8", "88",   "130",  "80",    "",
-                       "45",         "",     "6.1", "あり", "あり", "あり", "あり", "class", "guidance"};
+        << QStringList{"65歳～74歳", "女性", "158", "62",   "24.8", "88",   "130",  "80",   "",
+                       "45",         "",     "6.1", "あり", "あり", "あり", "あり", kStep2, kStep2};
 }
 
 void TestExplanation::recordRow()
@@ -256,7 +222,7 @@ void TestExplanation::recordRow()
                                     "中性脂肪", "HDL-CHO", "空腹時血糖", "HbA1c", "血圧 薬剤治療", "脂質 薬剤治療",
                                     "血糖 薬剤治療", "喫煙", "メタボリックシンドローム", "保健指導レベル"}));
     const ChoiceSnapshot choices{allChosen, allChosen, allChosen, allChosen};
-    const QStringList row = judgedRecordRow(entries, choices, band, "class", "guidance");
+    const QStringList row = judgedRecordRow(judge(IndicatorSnapshot{}, entries, choices, band));
     QCOMPARE(row, expected);
     QCOMPARE(tabSeparatedLine(row).split(u'\t').size(), headings.size());
 }

@@ -33,7 +33,7 @@ void run(RecordingForm &form, const QString &step)
     }
     for (const Recording::IndicatorRow &row : Recording::kIndicators) {
         if (name == QLatin1String(row.name))
-            return form.indicators().write(row.indicator, step.mid(eq + 1).toDouble());
+            return form.indicators().write(row.indicator, step.mid(eq + 1).toInt());
     }
     for (const Recording::OptionRow &row : Recording::kOptions) {
         if (name == QLatin1String(row.name))

@@ -45,15 +45,17 @@ namespace {
 
 const QString kManOf43Class =
     QStringLiteral("腹囲 95 cm ≥ 85 cm (男性)\n"
-                   "該当: 血圧 (最高血圧 142 ≥ 130、最低血圧 87 ≥ 85)、脂質 (中性脂肪 160 ≥ 150、HDL-CHO 38 < 40)\n"
+                   "該当: 血圧 (最高血圧 142 mmHg ≥ 130 mmHg、最低血圧 87 mmHg ≥ 85 mmHg)、脂質 (中性脂肪 160 mg/dL ≥ "
+                   "150 mg/dL、HDL-CHO 38 mg/dL < 40 mg/dL)\n"
                    "該当なし: 血糖\n"
-                   "腹囲が基準以上で 2 項目以上に該当 → １ 基準該当");
-const QString kManOf43Guidance = QStringLiteral(
-    "腹囲 95 cm ≥ 85 cm (男性)\n"
-    "追加リスク 2: 血圧 (最高血圧 142 ≥ 130、最低血圧 87 ≥ 85)、脂質 (中性脂肪 160 ≥ 150、HDL-CHO 38 < 40)\n"
-    "リスクなし: 血糖\n"
-    "喫煙: なし (数えない)\n"
-    "40歳～64歳: 腹囲が基準以上、追加リスク 2 以上 → １ 積極的支援");
+                   "腹囲が基準値以上で2項目以上に該当 → １ 基準該当");
+const QString kManOf43Guidance =
+    QStringLiteral("腹囲 95 cm ≥ 85 cm (男性)\n"
+                   "追加リスク2つ: 血圧 (最高血圧 142 mmHg ≥ 130 mmHg、最低血圧 87 mmHg ≥ 85 mmHg)、脂質 (中性脂肪 160 "
+                   "mg/dL ≥ 150 mg/dL、HDL-CHO 38 mg/dL < 40 mg/dL)\n"
+                   "リスクなし: 血糖\n"
+                   "喫煙: なし (数えない)\n"
+                   "40歳～64歳: 腹囲が基準値以上、追加リスク2つ以上 → １ 積極的支援");
 const QString kManOf43Row = QStringLiteral("40歳～64歳\t男性\t170\t70\t24.2\t95\t142\t87\t160\t38\t93\t5.2\t"
                                            "なし\tなし\tなし\tなし\t１ 基準該当\t１ 積極的支援");
 const QString kHeadings =
@@ -108,61 +110,74 @@ void TestJudgedRecord::explainedExaminees_data()
     QTest::newRow("same man, 65-74")
         << "" << manOf43 << "Command2" << kManOf43Class
         << QStringLiteral("腹囲 95 cm ≥ 85 cm (男性)\n"
-                          "追加リスク 2: 血圧 (最高血圧 142 ≥ 130、最低血圧 87 ≥ 85)、"
-                          "脂質 (中性脂肪 160 ≥ 150、HDL-CHO 38 < 40)\n"
+                          "追加リスク2つ: 血圧 (最高血圧 142 mmHg ≥ 130 mmHg、最低血圧 87 mmHg ≥ 85 mmHg)、"
+                          "脂質 (中性脂肪 160 mg/dL ≥ 150 mg/dL、HDL-CHO 38 mg/dL < 40 mg/dL)\n"
                           "リスクなし: 血糖\n"
                           "喫煙: なし (数えない)\n"
-                          "65歳～74歳: 腹囲が基準以上、追加リスク 2 以上 (40歳～64歳なら積極的支援) → ２ 動機付け支援");
+                          "65歳～74歳: 腹囲が基準値以上、追加リスク2つ以上 "
+                          "(65歳～74歳は積極的支援に該当しても動機付け支援) → ２ 動機付け支援");
     QTest::newRow("woman, BMI only, smoker with two other risks")
         << "Option6 Option2" << QStringList{"160", "70", "85", "135", "80", "120", "45", "104", ""} << "Command1"
-        << QStringLiteral("腹囲 85 cm < 90 cm (女性)、BMI 27.3 ≥ 25\n"
-                          "腹囲が基準未満 (BMI だけでは該当しない) → ３ 非該当")
-        << QStringLiteral("腹囲 85 cm < 90 cm (女性)、BMI 27.3 ≥ 25\n"
-                          "追加リスク 3: 血圧 (最高血圧 135 ≥ 130)、血糖 (空腹時血糖 104 ≥ 100)、喫煙\n"
-                          "リスクなし: 脂質\n"
-                          "喫煙: あり (ほかのリスクがあるため数える)\n"
-                          "40歳～64歳: 腹囲が基準未満で BMI 25 以上、追加リスク 3 以上 → １ 積極的支援");
+        << QStringLiteral("腹囲 85 cm < 90 cm (女性)、BMI 27.3 kg/m² ≥ 25 kg/m²\n"
+                          "腹囲が基準値未満 (BMI だけでは該当しない) → ３ 非該当")
+        << QStringLiteral(
+               "腹囲 85 cm < 90 cm (女性)、BMI 27.3 kg/m² ≥ 25 kg/m²\n"
+               "追加リスク3つ: 血圧 (最高血圧 135 mmHg ≥ 130 mmHg)、血糖 (空腹時血糖 104 mg/dL ≥ 100 mg/dL)、喫煙\n"
+               "リスクなし: 脂質\n"
+               "喫煙: あり (血圧・脂質・血糖のリスクがあるため追加リスクに数える)\n"
+               "40歳～64歳: 腹囲が基準値未満で BMI 25 kg/m² 以上、追加リスク3つ以上 → １ 積極的支援");
     QTest::newRow("pressure drugs, normal values")
         << "Option10" << QStringList{"170", "70", "90", "120", "70", "100", "60", "90", "5.0"} << "Command1"
         << QStringLiteral("腹囲 90 cm ≥ 85 cm (男性)\n"
                           "該当: 血圧 (薬剤治療あり)\n"
                           "該当なし: 脂質、血糖\n"
-                          "腹囲が基準以上で 1 項目に該当 → ２ 予備群該当")
+                          "腹囲が基準値以上で1項目に該当 → ２ 予備群該当")
         << QStringLiteral("腹囲 90 cm ≥ 85 cm (男性)\n"
-                          "追加リスク 0\n"
+                          "追加リスクなし\n"
                           "リスクなし: 血圧、脂質、血糖\n"
                           "喫煙: なし (数えない)\n"
                           "薬剤治療あり: 血圧\n"
-                          "40歳～64歳: 薬剤治療中のため保健指導は医師に委ねる → ３ なし");
+                          "40歳～64歳: 服薬中のため特定保健指導の対象外 → ３ なし");
     QTest::newRow("smoker beside a glucose risk, HbA1c alone, 65-74")
         << "Option2" << QStringList{"170", "60", "86", "120", "70", "100", "60", "", "6.0"} << "Command2"
         << QStringLiteral("腹囲 86 cm ≥ 85 cm (男性)\n"
-                          "該当: 血糖 (HbA1c 6.0 ≥ 6.0)\n"
+                          "該当: 血糖 (HbA1c 6.0 % ≥ 6.0 %)\n"
                           "該当なし: 血圧、脂質\n"
-                          "腹囲が基準以上で 1 項目に該当 → ２ 予備群該当")
+                          "腹囲が基準値以上で1項目に該当 → ２ 予備群該当")
         << QStringLiteral("腹囲 86 cm ≥ 85 cm (男性)\n"
-                          "追加リスク 2: 血糖 (HbA1c 6.0 ≥ 5.6)、喫煙\n"
+                          "追加リスク2つ: 血糖 (HbA1c 6.0 % ≥ 5.6 %)、喫煙\n"
                           "リスクなし: 血圧、脂質\n"
-                          "喫煙: あり (ほかのリスクがあるため数える)\n"
-                          "65歳～74歳: 腹囲が基準以上、追加リスク 2 以上 (40歳～64歳なら積極的支援) → ２ 動機付け支援");
+                          "喫煙: あり (血圧・脂質・血糖のリスクがあるため追加リスクに数える)\n"
+                          "65歳～74歳: 腹囲が基準値以上、追加リスク2つ以上 "
+                          "(65歳～74歳は積極的支援に該当しても動機付け支援) → ２ 動機付け支援");
     QTest::newRow("smoker with no risk at all")
         << "Option2" << QStringList{"170", "60", "86", "120", "70", "100", "60", "95", ""} << "Command1"
         << QStringLiteral("腹囲 86 cm ≥ 85 cm (男性)\n"
                           "該当なし: 血圧、脂質、血糖\n"
-                          "腹囲が基準以上、該当項目なし → ３ 非該当")
+                          "腹囲が基準値以上、該当項目なし → ３ 非該当")
         << QStringLiteral("腹囲 86 cm ≥ 85 cm (男性)\n"
-                          "追加リスク 0\n"
+                          "追加リスクなし\n"
                           "リスクなし: 血圧、脂質、血糖\n"
-                          "喫煙: あり (ほかのリスクがないため数えない)\n"
-                          "40歳～64歳: 腹囲が基準以上、追加リスクなし → ３ なし(情報提供レベル)");
+                          "喫煙: あり (血圧・脂質・血糖のリスクがないため数えない)\n"
+                          "40歳～64歳: 腹囲が基準値以上、追加リスクなし → ３ なし(情報提供レベル)");
+    QTest::newRow("HbA1c at the risk limit beside a lower fasting glucose")
+        << "" << QStringList{"170", "70", "95", "120", "70", "100", "60", "95", "5.8"} << "Command1"
+        << QStringLiteral("腹囲 95 cm ≥ 85 cm (男性)\n"
+                          "該当なし: 血圧、脂質、血糖\n"
+                          "腹囲が基準値以上、該当項目なし → ３ 非該当")
+        << QStringLiteral("腹囲 95 cm ≥ 85 cm (男性)\n"
+                          "追加リスク1つ: 血糖 (HbA1c 5.8 % ≥ 5.6 %、空腹時血糖 95 mg/dL は基準値未満)\n"
+                          "リスクなし: 血圧、脂質\n"
+                          "喫煙: なし (数えない)\n"
+                          "40歳～64歳: 腹囲が基準値以上、追加リスク1つ → ２ 動機付け支援");
     QTest::newRow("HDL missing") << "" << QStringList{"170", "70", "95", "142", "87", "160", "", "93", "5.2"}
                                  << "Command1" << QStringLiteral("Step2 未入力: HDL-CHO")
                                  << QStringLiteral("Step2 未入力: HDL-CHO");
     QTest::newRow("65-74, weight 0, glucose missing")
         << "" << QStringList{"170", "0", "95", "142", "87", "160", "38", "", ""} << "Command2"
-        << QStringLiteral("Step2 未入力: 空腹時血糖、HbA1c (血糖はどちらか一方でよい)")
-        << QStringLiteral("Step1 値が 0: 体重 (65歳～74歳では 0 は不可)\n"
-                          "Step2 未入力: 空腹時血糖、HbA1c (血糖はどちらか一方でよい)");
+        << QStringLiteral("Step2 未入力: 空腹時血糖、HbA1c (空腹時血糖・HbA1c はどちらか一方で可)")
+        << QStringLiteral("Step1 値が 0: 体重 (65歳～74歳の判定では 0 は使えません)\n"
+                          "Step2 未入力: 空腹時血糖、HbA1c (空腹時血糖・HbA1c はどちらか一方で可)");
 }
 
 void TestJudgedRecord::explainedExaminees()

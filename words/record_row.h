@@ -1,8 +1,6 @@
 #pragma once
 
-#include "judgement/choices.h"
-#include "judgement/decision.h"
-#include "judgement/entries.h"
+#include "judgement/judgement.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,8 +14,7 @@ QStringList judgedRecordHeadings();
 // The values of the row, each as the user saw it: the field's text without
 // control characters, the band as its button's caption, the sex and the
 // choices in the words of the form, the results as the labels show them.
-QStringList judgedRecordRow(const EntrySnapshot &entries, const ChoiceSnapshot &choices, AgeBand band,
-                            const QString &syndromeClassShown, const QString &guidanceShown);
+QStringList judgedRecordRow(const Judgement &judged);
 
 // One tab-separated line, with no line ending.
 QString tabSeparatedLine(const QStringList &columns);

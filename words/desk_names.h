@@ -3,44 +3,22 @@
 #include "judgement/decision.h"
 #include "judgement/entries.h"
 #include "state/criteria.h"
+#include "words/words.h"
 
 #include <QString>
 #include <QStringView>
-
-#include <array>
 
 // The words the desk uses for what a judgement looked at: the entries, the
 // criteria, the sex, the age bands and the choices. The explanations and the
 // copied record both speak in these words, so that a value is called the same
 // wherever it appears.
 
-// The measured entries, in the order of the copied record (and of the screen).
-enum class Entry {
-    Height,
-    Weight,
-    Bmi,
-    Waist, // Step1
-    Systolic,
-    Diastolic,
-    Triglycerides,
-    Hdl,
-    FastingGlucose,
-    Hba1c, // Step2
-};
-
-inline constexpr std::array kAllEntries = {
-    Entry::Height,    Entry::Weight,        Entry::Bmi, Entry::Waist,          Entry::Systolic,
-    Entry::Diastolic, Entry::Triglycerides, Entry::Hdl, Entry::FastingGlucose, Entry::Hba1c,
-};
+inline QString wordText(Word w) { return QString::fromUtf8(word(w)); }
 
 // The caption's word without its unit: "身長", "HDL-CHO", "HbA1c".
 QString entryName(Entry entry);
-// "cm" or "kg" for the body measurements; blood values are shown bare, as on
-// the form.
+// The unit of the entry: "cm", "kg", "kg/m²", "mmHg", "mg/dL", "%".
 QString entryUnit(Entry entry);
-bool isStep1(Entry entry);
-// The text of the entry in the snapshot, as it stood at the click.
-const QString &entryText(const EntrySnapshot &entries, Entry entry);
 
 // What the user saw of a text: the text without control characters. Tabs and
 // line feeds can be pasted into a numeric field (and read as nothing by
@@ -49,6 +27,8 @@ QString shownText(QStringView text);
 
 // A limit as the checkup rules write it: "130", "5.6", "6.0".
 QString limitText(Entry entry, double limit);
+// A number with its unit: "142 mmHg", "5.8 %".
+QString withUnit(const QString &number, Entry entry);
 
 QString criterionName(Criterion criterion); // "血圧", "脂質", "血糖"
 QString sexName(bool female);               // "男性", "女性"

@@ -1,0 +1,28 @@
+#include "judgement/judgement.h"
+
+#include "judgement/result_texts.h"
+
+QString Judgement::syndromeClassCaption() const
+{
+    const auto prompt = classPrompt();
+    return prompt ? captionOf(*prompt) : captionOf(decision.classRule);
+}
+
+QString Judgement::guidanceCaption() const
+{
+    const auto prompt = guidancePrompt();
+    return prompt ? captionOf(*prompt) : captionOf(decision.guidanceRule);
+}
+
+Judgement judge(const IndicatorSnapshot &indicators, const EntrySnapshot &entries, const ChoiceSnapshot &choices,
+                AgeBand band)
+{
+    return {
+        .band = band,
+        .entries = entries,
+        .choices = choices,
+        .decision = decide(indicators, band),
+        .missingForClass = missingEntries(entries, band, ResultLabel::SyndromeClass),
+        .missingForGuidance = missingEntries(entries, band, ResultLabel::Guidance),
+    };
+}

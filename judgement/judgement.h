@@ -1,0 +1,31 @@
+#pragma once
+
+#include "judgement/checks.h"
+#include "judgement/decision.h"
+#include "judgement/entries.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// One judgement of one examinee: what was judged (band, entries, choices),
+// what the decision found, and for each result label the entries that the
+// checks find missing there. A label shows the prompt those call for, or
+// else the caption of its rule.
+struct Judgement {
+    AgeBand band;
+    EntrySnapshot entries;
+    ChoiceSnapshot choices;
+    Decision decision;
+    QList<MissingEntry> missingForClass;    // Label37
+    QList<MissingEntry> missingForGuidance; // Label15
+
+    std::optional<Prompt> classPrompt() const { return promptFor(missingForClass); }
+    std::optional<Prompt> guidancePrompt() const { return promptFor(missingForGuidance); }
+    QString syndromeClassCaption() const;
+    QString guidanceCaption() const;
+};
+
+Judgement judge(const IndicatorSnapshot &indicators, const EntrySnapshot &entries, const ChoiceSnapshot &choices,
+                AgeBand band);

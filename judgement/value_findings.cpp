@@ -1,0 +1,69 @@
+#include "judgement/value_findings.h"
+
+#include "entry/blood_values.h"
+#include "state/limits.h"
+#include "state/numeric_value.h"
+
+namespace {
+
+// The two values of a criterion and the rule that judges them together.
+struct PairRule {
+    bool (*meets)(double first, double second);
+    Entry first;
+    double firstLimit;
+    Entry second;
+    double secondLimit;
+};
+
+PairRule guidanceRuleOf(Criterion criterion)
+{
+    switch (criterion) {
+    case Criterion::BloodPressure:
+        return {bloodPressureRisk, Entry::Systolic, kSystolicLimit, Entry::Diastolic, kDiastolicLimit};
+    case Criterion::Lipids: return {lipidRisk, Entry::Triglycerides, kTriglyceridesLimit, Entry::Hdl, kHdlLowerLimit};
+    case Criterion::Glucose:
+        return {glucoseGuidanceRisk, Entry::FastingGlucose, kFastingGlucoseGuidanceLimit, Entry::Hba1c,
+                kHba1cGuidanceLimit};
+    }
+    return {};
+}
+
+PairRule ruleOf(Criterion criterion, LimitKind kind)
+{
+    if (kind == LimitKind::SyndromeCriterion && criterion == Criterion::Glucose)
+        return {glucoseSyndromeFlag, Entry::FastingGlucose, kFastingGlucoseSyndromeLimit, Entry::Hba1c,
+                kHba1cSyndromeLimit};
+    return guidanceRuleOf(criterion);
+}
+
+ValueFinding against(const EntrySnapshot &entries, Entry entry, double limit, bool meets)
+{
+    const QString &text = entryText(entries, entry);
+    return {entry, limit, NumericValue(text) >= limit, meets, !text.isEmpty()};
+}
+
+} // namespace
+
+// Each value is asked of the rule on its own, with the other value at 0,
+// which is what an empty field reads and meets no limit (an HDL of 0 is no
+// risk).
+QList<ValueFinding> criterionValues(const EntrySnapshot &entries, Criterion criterion, LimitKind kind)
+{
+    const PairRule rule = ruleOf(criterion, kind);
+    const double first = NumericValue(entryText(entries, rule.first));
+    const double second = NumericValue(entryText(entries, rule.second));
+    return {against(entries, rule.first, rule.firstLimit, rule.meets(first, 0)),
+            against(entries, rule.second, rule.secondLimit, rule.meets(0, second))};
+}
+
+ValueFinding waistFinding(const EntrySnapshot &entries)
+{
+    const double limit = entries.female ? kFemaleWaistLimitCm : kMaleWaistLimitCm;
+    const double waist = NumericValue(entries.waist);
+    return against(entries, Entry::Waist, limit, waist >= limit);
+}
+
+ValueFinding bmiFinding(const EntrySnapshot &entries)
+{
+    return against(entries, Entry::Bmi, kBmiLimit, NumericValue(entries.bmi) >= kBmiLimit);
+}

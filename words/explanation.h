@@ -1,0 +1,23 @@
+#pragma once
+
+#include "judgement/judgement.h"
+#include "judgement/value_findings.h"
+
+#include <QString>
+
+// Why each result label shows what it shows, in the words of the national
+// programme, one finding per line, with the examinee's values and the limits
+// they were held against, for example
+//   腹囲 95 cm ≥ 85 cm (男性)
+//   該当: 血圧 (最高血圧 142 mmHg ≥ 130 mmHg)、脂質 (中性脂肪 160 mg/dL ≥ 150 mg/dL)
+//   該当なし: 血糖
+//   腹囲が基準値以上で2項目以上に該当 → １ 基準該当
+// Everything here is said of what the judgement returned; nothing is decided
+// again. A prompt is explained by the entries the checks found missing. The
+// texts hold no ASCII ">" (the relation is written "≥"), so that a tooltip
+// never takes them for rich text and keeps their line breaks.
+QString classExplanation(const Judgement &judged);
+QString guidanceExplanation(const Judgement &judged);
+
+// "最高血圧 142 mmHg ≥ 130 mmHg", "腹囲 80 cm < 85 cm".
+QString comparisonText(const EntrySnapshot &entries, const ValueFinding &finding);

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+// The Japanese words that the window, the screen reader and the desk share:
+// where a caption on the form, an accessible name and a word of an
+// explanation or of the copied record are the same word, it is written here
+// once, keyed by meaning. UTF-8.
+enum class Word {
+    Male,
+    Female,
+    Sex,
+    Yes,
+    No,
+    DrugTreatment,
+    Smoking,
+    BloodPressure,
+    Lipids,
+    Glucose,
+    Bmi,
+    Systolic,
+    Diastolic,
+    Triglycerides,
+    Hdl,
+    FastingGlucose,
+    Ages40To64,
+    Ages65To74,
+    SyndromeClass,
+    GuidanceLevel,
+};
+
+constexpr const char *word(Word w)
+{
+    // clang-format off
+    constexpr std::array<const char *, std::size_t(Word::GuidanceLevel) + 1> words = {
+        "男性", "女性", "性別", "あり", "なし", "薬剤治療", "喫煙",
+        "血圧", "脂質", "血糖",
+        "BMI", "最高血圧", "最低血圧", "中性脂肪", "HDL-CHO", "空腹時血糖",
+        "40歳～64歳", "65歳～74歳",
+        "メタボリックシンドローム", "保健指導レベル",
+    };
+    // clang-format on
+    return words[std::size_t(w)];
+}
