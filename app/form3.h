@@ -1,5 +1,23 @@
 #pragma once
 
+// Kalvemo's code in layers, each folder including only those below it
+// (scripts/check-layers):
+//   app/        this window, built from the design table; the Qt adapter
+//               QtFormControls, the one place where events re-enter handlers
+//   words/      the desk's words: explanations, desk names, the copied row
+//   judgement/  the checkup's rules: decision, checks, colours, the buttons
+//   entry/      what typing and choosing do: cleaning, BMI, flags, smoking
+//   state/      the indicators, NumericValue, limits, FormControls
+//
+// One keystroke, "5" into the waist field Text12: QLineEdit::textChanged
+// reaches QtFormControls, which runs Text12_Change (entry/), which writes
+// the waist/BMI class Label29 into the IndicatorStore and cleans the text.
+// A click on Command1 runs Command1_Click (judgement/): decide() reads the
+// indicators and returns the rules that fired with their findings, the
+// checks return the entries missing; words/ puts that judgement into the
+// explanations and the record row; then the result labels Label37 and
+// Label15 show the captions of those rules, or a prompt.
+
 #include <QWidget>
 
 class QTimer;

@@ -1,14 +1,39 @@
 #pragma once
 
-#include "state/form_controls.h"
 #include "state/indicator_store.h"
 
 #include <array>
+#include <cstddef>
 
 // The design name of every control that the code refers to by key: the
 // widget's objectName, the name that tests and accessibility tools find it
 // by, and (for an indicator) the text it holds until first written. Each
 // name is written here once; everything else looks it up by the key.
+
+// The controls that the handlers read and write, keyed by their design
+// names; a count follows its enum.
+
+// The nine numeric entry fields, in the order of the Enter chain.
+enum class Field { Text9, Text10, Text12, Text1, Text2, Text6, Text7, Text4, Text5 };
+inline constexpr std::size_t kFieldCount = std::size_t(Field::Text5) + 1;
+
+// The visible labels that the handlers write: the BMI display and the two
+// result labels.
+enum class Readout { Label30, Label37, Label15 };
+inline constexpr std::size_t kReadoutCount = std::size_t(Readout::Label15) + 1;
+
+// clang-format off
+enum class Option {
+    Option1, Option2, Option3, Option4, Option5,
+    Option6, Option7, Option8, Option9, Option10,
+};
+// clang-format on
+inline constexpr std::size_t kOptionCount = std::size_t(Option::Option10) + 1;
+
+// The judgement buttons and Reset. The handlers never touch them; the window
+// routes their clicks.
+enum class Command { Command1, Command2, Command3 };
+inline constexpr std::size_t kCommandCount = std::size_t(Command::Command3) + 1;
 
 // clang-format off
 constexpr const char *designName(Field field)
@@ -84,6 +109,26 @@ inline constexpr std::array<OptionGroup, kOptionCount / 2> kOptionGroups = {{
     {Choice::kNoGlucoseDrugs,       Choice::kGlucoseDrugs,       "Frame5"},
 }};
 // clang-format on
+
+// The order in which Reset empties the fields: every field once.
+inline constexpr std::array kFieldsInResetOrder = {Field::Text1, Field::Text2,  Field::Text4,
+                                                   Field::Text5, Field::Text6,  Field::Text7,
+                                                   Field::Text9, Field::Text10, Field::Text12};
+
+constexpr bool everyFieldOnceInResetOrder()
+{
+    if (kFieldsInResetOrder.size() != kFieldCount)
+        return false;
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        int seen = 0;
+        for (const Field field : kFieldsInResetOrder)
+            seen += field == Field(i);
+        if (seen != 1)
+            return false;
+    }
+    return true;
+}
+static_assert(everyFieldOnceInResetOrder(), "Reset empties every field, each once");
 
 // Every option button belongs to exactly one group.
 constexpr bool everyOptionInOneGroup()

@@ -1,37 +1,11 @@
 #pragma once
 
 #include "state/colours.h"
+#include "state/design_names.h"
 #include "state/indicator_store.h"
 
 #include <QString>
 #include <QStringList>
-
-#include <cstddef>
-
-// The controls that the handlers read and write, by their design names. The
-// names themselves are in state/design_names.h; a count follows its enum.
-
-// The nine numeric entry fields, in the order of the Enter chain.
-enum class Field { Text9, Text10, Text12, Text1, Text2, Text6, Text7, Text4, Text5 };
-inline constexpr std::size_t kFieldCount = std::size_t(Field::Text5) + 1;
-
-// The visible labels that the handlers write: the BMI display and the two
-// result labels.
-enum class Readout { Label30, Label37, Label15 };
-inline constexpr std::size_t kReadoutCount = std::size_t(Readout::Label15) + 1;
-
-// clang-format off
-enum class Option {
-    Option1, Option2, Option3, Option4, Option5,
-    Option6, Option7, Option8, Option9, Option10,
-};
-// clang-format on
-inline constexpr std::size_t kOptionCount = std::size_t(Option::Option10) + 1;
-
-// The judgement buttons and Reset. The handlers never touch them; the window
-// routes their clicks.
-enum class Command { Command1, Command2, Command3 };
-inline constexpr std::size_t kCommandCount = std::size_t(Command::Command3) + 1;
 
 // What the handlers may see and do of the main window. The window implements
 // it; the handlers never touch a widget. Two operations re-enter the handlers

@@ -5,7 +5,7 @@
 // example examinee and rests the mouse on the guidance level, so that its
 // explanation shows as a tooltip over the window.
 #include "app/form3.h"
-#include "state/design_names.h"
+#include "state/form_controls.h"
 
 #include <QApplication>
 #include <QPainter>
