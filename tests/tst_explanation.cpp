@@ -201,13 +201,34 @@ void TestExplanation::recordRow_data()
 
     QTest::newRow("40-64 man, nothing chosen")
         << AgeBand::From40To64 << EntrySnapshot{"170", "70", "95", "24.2", "142", "87", "160", "38", "93", "5.2", false}
-        << false << QStringList{"40歳～64歳", "男性", "170", "70",   "24.2", "95",   "142",  "87",        "160",
-                                "38",         "93",   "5.2", "なし", "なし", "なし", "なし", "３ 非該当", "３ なし"};
+        << false
+        << QStringList{"40歳～64歳", "男性", "170",  "70",   "24.2", "95",        "142",     "87", "160", "38", "93",
+                       "5.2",        "なし", "なし", "なし", "なし", "３ 非該当", "３ なし", "3",  "3",   ""};
     QTest::newRow("65-74 woman, all chosen, pasted tab and line feed")
         << AgeBand::From65To74
         << EntrySnapshot{"15\t8", "6\n2", "88", "24.8", "1\r\n30", "80", "", "45", "", "6.1", true} << true
-        << QStringList{"65歳～74歳", "女性", "158", "62",   "24.8", "88",   "130",  "80",   "",
-                       "45",         "",     "6.1", "あり", "あり", "あり", "あり", kStep2, kStep2};
+        << QStringList{"65歳～74歳",
+                       "女性",
+                       "158",
+                       "62",
+                       "24.8",
+                       "88",
+                       "130",
+                       "80",
+                       "",
+                       "45",
+                       "",
+                       "6.1",
+                       "あり",
+                       "あり",
+                       "あり",
+                       "あり",
+                       kStep2,
+                       kStep2,
+                       "4",
+                       "4",
+                       "身長 \"158\" は 158 と読みました、体重 \"62\" は 62 と読みました、"
+                       "最高血圧 \"130\" は 1 と読みました、最低血圧 80 mmHg が最高血圧 130 mmHg 以上"};
 }
 
 void TestExplanation::recordRow()
@@ -218,9 +239,27 @@ void TestExplanation::recordRow()
     QFETCH(QStringList, expected);
 
     const QStringList headings = judgedRecordHeadings();
-    QCOMPARE(headings, (QStringList{"年齢区分", "性別", "身長", "体重", "BMI", "腹囲", "最高血圧", "最低血圧",
-                                    "中性脂肪", "HDL-CHO", "空腹時血糖", "HbA1c", "血圧 薬剤治療", "脂質 薬剤治療",
-                                    "血糖 薬剤治療", "喫煙", "メタボリックシンドローム", "保健指導レベル"}));
+    QCOMPARE(headings, (QStringList{"年齢区分",
+                                    "性別",
+                                    "身長",
+                                    "体重",
+                                    "BMI",
+                                    "腹囲",
+                                    "最高血圧",
+                                    "最低血圧",
+                                    "中性脂肪",
+                                    "HDL-CHO",
+                                    "空腹時血糖",
+                                    "HbA1c",
+                                    "血圧 薬剤治療",
+                                    "脂質 薬剤治療",
+                                    "血糖 薬剤治療",
+                                    "喫煙",
+                                    "メタボリックシンドローム",
+                                    "保健指導レベル",
+                                    "メタボリックシンドローム判定コード",
+                                    "保健指導レベルコード",
+                                    "確認"}));
     const ChoiceSnapshot choices{allChosen, allChosen, allChosen, allChosen};
     const QStringList row = judgedRecordRow(judge(IndicatorSnapshot{}, entries, choices, band));
     QCOMPARE(row, expected);

@@ -57,10 +57,11 @@ const QString kManOf43Guidance =
                    "喫煙: なし (数えない)\n"
                    "40歳～64歳: 腹囲が基準値以上、追加リスク2つ以上 → １ 積極的支援");
 const QString kManOf43Row = QStringLiteral("40歳～64歳\t男性\t170\t70\t24.2\t95\t142\t87\t160\t38\t93\t5.2\t"
-                                           "なし\tなし\tなし\tなし\t１ 基準該当\t１ 積極的支援");
+                                           "なし\tなし\tなし\tなし\t１ 基準該当\t１ 積極的支援\t1\t1\t");
 const QString kHeadings =
     QStringLiteral("年齢区分\t性別\t身長\t体重\tBMI\t腹囲\t最高血圧\t最低血圧\t中性脂肪\tHDL-CHO\t空腹時血糖\tHbA1c\t"
-                   "血圧 薬剤治療\t脂質 薬剤治療\t血糖 薬剤治療\t喫煙\tメタボリックシンドローム\t保健指導レベル");
+                   "血圧 薬剤治療\t脂質 薬剤治療\t血糖 薬剤治療\t喫煙\tメタボリックシンドローム\t保健指導レベル\t"
+                   "メタボリックシンドローム判定コード\t保健指導レベルコード\t確認");
 
 QString clipboardText() { return QGuiApplication::clipboard()->text(); }
 
@@ -175,8 +176,10 @@ void TestJudgedRecord::explainedExaminees_data()
                                  << QStringLiteral("Step2 未入力: HDL-CHO");
     QTest::newRow("65-74, weight 0, glucose missing")
         << "" << QStringList{"170", "0", "95", "142", "87", "160", "38", "", ""} << "Command2"
-        << QStringLiteral("Step2 未入力: 空腹時血糖、HbA1c (空腹時血糖・HbA1c はどちらか一方で可)")
-        << QStringLiteral("Step1 値が 0: 体重 (65歳～74歳の判定では 0 は使えません)\n"
+        << QStringLiteral("確認: 体重 0 kg (通常 20～250 kg)\n確認: BMI 0.0 kg/m² (通常 10～80 kg/m²)\n"
+                          "Step2 未入力: 空腹時血糖、HbA1c (空腹時血糖・HbA1c はどちらか一方で可)")
+        << QStringLiteral("確認: 体重 0 kg (通常 20～250 kg)\n確認: BMI 0.0 kg/m² (通常 10～80 kg/m²)\n"
+                          "Step1 値が 0: 体重 (65歳～74歳の判定では 0 は使えません)\n"
                           "Step2 未入力: 空腹時血糖、HbA1c (空腹時血糖・HbA1c はどちらか一方で可)");
 }
 
@@ -270,7 +273,8 @@ void TestJudgedRecord::pastedControlCharacterStaysInOneColumn()
     QCOMPARE(w.field("Text1")->text(), pasted); // control characters stay in the field
     w.click("Command1");
     pressCopyShortcut();
-    QCOMPARE(clipboardText(), kManOf43Row);
+    // Read as 142, but not typed as a plain number: the row says so.
+    QCOMPARE(clipboardText(), kManOf43Row + QStringLiteral("最高血圧 \"142\" は 142 と読みました"));
 }
 
 void TestJudgedRecord::nothingToCopyBeforeJudgementAndAfterReset()
@@ -315,7 +319,7 @@ void TestJudgedRecord::promptReplacesTheWholeRecord()
     pressCopyShortcut();
     QCOMPARE(clipboardText(),
              QStringLiteral("40歳～64歳\t男性\t170\t70\t24.2\t95\t142\t87\t160\t\t93\t5.2\tなし\tなし\tなし\tなし\t"
-                            "Step2を入力してください\tStep2を入力してください"));
+                            "Step2を入力してください\tStep2を入力してください\t4\t4\t"));
 }
 
 QTEST_MAIN(TestJudgedRecord)

@@ -1,6 +1,39 @@
 #include "words/record_row.h"
 
+#include "words/attention.h"
 #include "words/desk_names.h"
+
+namespace {
+
+// The codes of the national data standard for the two results: 4 where a
+// prompt stands, since nothing could be judged.
+constexpr int kCannotJudge = 4;
+
+int dataCode(ClassRule rule)
+{
+    switch (rule) {
+    case ClassRule::WaistAndTwoOrMore: return 1;
+    case ClassRule::WaistAndOneCriterion: return 2;
+    case ClassRule::WaistAndNoCriterion:
+    case ClassRule::WaistBelowLimit: return 3;
+    }
+    return kCannotJudge;
+}
+
+int dataCode(GuidanceRule rule)
+{
+    switch (rule) {
+    case GuidanceRule::Intensive: return 1;
+    case GuidanceRule::BelowIntensive:
+    case GuidanceRule::OlderBandInPlaceOfIntensive: return 2;
+    case GuidanceRule::NoRisk:
+    case GuidanceRule::NeitherWaistNorBmi:
+    case GuidanceRule::DrugTreatment: return 3;
+    }
+    return kCannotJudge;
+}
+
+} // namespace
 
 QStringList judgedRecordHeadings()
 {
@@ -9,7 +42,9 @@ QStringList judgedRecordHeadings()
         headings << entryName(entry);
     for (const Criterion criterion : kCriteriaInDeskOrder)
         headings << criterionName(criterion) + u' ' + wordText(Word::DrugTreatment);
-    headings << wordText(Word::Smoking) << wordText(Word::SyndromeClass) << wordText(Word::GuidanceLevel);
+    headings << wordText(Word::Smoking) << wordText(Word::SyndromeClass) << wordText(Word::GuidanceLevel)
+             << wordText(Word::SyndromeClass) + QStringLiteral("判定コード")
+             << wordText(Word::GuidanceLevel) + QStringLiteral("コード") << QStringLiteral("確認");
     return headings;
 }
 
@@ -21,6 +56,12 @@ QStringList judgedRecordRow(const Judgement &judged)
         row << shownText(entryText(judged.entries, entry));
     row << choiceName(choices.bloodPressureDrugs) << choiceName(choices.lipidDrugs) << choiceName(choices.glucoseDrugs)
         << choiceName(choices.smoker) << judged.syndromeClassCaption() << judged.guidanceCaption();
+    row << QString::number(judged.classPrompt() ? kCannotJudge : dataCode(judged.decision.classRule))
+        << QString::number(judged.guidancePrompt() ? kCannotJudge : dataCode(judged.decision.guidanceRule));
+    QStringList toCheck;
+    for (const ValueToCheck &doubt : valuesToCheck(judged.entries))
+        toCheck << valueToCheckSummary(judged.entries, doubt);
+    row << toCheck.join(QStringLiteral("、"));
     return row;
 }
 

@@ -8,7 +8,9 @@
 // The judged record as a row for a spreadsheet or a record system: the
 // examinee as judged and the two results as shown, one column each.
 
-// 年齢区分, 性別, 身長, …, メタボリックシンドローム, 保健指導レベル.
+// 年齢区分, 性別, 身長, …, メタボリックシンドローム, 保健指導レベル, then the
+// two results as codes of the national data standard (1 to 3, 4 where a
+// prompt stands) and the values to check (確認), joined with 「、」.
 QStringList judgedRecordHeadings();
 
 // The values of the row, each as the user saw it: the field's text without

@@ -1,0 +1,63 @@
+#include "judgement/plausibility.h"
+
+#include "state/numeric_value.h"
+
+PlausibleRange plausibleRange(Entry entry)
+{
+    switch (entry) {
+    case Entry::Height: return kPlausibleHeightCm;
+    case Entry::Weight: return kPlausibleWeightKg;
+    case Entry::Bmi: return kPlausibleBmi;
+    case Entry::Waist: return kPlausibleWaistCm;
+    case Entry::Systolic: return kPlausibleSystolicMmHg;
+    case Entry::Diastolic: return kPlausibleDiastolicMmHg;
+    case Entry::Triglycerides: return kPlausibleTriglyceridesMgDl;
+    case Entry::Hdl: return kPlausibleHdlMgDl;
+    case Entry::FastingGlucose: return kPlausibleFastingGlucoseMgDl;
+    case Entry::Hba1c: return kPlausibleHba1cPercent;
+    }
+    return {};
+}
+
+bool isPlainNumber(QStringView text)
+{
+    bool digit = false, point = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c >= u'0' && c <= u'9')
+            digit = true;
+        else if (c == u'.' && !point)
+            point = true;
+        else if (!(c == u'-' && i == 0))
+            return false;
+    }
+    return digit;
+}
+
+std::optional<ValueToCheck> valueToCheck(const EntrySnapshot &entries, Entry entry)
+{
+    const QString &text = entryText(entries, entry);
+    if (text.isEmpty())
+        return std::nullopt;
+    if (entry == Entry::Bmi && (entries.height.isEmpty() || entries.weight.isEmpty()))
+        return std::nullopt;
+    const double value = NumericValue(text);
+    const PlausibleRange range = plausibleRange(entry);
+    if (!isPlainNumber(text))
+        return ValueToCheck{entry, Doubt::NotPlainNumber, value, range};
+    if (!(value >= range.low && value <= range.high))
+        return ValueToCheck{entry, Doubt::OutOfRange, value, range};
+    if (entry == Entry::Diastolic && !entries.systolic.isEmpty() && value >= NumericValue(entries.systolic))
+        return ValueToCheck{entry, Doubt::NotBelowSystolic, value, range};
+    return std::nullopt;
+}
+
+QList<ValueToCheck> valuesToCheck(const EntrySnapshot &entries)
+{
+    QList<ValueToCheck> doubts;
+    for (const Entry entry : kAllEntries) {
+        if (const auto doubt = valueToCheck(entries, entry))
+            doubts << *doubt;
+    }
+    return doubts;
+}
