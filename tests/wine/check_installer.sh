@@ -25,6 +25,7 @@ wine "$setup" /S
 wineserver -w
 [ -f "$dir/kalvemo.exe" ] || fail "kalvemo.exe not in $dir"
 [ -f "$dir/platforms/qwindows.dll" ] || fail "platform plugin not installed"
+[ -f "$dir/licenses/Kalvemo-License.txt" ] || fail "Kalvemo's licence not installed"
 [ -f "$menu/Kalvemo.lnk" ] || fail "no Start-menu entry in $menu"
 wine reg query "$app_key" /v UninstallString >/dev/null || fail "not listed under Apps"
 
