@@ -1,14 +1,17 @@
 #include "app/form3.h"
 
 #include "app/accessibility.h"
+#include "app/attention_marks.h"
 #include "app/fonts.h"
 #include "app/form_builder.h"
 #include "app/form_layout.h"
 #include "app/palette.h"
 #include "app/qt_form_controls.h"
 #include "app/record_copy.h"
+#include "app/result_currency.h"
 #include "state/design_names.h"
 
+#include <QAbstractButton>
 #include <QTimer>
 
 Form3::Form3(QWidget *parent) : QWidget(parent)
@@ -26,6 +29,7 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     m_controls = new QtFormControls(*this);
     auto *recordCopy = new RecordCopy(*this);
     m_controls->setJudgedRecordSink([recordCopy](const QStringList &row) { recordCopy->keep(row); });
+    watchWhatIsShown();
 
     m_tmrDelay = new QTimer(this);
     m_tmrDelay->setObjectName(QStringLiteral("TmrDelay"));
@@ -37,6 +41,24 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
 }
 
 FormControls &Form3::controls() { return *m_controls; }
+
+// The marks on the entries and the state of the results follow each
+// judgement and each Reset (connected after the handlers, so they run once
+// Reset has done its work).
+void Form3::watchWhatIsShown()
+{
+    auto *marks = new AttentionMarks(*this, *m_controls);
+    auto *currency = new ResultCurrency(*this, *m_controls);
+    m_controls->setJudgementListener([marks, currency](const Judgement &judged) {
+        marks->judged(judged);
+        currency->judged(judged);
+    });
+    auto *reset = findChild<QAbstractButton *>(QLatin1String(designName(Command::Command3)));
+    connect(reset, &QAbstractButton::clicked, this, [marks, currency] {
+        marks->reset();
+        currency->reset();
+    });
+}
 
 void Form3::TmrDelay_Timer()
 {

@@ -34,6 +34,8 @@ public:
     FormControls &controls();
 
 private:
+    void watchWhatIsShown();
+
     // First tick after start-up: the caret goes to the height field, once.
     void TmrDelay_Timer();
 

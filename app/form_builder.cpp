@@ -1,11 +1,11 @@
 #include "app/form_builder.h"
 
+#include "app/command_button.h"
 #include "app/fonts.h"
 #include "app/frame_box.h"
 #include "app/palette.h"
 #include "state/design_names.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -98,38 +98,9 @@ QWidget *makeOptionButton(const ControlDesign &d, QWidget *parent)
     return option;
 }
 
-// Enter and keypad Enter on a focused command button press it, once per
-// key press, as Space does: staff who move through the fields with Enter
-// press the judgement button the same way. Held-down repeats press nothing.
-class EnterPressesButton final : public QObject {
-public:
-    explicit EnterPressesButton(QAbstractButton *button) : QObject(button), m_button(button)
-    {
-        button->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched != m_button || event->type() != QEvent::KeyPress)
-            return false;
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
-            return false;
-        if (!key->isAutoRepeat())
-            m_button->click();
-        return true;
-    }
-
-private:
-    QAbstractButton *m_button;
-};
-
 QWidget *makeCommandButton(const ControlDesign &d, QWidget *parent)
 {
-    auto *button = new QPushButton(QString::fromUtf8(d.caption), parent);
-    button->setAutoDefault(false);
-    new EnterPressesButton(button);
+    auto *button = new CommandButton(QString::fromUtf8(d.caption), parent);
     button->setAutoFillBackground(true);
     // Windows' native style draws every button in the system's colour and
     // ignores the palette; Fusion draws the design's green, pink and grey.

@@ -65,8 +65,13 @@ QtFormControls::QtFormControls(QWidget &window) : QObject(&window)
     }
     for (const Routes::JudgementRoute &route : Routes::judgementButtons()) {
         const auto click = route.click;
-        connect(findControl<QAbstractButton>(window, route.command), &QAbstractButton::clicked, this,
-                [this, click] { click(*this, [this](const Judgement &judged) { describeJudgement(*this, judged); }); });
+        connect(findControl<QAbstractButton>(window, route.command), &QAbstractButton::clicked, this, [this, click] {
+            click(*this, [this](const Judgement &judged) {
+                describeJudgement(*this, judged);
+                if (m_judgementListener)
+                    m_judgementListener(judged);
+            });
+        });
     }
     m_indicators.setChangeListener([this](Indicator written) {
         for (const Routes::IndicatorRoute &route : Routes::indicatorChanges()) {

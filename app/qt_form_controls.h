@@ -1,5 +1,6 @@
 #pragma once
 
+#include "judgement/judgement.h"
 #include "state/form_controls.h"
 
 #include <QObject>
@@ -56,6 +57,12 @@ public:
     // Hands the row to whoever offers it for copying (see record_copy.h).
     void keepJudgedRecord(const QStringList &row) override;
     void setJudgedRecordSink(std::function<void(const QStringList &)> sink);
+    // Told of each judgement, once its words are set and before its results
+    // show (the window's marks and the state of its results follow it).
+    void setJudgementListener(std::function<void(const Judgement &)> listener)
+    {
+        m_judgementListener = std::move(listener);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -73,4 +80,5 @@ private:
     std::array<QRadioButton *, kOptionCount> m_options{};
     IndicatorStore m_indicators;
     std::function<void(const QStringList &)> m_judgedRecordSink;
+    std::function<void(const Judgement &)> m_judgementListener;
 };

@@ -33,3 +33,10 @@ inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kRed{255, 0, 0};
 inline constexpr Rgb kMagenta{255, 0, 255};
 inline constexpr Rgb kBlue{0, 0, 255};
+
+// What the window shows about its results and entries, beside the design's
+// colours: results that no longer belong to the values on screen are drawn
+// grey, and an entry to check gets a pale yellow background under its own
+// text colour.
+inline constexpr Rgb kOutdatedResult{96, 96, 96};
+inline constexpr Rgb kAttentionBackground{255, 255, 160};

@@ -16,13 +16,13 @@ QString shownValue(const EntrySnapshot &entries, Entry entry)
     return withUnit(shownText(entryText(entries, entry)), entry);
 }
 
-void addOnce(QList<AttentionMark> &marks, Entry entry, const QString &text)
+void addOnce(QList<AttentionMark> &marks, Entry entry, const QString &text, AttentionMark::Until until)
 {
     for (const AttentionMark &mark : marks) {
         if (mark.entry == entry)
             return;
     }
-    marks << AttentionMark{entry, text};
+    marks << AttentionMark{entry, text, until};
 }
 
 } // namespace
@@ -62,14 +62,16 @@ QList<AttentionMark> missingEntryMarks(const Judgement &judged)
     QList<AttentionMark> marks;
     for (const QList<MissingEntry> *missing : {&judged.missingForClass, &judged.missingForGuidance}) {
         for (const MissingEntry &m : *missing) {
+            using Until = AttentionMark::Until;
             if (m.entry == Entry::Bmi)
-                addOnce(marks, Entry::Height, QStringLiteral("BMI を計算できません (身長を確認)"));
+                addOnce(marks, Entry::Height, QStringLiteral("BMI を計算できません (身長を確認)"), Until::BmiShown);
             else if (m.entry == Entry::FastingGlucose || m.entry == Entry::Hba1c)
-                addOnce(marks, m.entry, QStringLiteral("空腹時血糖か HbA1c のどちらか一方を入力"));
+                addOnce(marks, m.entry, QStringLiteral("空腹時血糖か HbA1c のどちらか一方を入力"),
+                        Until::GlucoseFilled);
             else if (m.lack == Lack::ReadsZero)
-                addOnce(marks, m.entry, QStringLiteral("0 は使えません"));
+                addOnce(marks, m.entry, QStringLiteral("0 は使えません"), Until::NotZero);
             else
-                addOnce(marks, m.entry, QStringLiteral("未入力"));
+                addOnce(marks, m.entry, QStringLiteral("未入力"), Until::Filled);
         }
     }
     return marks;

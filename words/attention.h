@@ -22,8 +22,13 @@ QString valueToCheckSummary(const EntrySnapshot &entries, const ValueToCheck &do
 QStringList valuesToCheckLines(const Judgement &judged);
 
 struct AttentionMark {
+    // What ends a missing-entry mark: the entry filled, or reading as more
+    // than 0; either glucose value filled; the BMI shown again.
+    enum class Until { Filled, NotZero, GlucoseFilled, BmiShown };
+
     Entry entry; // the BMI's mark goes on the display, a missing BMI's on the height
     QString text;
+    Until until;
     friend bool operator==(const AttentionMark &, const AttentionMark &) = default;
 };
 

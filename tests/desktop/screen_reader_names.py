@@ -102,12 +102,17 @@ def main():
         expect("BMI display with a value", bmi.name, "25.0")
         expect("BMI display described", bmi.description, "BMI")
 
-        judge = one(app, pyatspi.ROLE_PUSH_BUTTON, "40歳～64歳").queryAction()
-        judge.doAction(0)
+        # A judgement button is held down while its band's results stand.
+        band = one(app, pyatspi.ROLE_PUSH_BUTTON, "40歳～64歳")
+        band.queryAction().doAction(0)
         prompt = "Step1を入力してください"
         wait_for("the judgement", lambda: syndrome if syndrome.name == prompt else None, timeout=5)
         expect("class result after judging", syndrome.name, prompt)
         expect("guidance result after judging", guidance.name, prompt)
+        expect("band held down", band.description, "この年齢区分で判定した結果を表示中")
+        # The waist the prompt asks for is marked, and its mark is heard.
+        waist = one(app, pyatspi.ROLE_TEXT, "腹囲(cm)")
+        expect("waist marked as missing", waist.description, "Step1\n未入力")
 
         one(app, pyatspi.ROLE_PUSH_BUTTON, "Reset").queryAction().doAction(0)
         wait_for("the reset", lambda: guidance if guidance.name == "保健指導レベル" else None, timeout=5)

@@ -1,0 +1,160 @@
+#include "app/attention_marks.h"
+
+#include "app/palette.h"
+#include "judgement/judgement_buttons.h"
+#include "state/design_names.h"
+#include "state/form_controls.h"
+#include "state/numeric_value.h"
+
+#include <QAccessible>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStringList>
+
+#include <variant>
+
+namespace {
+
+// Where each entry stands on the window.
+using EntryControl = std::variant<Field, Readout>;
+constexpr std::array<EntryControl, kEntryCount> kEntryControls = {
+    Field::Text9, Field::Text10, Readout::Label30, Field::Text12, Field::Text1,
+    Field::Text2, Field::Text6,  Field::Text7,     Field::Text4,  Field::Text5,
+};
+
+const char *nameOf(EntryControl control)
+{
+    return std::visit([](auto key) { return designName(key); }, control);
+}
+
+// Leaving the height or the weight also settles the BMI computed from them.
+bool feedsBmi(Entry entry) { return entry == Entry::Height || entry == Entry::Weight; }
+
+} // namespace
+
+AttentionMarks::AttentionMarks(QWidget &window, const FormControls &form) : QObject(&window), m_form(form)
+{
+    for (std::size_t i = 0; i < kEntryCount; ++i) {
+        QWidget *control = window.findChild<QWidget *>(QLatin1String(nameOf(kEntryControls[i])));
+        Q_ASSERT_X(control, "AttentionMarks", nameOf(kEntryControls[i]));
+        m_marks[i].control = control;
+        m_marks[i].description = control->accessibleDescription();
+        if (auto *field = qobject_cast<QLineEdit *>(control)) {
+            field->installEventFilter(this);
+            // After the field's own handling, so the BMI display is current.
+            connect(field, &QLineEdit::textChanged, this, [this] { entriesChanged(); });
+        }
+    }
+}
+
+bool AttentionMarks::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        for (std::size_t i = 0; i < kEntryCount; ++i) {
+            if (m_marks[i].control != watched)
+                continue;
+            checkValue(Entry(i), true);
+            if (feedsBmi(Entry(i)))
+                checkValue(Entry::Bmi, true);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void AttentionMarks::checkValue(Entry entry, bool mayMark)
+{
+    EntryMarks &marks = marksOf(entry);
+    if (!mayMark && !marks.valueToCheck)
+        return;
+    const EntrySnapshot entries = entriesOf(m_form);
+    const auto doubt = valueToCheck(entries, entry);
+    const std::optional<QString> text =
+        doubt ? std::optional(valueToCheckText(entries, *doubt)) : std::optional<QString>();
+    if (text == marks.valueToCheck)
+        return;
+    marks.valueToCheck = text;
+    show(entry);
+}
+
+bool AttentionMarks::missingMarkEnds(const AttentionMark &mark) const
+{
+    const EntrySnapshot entries = entriesOf(m_form);
+    switch (mark.until) {
+    case AttentionMark::Until::Filled: return !entryText(entries, mark.entry).isEmpty();
+    case AttentionMark::Until::NotZero: return NumericValue(entryText(entries, mark.entry)) != 0;
+    case AttentionMark::Until::GlucoseFilled: return !entries.fastingGlucose.isEmpty() || !entries.hba1c.isEmpty();
+    case AttentionMark::Until::BmiShown: return !entries.bmi.isEmpty();
+    }
+    return true;
+}
+
+// While typing, a mark only follows the value: it goes once the value is
+// plausible or the entry filled, and no new mark is set.
+void AttentionMarks::entriesChanged()
+{
+    for (std::size_t i = 0; i < kEntryCount; ++i) {
+        EntryMarks &marks = m_marks[i];
+        if (!marks.valueToCheck && !marks.missing)
+            continue;
+        checkValue(Entry(i), false);
+        if (marks.missing && missingMarkEnds(*marks.missing)) {
+            marks.missing.reset();
+            show(Entry(i));
+        }
+    }
+}
+
+void AttentionMarks::judged(const Judgement &judgement)
+{
+    for (std::size_t i = 0; i < kEntryCount; ++i)
+        m_marks[i].missing.reset();
+    for (const AttentionMark &mark : missingEntryMarks(judgement))
+        marksOf(mark.entry).missing = mark;
+    for (std::size_t i = 0; i < kEntryCount; ++i) {
+        const auto doubt = valueToCheck(judgement.entries, Entry(i));
+        m_marks[i].valueToCheck = doubt ? std::optional(valueToCheckText(judgement.entries, *doubt)) : std::nullopt;
+        show(Entry(i));
+    }
+}
+
+void AttentionMarks::reset()
+{
+    for (std::size_t i = 0; i < kEntryCount; ++i) {
+        if (!m_marks[i].valueToCheck && !m_marks[i].missing)
+            continue;
+        m_marks[i].valueToCheck.reset();
+        m_marks[i].missing.reset();
+        show(Entry(i));
+    }
+}
+
+QString AttentionMarks::marksOn(Entry entry) const
+{
+    const EntryMarks &marks = m_marks[std::size_t(entry)];
+    QStringList texts;
+    if (marks.valueToCheck)
+        texts << *marks.valueToCheck;
+    if (marks.missing)
+        texts << marks.missing->text;
+    return texts.join(u'\n');
+}
+
+void AttentionMarks::show(Entry entry)
+{
+    EntryMarks &marks = marksOf(entry);
+    const QString texts = marksOn(entry);
+    const bool marked = !texts.isEmpty();
+    QWidget &control = *marks.control;
+    if (qobject_cast<QLineEdit *>(&control)) {
+        setColourRole(control, QPalette::Base, marked ? kAttentionBackground : kEntryBackground);
+    } else {
+        // The BMI display is transparent over its frame's grey until marked.
+        control.setAutoFillBackground(marked);
+        setColourRole(control, QPalette::Window, marked ? kAttentionBackground : kWindowBackground);
+    }
+    control.setToolTip(texts);
+    control.setAccessibleDescription(marked ? marks.description + u'\n' + texts : marks.description);
+    QAccessibleEvent changed(&control, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "judgement/judgement.h"
+#include "words/attention.h"
+
+#include <QObject>
+
+#include <array>
+#include <optional>
+
+class FormControls;
+class QWidget;
+
+// The attention marks on the entries: a value to check (outside its
+// plausible range, or not a plain number) and an entry that a prompt asks
+// for. A marked entry's background turns pale yellow under its own text
+// colour, and its tooltip and accessible description say what to check.
+//
+// A value mark is set when the focus leaves the field and at each judgement,
+// never while the user is still typing, and goes as soon as the value is
+// plausible. A missing-entry mark is set by a judgement that prompts and goes
+// when the entry is filled. Reset clears them all. No mark blocks anything or
+// changes a value.
+class AttentionMarks final : public QObject {
+public:
+    AttentionMarks(QWidget &window, const FormControls &form);
+
+    void judged(const Judgement &judgement);
+    void reset();
+
+    // The marks' texts on an entry, one a line; empty without a mark.
+    QString marksOn(Entry entry) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct EntryMarks {
+        QWidget *control = nullptr; // the field, or the BMI display
+        QString description;        // its accessible description without marks
+        std::optional<QString> valueToCheck;
+        std::optional<AttentionMark> missing;
+    };
+
+    void checkValue(Entry entry, bool mayMark);
+    void entriesChanged();
+    bool missingMarkEnds(const AttentionMark &mark) const;
+    void show(Entry entry);
+    EntryMarks &marksOf(Entry entry) { return m_marks[std::size_t(entry)]; }
+
+    const FormControls &m_form;
+    std::array<EntryMarks, kEntryCount> m_marks;
+};

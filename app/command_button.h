@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPushButton>
+
+// A command button of the form. Enter presses it as Space does (staff who
+// move through the fields with Enter press the judgement button the same
+// way), once per key press. A judgement button can be drawn held down, to
+// show that the results on screen are its band's; it stays an ordinary push
+// button for the keyboard, the mouse and a screen reader, which hears the
+// held state in its description.
+class CommandButton final : public QPushButton {
+    Q_OBJECT
+public:
+    CommandButton(const QString &caption, QWidget *parent);
+
+    void setHeld(bool held);
+    bool isHeld() const { return m_held; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_held = false;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "judgement/judgement.h"
+
+#include <QObject>
+
+#include <optional>
+
+class FormControls;
+class CommandButton;
+class QLabel;
+class QWidget;
+
+// Whether the results shown still belong to the entries and choices on
+// screen. After a judgement, as soon as an entry or a choice differs from
+// what was judged, both result labels are drawn grey and their explanation
+// begins with a notice to judge again; when the entries and choices come back
+// to exactly what was judged, the results are current again. A focus change
+// or a colour changes nothing. While the results are current, the button of
+// the band judged is drawn held down.
+class ResultCurrency final : public QObject {
+public:
+    ResultCurrency(QWidget &window, const FormControls &form);
+
+    // A judgement was made and its explanations set.
+    void judged(const Judgement &judgement);
+    // Reset: nothing judged any more.
+    void reset();
+
+    bool isOutdated() const { return m_outdated; }
+    // Called with the new state whenever the results go out of date or
+    // become current again.
+    void setOutdatedListener(std::function<void(bool)> listener) { m_listener = std::move(listener); }
+
+private:
+    void inputChanged();
+    void show(bool outdated);
+    void holdBand(std::optional<AgeBand> band);
+
+    const FormControls &m_form;
+    QLabel *m_results[2] = {};
+    QString m_explanations[2];
+    CommandButton *m_bandButtons[2] = {};
+    std::optional<Judgement> m_judged;
+    bool m_outdated = false;
+    std::function<void(bool)> m_listener;
+};
