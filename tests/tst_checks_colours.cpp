@@ -1,5 +1,6 @@
 #include "judgement/checks.h"
 #include "judgement/colours.h"
+#include "judgement/plausibility.h"
 #include "judgement/result_texts.h"
 
 #include <QTest>
@@ -71,6 +72,8 @@ private slots:
     void entryChecks();
     void colours_data();
     void colours();
+    void valuesToCheck_data();
+    void valuesToCheck();
 };
 
 void TestChecksColours::entryChecks_data()
@@ -182,6 +185,76 @@ void TestChecksColours::colours()
     e.*field(entry).text = text;
     e.female = female;
     QCOMPARE(colourName(markColours(e).*field(entry).colour), expected);
+}
+
+// Each plausible range at its edges, and texts that are not one plain
+// number; an empty entry is never a value to check.
+void TestChecksColours::valuesToCheck_data()
+{
+    QTest::addColumn<QString>("changes");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("doubt"); // -1: none
+
+    const int none = -1, out = int(Doubt::OutOfRange), notPlain = int(Doubt::NotPlainNumber),
+              notBelow = int(Doubt::NotBelowSystolic);
+    const struct {
+        const char *entry, *below, *low, *high, *above;
+    } edges[] = {
+        {"height", "99.9", "100", "220", "220.1"},        {"weight", "19.9", "20", "250", "250.1"},
+        {"waist", "39.9", "40", "200", "200.1"},          {"systolic", "59.9", "60", "300", "300.1"},
+        {"triglycerides", "9.9", "10", "3000", "3000.1"}, {"hdl", "9.9", "10", "200", "200.1"},
+        {"glucose", "29.9", "30", "600", "600.1"},        {"hba1c", "2.9", "3.0", "20.0", "20.1"},
+        {"bmi", "9.9", "10.0", "80.0", "80.1"},
+    };
+    for (const auto &e : edges) {
+        QTest::addRow("%s %s", e.entry, e.below) << QStringLiteral("%1=%2").arg(e.entry, e.below) << e.entry << out;
+        QTest::addRow("%s %s", e.entry, e.low) << QStringLiteral("%1=%2").arg(e.entry, e.low) << e.entry << none;
+        QTest::addRow("%s %s", e.entry, e.high) << QStringLiteral("%1=%2").arg(e.entry, e.high) << e.entry << none;
+        QTest::addRow("%s %s", e.entry, e.above) << QStringLiteral("%1=%2").arg(e.entry, e.above) << e.entry << out;
+    }
+    // The diastolic also stays below a systolic that is filled.
+    QTest::newRow("diastolic 29.9") << "diastolic=29.9;systolic=120"
+                                    << "diastolic" << out;
+    QTest::newRow("diastolic 119.9 below systolic") << "diastolic=119.9;systolic=120"
+                                                    << "diastolic" << none;
+    QTest::newRow("diastolic at systolic") << "diastolic=120;systolic=120"
+                                           << "diastolic" << notBelow;
+    QTest::newRow("diastolic 150 without systolic") << "diastolic=150;systolic="
+                                                    << "diastolic" << none;
+    QTest::newRow("diastolic 200.1 without systolic") << "diastolic=200.1;systolic="
+                                                      << "diastolic" << out;
+    // Typed slips the cleaning leaves in place.
+    QTest::newRow("second point") << "weight=65.5.0"
+                                  << "weight" << notPlain;
+    QTest::newRow("two points together") << "hba1c=5..6"
+                                         << "hba1c" << notPlain;
+    QTest::newRow("lone point") << "waist=."
+                                << "waist" << notPlain;
+    QTest::newRow("lone minus") << "systolic=-"
+                                << "systolic" << notPlain;
+    QTest::newRow("pasted tab") << "systolic=1\t42"
+                                << "systolic" << notPlain;
+    QTest::newRow("negative") << "hdl=-50"
+                              << "hdl" << out;
+    QTest::newRow("empty is no doubt") << "hdl="
+                                       << "hdl" << none;
+    // The BMI is checked only once both height and weight are filled.
+    QTest::newRow("BMI without weight") << "bmi=5.0;weight="
+                                        << "bmi" << none;
+}
+
+void TestChecksColours::valuesToCheck()
+{
+    QFETCH(QString, changes);
+    QFETCH(QString, entry);
+    QFETCH(int, doubt);
+
+    const EntrySnapshot entries = entriesWith(changes);
+    const auto found = std::find_if(kAllEntries.begin(), kAllEntries.end(),
+                                    [&](Entry e) { return &entryText(entries, e) == &(entries.*field(entry).text); });
+    QVERIFY(found != kAllEntries.end());
+    const auto checked = ::valueToCheck(entries, *found);
+    QCOMPARE(checked ? int(checked->doubt) : -1, doubt);
 }
 
 QTEST_APPLESS_MAIN(TestChecksColours)
