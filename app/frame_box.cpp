@@ -10,17 +10,21 @@ FrameBox::FrameBox(const QString &caption, QWidget *parent) : QGroupBox(caption,
 
 void FrameBox::paintEvent(QPaintEvent *)
 {
-    const QString caption = title();
-    const QFontMetrics metrics = fontMetrics();
+    QPainter painter(this);
+    paintFrame(painter, rect(), title(), *this);
+}
+
+void paintFrame(QPainter &painter, const QRect &rect, const QString &caption, const QWidget &widget)
+{
+    const QFontMetrics metrics = painter.fontMetrics();
     const int captionHeight = metrics.height();
     // The line runs level with the middle of the caption (half rounded up).
-    const QRect box = rect().adjusted(0, (captionHeight + 1) / 2, 0, 0);
+    const QRect box = rect.adjusted(0, (captionHeight + 1) / 2, 0, 0);
     // The caption's place in the top line: its text with a gap either side.
     const int captionWidth =
         caption.isEmpty() ? 0 : metrics.horizontalAdvance(caption) + 2 * Layout::kFrameCaptionGapPx;
-    const QRect captionPlace(Layout::kFrameCaptionInsetPx, 0, captionWidth, captionHeight);
+    const QRect captionPlace(rect.left() + Layout::kFrameCaptionInsetPx, rect.top(), captionWidth, captionHeight);
 
-    QPainter painter(this);
     // The grey inside covers whatever an earlier frame drew there: the
     // smoking frame's lower line lies under Step3.
     painter.fillRect(box, toColor(kWindowBackground));
@@ -29,7 +33,7 @@ void FrameBox::paintEvent(QPaintEvent *)
     // a line across a device pixel (150 %), that pixel is shaded by the part
     // it covers. The order decides only the rounding of the corner pixels.
     painter.save();
-    painter.setClipRegion(QRegion(rect()).subtracted(QRegion(captionPlace)));
+    painter.setClipRegion(QRegion(rect).subtracted(QRegion(captionPlace)));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(toColor(kFrameLine));
@@ -42,6 +46,6 @@ void FrameBox::paintEvent(QPaintEvent *)
     painter.restore();
 
     if (!caption.isEmpty())
-        style()->drawItemText(&painter, captionPlace, Qt::AlignCenter, palette(), isEnabled(), caption,
-                              QPalette::WindowText);
+        widget.style()->drawItemText(&painter, captionPlace, Qt::AlignCenter, widget.palette(), widget.isEnabled(),
+                                     caption, QPalette::WindowText);
 }

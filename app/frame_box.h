@@ -2,6 +2,8 @@
 
 #include <QGroupBox>
 
+class QPainter;
+
 // A frame of the checkup form: a flat grey box with a one-pixel line, its
 // caption (if any) set into the top line a little in from the left, as on
 // the paper form. It paints itself with a few painter calls, so it looks the
@@ -14,3 +16,8 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
+
+// What a FrameBox paints, over `rect` of `widget` in the painter's font and
+// with the widget's style and palette: the benchmark's same-content window
+// draws its frames with it, without a widget for each.
+void paintFrame(QPainter &painter, const QRect &rect, const QString &caption, const QWidget &widget);
