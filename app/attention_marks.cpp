@@ -129,6 +129,23 @@ void AttentionMarks::reset()
     }
 }
 
+AttentionMarks::State AttentionMarks::state() const
+{
+    State state;
+    for (std::size_t i = 0; i < kEntryCount; ++i)
+        state[i] = {m_marks[i].valueToCheck, m_marks[i].missing};
+    return state;
+}
+
+void AttentionMarks::restore(const State &state)
+{
+    for (std::size_t i = 0; i < kEntryCount; ++i) {
+        m_marks[i].valueToCheck = state[i].valueToCheck;
+        m_marks[i].missing = state[i].missing;
+        show(Entry(i));
+    }
+}
+
 QString AttentionMarks::marksOn(Entry entry) const
 {
     const EntryMarks &marks = m_marks[std::size_t(entry)];

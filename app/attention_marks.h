@@ -31,6 +31,15 @@ public:
     // The marks' texts on an entry, one a line; empty without a mark.
     QString marksOn(Entry entry) const;
 
+    // The marks standing, to be put back by an undo of Reset.
+    struct Marks {
+        std::optional<QString> valueToCheck;
+        std::optional<AttentionMark> missing;
+    };
+    using State = std::array<Marks, kEntryCount>;
+    State state() const;
+    void restore(const State &state);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -8,6 +8,7 @@
 #include "app/palette.h"
 #include "app/qt_form_controls.h"
 #include "app/record_copy.h"
+#include "app/reset_undo.h"
 #include "app/result_currency.h"
 #include "state/design_names.h"
 
@@ -29,7 +30,7 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     m_controls = new QtFormControls(*this);
     auto *recordCopy = new RecordCopy(*this);
     m_controls->setJudgedRecordSink([recordCopy](const QStringList &row) { recordCopy->keep(row); });
-    watchWhatIsShown();
+    watchWhatIsShown(*recordCopy);
 
     m_tmrDelay = new QTimer(this);
     m_tmrDelay->setObjectName(QStringLiteral("TmrDelay"));
@@ -45,11 +46,13 @@ FormControls &Form3::controls() { return *m_controls; }
 // The marks on the entries and the state of the results follow each
 // judgement and each Reset (connected after the handlers, so they run once
 // Reset has done its work).
-void Form3::watchWhatIsShown()
+void Form3::watchWhatIsShown(RecordCopy &recordCopy)
 {
     auto *marks = new AttentionMarks(*this, *m_controls);
     auto *currency = new ResultCurrency(*this, *m_controls);
-    m_controls->setJudgementListener([marks, currency](const Judgement &judged) {
+    auto *undo = new ResetUndo(*this, *m_controls, *marks, *currency, recordCopy, [](const QString &) {});
+    m_controls->setJudgementListener([marks, currency, undo](const Judgement &judged) {
+        undo->forget();
         marks->judged(judged);
         currency->judged(judged);
     });

@@ -21,6 +21,7 @@
 #include <QWidget>
 
 class QTimer;
+class RecordCopy;
 class QtFormControls;
 class FormControls;
 
@@ -34,7 +35,7 @@ public:
     FormControls &controls();
 
 private:
-    void watchWhatIsShown();
+    void watchWhatIsShown(RecordCopy &recordCopy);
 
     // First tick after start-up: the caret goes to the height field, once.
     void TmrDelay_Timer();

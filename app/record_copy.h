@@ -20,6 +20,7 @@ public:
 
     // The row of the latest judgement; an empty row leaves nothing to copy.
     void keep(const QStringList &row);
+    const QStringList &row() const { return m_row; }
 
 private:
     void copy(bool withHeadings) const;

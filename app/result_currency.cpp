@@ -56,6 +56,15 @@ void ResultCurrency::reset()
     show(false);
 }
 
+void ResultCurrency::restore(const State &state)
+{
+    m_judged = state.judged;
+    m_explanations[0] = state.explanations[0];
+    m_explanations[1] = state.explanations[1];
+    m_outdated = !state.outdated; // so that show() sees a change and redraws it all
+    show(state.outdated);
+}
+
 void ResultCurrency::inputChanged()
 {
     if (!m_judged)
@@ -69,18 +78,23 @@ void ResultCurrency::show(bool outdated)
 {
     const bool changed = outdated != m_outdated;
     m_outdated = outdated;
-    for (std::size_t i = 0; i < 2; ++i) {
+    for (std::size_t i = 0; i < 2; ++i)
         setColourRole(*m_results[i], QPalette::WindowText, outdated ? kOutdatedResult : kBlack);
-        if (m_judged && changed) {
-            const QString explanation =
-                outdated ? outdatedResultsNotice() + u'\n' + m_explanations[i] : m_explanations[i];
-            m_results[i]->setToolTip(explanation);
-            describeResult(*m_results[i], explanation);
-        }
-    }
+    if (m_judged && changed)
+        showExplanations();
     holdBand(m_judged && !outdated ? std::optional(m_judged->band) : std::nullopt);
     if (changed && m_listener)
         m_listener(outdated);
+}
+
+void ResultCurrency::showExplanations()
+{
+    for (std::size_t i = 0; i < 2; ++i) {
+        const QString explanation =
+            m_outdated ? outdatedResultsNotice() + u'\n' + m_explanations[i] : m_explanations[i];
+        m_results[i]->setToolTip(explanation);
+        describeResult(*m_results[i], explanation);
+    }
 }
 
 void ResultCurrency::holdBand(std::optional<AgeBand> band)

@@ -28,6 +28,15 @@ public:
     void reset();
 
     bool isOutdated() const { return m_outdated; }
+
+    // What it knows, to be put back by an undo of Reset.
+    struct State {
+        std::optional<Judgement> judged;
+        QString explanations[2];
+        bool outdated = false;
+    };
+    State state() const { return {m_judged, {m_explanations[0], m_explanations[1]}, m_outdated}; }
+    void restore(const State &state);
     // Called with the new state whenever the results go out of date or
     // become current again.
     void setOutdatedListener(std::function<void(bool)> listener) { m_listener = std::move(listener); }
@@ -35,6 +44,7 @@ public:
 private:
     void inputChanged();
     void show(bool outdated);
+    void showExplanations();
     void holdBand(std::optional<AgeBand> band);
 
     const FormControls &m_form;
