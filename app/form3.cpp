@@ -1,14 +1,17 @@
 #include "app/form3.h"
 
 #include "app/accessibility.h"
+#include "app/explanation_popup.h"
 #include "app/fonts.h"
 #include "app/form_builder.h"
 #include "app/form_layout.h"
+#include "app/message_line.h"
 #include "app/palette.h"
 #include "app/qt_form_controls.h"
 #include "app/record_copy.h"
 #include "state/design_names.h"
 
+#include <QLabel>
 #include <QTimer>
 
 Form3::Form3(QWidget *parent) : QWidget(parent)
@@ -24,8 +27,10 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     applyTabOrder(*this, Layout::form3Design());
     describeForAssistiveTechnology(*this);
     m_controls = new QtFormControls(*this);
-    auto *recordCopy = new RecordCopy(*this);
-    m_controls->setJudgedRecordSink([recordCopy](const QStringList &row) { recordCopy->keep(row); });
+    m_messageLine = new MessageLine(*findChild<QLabel *>(QStringLiteral("MessageLine")));
+    m_recordCopy = new RecordCopy(*this, *m_messageLine);
+    m_controls->setJudgedRecordSink([this](const QStringList &row) { m_recordCopy->keep(row); });
+    new ExplanationPopup(*this);
 
     m_tmrDelay = new QTimer(this);
     m_tmrDelay->setObjectName(QStringLiteral("TmrDelay"));
@@ -37,6 +42,10 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
 }
 
 FormControls &Form3::controls() { return *m_controls; }
+
+MessageLine &Form3::messageLine() { return *m_messageLine; }
+
+RecordCopy &Form3::recordCopy() { return *m_recordCopy; }
 
 void Form3::TmrDelay_Timer()
 {
