@@ -1,6 +1,5 @@
 #include "app/explanation_popup.h"
 
-#include "app/fonts.h"
 #include "app/form_layout.h"
 #include "state/design_names.h"
 
@@ -50,12 +49,15 @@ ExplanationPopup::ExplanationPopup(QWidget &window)
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Drawn as a tooltip, the kind of note it is.
+    // Drawn as a tooltip, the kind of note it is, in the tooltip's font,
+    // which has the signs of the explanations ("≥") beside the Japanese.
     setPalette(QToolTip::palette());
+    setBackgroundRole(QPalette::ToolTipBase);
+    setForegroundRole(QPalette::ToolTipText);
     setAutoFillBackground(true);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
-    setFont(designFont(Layout::kWindowFontPt));
+    setFont(QToolTip::font());
     setMargin(fontMetrics().horizontalAdvance(u'x') / 2);
 
     auto *explain = new QAction(this);
