@@ -2,9 +2,11 @@
 
 #include "app/accessibility.h"
 #include "app/attention_marks.h"
+#include "app/explanation_popup.h"
 #include "app/fonts.h"
 #include "app/form_builder.h"
 #include "app/form_layout.h"
+#include "app/message_line.h"
 #include "app/palette.h"
 #include "app/qt_form_controls.h"
 #include "app/record_copy.h"
@@ -13,6 +15,7 @@
 #include "state/design_names.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QTimer>
 
 Form3::Form3(QWidget *parent) : QWidget(parent)
@@ -28,9 +31,11 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     applyTabOrder(*this, Layout::form3Design());
     describeForAssistiveTechnology(*this);
     m_controls = new QtFormControls(*this);
-    auto *recordCopy = new RecordCopy(*this);
-    m_controls->setJudgedRecordSink([recordCopy](const QStringList &row) { recordCopy->keep(row); });
-    watchWhatIsShown(*recordCopy);
+    m_messageLine = new MessageLine(*findChild<QLabel *>(QStringLiteral("MessageLine")));
+    m_recordCopy = new RecordCopy(*this, *m_messageLine);
+    m_controls->setJudgedRecordSink([this](const QStringList &row) { m_recordCopy->keep(row); });
+    new ExplanationPopup(*this);
+    watchWhatIsShown();
 
     m_tmrDelay = new QTimer(this);
     m_tmrDelay->setObjectName(QStringLiteral("TmrDelay"));
@@ -46,11 +51,13 @@ FormControls &Form3::controls() { return *m_controls; }
 // The marks on the entries and the state of the results follow each
 // judgement and each Reset (connected after the handlers, so they run once
 // Reset has done its work).
-void Form3::watchWhatIsShown(RecordCopy &recordCopy)
+void Form3::watchWhatIsShown()
 {
     auto *marks = new AttentionMarks(*this, *m_controls);
     auto *currency = new ResultCurrency(*this, *m_controls);
-    auto *undo = new ResetUndo(*this, *m_controls, *marks, *currency, recordCopy, [](const QString &) {});
+    currency->setOutdatedListener([this](bool outdated) { m_recordCopy->setOutdated(outdated); });
+    auto *undo = new ResetUndo(*this, *m_controls, *marks, *currency, *m_recordCopy,
+                               [this](const QString &message) { m_messageLine->show(message); });
     m_controls->setJudgementListener([marks, currency, undo](const Judgement &judged) {
         undo->forget();
         marks->judged(judged);
@@ -62,6 +69,10 @@ void Form3::watchWhatIsShown(RecordCopy &recordCopy)
         currency->reset();
     });
 }
+
+MessageLine &Form3::messageLine() { return *m_messageLine; }
+
+RecordCopy &Form3::recordCopy() { return *m_recordCopy; }
 
 void Form3::TmrDelay_Timer()
 {

@@ -21,9 +21,10 @@
 #include <QWidget>
 
 class QTimer;
-class RecordCopy;
 class QtFormControls;
 class FormControls;
+class MessageLine;
+class RecordCopy;
 
 // The checkup window: built from the design table, with its controls wired
 // to the checkup handlers. One window serves one examinee at a time.
@@ -33,13 +34,19 @@ public:
 
     // The window as the handlers see it (tests and benchmarks use it too).
     FormControls &controls();
+    // The line under the results that says what the window just did.
+    MessageLine &messageLine();
+    // The copy of the judged record (Ctrl+Shift+C, the results' menu).
+    RecordCopy &recordCopy();
 
 private:
-    void watchWhatIsShown(RecordCopy &recordCopy);
+    void watchWhatIsShown();
 
     // First tick after start-up: the caret goes to the height field, once.
     void TmrDelay_Timer();
 
     QtFormControls *m_controls = nullptr;
+    MessageLine *m_messageLine = nullptr;
+    RecordCopy *m_recordCopy = nullptr;
     QTimer *m_tmrDelay = nullptr;
 };

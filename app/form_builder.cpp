@@ -1,6 +1,7 @@
 #include "app/form_builder.h"
 
 #include "app/command_button.h"
+#include "app/eliding_label.h"
 #include "app/fonts.h"
 #include "app/frame_box.h"
 #include "app/palette.h"
@@ -44,7 +45,10 @@ QWidget *makeFrame(const ControlDesign &d, QWidget *parent)
 // shows through, painted once by the frame instead of again by every label.
 QWidget *makeLabel(const ControlDesign &d, QWidget *parent)
 {
-    auto *label = new QLabel(QString::fromUtf8(d.caption), parent);
+    // A bordered label shows a value or a result: drawn elided, never cut,
+    // where it is too long for its box.
+    const QString caption = QString::fromUtf8(d.caption);
+    QLabel *label = d.border ? new ElidingLabel(caption, parent) : new QLabel(caption, parent);
     label->setTextFormat(Qt::PlainText);
     const Qt::Alignment vertical = d.kind == Kind::CaptionBox ? Qt::AlignVCenter : Qt::AlignTop;
     label->setAlignment(horizontal(d.align) | vertical);

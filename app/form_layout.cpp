@@ -71,6 +71,11 @@ constexpr std::array kDesign = std::to_array<ControlDesign>({
     {designName(Readout::Label37), K::Label,        "Frame8",  "",                        3480, 1200, 3855,  495, 14.25, A::Centre, true},
     {"Label21",                    K::Label,        "Frame8",  word(W::GuidanceLevel),    360, 2040, 2175,  495, 12},
     {designName(Readout::Label15), K::Label,        "Frame8",  "",                        3480, 1920, 3855,  495, 14.25, A::Centre, true},
+    // What the window just did, or why it did nothing ("コピーしました"), in
+    // the free band under the results, centred under them and wider than
+    // they are, so that the longest message fits; empty until there is
+    // something to say.
+    {"MessageLine",                K::Label,        "Frame8",  "",                        2760, 2430, 5295,  285, 9, A::Centre},
 
     {designName(Command::Command3),K::CommandButton,"Form3",   "Reset",                   7200, 8640, 1095,  495, 12, A::Centre, false, kResetButton},
 });

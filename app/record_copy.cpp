@@ -1,6 +1,8 @@
 #include "app/record_copy.h"
 
+#include "app/message_line.h"
 #include "state/design_names.h"
+#include "words/notices.h"
 #include "words/record_row.h"
 
 #include <QAction>
@@ -15,15 +17,38 @@ namespace {
 // The result labels, whose context menu offers the record.
 constexpr Readout kResultLabels[] = {Readout::Label37, Readout::Label15};
 
+constexpr const char *kCopied = "コピーしました";
+constexpr const char *kNothingToCopy = "コピーする判定結果がありません";
+
+QLabel *resultLabel(QWidget &window, Readout label)
+{
+    auto *result = window.findChild<QLabel *>(QLatin1String(designName(label)));
+    Q_ASSERT_X(result, "RecordCopy", designName(label));
+    return result;
+}
+
 } // namespace
 
-RecordCopy::RecordCopy(QWidget &window) : QObject(&window)
+RecordCopy::RecordCopy(QWidget &window, MessageLine &messages)
+    : QObject(&window), m_messages(messages), m_window(window)
 {
+    setObjectName(QStringLiteral("recordCopy"));
+
+    // The shortcut is always on, so that it can say why it copied nothing;
+    // a disabled action would swallow the key without a word.
+    auto *shortcut = new QAction(this);
+    shortcut->setObjectName(QStringLiteral("copyJudgedRecordShortcut"));
+    shortcut->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    shortcut->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(shortcut);
+    connect(shortcut, &QAction::triggered, this, [this] { copy(false); });
+
+    // The menu item shows the same key; its own shortcut only acts while the
+    // open menu has the focus, so the two never compete.
     m_copyRow = new QAction(QStringLiteral("結果をコピー"), this);
     m_copyRow->setObjectName(QStringLiteral("copyJudgedRecord"));
-    m_copyRow->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    m_copyRow->setShortcutContext(Qt::WindowShortcut);
-    window.addAction(m_copyRow);
+    m_copyRow->setShortcut(shortcut->shortcut());
+    m_copyRow->setShortcutContext(Qt::WidgetShortcut);
     connect(m_copyRow, &QAction::triggered, this, [this] { copy(false); });
 
     m_copyWithHeadings = new QAction(QStringLiteral("見出し付きでコピー"), this);
@@ -35,12 +60,21 @@ RecordCopy::RecordCopy(QWidget &window) : QObject(&window)
     m_menu->addAction(m_copyRow);
     m_menu->addAction(m_copyWithHeadings);
     for (const Readout label : kResultLabels) {
-        auto *result = window.findChild<QLabel *>(QLatin1String(designName(label)));
-        Q_ASSERT_X(result, "RecordCopy", designName(label));
+        QLabel *result = resultLabel(window, label);
         result->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(result, &QWidget::customContextMenuRequested, m_menu,
                 [this, result](const QPoint &at) { m_menu->popup(result->mapToGlobal(at)); });
     }
+
+    // The keyboard's menu keys open the record menu from any control, a
+    // field included, whose own editing menu they would otherwise open.
+    auto *openMenu = new QAction(this);
+    openMenu->setObjectName(QStringLiteral("openJudgedRecordMenu"));
+    openMenu->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    openMenu->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(openMenu);
+    connect(openMenu, &QAction::triggered, this, &RecordCopy::openMenuAtResults);
+
     keep({});
 }
 
@@ -51,12 +85,29 @@ void RecordCopy::keep(const QStringList &row)
     m_copyWithHeadings->setEnabled(!m_row.isEmpty());
 }
 
+void RecordCopy::setOutdated(bool outdated) { m_outdated = outdated; }
+
 void RecordCopy::copy(bool withHeadings) const
 {
-    if (m_row.isEmpty())
+    if (m_row.isEmpty()) {
+        m_messages.show(QString::fromUtf8(kNothingToCopy));
         return;
+    }
+    if (m_outdated) {
+        m_messages.show(outdatedResultsNotice());
+        return;
+    }
     QString text = tabSeparatedLine(m_row);
     if (withHeadings)
         text = tabSeparatedLine(judgedRecordHeadings()) + u'\n' + text;
     QGuiApplication::clipboard()->setText(text);
+    m_messages.show(QString::fromUtf8(kCopied));
+}
+
+// At the lower left corner of the first result label, where a right click
+// on it would open the menu.
+void RecordCopy::openMenuAtResults() const
+{
+    const QLabel *result = resultLabel(m_window, kResultLabels[0]);
+    m_menu->popup(result->mapToGlobal(result->rect().bottomLeft()));
 }

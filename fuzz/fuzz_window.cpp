@@ -1,5 +1,6 @@
 // The whole window driven by a byte stream decoded into what a user does:
-// typing, pasting, Enter, Tab, Backspace, option clicks, judgements, Reset.
+// typing, pasting, Enter, Tab, Backspace, option clicks, judgements, Reset,
+// copying the record (Ctrl+Shift+C) and the explanations (F1, then Esc).
 // After every step the window must be in a state the checkup rules allow.
 #include "app/form3.h"
 #include "entry/numeric_entry.h"
@@ -29,7 +30,14 @@ const QString kTyped = QStringLiteral("0123456789.-, +eE\tx１");
 
 class Driver {
 public:
-    Driver(const unsigned char *data, size_t size) : m_data(data), m_end(data + size) {}
+    Driver(const unsigned char *data, size_t size) : m_data(data), m_end(data + size)
+    {
+        // Shown and active, as the window-wide keys (Ctrl+Shift+C, F1) act
+        // only in the active window.
+        m_window.show();
+        m_window.activateWindow();
+        require(QTest::qWaitForWindowActive(&m_window));
+    }
 
     void run()
     {
@@ -51,7 +59,7 @@ private:
 
     void step(unsigned char op)
     {
-        switch (op % 9) {
+        switch (op % 11) {
         case 0: { // type a few keys
             QLineEdit *target = field();
             for (int n = next() % 8; n > 0; --n) {
@@ -75,6 +83,36 @@ private:
         case 6: judge("Command1"); break;
         case 7: judge("Command2"); break;
         case 8: find<QAbstractButton>("Command3")->click(); break;
+        case 9: copy(); break;
+        case 10: explain(); break;
+        }
+    }
+
+    // What the copy says is one of its messages; with no result shown there
+    // is nothing to copy.
+    void copy()
+    {
+        QTest::keyClick(field(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString said = find<QLabel>("MessageLine")->text();
+        require(kCopyMessages.contains(said));
+        if (find<QLabel>("Label37")->text().isEmpty())
+            require(said == kCopyMessages[1]);
+    }
+
+    // F1 shows a note that never takes the focus; Esc closes it and reaches
+    // no field.
+    void explain()
+    {
+        QLineEdit *target = field();
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_F1);
+        const auto *popup = find<QLabel>("ExplanationPopup");
+        require(popup->isVisible() && !popup->text().isEmpty());
+        require(QApplication::focusWidget() == target || QApplication::focusWidget() == nullptr);
+        if (next() % 2) {
+            const QString before = target->text();
+            QTest::keyClick(target, Qt::Key_Escape);
+            require(!popup->isVisible() && target->text() == before);
         }
     }
 
@@ -112,6 +150,8 @@ private:
         require(kGuidanceTexts.contains(find<QLabel>("Label15")->text()) || find<QLabel>("Label15")->text().isEmpty());
     }
 
+    const QStringList kCopyMessages = {"コピーしました", "コピーする判定結果がありません",
+                                       "判定のあとで入力が変わりました。もう一度判定してください。"};
     const QStringList kClassTexts = {"１ 基準該当", "２ 予備群該当", "３ 非該当", "Step1を入力してください",
                                      "Step2を入力してください"};
     const QStringList kGuidanceTexts = {"１ 積極的支援", "２ 動機付け支援",         "３ なし(情報提供レベル)",

@@ -92,6 +92,7 @@ inline const Control kControls[] = {
     {"Label37",  "Frame8", {3480, 1200, 3855, 495},  Text::Centre},
     {"Label21",  "Frame8", {360,  2040, 2175, 495},  Text::Left},
     {"Label15",  "Frame8", {3480, 1920, 3855, 495},  Text::Centre},
+    {"MessageLine", "Frame8", {2760, 2430, 5295, 285},  Text::Centre},
     // On the window itself
     {"Command3", "Form3",  {7200, 8640, 1095, 495},  Text::None},
 };

@@ -3,8 +3,14 @@
 // Scenario "judged" enters one examinee and judges it, so that the result
 // labels and the value colours show. Scenario "explained" judges the desk's
 // example examinee and rests the mouse on the guidance level, so that its
-// explanation shows as a tooltip over the window.
+// explanation shows as a tooltip over the window. Scenario "f1" judges the
+// same examinee and presses F1 in the height field, so that the note with
+// both explanations shows by the results. Scenario "elided" types a height in
+// metres (1.7) and a weight of 65, whose BMI is too long for its display.
+// Scenario "message" judges the example, marks the results out of date and
+// presses Ctrl+Shift+C, so that the longest message shows under the results.
 #include "app/form3.h"
+#include "app/record_copy.h"
 #include "state/form_controls.h"
 
 #include <QApplication>
@@ -30,8 +36,23 @@ void judgeExample(Form3 &window)
     QTest::mouseClick(window.findChild<QWidget *>(QStringLiteral("Command1")), Qt::LeftButton);
 }
 
-// The window with the tooltip that shows over it, on one picture as large as
-// both together.
+// The window with a window of its own that shows over it (a tooltip, the
+// explanations), on one picture as large as both together.
+QPixmap withPopup(Form3 &window, QWidget &tip)
+{
+    const QRect windowArea(window.mapToGlobal(QPoint(0, 0)), window.size());
+    const QRect tipArea(tip.pos(), tip.size());
+    const QRect both = windowArea.united(tipArea);
+    QPixmap picture(both.size() * window.devicePixelRatio());
+    picture.setDevicePixelRatio(window.devicePixelRatio());
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawPixmap(windowArea.topLeft() - both.topLeft(), window.grab());
+    painter.drawPixmap(tipArea.topLeft() - both.topLeft(), tip.grab());
+    return picture;
+}
+
+// The window with the tooltip that shows over it.
 QPixmap withTooltip(Form3 &window, const char *hovered)
 {
     QTest::mouseMove(window.findChild<QWidget *>(QLatin1String(hovered)));
@@ -43,16 +64,7 @@ QPixmap withTooltip(Form3 &window, const char *hovered)
             tip = top;
     if (!tip)
         return {};
-    const QRect windowArea(window.mapToGlobal(QPoint(0, 0)), window.size());
-    const QRect tipArea(tip->pos(), tip->size());
-    const QRect both = windowArea.united(tipArea);
-    QPixmap picture(both.size() * window.devicePixelRatio());
-    picture.setDevicePixelRatio(window.devicePixelRatio());
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.drawPixmap(windowArea.topLeft() - both.topLeft(), window.grab());
-    painter.drawPixmap(tipArea.topLeft() - both.topLeft(), tip->grab());
-    return picture;
+    return withPopup(window, *tip);
 }
 
 } // namespace
@@ -61,7 +73,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUT.png [judged|explained]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUT.png [judged|explained|f1|elided|message]\n", argv[0]);
         return 2;
     }
     Form3 window;
@@ -85,6 +97,31 @@ int main(int argc, char *argv[])
         judgeExample(window);
         const QPixmap picture = withTooltip(window, "Label15");
         return !picture.isNull() && picture.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    }
+    if (argc > 2 && QByteArrayView(argv[2]) == "f1") {
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window))
+            return 1;
+        judgeExample(window);
+        auto *height = window.findChild<QWidget *>(QLatin1String(designName(Field::Text9)));
+        height->setFocus();
+        QTest::keyClick(height, Qt::Key_F1);
+        auto *note = window.findChild<QWidget *>(QStringLiteral("ExplanationPopup"));
+        if (!note || !note->isVisible())
+            return 1;
+        return withPopup(window, *note).save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    }
+    if (argc > 2 && QByteArrayView(argv[2]) == "message") {
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window))
+            return 1;
+        judgeExample(window);
+        window.recordCopy().setOutdated(true);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    if (argc > 2 && QByteArrayView(argv[2]) == "elided") {
+        window.controls().setText(Field::Text9, QStringLiteral("1.7"));
+        window.controls().setText(Field::Text10, QStringLiteral("65"));
     }
     // The desktop's own window colour, for checks that a theme was in force.
     std::printf("desktop window colour %s\n", qPrintable(QApplication::palette().color(QPalette::Window).name()));

@@ -1,0 +1,141 @@
+#include "app/explanation_popup.h"
+
+#include "app/form_layout.h"
+#include "state/design_names.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QToolTip>
+
+#include <algorithm>
+
+namespace {
+
+// Each result label with the caption that stands beside it.
+struct Explained {
+    Readout result;
+    const char *caption;
+};
+constexpr Explained kExplained[] = {{Readout::Label37, "Label19"}, {Readout::Label15, "Label21"}};
+
+constexpr const char *kNothingYet = "まだ判定していません。判定すると、ここに結果の理由が出ます。";
+
+// The note keeps clear of the labels it explains by this much.
+constexpr int kGapPx = 2;
+
+QLabel *labelNamed(QWidget &window, const char *name)
+{
+    auto *label = window.findChild<QLabel *>(QLatin1String(name));
+    Q_ASSERT_X(label, "ExplanationPopup", name);
+    return label;
+}
+
+bool isModifier(int key)
+{
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta
+           || key == Qt::Key_AltGr;
+}
+
+} // namespace
+
+ExplanationPopup::ExplanationPopup(QWidget &window)
+    : QLabel(&window, Qt::ToolTip | Qt::FramelessWindowHint), m_window(window)
+{
+    setObjectName(QStringLiteral("ExplanationPopup"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Drawn as a tooltip, the kind of note it is, in the tooltip's font,
+    // which has the signs of the explanations ("≥") beside the Japanese.
+    setPalette(QToolTip::palette());
+    setBackgroundRole(QPalette::ToolTipBase);
+    setForegroundRole(QPalette::ToolTipText);
+    setAutoFillBackground(true);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setFont(QToolTip::font());
+    setMargin(fontMetrics().horizontalAdvance(u'x') / 2);
+
+    auto *explain = new QAction(this);
+    explain->setObjectName(QStringLiteral("explainResults"));
+    explain->setShortcut(QKeySequence(Qt::Key_F1));
+    explain->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(explain);
+    connect(explain, &QAction::triggered, this, &ExplanationPopup::showExplanations);
+}
+
+QString ExplanationPopup::explanations() const
+{
+    QStringList parts;
+    for (const auto &[result, caption] : kExplained) {
+        const QString why = labelNamed(m_window, designName(result))->toolTip();
+        if (!why.isEmpty())
+            parts << labelNamed(m_window, caption)->text() + QStringLiteral(":\n") + why;
+    }
+    return parts.isEmpty() ? QString::fromUtf8(kNothingYet) : parts.join(QStringLiteral("\n\n"));
+}
+
+void ExplanationPopup::showExplanations()
+{
+    const QString text = explanations();
+    setText(text);
+    setAccessibleName(text);
+    place();
+    if (!isVisible())
+        qApp->installEventFilter(this);
+    show();
+    raise();
+}
+
+// Under the results, as wide as the captions and labels of Step3 together;
+// above them where the screen ends below.
+void ExplanationPopup::place()
+{
+    const QLabel *upper = labelNamed(m_window, designName(Readout::Label37));
+    const QLabel *lower = labelNamed(m_window, designName(Readout::Label15));
+    const QLabel *caption = labelNamed(m_window, kExplained[0].caption);
+    const int left = caption->mapToGlobal(QPoint(0, 0)).x();
+    const int right = lower->mapToGlobal(QPoint(lower->width(), 0)).x();
+    setFixedWidth(right - left);
+    setFixedHeight(heightForWidth(right - left));
+
+    QPoint at(left, lower->mapToGlobal(QPoint(0, lower->height())).y() + kGapPx);
+    if (const QScreen *screen = m_window.screen()) {
+        const QRect room = screen->availableGeometry();
+        if (at.y() + height() > room.bottom())
+            at.setY(upper->mapToGlobal(QPoint(0, 0)).y() - kGapPx - height());
+        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - width())));
+    }
+    move(at);
+}
+
+bool ExplanationPopup::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (isModifier(key))
+            break;
+        hide();
+        return key == Qt::Key_Escape; // Esc closes the note and does nothing else
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonPress: hide(); break;
+    case QEvent::WindowDeactivate:
+        if (watched == &m_window)
+            hide();
+        break;
+    default: break;
+    }
+    return QLabel::eventFilter(watched, event);
+}
+
+void ExplanationPopup::hideEvent(QHideEvent *event)
+{
+    qApp->removeEventFilter(this);
+    QLabel::hideEvent(event);
+}

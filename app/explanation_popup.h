@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLabel>
+
+// F1 anywhere in the window shows why the results are what they are: the
+// explanations of both result labels (their tooltips), each under the caption
+// beside its label, in a note by the results. Before a judgement it says that
+// there is nothing to explain yet. The note never takes the focus, so the
+// field being filled in keeps it (and keeps its judged colour); Esc, any
+// other key, or a click anywhere closes it. Esc is spent on closing it.
+class ExplanationPopup final : public QLabel {
+    Q_OBJECT
+public:
+    explicit ExplanationPopup(QWidget &window);
+
+    void showExplanations();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    QString explanations() const;
+    void place();
+
+    QWidget &m_window;
+};
