@@ -8,11 +8,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -59,7 +62,7 @@ private:
 
     void step(unsigned char op)
     {
-        switch (op % 11) {
+        switch (op % 12) {
         case 0: { // type a few keys
             QLineEdit *target = field();
             for (int n = next() % 8; n > 0; --n) {
@@ -85,7 +88,32 @@ private:
         case 8: find<QAbstractButton>("Command3")->click(); break;
         case 9: copy(); break;
         case 10: explain(); break;
+        case 11: undo(); break;
         }
+    }
+
+    // Ctrl+Z anywhere; or Reset then Ctrl+Z, which brings back every entry
+    // and both results.
+    void undo()
+    {
+        if (next() % 2) {
+            QTest::keyClick(field(), Qt::Key_Z, Qt::ControlModifier);
+            return;
+        }
+        QStringList before;
+        for (const char *name : kFields)
+            before << find<QLineEdit>(name)->text();
+        before << find<QLabel>("Label37")->text() << find<QLabel>("Label15")->text();
+        auto *reset = find<QAbstractButton>("Command3");
+        reset->click();
+        QTest::keyClick(reset, Qt::Key_Z, Qt::ControlModifier);
+        QStringList after;
+        for (const char *name : kFields)
+            after << find<QLineEdit>(name)->text();
+        after << find<QLabel>("Label37")->text() << find<QLabel>("Label15")->text();
+        // An empty window's Reset keeps the undo of the Reset before it.
+        const bool empty = std::all_of(before.begin(), before.end(), [](const QString &t) { return t.isEmpty(); });
+        require(empty || after == before);
     }
 
     // What the copy says is one of its messages; with no result shown there

@@ -121,6 +121,11 @@ void TestResetUndo::undoReset()
     run(after);
     const QStringList beforeUndo = shown();
     pressUndo();
+    // The message line says what Ctrl+Z did, also to a screen reader.
+    const QString said =
+        restored ? QStringLiteral("元に戻しました") : QStringLiteral("元に戻せるのは Reset の直後だけです");
+    QCOMPARE(w.label("MessageLine")->text(), said);
+    QCOMPARE(w.label("MessageLine")->accessibleName(), said);
     if (restored)
         QCOMPARE(shown(), examinee);
     else

@@ -7,10 +7,11 @@
 // same examinee and presses F1 in the height field, so that the note with
 // both explanations shows by the results. Scenario "elided" types a height in
 // metres (1.7) and a weight of 65, whose BMI is too long for its display.
-// Scenario "message" judges the example, marks the results out of date and
-// presses Ctrl+Shift+C, so that the longest message shows under the results.
+// Scenario "flagged" judges the example with "5,6" typed for HbA1c (read as
+// 56, a value to check), then changes the waist, so that the results show
+// out of date, and presses Ctrl+Shift+C, whose message says why nothing was
+// copied.
 #include "app/form3.h"
-#include "app/record_copy.h"
 #include "state/form_controls.h"
 
 #include <QApplication>
@@ -23,13 +24,13 @@
 
 namespace {
 
-void judgeExample(Form3 &window)
+void judgeExample(Form3 &window, const char *hba1c = "5.2")
 {
     FormControls &form = window.controls();
     const std::pair<Field, const char *> values[] = {
         {Field::Text9, "170"}, {Field::Text10, "70"}, {Field::Text12, "95"},
         {Field::Text1, "142"}, {Field::Text2, "87"},  {Field::Text6, "160"},
-        {Field::Text7, "38"},  {Field::Text4, "93"},  {Field::Text5, "5.2"},
+        {Field::Text7, "38"},  {Field::Text4, "93"},  {Field::Text5, hba1c},
     };
     for (const auto &[field, text] : values)
         form.setText(field, QString::fromLatin1(text));
@@ -73,7 +74,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUT.png [judged|explained|f1|elided|message]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUT.png [judged|explained|f1|elided|flagged]\n", argv[0]);
         return 2;
     }
     Form3 window;
@@ -111,12 +112,12 @@ int main(int argc, char *argv[])
             return 1;
         return withPopup(window, *note).save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
     }
-    if (argc > 2 && QByteArrayView(argv[2]) == "message") {
+    if (argc > 2 && QByteArrayView(argv[2]) == "flagged") {
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window))
             return 1;
-        judgeExample(window);
-        window.recordCopy().setOutdated(true);
+        judgeExample(window, "5,6");
+        window.controls().setText(Field::Text12, QStringLiteral("84"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     }
     if (argc > 2 && QByteArrayView(argv[2]) == "elided") {
