@@ -77,9 +77,10 @@ void Form3::sizeForScreen(QSize design)
         return;
     }
     m_scrollArea = new FormScrollArea(*this);
-    // Never larger than the form: a larger window would only add grey.
-    setMaximumSize(design);
-    resize(design.boundedTo(room));
+    // Never larger than the form and its scroll bars: a larger window would
+    // only add grey.
+    setMaximumSize(m_scrollArea->fullSize(design, room));
+    resize(maximumSize().boundedTo(room));
 }
 
 void Form3::resizeEvent(QResizeEvent *event)

@@ -20,6 +20,16 @@ FormScrollArea::FormScrollArea(QWidget &window) : QScrollArea(&window)
     viewport()->setAutoFillBackground(false);
 }
 
+QSize FormScrollArea::fullSize(QSize content, QSize room) const
+{
+    QSize size = content;
+    if (content.height() > room.height())
+        size.rwidth() += verticalScrollBar()->sizeHint().width();
+    if (content.width() > room.width())
+        size.rheight() += horizontalScrollBar()->sizeHint().height();
+    return size;
+}
+
 void FormScrollArea::setContent(QWidget &content)
 {
     setWidget(&content);

@@ -13,6 +13,10 @@ class FormScrollArea final : public QScrollArea {
 public:
     explicit FormScrollArea(QWidget &window);
 
+    // The largest size worth giving the area in `room`: the content's, with
+    // a scroll bar beside or below it where the room cannot hold it.
+    QSize fullSize(QSize content, QSize room) const;
+
     // Shows the form's content, built inside viewport(), as its own.
     void setContent(QWidget &content);
 
