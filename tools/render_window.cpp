@@ -3,7 +3,9 @@
 // Scenario "judged" enters one examinee and judges it, so that the result
 // labels and the value colours show. Scenario "explained" judges the desk's
 // example examinee and rests the mouse on the guidance level, so that its
-// explanation shows as a tooltip over the window.
+// explanation shows as a tooltip over the window. Scenario "focus NAME"
+// moves the focus with Tab to the named control, so that its focus mark shows
+// (on a screen smaller than the window, the form scrolled to it).
 #include "app/form3.h"
 #include "state/design_names.h"
 
@@ -55,13 +57,26 @@ QPixmap withTooltip(Form3 &window, const char *hovered)
     return picture;
 }
 
+// Tab from wherever the focus stands to the named control.
+bool tabTo(Form3 &window, const char *name)
+{
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        return false;
+    QTest::qWait(200); // past the start-up focus move
+    auto *target = window.findChild<QWidget *>(QLatin1String(name));
+    for (int tabs = 0; target && QApplication::focusWidget() != target && tabs < 30; ++tabs)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return target && QApplication::focusWidget() == target;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUT.png [judged|explained]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUT.png [judged|explained|focus NAME]\n", argv[0]);
         return 2;
     }
     Form3 window;
@@ -86,6 +101,8 @@ int main(int argc, char *argv[])
         const QPixmap picture = withTooltip(window, "Label15");
         return !picture.isNull() && picture.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
     }
+    if (argc > 3 && QByteArrayView(argv[2]) == "focus" && !tabTo(window, argv[3]))
+        return 1;
     // The desktop's own window colour, for checks that a theme was in force.
     std::printf("desktop window colour %s\n", qPrintable(QApplication::palette().color(QPalette::Window).name()));
     const bool saved = window.grab().save(QString::fromLocal8Bit(argv[1]));
