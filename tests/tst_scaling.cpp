@@ -84,21 +84,24 @@ void TestScaling::everyControlWithinReach()
     for (const QWidget *part : parts)
         QCOMPARE(part->focusPolicy(), Qt::NoFocus);
 
-    // Tab from the height field to Reset: the same stops as on a large
-    // screen, each scrolled whole into view, its focus mark with it.
-    const QStringList expected = {"Text10",  "Text12",  "Text1",    "Text2",    "Text6",
-                                  "Text7",   "Text4",   "Text5",    "Option9",  "Option7",
-                                  "Option3", "Option1", "Command1", "Command2", "Command3"};
-    QStringList visited;
-    for (qsizetype i = 0; i < expected.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    const auto focusInView = [area] {
         QWidget *focused = QApplication::focusWidget();
-        visited << focused->objectName();
-        const QRect marked =
-            QRect(focused->mapTo(area->viewport(), QPoint(0, 0)), focused->size()).adjusted(-2, -2, 2, 2);
-        QVERIFY2(area->viewport()->rect().contains(marked), qPrintable(focused->objectName()));
+        const QRect marked(focused->mapTo(area->viewport(), QPoint(-2, -2)), focused->size() + QSize(4, 4));
+        return area->viewport()->rect().contains(marked);
+    };
+    // Tab from the height field to Reset: the same fifteen stops as on a
+    // large screen, each scrolled whole into view, its focus mark with it.
+    int tabs = 0;
+    while (QApplication::focusWidget() != w.control("Command3") && tabs < 30) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ++tabs;
+        QVERIFY2(focusInView(), qPrintable(QApplication::focusWidget()->objectName()));
     }
-    QCOMPARE(visited, expected);
+    QCOMPARE(tabs, 15);
+    // Reset sends the focus back to the top of the form, into view.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget(), w.control("Option5"));
+    QVERIFY(focusInView());
 }
 
 QTEST_MAIN(TestScaling)
