@@ -3,9 +3,11 @@
 #include "app/accessibility.h"
 #include "app/attention_marks.h"
 #include "app/explanation_popup.h"
+#include "app/focus_mark.h"
 #include "app/fonts.h"
 #include "app/form_builder.h"
 #include "app/form_layout.h"
+#include "app/form_scroll_area.h"
 #include "app/message_line.h"
 #include "app/palette.h"
 #include "app/qt_form_controls.h"
@@ -16,19 +18,42 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
+
+namespace {
+
+// The room for the window on the screen it opens on: the screen less the
+// taskbars and panels, less the frame the window system puts around it.
+QSize roomOnScreen(const QWidget &window)
+{
+    const QSize available = window.screen()->availableGeometry().size();
+    return available - QSize(Layout::kWindowFrameAllowanceWidthPx, Layout::kWindowFrameAllowanceHeightPx);
+}
+
+} // namespace
 
 Form3::Form3(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QLatin1String(Layout::kWindowName));
     setWindowTitle(QLatin1String(Layout::kWindowCaption));
     setFont(designFont(Layout::kWindowFontPt));
-    setFixedSize(Layout::pixels(Layout::kClientWidthTwips), Layout::pixels(Layout::kClientHeightTwips));
     setPalette(designPalette());
     setAutoFillBackground(true);
 
-    buildControls(*this, Layout::form3Design());
-    applyTabOrder(*this, Layout::form3Design());
+    const QSize design(Layout::pixels(Layout::kClientWidthTwips), Layout::pixels(Layout::kClientHeightTwips));
+    sizeForScreen(design);
+
+    // Transparent: the window's grey shows through, painted once.
+    auto *content = new QWidget(m_scrollArea ? m_scrollArea->viewport() : this);
+    content->setObjectName(QLatin1String(Layout::kContentName));
+    content->setFixedSize(design);
+    buildControls(*content, Layout::form3Design());
+    applyTabOrder(*content, Layout::form3Design());
+    new FocusMark(*content);
+    if (m_scrollArea)
+        m_scrollArea->setContent(*content);
+
     describeForAssistiveTechnology(*this);
     m_controls = new QtFormControls(*this);
     m_messageLine = new MessageLine(*findChild<QLabel *>(QStringLiteral("MessageLine")));
@@ -78,4 +103,25 @@ void Form3::TmrDelay_Timer()
 {
     m_controls->setFocus(Field::Text9);
     m_tmrDelay->stop();
+}
+
+void Form3::sizeForScreen(QSize design)
+{
+    const QSize room = roomOnScreen(*this);
+    if (design.width() <= room.width() && design.height() <= room.height()) {
+        setFixedSize(design);
+        return;
+    }
+    m_scrollArea = new FormScrollArea(*this);
+    // Never larger than the form and its scroll bars: a larger window would
+    // only add grey.
+    setMaximumSize(m_scrollArea->fullSize(design, room));
+    resize(maximumSize().boundedTo(room));
+}
+
+void Form3::resizeEvent(QResizeEvent *event)
+{
+    if (m_scrollArea)
+        m_scrollArea->setGeometry(rect());
+    QWidget::resizeEvent(event);
 }

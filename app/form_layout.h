@@ -45,6 +45,24 @@ inline constexpr int kClientHeightTwips = 9360;
 inline constexpr double kWindowFontPt = 9.75;
 inline constexpr int kStartupFocusDelayMs = 100;
 
+// The helpers around the design's controls: the form's content (the design's
+// client area, which holds every frame and control), the scroll area that
+// shows it on a screen smaller than the window, and the focus mark.
+inline constexpr const char *kContentName = "FormContent";
+inline constexpr const char *kScrollAreaName = "FormScrollArea";
+inline constexpr const char *kFocusMarkName = "FocusMark";
+
+// What a window system's frame (title bar and borders) typically adds to the
+// window; the frame itself is known only once the window is on the screen.
+inline constexpr int kWindowFrameAllowanceWidthPx = 16;
+inline constexpr int kWindowFrameAllowanceHeightPx = 40;
+
+// The focus mark: a ring this wide just outside the focused control.
+inline constexpr int kFocusMarkPx = 2;
+// On a small screen the focused control is scrolled into view with this much
+// of the grey around it, enough to show its focus mark whole.
+inline constexpr int kFocusScrollMarginPx = 12;
+
 // A frame: a one-pixel line, its caption set into the top line a little in
 // from the left edge, with a gap of its own either side.
 inline constexpr int kFrameLinePx = 1;

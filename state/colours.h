@@ -26,6 +26,12 @@ inline constexpr Rgb kAges40To64Button{0, 255, 0};
 inline constexpr Rgb kAges65To74Button{255, 128, 128};
 inline constexpr Rgb kResetButton{128, 128, 128};
 
+// The ring around the control that has the focus: a dark navy that stands
+// out at least 3:1 from every colour of the form (8.8:1 on the window's grey,
+// the least 4.05:1 on the Reset button and the frame lines), and that no
+// judgement uses for a value, so it never reads as a result.
+inline constexpr Rgb kFocusMark{0, 0, 128};
+
 // Text: black, and the marks a judgement gives a measured value: red at the
 // guidance limit, magenta at the syndrome limit of glucose and HbA1c, blue
 // for a low (or missing) HDL.

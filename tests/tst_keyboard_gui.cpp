@@ -7,6 +7,7 @@
 // the selected button of each option group only, whatever selected it; Space
 // and Enter press a focused command button; Enter on an option changes
 // nothing. A wrong stop is dangerous: Space there silently changes a choice.
+// And the worker sees where the focus stands, by its focus mark.
 class TestKeyboard : public QObject {
     Q_OBJECT
 private slots:
@@ -21,6 +22,8 @@ private slots:
     void enterOnAnOptionChangesNothing();
     void randomKeyboardSessions_data();
     void randomKeyboardSessions();
+    void focusMarkRingsTheFocusedControl_data();
+    void focusMarkRingsTheFocusedControl();
 
 private:
     QStringList expectedStops() const;
@@ -270,6 +273,48 @@ void TestKeyboard::randomKeyboardSessions()
         checkFocusIsAStop(action);
     }
     QVERIFY2(judgements > 10, "too few judgements to prove anything");
+}
+
+void TestKeyboard::focusMarkRingsTheFocusedControl_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("field") << "Text12";
+    QTest::newRow("option near its frame's top line") << "Option1";
+    QTest::newRow("green button") << "Command1";
+    QTest::newRow("grey Reset button") << "Command3";
+    QTest::newRow("another window has the focus") << "";
+}
+
+// A two-pixel navy ring just outside the focused control, every pixel of it
+// painted; no other navy pixel in the window.
+void TestKeyboard::focusMarkRingsTheFocusedControl()
+{
+    QFETCH(QString, name);
+    QRect control, ring;
+    QWidget other;
+    if (name.isEmpty()) {
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    } else {
+        QWidget *target = w.control(qPrintable(name));
+        for (int tabs = 0; QApplication::focusWidget() != target && tabs < int(kStopOrder.size()); ++tabs)
+            press(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), target);
+        control = QRect(target->mapTo(w.window.get(), QPoint(0, 0)), target->size());
+        ring = control.adjusted(-2, -2, 2, 2);
+    }
+    const QImage image = w.window->grab().toImage();
+    int navy = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) == QColor(0, 0, 128)) {
+                ++navy;
+                QVERIFY(ring.contains(x, y) && !control.contains(x, y));
+            }
+        }
+    }
+    QCOMPARE(navy, ring.width() * ring.height() - control.width() * control.height());
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -4,9 +4,12 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 // Run at several QT_SCALE_FACTOR settings: the design's geometry holds in
-// device-independent pixels and no caption is cut off at any of them.
+// device-independent pixels, no caption is cut off and every control can be
+// reached at any of them.
 class TestScaling : public QObject {
     Q_OBJECT
 private slots:
@@ -16,6 +19,7 @@ private slots:
     void geometryHoldsInIndependentPixels();
     void noCaptionIsCut();
     void renderedAtTheScreenScale();
+    void everyControlWithinReach();
 
 private:
     WindowFixture w;
@@ -54,11 +58,50 @@ void TestScaling::noCaptionIsCut()
 void TestScaling::renderedAtTheScreenScale()
 {
     const qreal scale = w.window->screen()->devicePixelRatio();
-    const QPixmap picture = w.window->grab();
+    const QPixmap picture = w.control("FormContent")->grab();
     QCOMPARE(picture.size(), (QSizeF(579, 624) * scale).toSize());
     if (qEnvironmentVariableIsSet("KALVEMO_RENDER_DIR"))
         picture.save(qEnvironmentVariable("KALVEMO_RENDER_DIR")
                      + QStringLiteral("/window-%1.png").arg(int(scale * 100)));
+}
+
+// The offscreen screen is 800 by 800 pixels: at 100 % it holds the window,
+// at 150 % and 200 % (533 and 400 device-independent pixels) it does not.
+void TestScaling::everyControlWithinReach()
+{
+    const QSize design(579, 624);
+    const QSize available = w.window->screen()->availableGeometry().size();
+    auto *area = w.window->findChild<QScrollArea *>();
+    if (available.width() > design.width() + 100 && available.height() > design.height() + 100) {
+        QVERIFY(!area);
+        QCOMPARE(w.window->size(), design);
+        return;
+    }
+    QVERIFY(area);
+    QVERIFY(w.window->width() <= available.width() && w.window->height() <= available.height());
+    QVERIFY(area->verticalScrollBar()->isVisible());
+    const QWidget *parts[] = {area, area->horizontalScrollBar(), area->verticalScrollBar()};
+    for (const QWidget *part : parts)
+        QCOMPARE(part->focusPolicy(), Qt::NoFocus);
+
+    const auto focusInView = [area] {
+        QWidget *focused = QApplication::focusWidget();
+        const QRect marked(focused->mapTo(area->viewport(), QPoint(-2, -2)), focused->size() + QSize(4, 4));
+        return area->viewport()->rect().contains(marked);
+    };
+    // Tab from the height field to Reset: the same fifteen stops as on a
+    // large screen, each scrolled whole into view, its focus mark with it.
+    int tabs = 0;
+    while (QApplication::focusWidget() != w.control("Command3") && tabs < 30) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ++tabs;
+        QVERIFY2(focusInView(), qPrintable(QApplication::focusWidget()->objectName()));
+    }
+    QCOMPARE(tabs, 15);
+    // Reset sends the focus back to the top of the form, into view.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget(), w.control("Option5"));
+    QVERIFY(focusInView());
 }
 
 QTEST_MAIN(TestScaling)

@@ -155,7 +155,7 @@ void TestWindow::frameCaptionsSitAboveTheirFrames()
     QCOMPARE(qobject_cast<QGroupBox *>(w.control("Frame8"))->title(), QStringLiteral("Step3"));
     QVERIFY(qobject_cast<QGroupBox *>(w.control("Frame4"))->title().isEmpty());
     // Later frames lie above the ones they overlap: Step3 over smoking over Step2 over Step1.
-    const QObjectList stack = w.window->children();
+    const QObjectList stack = w.control("FormContent")->children();
     const auto depth = [&](const char *name) { return stack.indexOf(w.control(name)); };
     QVERIFY(depth("Frame1") < depth("Frame2"));
     QVERIFY(depth("Frame2") < depth("Frame4"));

@@ -11,6 +11,9 @@
 // 56, a value to check), then changes the waist, so that the results show
 // out of date, and presses Ctrl+Shift+C, whose message says why nothing was
 // copied.
+// Scenario "focus NAME"
+// moves the focus with Tab to the named control, so that its focus mark shows
+// (on a screen smaller than the window, the form scrolled to it).
 #include "app/form3.h"
 #include "state/form_controls.h"
 
@@ -68,13 +71,26 @@ QPixmap withTooltip(Form3 &window, const char *hovered)
     return withPopup(window, *tip);
 }
 
+// Tab from wherever the focus stands to the named control.
+bool tabTo(Form3 &window, const char *name)
+{
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        return false;
+    QTest::qWait(200); // past the start-up focus move
+    auto *target = window.findChild<QWidget *>(QLatin1String(name));
+    for (int tabs = 0; target && QApplication::focusWidget() != target && tabs < 30; ++tabs)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return target && QApplication::focusWidget() == target;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUT.png [judged|explained|f1|elided|flagged]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUT.png [judged|explained|f1|elided|flagged|focus NAME]\n", argv[0]);
         return 2;
     }
     Form3 window;
@@ -124,6 +140,8 @@ int main(int argc, char *argv[])
         window.controls().setText(Field::Text9, QStringLiteral("1.7"));
         window.controls().setText(Field::Text10, QStringLiteral("65"));
     }
+    if (argc > 3 && QByteArrayView(argv[2]) == "focus" && !tabTo(window, argv[3]))
+        return 1;
     // The desktop's own window colour, for checks that a theme was in force.
     std::printf("desktop window colour %s\n", qPrintable(QApplication::palette().color(QPalette::Window).name()));
     const bool saved = window.grab().save(QString::fromLocal8Bit(argv[1]));
