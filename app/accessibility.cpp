@@ -71,12 +71,12 @@ constexpr std::array<GroupNaming, 5> kGroups = {{
 // would fall back on the title of their frame ("Step1", "Step3").
 struct ReadoutNaming {
     Readout display;
-    const char *caption;
+    Word caption; // the words of the caption label beside it
 };
 constexpr std::array<ReadoutNaming, kReadoutCount> kResults = {{
-    {Readout::Label30, "Label3"},
-    {Readout::Label37, "Label19"},
-    {Readout::Label15, "Label21"},
+    {Readout::Label30, W::Bmi},
+    {Readout::Label37, W::SyndromeClass},
+    {Readout::Label15, W::GuidanceLevel},
 }};
 // clang-format on
 
@@ -123,7 +123,7 @@ void describeForAssistiveTechnology(QWidget &window)
     }
     for (const auto &[result, caption] : kResults) {
         auto *display = named<QLabel>(window, designName(result));
-        display->setAccessibleDescription(captionText(window, caption));
+        display->setAccessibleDescription(QString::fromUtf8(word(caption)));
         nameDisplayByWhatItShows(*display);
     }
 }
@@ -133,7 +133,7 @@ void nameDisplayByWhatItShows(QLabel &display)
     for (const auto &[result, caption] : kResults) {
         if (display.objectName() == QLatin1String(designName(result))) {
             const QString shown = display.text();
-            display.setAccessibleName(shown.isEmpty() ? captionText(*display.window(), caption) : shown);
+            display.setAccessibleName(shown.isEmpty() ? QString::fromUtf8(word(caption)) : shown);
         }
     }
 }
@@ -143,7 +143,7 @@ void describeResult(QWidget &result, const QString &explanation)
     for (const auto &[display, caption] : kResults) {
         if (result.objectName() != QLatin1String(designName(display)))
             continue;
-        QString description = captionText(*result.window(), caption);
+        QString description = QString::fromUtf8(word(caption));
         if (!explanation.isEmpty())
             description += u'\n' + explanation;
         result.setAccessibleDescription(description);

@@ -62,12 +62,13 @@ bool AttentionMarks::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void AttentionMarks::checkValue(Entry entry, bool mayMark)
+void AttentionMarks::checkValue(Entry entry, bool mayMark) { checkValue(entriesOf(m_form), entry, mayMark); }
+
+void AttentionMarks::checkValue(const EntrySnapshot &entries, Entry entry, bool mayMark)
 {
     EntryMarks &marks = marksOf(entry);
     if (!mayMark && !marks.valueToCheck)
         return;
-    const EntrySnapshot entries = entriesOf(m_form);
     const auto doubt = valueToCheck(entries, entry);
     const std::optional<QString> text =
         doubt ? std::optional(valueToCheckText(entries, *doubt)) : std::optional<QString>();
@@ -77,9 +78,8 @@ void AttentionMarks::checkValue(Entry entry, bool mayMark)
     show(entry);
 }
 
-bool AttentionMarks::missingMarkEnds(const AttentionMark &mark) const
+bool AttentionMarks::missingMarkEnds(const EntrySnapshot &entries, const AttentionMark &mark)
 {
-    const EntrySnapshot entries = entriesOf(m_form);
     switch (mark.until) {
     case AttentionMark::Until::Filled: return !entryText(entries, mark.entry).isEmpty();
     case AttentionMark::Until::NotZero: return NumericValue(entryText(entries, mark.entry)) != 0;
@@ -93,12 +93,15 @@ bool AttentionMarks::missingMarkEnds(const AttentionMark &mark) const
 // plausible or the entry filled, and no new mark is set.
 void AttentionMarks::entriesChanged()
 {
+    std::optional<EntrySnapshot> entries; // read once, and only where a mark stands
     for (std::size_t i = 0; i < kEntryCount; ++i) {
         EntryMarks &marks = m_marks[i];
         if (!marks.valueToCheck && !marks.missing)
             continue;
-        checkValue(Entry(i), false);
-        if (marks.missing && missingMarkEnds(*marks.missing)) {
+        if (!entries)
+            entries = entriesOf(m_form);
+        checkValue(*entries, Entry(i), false);
+        if (marks.missing && missingMarkEnds(*entries, *marks.missing)) {
             marks.missing.reset();
             show(Entry(i));
         }

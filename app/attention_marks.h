@@ -52,8 +52,9 @@ private:
     };
 
     void checkValue(Entry entry, bool mayMark);
+    void checkValue(const EntrySnapshot &entries, Entry entry, bool mayMark);
     void entriesChanged();
-    bool missingMarkEnds(const AttentionMark &mark) const;
+    static bool missingMarkEnds(const EntrySnapshot &entries, const AttentionMark &mark);
     void show(Entry entry);
     EntryMarks &marksOf(Entry entry) { return m_marks[std::size_t(entry)]; }
 

@@ -81,10 +81,16 @@ void BenchWindow::typing_data()
 {
     QTest::addColumn<QLineEdit *>("field");
     QTest::addColumn<bool>("repaint");
-    QTest::newRow("kalvemo") << m_text1 << false;
-    QTest::newRow("bare QLineEdit") << m_bareEdit << false;
-    QTest::newRow("kalvemo + repaint") << m_text1 << true;
-    QTest::newRow("bare QLineEdit + repaint") << m_bareEdit << true;
+    // Results judged before typing: of another value, so that they stay out
+    // of date as the user types on; or of "12" itself, so that every
+    // keystroke takes them out of date and back (the worst case).
+    QTest::addColumn<QString>("judgedAt");
+    QTest::newRow("kalvemo") << m_text1 << false << QString();
+    QTest::newRow("bare QLineEdit") << m_bareEdit << false << QString();
+    QTest::newRow("kalvemo + repaint") << m_text1 << true << QString();
+    QTest::newRow("bare QLineEdit + repaint") << m_bareEdit << true << QString();
+    QTest::newRow("kalvemo, results out of date") << m_text1 << false << QStringLiteral("1");
+    QTest::newRow("kalvemo, results out of date and back") << m_text1 << false << QStringLiteral("12");
 }
 
 // A digit typed at the end of "12", and erased again with Backspace.
@@ -92,6 +98,11 @@ void BenchWindow::typing()
 {
     QFETCH(QLineEdit *, field);
     QFETCH(bool, repaint);
+    QFETCH(QString, judgedAt);
+    if (!judgedAt.isEmpty()) {
+        field->setText(judgedAt);
+        m_command1->click(); // the other entries empty: prompts, and marks on them
+    }
     field->setText(QStringLiteral("12"));
     activate(field);
     QBENCHMARK
