@@ -89,9 +89,12 @@ void Form3::watchWhatIsShown()
         currency->judged(judged);
     });
     auto *reset = findChild<QAbstractButton *>(QLatin1String(designName(Command::Command3)));
-    connect(reset, &QAbstractButton::clicked, this, [marks, currency] {
+    connect(reset, &QAbstractButton::clicked, this, [this, marks, currency] {
         marks->reset();
         currency->reset();
+        // A message about the examinee before ("コピーしました") must not
+        // stand beside the next one.
+        m_messageLine->clear();
     });
 }
 
