@@ -87,6 +87,14 @@ void TestExplanation::everyIndicatorState()
     const QString countWords =
         s.riskCount == 0 ? QStringLiteral("追加リスクなし") : QStringLiteral("追加リスク%1つ: ").arg(s.riskCount);
     QVERIFY2(guidanceText.contains(countWords), qPrintable(guidanceText));
+    // Below the intensive count, the rule line names the counts it covers:
+    // one risk beside the waist, one or two beside a BMI alone.
+    const int intensiveFrom = s.waistClass == 1 ? 2 : 3;
+    if (!s.anyDrug && s.waistClass != 0 && s.riskCount > 0 && s.riskCount < intensiveFrom) {
+        const QString range =
+            s.waistClass == 1 ? QStringLiteral("、追加リスク1つ → ") : QStringLiteral("、追加リスク1～2つ → ");
+        QVERIFY2(guidanceText.contains(range), qPrintable(guidanceText));
+    }
     QCOMPARE(namesOnLine(guidanceText, QStringLiteral("追加リスク")), risksNamed);
     // The criteria count only beside the waist, and only then are named.
     const QSet<QString> metNamed = namesOnLine(classText, QStringLiteral("該当: "));
