@@ -1,5 +1,6 @@
 #include "app/attention_marks.h"
 
+#include "app/find_control.h"
 #include "app/palette.h"
 #include "judgement/judgement_buttons.h"
 #include "state/design_names.h"
@@ -23,11 +24,6 @@ constexpr std::array<EntryControl, kEntryCount> kEntryControls = {
     Field::Text2, Field::Text6,  Field::Text7,     Field::Text4,  Field::Text5,
 };
 
-const char *nameOf(EntryControl control)
-{
-    return std::visit([](auto key) { return designName(key); }, control);
-}
-
 // Leaving the height or the weight also settles the BMI computed from them.
 bool feedsBmi(Entry entry) { return entry == Entry::Height || entry == Entry::Weight; }
 
@@ -36,15 +32,11 @@ bool feedsBmi(Entry entry) { return entry == Entry::Height || entry == Entry::We
 AttentionMarks::AttentionMarks(QWidget &window, const FormControls &form) : QObject(&window), m_form(form)
 {
     for (std::size_t i = 0; i < kEntryCount; ++i) {
-        QWidget *control = window.findChild<QWidget *>(QLatin1String(nameOf(kEntryControls[i])));
-        Q_ASSERT_X(control, "AttentionMarks", nameOf(kEntryControls[i]));
+        QWidget *control = std::visit([&](auto key) { return findControl(window, key); }, kEntryControls[i]);
         m_marks[i].control = control;
         m_marks[i].description = control->accessibleDescription();
-        if (auto *field = qobject_cast<QLineEdit *>(control)) {
-            field->installEventFilter(this);
-            // After the field's own handling, so the BMI display is current.
-            connect(field, &QLineEdit::textChanged, this, [this] { entriesChanged(); });
-        }
+        if (qobject_cast<QLineEdit *>(control))
+            control->installEventFilter(this);
     }
 }
 

@@ -27,6 +27,9 @@ public:
 
     void judged(const Judgement &judgement);
     void reset();
+    // An entry or a choice changed (after its handler, so the BMI display is
+    // current): marks follow the values, and none is set.
+    void entriesChanged();
 
     // The marks' texts on an entry, one a line; empty without a mark.
     QString marksOn(Entry entry) const;
@@ -53,7 +56,6 @@ private:
 
     void checkValue(Entry entry, bool mayMark);
     void checkValue(const EntrySnapshot &entries, Entry entry, bool mayMark);
-    void entriesChanged();
     static bool missingMarkEnds(const EntrySnapshot &entries, const AttentionMark &mark);
     void show(Entry entry);
     EntryMarks &marksOf(Entry entry) { return m_marks[std::size_t(entry)]; }

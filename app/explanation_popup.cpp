@@ -1,7 +1,8 @@
 #include "app/explanation_popup.h"
 
-#include "app/form_layout.h"
-#include "state/design_names.h"
+#include "app/find_control.h"
+#include "words/notices.h"
+#include "words/words.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,24 +14,15 @@
 
 namespace {
 
-// Each result label with the caption that stands beside it.
+// Each result label with the words of the caption that stands beside it.
 struct Explained {
     Readout result;
-    const char *caption;
+    Word caption;
 };
-constexpr Explained kExplained[] = {{Readout::Label37, "Label19"}, {Readout::Label15, "Label21"}};
-
-constexpr const char *kNothingYet = "まだ判定していません。判定すると、ここに結果の理由が出ます。";
+constexpr Explained kExplained[] = {{Readout::Label37, Word::SyndromeClass}, {Readout::Label15, Word::GuidanceLevel}};
 
 // The note keeps clear of the labels it explains by this much.
 constexpr int kGapPx = 2;
-
-QLabel *labelNamed(QWidget &window, const char *name)
-{
-    auto *label = window.findChild<QLabel *>(QLatin1String(name));
-    Q_ASSERT_X(label, "ExplanationPopup", name);
-    return label;
-}
 
 bool isModifier(int key)
 {
@@ -72,11 +64,11 @@ QString ExplanationPopup::explanations() const
 {
     QStringList parts;
     for (const auto &[result, caption] : kExplained) {
-        const QString why = labelNamed(m_window, designName(result))->toolTip();
+        const QString why = findControl<QLabel>(m_window, result)->toolTip();
         if (!why.isEmpty())
-            parts << labelNamed(m_window, caption)->text() + QStringLiteral(":\n") + why;
+            parts << QString::fromUtf8(word(caption)) + QStringLiteral(":\n") + why;
     }
-    return parts.isEmpty() ? QString::fromUtf8(kNothingYet) : parts.join(QStringLiteral("\n\n"));
+    return parts.isEmpty() ? nothingToExplainNotice() : parts.join(QStringLiteral("\n\n"));
 }
 
 void ExplanationPopup::showExplanations()
@@ -95,9 +87,11 @@ void ExplanationPopup::showExplanations()
 // above them where the screen ends below.
 void ExplanationPopup::place()
 {
-    const QLabel *upper = labelNamed(m_window, designName(Readout::Label37));
-    const QLabel *lower = labelNamed(m_window, designName(Readout::Label15));
-    const QLabel *caption = labelNamed(m_window, kExplained[0].caption);
+    const QLabel *upper = findControl<QLabel>(m_window, Readout::Label37);
+    const QLabel *lower = findControl<QLabel>(m_window, Readout::Label15);
+    // The caption beside the upper result, where the note's left edge lines up.
+    const QWidget *caption = m_window.findChild<QWidget *>(QStringLiteral("Label19"));
+    Q_ASSERT(caption);
     const int left = caption->mapToGlobal(QPoint(0, 0)).x();
     const int right = lower->mapToGlobal(QPoint(lower->width(), 0)).x();
     setFixedWidth(right - left);

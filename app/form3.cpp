@@ -3,6 +3,7 @@
 #include "app/accessibility.h"
 #include "app/attention_marks.h"
 #include "app/explanation_popup.h"
+#include "app/find_control.h"
 #include "app/focus_mark.h"
 #include "app/fonts.h"
 #include "app/form_builder.h"
@@ -83,12 +84,17 @@ void Form3::watchWhatIsShown()
     currency->setOutdatedListener([this](bool outdated) { m_recordCopy->setOutdated(outdated); });
     auto *undo = new ResetUndo(*this, *m_controls, *marks, *currency, *m_recordCopy,
                                [this](const QString &message) { m_messageLine->show(message); });
+    m_controls->setInputListener([marks, currency, undo] {
+        marks->entriesChanged();
+        currency->inputChanged();
+        undo->inputChanged();
+    });
     m_controls->setJudgementListener([marks, currency, undo](const Judgement &judged) {
         undo->forget();
         marks->judged(judged);
         currency->judged(judged);
     });
-    auto *reset = findChild<QAbstractButton *>(QLatin1String(designName(Command::Command3)));
+    auto *reset = findControl<QAbstractButton>(*this, Command::Command3);
     connect(reset, &QAbstractButton::clicked, this, [this, marks, currency] {
         marks->reset();
         currency->reset();

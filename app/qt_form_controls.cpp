@@ -2,6 +2,7 @@
 
 #include "app/accessibility.h"
 #include "app/event_routes.h"
+#include "app/find_control.h"
 #include "app/palette.h"
 #include "state/design_names.h"
 #include "words/judged_record.h"
@@ -17,13 +18,6 @@
 #include <utility>
 
 namespace {
-
-template <typename T, typename Key> T *findControl(QWidget &window, Key key)
-{
-    T *control = window.findChild<T *>(QLatin1String(designName(key)));
-    Q_ASSERT_X(control, "QtFormControls", designName(key));
-    return control;
-}
 
 // The character code a key handler sees: 13 for Enter, the typed character
 // otherwise; 0 for keys that type nothing (arrows, function keys).
@@ -44,7 +38,11 @@ QtFormControls::QtFormControls(QWidget &window) : QObject(&window)
         m_fields[std::size_t(route.field)] = field;
         m_fieldRoutes[std::size_t(route.field)] = &route;
         const Routes::Handler change = route.change;
-        connect(field, &QLineEdit::textChanged, this, [this, change] { change(*this); });
+        connect(field, &QLineEdit::textChanged, this, [this, change] {
+            change(*this);
+            if (m_inputListener)
+                m_inputListener();
+        });
         field->installEventFilter(this);
     }
     for (const Routes::OptionRoute &route : Routes::options()) {
@@ -52,8 +50,11 @@ QtFormControls::QtFormControls(QWidget &window) : QObject(&window)
         m_options[std::size_t(route.option)] = option;
         const Routes::Handler click = route.click;
         connect(option, &QAbstractButton::toggled, this, [this, click](bool selected) {
-            if (selected)
-                click(*this);
+            if (!selected)
+                return;
+            click(*this);
+            if (m_inputListener)
+                m_inputListener();
         });
     }
     for (std::size_t i = 0; i < kReadoutCount; ++i)

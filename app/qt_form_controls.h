@@ -57,6 +57,9 @@ public:
     // Hands the row to whoever offers it for copying (see record_copy.h).
     void keepJudgedRecord(const QStringList &row) override;
     void setJudgedRecordSink(std::function<void(const QStringList &)> sink);
+    // Told of each entry or choice, once its handler has run (the cleaning
+    // of a field runs it again for the clean text).
+    void setInputListener(std::function<void()> listener) { m_inputListener = std::move(listener); }
     // Told of each judgement, once its words are set and before its results
     // show (the window's marks and the state of its results follow it).
     void setJudgementListener(std::function<void(const Judgement &)> listener)
@@ -81,4 +84,5 @@ private:
     IndicatorStore m_indicators;
     std::function<void(const QStringList &)> m_judgedRecordSink;
     std::function<void(const Judgement &)> m_judgementListener;
+    std::function<void()> m_inputListener;
 };

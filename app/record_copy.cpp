@@ -1,7 +1,7 @@
 #include "app/record_copy.h"
 
+#include "app/find_control.h"
 #include "app/message_line.h"
-#include "state/design_names.h"
 #include "words/notices.h"
 #include "words/record_row.h"
 
@@ -16,16 +16,6 @@ namespace {
 
 // The result labels, whose context menu offers the record.
 constexpr Readout kResultLabels[] = {Readout::Label37, Readout::Label15};
-
-constexpr const char *kCopied = "コピーしました";
-constexpr const char *kNothingToCopy = "コピーする判定結果がありません";
-
-QLabel *resultLabel(QWidget &window, Readout label)
-{
-    auto *result = window.findChild<QLabel *>(QLatin1String(designName(label)));
-    Q_ASSERT_X(result, "RecordCopy", designName(label));
-    return result;
-}
 
 } // namespace
 
@@ -60,7 +50,7 @@ RecordCopy::RecordCopy(QWidget &window, MessageLine &messages)
     m_menu->addAction(m_copyRow);
     m_menu->addAction(m_copyWithHeadings);
     for (const Readout label : kResultLabels) {
-        QLabel *result = resultLabel(window, label);
+        QLabel *result = findControl<QLabel>(window, label);
         result->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(result, &QWidget::customContextMenuRequested, m_menu,
                 [this, result](const QPoint &at) { m_menu->popup(result->mapToGlobal(at)); });
@@ -90,7 +80,7 @@ void RecordCopy::setOutdated(bool outdated) { m_outdated = outdated; }
 void RecordCopy::copy(bool withHeadings) const
 {
     if (m_row.isEmpty()) {
-        m_messages.show(QString::fromUtf8(kNothingToCopy));
+        m_messages.show(nothingToCopyNotice());
         return;
     }
     if (m_outdated) {
@@ -101,13 +91,13 @@ void RecordCopy::copy(bool withHeadings) const
     if (withHeadings)
         text = tabSeparatedLine(judgedRecordHeadings()) + u'\n' + text;
     QGuiApplication::clipboard()->setText(text);
-    m_messages.show(QString::fromUtf8(kCopied));
+    m_messages.show(copiedNotice());
 }
 
 // At the lower left corner of the first result label, where a right click
 // on it would open the menu.
 void RecordCopy::openMenuAtResults() const
 {
-    const QLabel *result = resultLabel(m_window, kResultLabels[0]);
+    const QLabel *result = findControl<QLabel>(m_window, kResultLabels[0]);
     m_menu->popup(result->mapToGlobal(result->rect().bottomLeft()));
 }

@@ -1,7 +1,10 @@
 #include "app/reset_undo.h"
 
+#include "app/find_control.h"
+#include "app/palette.h"
 #include "app/record_copy.h"
 #include "state/form_controls.h"
+#include "words/notices.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -10,24 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QTimer>
-
-namespace {
-
-Rgb rgbOf(const QColor &colour)
-{
-    return {std::uint8_t(colour.red()), std::uint8_t(colour.green()), std::uint8_t(colour.blue())};
-}
-
-template <typename T, typename Key> T *find(QWidget &window, Key key)
-{
-    T *control = window.findChild<T *>(QLatin1String(designName(key)));
-    Q_ASSERT_X(control, "ResetUndo", designName(key));
-    return control;
-}
-
-} // namespace
 
 bool ResetUndo::Examinee::isEmpty() const
 {
@@ -47,7 +33,7 @@ ResetUndo::ResetUndo(QWidget &window, FormControls &form, AttentionMarks &marks,
     : QObject(&window), m_window(window), m_form(form), m_marks(marks), m_currency(currency), m_recordCopy(recordCopy),
       m_say(std::move(say))
 {
-    m_reset = find<QAbstractButton>(window, Command::Command3);
+    m_reset = findControl<QAbstractButton>(window, Command::Command3);
     // Pressed comes before clicked, whose handler is Reset: the examinee is
     // taken while still on the window, and kept once Reset has run.
     connect(m_reset, &QAbstractButton::pressed, this, [this] {
@@ -75,13 +61,10 @@ ResetUndo::ResetUndo(QWidget &window, FormControls &form, AttentionMarks &marks,
     });
 
     for (std::size_t i = 0; i < kFieldCount; ++i) {
-        m_fields[i] = find<QLineEdit>(window, Field(i));
+        m_fields[i] = findControl<QLineEdit>(window, Field(i));
         // Ctrl+Z in a field undoes the Reset while it can; else the field's own undo.
         m_fields[i]->installEventFilter(this);
-        connect(m_fields[i], &QLineEdit::textChanged, this, [this] { inputChanged(); });
     }
-    for (std::size_t i = 0; i < kOptionCount; ++i)
-        connect(find<QRadioButton>(window, Option(i)), &QAbstractButton::toggled, this, [this] { inputChanged(); });
 
     auto *undoAction = new QAction(this);
     undoAction->setObjectName(QStringLiteral("undoReset"));
@@ -110,9 +93,9 @@ ResetUndo::Examinee ResetUndo::capture() const
     Examinee e;
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         e.texts[i] = m_fields[i]->text();
-        e.textColours[i] = rgbOf(m_fields[i]->palette().color(QPalette::Text));
+        e.textColours[i] = toRgb(m_fields[i]->palette().color(QPalette::Text));
     }
-    e.bmiColour = rgbOf(find<QLabel>(m_window, Readout::Label30)->palette().color(QPalette::WindowText));
+    e.bmiColour = toRgb(findControl<QLabel>(m_window, Readout::Label30)->palette().color(QPalette::WindowText));
     for (std::size_t i = 0; i < kOptionCount; ++i)
         e.selected[i] = m_form.isSelected(Option(i));
     e.results[0] = m_form.caption(Readout::Label37);
@@ -134,7 +117,7 @@ void ResetUndo::inputChanged()
 void ResetUndo::undo()
 {
     if (!m_undo) {
-        m_say(QStringLiteral("元に戻せるのは Reset の直後だけです"));
+        m_say(nothingToUndoNotice());
         return;
     }
     const Examinee e = *m_undo;
@@ -162,5 +145,5 @@ void ResetUndo::undo()
     m_currency.restore(e.currency);
     m_restoring = false;
     m_undo.reset();
-    m_say(QStringLiteral("元に戻しました"));
+    m_say(undoneNotice());
 }

@@ -16,7 +16,6 @@
 class FormControls;
 class QAbstractButton;
 class QLineEdit;
-class QRadioButton;
 class QWidget;
 class RecordCopy;
 
@@ -39,6 +38,8 @@ public:
     bool canUndo() const { return m_undo.has_value(); }
     // Ctrl+Z: undoes the last Reset, or says that there is none to undo.
     void undo();
+    // An entry or a choice: the undo ends, unless it is Reset's own or the undo's.
+    void inputChanged();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -59,7 +60,6 @@ private:
     };
 
     Examinee capture() const;
-    void inputChanged();
 
     QWidget &m_window;
     FormControls &m_form;

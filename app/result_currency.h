@@ -41,9 +41,12 @@ public:
     // become current again.
     void setOutdatedListener(std::function<void(bool)> listener) { m_listener = std::move(listener); }
 
-private:
+    // An entry or a choice changed: out of date, or current again.
     void inputChanged();
+
+private:
     void show(bool outdated);
+    void draw(bool explanations);
     void showExplanations();
     void holdBand(std::optional<AgeBand> band);
 

@@ -98,15 +98,14 @@ inline constexpr Option kBloodPressureDrugs = Option::Option10;
 struct OptionGroup {
     Option startChoice;
     Option otherChoice;
-    const char *frame;
 };
 // clang-format off
 inline constexpr std::array<OptionGroup, kOptionCount / 2> kOptionGroups = {{
-    {Choice::kNonSmoker,            Choice::kSmoker,             "Frame4"},
-    {Choice::kMale,                 Choice::kFemale,             "Frame3"},
-    {Choice::kNoBloodPressureDrugs, Choice::kBloodPressureDrugs, "Frame7"},
-    {Choice::kNoLipidDrugs,         Choice::kLipidDrugs,         "Frame6"},
-    {Choice::kNoGlucoseDrugs,       Choice::kGlucoseDrugs,       "Frame5"},
+    {Choice::kNonSmoker,            Choice::kSmoker},
+    {Choice::kMale,                 Choice::kFemale},
+    {Choice::kNoBloodPressureDrugs, Choice::kBloodPressureDrugs},
+    {Choice::kNoLipidDrugs,         Choice::kLipidDrugs},
+    {Choice::kNoGlucoseDrugs,       Choice::kGlucoseDrugs},
 }};
 // clang-format on
 

@@ -2,10 +2,26 @@
 
 #include <QString>
 
-// What the window says about its results, besides the results themselves.
+// What the window says about its results and about what it just did, besides
+// the results themselves: the notices of the explanations and of the message
+// line under the results.
 
 // The results no longer belong to the entries and choices on screen.
 inline QString outdatedResultsNotice()
 {
     return QStringLiteral("判定のあとで入力が変わりました。もう一度判定してください。");
+}
+
+// The copy of the judged record.
+inline QString copiedNotice() { return QStringLiteral("コピーしました"); }
+inline QString nothingToCopyNotice() { return QStringLiteral("コピーする判定結果がありません"); }
+
+// The undo of Reset.
+inline QString undoneNotice() { return QStringLiteral("元に戻しました"); }
+inline QString nothingToUndoNotice() { return QStringLiteral("元に戻せるのは Reset の直後だけです"); }
+
+// F1 before any judgement.
+inline QString nothingToExplainNotice()
+{
+    return QStringLiteral("まだ判定していません。判定すると、ここに結果の理由が出ます。");
 }
