@@ -1,7 +1,6 @@
 #include "app/attention_marks.h"
 
-#include "app/find_control.h"
-#include "app/palette.h"
+#include "app/field_look.h"
 #include "judgement/judgement_buttons.h"
 #include "state/design_names.h"
 #include "state/form_controls.h"
@@ -9,34 +8,24 @@
 
 #include <QAccessible>
 #include <QEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
 
-#include <variant>
-
 namespace {
-
-// Where each entry stands on the window.
-using EntryControl = std::variant<Field, Readout>;
-constexpr std::array<EntryControl, kEntryCount> kEntryControls = {
-    Field::Text9, Field::Text10, Readout::Label30, Field::Text12, Field::Text1,
-    Field::Text2, Field::Text6,  Field::Text7,     Field::Text4,  Field::Text5,
-};
 
 // Leaving the height or the weight also settles the BMI computed from them.
 bool feedsBmi(Entry entry) { return entry == Entry::Height || entry == Entry::Weight; }
 
 } // namespace
 
-AttentionMarks::AttentionMarks(QWidget &window, const FormControls &form) : QObject(&window), m_form(form)
+AttentionMarks::AttentionMarks(QWidget &window, const FormControls &form, FieldLook &look)
+    : QObject(&window), m_form(form), m_look(look)
 {
     for (std::size_t i = 0; i < kEntryCount; ++i) {
-        QWidget *control = std::visit([&](auto key) { return findControl(window, key); }, kEntryControls[i]);
-        m_marks[i].control = control;
-        m_marks[i].description = control->accessibleDescription();
-        if (qobject_cast<QLineEdit *>(control))
-            control->installEventFilter(this);
+        QWidget &control = look.control(Entry(i));
+        m_marks[i].description = control.accessibleDescription();
+        if (qobject_cast<QLineEdit *>(&control))
+            control.installEventFilter(this);
     }
 }
 
@@ -44,7 +33,7 @@ bool AttentionMarks::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut) {
         for (std::size_t i = 0; i < kEntryCount; ++i) {
-            if (m_marks[i].control != watched)
+            if (&m_look.control(Entry(i)) != watched)
                 continue;
             checkValue(Entry(i), true);
             if (feedsBmi(Entry(i)))
@@ -106,11 +95,12 @@ void AttentionMarks::judged(const Judgement &judgement)
         m_marks[i].missing.reset();
     for (const AttentionMark &mark : missingEntryMarks(judgement))
         marksOf(mark.entry).missing = mark;
-    for (std::size_t i = 0; i < kEntryCount; ++i) {
-        const auto doubt = valueToCheck(judgement.entries, Entry(i));
-        m_marks[i].valueToCheck = doubt ? std::optional(valueToCheckText(judgement.entries, *doubt)) : std::nullopt;
+    for (std::size_t i = 0; i < kEntryCount; ++i)
+        m_marks[i].valueToCheck.reset();
+    for (const ValueToCheck &doubt : judgement.findings.toCheck)
+        marksOf(doubt.entry).valueToCheck = valueToCheckText(judgement.entries, doubt);
+    for (std::size_t i = 0; i < kEntryCount; ++i)
         show(Entry(i));
-    }
 }
 
 void AttentionMarks::reset()
@@ -157,14 +147,8 @@ void AttentionMarks::show(Entry entry)
     EntryMarks &marks = marksOf(entry);
     const QString texts = marksOn(entry);
     const bool marked = !texts.isEmpty();
-    QWidget &control = *marks.control;
-    if (qobject_cast<QLineEdit *>(&control)) {
-        setColourRole(control, QPalette::Base, marked ? kAttentionBackground : kEntryBackground);
-    } else {
-        // The BMI display is transparent over its frame's grey until marked.
-        control.setAutoFillBackground(marked);
-        setColourRole(control, QPalette::Window, marked ? kAttentionBackground : kWindowBackground);
-    }
+    m_look.mark(entry, marked);
+    QWidget &control = m_look.control(entry);
     control.setToolTip(texts);
     control.setAccessibleDescription(marked ? marks.description + u'\n' + texts : marks.description);
     QAccessibleEvent changed(&control, QAccessible::DescriptionChanged);

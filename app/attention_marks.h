@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 
+class FieldLook;
 class FormControls;
 class QWidget;
 
@@ -23,7 +24,7 @@ class QWidget;
 // changes a value.
 class AttentionMarks final : public QObject {
 public:
-    AttentionMarks(QWidget &window, const FormControls &form);
+    AttentionMarks(QWidget &window, const FormControls &form, FieldLook &look);
 
     void judged(const Judgement &judgement);
     void reset();
@@ -48,8 +49,7 @@ protected:
 
 private:
     struct EntryMarks {
-        QWidget *control = nullptr; // the field, or the BMI display
-        QString description;        // its accessible description without marks
+        QString description; // its accessible description without marks
         std::optional<QString> valueToCheck;
         std::optional<AttentionMark> missing;
     };
@@ -61,5 +61,6 @@ private:
     EntryMarks &marksOf(Entry entry) { return m_marks[std::size_t(entry)]; }
 
     const FormControls &m_form;
+    FieldLook &m_look;
     std::array<EntryMarks, kEntryCount> m_marks;
 };

@@ -1,6 +1,7 @@
 #include "app/explanation_popup.h"
 
 #include "app/find_control.h"
+#include "app/judged_results.h"
 #include "words/notices.h"
 #include "words/words.h"
 
@@ -32,8 +33,8 @@ bool isModifier(int key)
 
 } // namespace
 
-ExplanationPopup::ExplanationPopup(QWidget &window)
-    : QLabel(&window, Qt::ToolTip | Qt::FramelessWindowHint), m_window(window)
+ExplanationPopup::ExplanationPopup(QWidget &window, const JudgedResults &results)
+    : QLabel(&window, Qt::ToolTip | Qt::FramelessWindowHint), m_window(window), m_results(results)
 {
     setObjectName(QStringLiteral("ExplanationPopup"));
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -64,7 +65,7 @@ QString ExplanationPopup::explanations() const
 {
     QStringList parts;
     for (const auto &[result, caption] : kExplained) {
-        const QString why = findControl<QLabel>(m_window, result)->toolTip();
+        const QString why = m_results.explanation(result);
         if (!why.isEmpty())
             parts << QString::fromUtf8(word(caption)) + QStringLiteral(":\n") + why;
     }

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+class JudgedResults;
+
 // F1 anywhere in the window shows why the results are what they are: the
 // explanations of both result labels (their tooltips), each under the caption
 // beside its label, in a note by the results. Before a judgement it says that
@@ -11,7 +13,7 @@
 class ExplanationPopup final : public QLabel {
     Q_OBJECT
 public:
-    explicit ExplanationPopup(QWidget &window);
+    ExplanationPopup(QWidget &window, const JudgedResults &results);
 
     void showExplanations();
 
@@ -24,4 +26,5 @@ private:
     void place();
 
     QWidget &m_window;
+    const JudgedResults &m_results;
 };

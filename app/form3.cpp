@@ -2,6 +2,7 @@
 
 #include "app/accessibility.h"
 #include "app/attention_marks.h"
+#include "app/examinee_undo.h"
 #include "app/explanation_popup.h"
 #include "app/find_control.h"
 #include "app/focus_mark.h"
@@ -9,15 +10,14 @@
 #include "app/form_builder.h"
 #include "app/form_layout.h"
 #include "app/form_scroll_area.h"
+#include "app/judged_results.h"
 #include "app/message_line.h"
 #include "app/palette.h"
 #include "app/qt_form_controls.h"
 #include "app/record_copy.h"
-#include "app/reset_undo.h"
-#include "app/result_currency.h"
+#include "app/results_view.h"
 #include "state/design_names.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
@@ -57,11 +57,19 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
 
     describeForAssistiveTechnology(*this);
     m_controls = new QtFormControls(*this);
+    m_results = new JudgedResults(this);
+    new ResultsView(*this, *m_results);
+    m_marks = new AttentionMarks(*this, *m_controls, m_controls->look());
+    m_undo = new ExamineeUndo(*this, *m_controls, *m_results, *m_marks);
+    auto *recordCopy = new RecordCopy(*this, *m_results);
+    new ExplanationPopup(*this, *m_results);
+    connect(m_controls, &QtFormControls::inputChanged, this, &Form3::inputChanged);
+    connect(m_controls, &QtFormControls::judged, this, &Form3::judged);
+
+    // One line says what the window just did.
     m_messageLine = new MessageLine(*findChild<QLabel *>(QStringLiteral("MessageLine")));
-    m_recordCopy = new RecordCopy(*this, *m_messageLine);
-    m_controls->setJudgedRecordSink([this](const QStringList &row) { m_recordCopy->keep(row); });
-    new ExplanationPopup(*this);
-    watchWhatIsShown();
+    connect(recordCopy, &RecordCopy::notice, m_messageLine, &MessageLine::show);
+    connect(m_undo, &ExamineeUndo::notice, m_messageLine, &MessageLine::show);
 
     m_tmrDelay = new QTimer(this);
     m_tmrDelay->setObjectName(QStringLiteral("TmrDelay"));
@@ -74,39 +82,27 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
 
 FormControls &Form3::controls() { return *m_controls; }
 
-// The marks on the entries and the state of the results follow each
-// judgement and each Reset (connected after the handlers, so they run once
-// Reset has done its work).
-void Form3::watchWhatIsShown()
+// The marks follow the values; the results go out of date or come back;
+// an entry or a choice ends the undo of Reset.
+void Form3::inputChanged()
 {
-    auto *marks = new AttentionMarks(*this, *m_controls);
-    auto *currency = new ResultCurrency(*this, *m_controls);
-    currency->setOutdatedListener([this](bool outdated) { m_recordCopy->setOutdated(outdated); });
-    auto *undo = new ResetUndo(*this, *m_controls, *marks, *currency, *m_recordCopy,
-                               [this](const QString &message) { m_messageLine->show(message); });
-    m_controls->setInputListener([marks, currency, undo] {
-        marks->entriesChanged();
-        currency->inputChanged();
-        undo->inputChanged();
-    });
-    m_controls->setJudgementListener([marks, currency, undo](const Judgement &judged) {
-        undo->forget();
-        marks->judged(judged);
-        currency->judged(judged);
-    });
-    auto *reset = findControl<QAbstractButton>(*this, Command::Command3);
-    connect(reset, &QAbstractButton::clicked, this, [this, marks, currency] {
-        marks->reset();
-        currency->reset();
-        // A message about the examinee before ("コピーしました") must not
-        // stand beside the next one.
-        m_messageLine->clear();
-    });
+    m_marks->entriesChanged();
+    m_results->compareWith(*m_controls);
+    m_undo->inputChanged();
+}
+
+// A judgement's results first, then the marks that its prompts and values
+// call for; it also ends the undo of Reset.
+void Form3::judged(const Judgement &judgement)
+{
+    m_results->judged(judgement);
+    m_marks->judged(judgement);
+    m_undo->inputChanged();
 }
 
 MessageLine &Form3::messageLine() { return *m_messageLine; }
 
-RecordCopy &Form3::recordCopy() { return *m_recordCopy; }
+JudgedResults &Form3::results() { return *m_results; }
 
 void Form3::TmrDelay_Timer()
 {

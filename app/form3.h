@@ -20,12 +20,16 @@
 
 #include <QWidget>
 
+class AttentionMarks;
+class ExamineeUndo;
+class FormControls;
+class FormScrollArea;
+class JudgedResults;
+class MessageLine;
 class QTimer;
 class QtFormControls;
-class FormControls;
-class MessageLine;
 class RecordCopy;
-class FormScrollArea;
+struct Judgement;
 
 // The checkup window: built from the design table, with its controls wired
 // to the checkup handlers. One window serves one examinee at a time.
@@ -35,6 +39,7 @@ class FormScrollArea;
 // where it does not, the window is as large as the screen allows and shows
 // the content through a scroll area (form_scroll_area.h).
 class Form3 final : public QWidget {
+    Q_OBJECT
 public:
     explicit Form3(QWidget *parent = nullptr);
 
@@ -42,14 +47,16 @@ public:
     FormControls &controls();
     // The line under the results that says what the window just did.
     MessageLine &messageLine();
-    // The copy of the judged record (Ctrl+Shift+C, the results' menu).
-    RecordCopy &recordCopy();
+    // The results of the latest judgement, as the window shows them.
+    JudgedResults &results();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void watchWhatIsShown();
+    // What follows each entry or choice, and each judgement, in its order.
+    void inputChanged();
+    void judged(const Judgement &judgement);
 
     // First tick after start-up: the caret goes to the height field, once.
     void TmrDelay_Timer();
@@ -60,7 +67,9 @@ private:
 
     FormScrollArea *m_scrollArea = nullptr;
     QtFormControls *m_controls = nullptr;
+    JudgedResults *m_results = nullptr;
+    AttentionMarks *m_marks = nullptr;
+    ExamineeUndo *m_undo = nullptr;
     MessageLine *m_messageLine = nullptr;
-    RecordCopy *m_recordCopy = nullptr;
     QTimer *m_tmrDelay = nullptr;
 };

@@ -18,6 +18,10 @@ MessageLine::MessageLine(QLabel &line) : QObject(&line), m_line(line)
 
 void MessageLine::show(const QString &message)
 {
+    if (message.isEmpty()) {
+        clear();
+        return;
+    }
     put(message);
     m_clearTimer->start();
 }

@@ -11,7 +11,8 @@ class QTimer;
 // then goes; a new one replaces the one before and starts its time afresh.
 // The line's accessible name carries the message, and each new message is
 // sent to the accessibility bus, so a screen reader speaks it too. Without a
-// message the line is hidden.
+// message the line is hidden. The window connects every notice of its parts
+// to show(); an empty notice clears the line.
 class MessageLine final : public QObject {
     Q_OBJECT
 public:

@@ -5,7 +5,6 @@
 #include "app/find_control.h"
 #include "app/palette.h"
 #include "state/design_names.h"
-#include "words/judged_record.h"
 
 #include <QAbstractButton>
 #include <QFocusEvent>
@@ -14,8 +13,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QWidget>
-
-#include <utility>
 
 namespace {
 
@@ -31,7 +28,7 @@ char16_t keyAsciiOf(const QKeyEvent &key)
 
 } // namespace
 
-QtFormControls::QtFormControls(QWidget &window) : QObject(&window)
+QtFormControls::QtFormControls(QWidget &window) : QObject(&window), m_look(window)
 {
     for (const Routes::FieldRoute &route : Routes::fields()) {
         QLineEdit *field = findControl<QLineEdit>(window, route.field);
@@ -40,8 +37,7 @@ QtFormControls::QtFormControls(QWidget &window) : QObject(&window)
         const Routes::Handler change = route.change;
         connect(field, &QLineEdit::textChanged, this, [this, change] {
             change(*this);
-            if (m_inputListener)
-                m_inputListener();
+            emit inputChanged();
         });
         field->installEventFilter(this);
     }
@@ -53,26 +49,15 @@ QtFormControls::QtFormControls(QWidget &window) : QObject(&window)
             if (!selected)
                 return;
             click(*this);
-            if (m_inputListener)
-                m_inputListener();
+            emit inputChanged();
         });
     }
     for (std::size_t i = 0; i < kReadoutCount; ++i)
         m_displays[i] = findControl<QLabel>(window, Readout(i));
-    for (const Routes::CommandRoute &route : Routes::commands()) {
-        const Routes::Handler click = route.click;
-        connect(findControl<QAbstractButton>(window, route.command), &QAbstractButton::clicked, this,
-                [this, click] { click(*this); });
-    }
     for (const Routes::JudgementRoute &route : Routes::judgementButtons()) {
         const auto click = route.click;
-        connect(findControl<QAbstractButton>(window, route.command), &QAbstractButton::clicked, this, [this, click] {
-            click(*this, [this](const Judgement &judged) {
-                describeJudgement(*this, judged);
-                if (m_judgementListener)
-                    m_judgementListener(judged);
-            });
-        });
+        connect(findControl<QAbstractButton>(window, route.command), &QAbstractButton::clicked, this,
+                [this, click] { click(*this, [this](const Judgement &judgement) { emit judged(judgement); }); });
     }
     m_indicators.setChangeListener([this](Indicator written) {
         for (const Routes::IndicatorRoute &route : Routes::indicatorChanges()) {
@@ -124,7 +109,7 @@ void QtFormControls::putCaretAtEnd(Field field)
 
 void QtFormControls::setFocus(Field field) { edit(field)->setFocus(Qt::OtherFocusReason); }
 
-void QtFormControls::setTextColour(Field field, Rgb colour) { setColourRole(*edit(field), QPalette::Text, colour); }
+void QtFormControls::setTextColour(Field field, Rgb colour) { m_look.paint(entryOf(field), colour); }
 
 QString QtFormControls::caption(Readout display) const { return label(display)->text(); }
 
@@ -137,7 +122,10 @@ void QtFormControls::setCaption(Readout display, const QString &caption)
 
 void QtFormControls::setTextColour(Readout display, Rgb colour)
 {
-    setColourRole(*label(display), QPalette::WindowText, colour);
+    if (display == Readout::Label30)
+        m_look.paint(Entry::Bmi, colour);
+    else
+        setColourRole(*label(display), QPalette::WindowText, colour);
 }
 
 bool QtFormControls::isSelected(Option option) const { return button(option)->isChecked(); }
@@ -145,21 +133,3 @@ bool QtFormControls::isSelected(Option option) const { return button(option)->is
 void QtFormControls::select(Option option) { button(option)->setChecked(true); }
 
 void QtFormControls::setFocus(Option option) { button(option)->setFocus(Qt::OtherFocusReason); }
-
-void QtFormControls::setExplanation(Readout display, const QString &explanation)
-{
-    QLabel *shown = label(display);
-    shown->setToolTip(explanation);
-    describeResult(*shown, explanation);
-}
-
-void QtFormControls::keepJudgedRecord(const QStringList &row)
-{
-    if (m_judgedRecordSink)
-        m_judgedRecordSink(row);
-}
-
-void QtFormControls::setJudgedRecordSink(std::function<void(const QStringList &)> sink)
-{
-    m_judgedRecordSink = std::move(sink);
-}

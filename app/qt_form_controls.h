@@ -1,12 +1,12 @@
 #pragma once
 
+#include "app/field_look.h"
 #include "judgement/judgement.h"
 #include "state/form_controls.h"
 
 #include <QObject>
 
 #include <array>
-#include <functional>
 
 namespace Routes {
 struct FieldRoute;
@@ -28,7 +28,9 @@ class QWidget;
 //    Label10 before the writer continues;
 //  - key presses and focus-ins of the fields reach their handlers through an
 //    event filter, before the line edit sees the key.
+// Reset is not routed here: its undo runs it (examinee_undo.h).
 class QtFormControls final : public QObject, public FormControls {
+    Q_OBJECT
 public:
     // Finds the controls by their design names below `window` and connects
     // their events to the handlers.
@@ -51,21 +53,15 @@ public:
     IndicatorStore &indicators() override { return m_indicators; }
     const IndicatorStore &indicators() const override { return m_indicators; }
 
-    // The explanation shows as the label's tooltip and follows its caption
-    // in its accessible description.
-    void setExplanation(Readout label, const QString &explanation) override;
-    // Hands the row to whoever offers it for copying (see record_copy.h).
-    void keepJudgedRecord(const QStringList &row) override;
-    void setJudgedRecordSink(std::function<void(const QStringList &)> sink);
-    // Told of each entry or choice, once its handler has run (the cleaning
-    // of a field runs it again for the clean text).
-    void setInputListener(std::function<void()> listener) { m_inputListener = std::move(listener); }
-    // Told of each judgement, once its words are set and before its results
-    // show (the window's marks and the state of its results follow it).
-    void setJudgementListener(std::function<void(const Judgement &)> listener)
-    {
-        m_judgementListener = std::move(listener);
-    }
+    // The text colours and marks of the entries.
+    FieldLook &look() { return m_look; }
+
+signals:
+    // An entry or a choice changed, once its handler has run (the cleaning of
+    // a field raises it again for the clean text).
+    void inputChanged();
+    // A judgement button judged, before the results show.
+    void judged(const Judgement &judgement);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -82,7 +78,5 @@ private:
     std::array<QLabel *, kReadoutCount> m_displays{};
     std::array<QRadioButton *, kOptionCount> m_options{};
     IndicatorStore m_indicators;
-    std::function<void(const QStringList &)> m_judgedRecordSink;
-    std::function<void(const Judgement &)> m_judgementListener;
-    std::function<void()> m_inputListener;
+    FieldLook m_look;
 };

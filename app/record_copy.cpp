@@ -1,7 +1,7 @@
 #include "app/record_copy.h"
 
 #include "app/find_control.h"
-#include "app/message_line.h"
+#include "app/judged_results.h"
 #include "words/notices.h"
 #include "words/record_row.h"
 
@@ -19,8 +19,8 @@ constexpr Readout kResultLabels[] = {Readout::Label37, Readout::Label15};
 
 } // namespace
 
-RecordCopy::RecordCopy(QWidget &window, MessageLine &messages)
-    : QObject(&window), m_messages(messages), m_window(window)
+RecordCopy::RecordCopy(QWidget &window, const JudgedResults &results)
+    : QObject(&window), m_results(results), m_window(window)
 {
     setObjectName(QStringLiteral("recordCopy"));
 
@@ -65,33 +65,35 @@ RecordCopy::RecordCopy(QWidget &window, MessageLine &messages)
     window.addAction(openMenu);
     connect(openMenu, &QAction::triggered, this, &RecordCopy::openMenuAtResults);
 
-    keep({});
+    connect(&results, &JudgedResults::changed, this, &RecordCopy::offerWhatIsJudged);
+    offerWhatIsJudged();
 }
 
-void RecordCopy::keep(const QStringList &row)
+// The menu items stand disabled while there is nothing to copy.
+void RecordCopy::offerWhatIsJudged()
 {
-    m_row = row;
-    m_copyRow->setEnabled(!m_row.isEmpty());
-    m_copyWithHeadings->setEnabled(!m_row.isEmpty());
+    m_copyRow->setEnabled(m_results.hasJudgement());
+    m_copyWithHeadings->setEnabled(m_results.hasJudgement());
 }
 
-void RecordCopy::setOutdated(bool outdated) { m_outdated = outdated; }
-
-void RecordCopy::copy(bool withHeadings) const
+// Only the row of results that are still current may be copied: one that
+// no longer belongs to the entries on screen would put the wrong values in
+// the sheet.
+void RecordCopy::copy(bool withHeadings)
 {
-    if (m_row.isEmpty()) {
-        m_messages.show(nothingToCopyNotice());
+    if (!m_results.hasJudgement()) {
+        emit notice(nothingToCopyNotice());
         return;
     }
-    if (m_outdated) {
-        m_messages.show(outdatedResultsNotice());
+    if (m_results.isOutdated()) {
+        emit notice(outdatedResultsNotice());
         return;
     }
-    QString text = tabSeparatedLine(m_row);
+    QString text = tabSeparatedLine(m_results.record());
     if (withHeadings)
         text = tabSeparatedLine(judgedRecordHeadings()) + u'\n' + text;
     QGuiApplication::clipboard()->setText(text);
-    m_messages.show(copiedNotice());
+    emit notice(copiedNotice());
 }
 
 // At the lower left corner of the first result label, where a right click

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QStringList>
 
-class MessageLine;
+class JudgedResults;
 class QAction;
 class QMenu;
 class QWidget;
@@ -15,7 +15,7 @@ class QWidget;
 // ("見出し付きでコピー"). Shift+F10 and the Menu key open that menu at the
 // results from any control. Nothing is written anywhere but to the clipboard.
 //
-// Every copy says on the message line what it did. Until the first
+// Every copy says what it did through notice(). Until the first
 // judgement, and after Reset, there is nothing to copy: the menu items are
 // disabled, and the shortcut copies nothing and says so. While the results
 // are out of date (the entries changed after the judgement), nothing is
@@ -23,23 +23,19 @@ class QWidget;
 class RecordCopy final : public QObject {
     Q_OBJECT
 public:
-    RecordCopy(QWidget &window, MessageLine &messages);
+    // Copies the record row of the results' latest judgement.
+    RecordCopy(QWidget &window, const JudgedResults &results);
 
-    // The row of the latest judgement; an empty row leaves nothing to copy.
-    void keep(const QStringList &row);
-    const QStringList &row() const { return m_row; }
-    // Whether the entries changed since the row was judged; only a new
-    // judgement's row may then be copied. Kept until set otherwise.
-    void setOutdated(bool outdated);
+signals:
+    void notice(const QString &message);
 
 private:
-    void copy(bool withHeadings) const;
+    void copy(bool withHeadings);
     void openMenuAtResults() const;
+    void offerWhatIsJudged();
 
-    MessageLine &m_messages;
+    const JudgedResults &m_results;
     QWidget &m_window;
-    QStringList m_row;
-    bool m_outdated = false;
     QAction *m_copyRow = nullptr;
     QAction *m_copyWithHeadings = nullptr;
     QMenu *m_menu = nullptr;

@@ -10,7 +10,6 @@ void Command3_Click(FormControls &form)
 
     for (const Readout label : {Readout::Label30, Readout::Label37, Readout::Label15})
         form.setCaption(label, QString());
-    form.clearJudgedRecord();
 
     // Every option group back to its start choice (kOptionGroups is in the
     // order in which Reset selects them).

@@ -3,7 +3,7 @@
 #include "state/form_controls.h"
 
 // Prepares the window for the next examinee: empties the fields (each running
-// its change handling, which rewrites the indicators), the BMI display, the
-// results and the judged record (explanations and copy source), selects the start choices, turns the marked values
-// black again and puts the focus on the sex group.
+// its change handling, which rewrites the indicators), the BMI display and the
+// results, selects the start choices, turns the marked values black again and
+// puts the focus on the sex group.
 void Command3_Click(FormControls &form);

@@ -22,6 +22,7 @@ Judgement judge(const IndicatorSnapshot &indicators, const EntrySnapshot &entrie
         .entries = entries,
         .choices = choices,
         .decision = decide(indicators, band),
+        .findings = findEntries(entries),
         .missingForClass = missingEntries(entries, band, ResultLabel::SyndromeClass),
         .missingForGuidance = missingEntries(entries, band, ResultLabel::Guidance),
     };

@@ -3,6 +3,7 @@
 #include "judgement/checks.h"
 #include "judgement/decision.h"
 #include "judgement/entries.h"
+#include "judgement/value_findings.h"
 
 #include <QList>
 #include <QString>
@@ -10,7 +11,7 @@
 #include <optional>
 
 // One judgement of one examinee: what was judged (band, entries, choices),
-// what the decision found, and for each result label the entries that the
+// what the decision found, what each entry read as and met, and for each result label the entries that the
 // checks find missing there. A label shows the prompt those call for, or
 // else the caption of its rule.
 struct Judgement {
@@ -18,6 +19,7 @@ struct Judgement {
     EntrySnapshot entries;
     ChoiceSnapshot choices;
     Decision decision;
+    EntryFindings findings;                 // each entry as read, and what it met
     QList<MissingEntry> missingForClass;    // Label37
     QList<MissingEntry> missingForGuidance; // Label15
 

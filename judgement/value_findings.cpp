@@ -39,10 +39,9 @@ PairRule ruleOf(Criterion criterion, LimitKind kind)
 ValueFinding against(const EntrySnapshot &entries, Entry entry, double limit, bool meets)
 {
     const QString &text = entryText(entries, entry);
-    return {entry, limit, NumericValue(text) >= limit, meets, !text.isEmpty()};
+    const double value = NumericValue(text);
+    return {entry, value, limit, value >= limit, meets, !text.isEmpty()};
 }
-
-} // namespace
 
 // Each value is asked of the rule on its own, with the other value at 0,
 // which is what an empty field reads and meets no limit (an HDL of 0 is no
@@ -66,4 +65,27 @@ ValueFinding waistFinding(const EntrySnapshot &entries)
 ValueFinding bmiFinding(const EntrySnapshot &entries)
 {
     return against(entries, Entry::Bmi, kBmiLimit, NumericValue(entries.bmi) >= kBmiLimit);
+}
+
+} // namespace
+
+const QList<ValueFinding> &EntryFindings::values(Criterion criterion, LimitKind kind) const
+{
+    std::size_t row = 0;
+    while (kCriteriaInDeskOrder[row] != criterion)
+        ++row;
+    return kind == LimitKind::GuidanceRisk ? guidanceValues[row] : syndromeValues[row];
+}
+
+EntryFindings findEntries(const EntrySnapshot &entries)
+{
+    EntryFindings found;
+    found.waist = waistFinding(entries);
+    found.bmi = bmiFinding(entries);
+    found.toCheck = valuesToCheck(entries);
+    for (std::size_t row = 0; row < kCriteriaInDeskOrder.size(); ++row) {
+        found.guidanceValues[row] = criterionValues(entries, kCriteriaInDeskOrder[row], LimitKind::GuidanceRisk);
+        found.syndromeValues[row] = criterionValues(entries, kCriteriaInDeskOrder[row], LimitKind::SyndromeCriterion);
+    }
+    return found;
 }

@@ -1,15 +1,20 @@
 #pragma once
 
+#include "judgement/decision.h"
 #include "judgement/entries.h"
+#include "judgement/plausibility.h"
 #include "state/criteria.h"
 
 #include <QList>
+
+#include <array>
 
 // Each measured value held against the limit that it is judged by, for the
 // words that say why: which values reached a limit, and which did not.
 
 struct ValueFinding {
     Entry entry;
+    double value; // the number the entry reads as (0 when empty)
     double limit;
     bool atOrAbove; // the value is at or above the limit (below it otherwise)
     bool meets;     // it meets the rule on its own (for HDL: below its limit)
@@ -21,9 +26,19 @@ struct ValueFinding {
 // syndrome criterion's (higher for glucose, the same for the others).
 enum class LimitKind { GuidanceRisk, SyndromeCriterion };
 
-// Both values of the criterion, in screen order.
-QList<ValueFinding> criterionValues(const EntrySnapshot &entries, Criterion criterion, LimitKind kind);
+// What a judgement found of the measured entries, read once at the click:
+// the body size's values, both values of each criterion against each kind
+// of limit, and the values to check. The words phrase these findings; they
+// never read an entry's text as a number again.
+struct EntryFindings {
+    ValueFinding waist; // against the limit of the sex
+    ValueFinding bmi;   // the BMI display against 25
+    // Both values of each criterion, in screen order; criteria in desk order.
+    std::array<QList<ValueFinding>, kCriteriaInDeskOrder.size()> guidanceValues;
+    std::array<QList<ValueFinding>, kCriteriaInDeskOrder.size()> syndromeValues;
+    QList<ValueToCheck> toCheck; // in screen order
 
-// The waist against the limit of the sex, the BMI display against 25.
-ValueFinding waistFinding(const EntrySnapshot &entries);
-ValueFinding bmiFinding(const EntrySnapshot &entries);
+    const QList<ValueFinding> &values(Criterion criterion, LimitKind kind) const;
+};
+
+EntryFindings findEntries(const EntrySnapshot &entries);

@@ -5,10 +5,3 @@
 double FormControls::value(Field field) const { return NumericValue(text(field)); }
 
 double FormControls::value(Readout label) const { return NumericValue(caption(label)); }
-
-void FormControls::clearJudgedRecord()
-{
-    setExplanation(Readout::Label37, QString());
-    setExplanation(Readout::Label15, QString());
-    keepJudgedRecord(QStringList());
-}

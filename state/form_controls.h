@@ -5,7 +5,6 @@
 #include "state/indicator_store.h"
 
 #include <QString>
-#include <QStringList>
 
 // What the handlers may see and do of the main window. The window implements
 // it; the handlers never touch a widget. Two operations re-enter the handlers
@@ -34,13 +33,6 @@ public:
 
     virtual IndicatorStore &indicators() = 0;
     virtual const IndicatorStore &indicators() const = 0;
-
-    // The judged record that each judgement leaves and Reset clears: why a
-    // result label (Label37, Label15) shows what it shows, and the examinee's
-    // row as judged, offered for copying. An empty text or row clears.
-    virtual void setExplanation(Readout label, const QString &explanation) = 0;
-    virtual void keepJudgedRecord(const QStringList &row) = 0;
-    void clearJudgedRecord();
 
     // Shorthands for the number a field or a label reads as.
     double value(Field field) const;

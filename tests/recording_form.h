@@ -197,17 +197,6 @@ public:
     IndicatorStore &indicators() override { return m_indicators; }
     const IndicatorStore &indicators() const override { return m_indicators; }
 
-    // The judged record: whether an explanation or a record was given or
-    // cleared; their wording is tested elsewhere.
-    void setExplanation(Readout label, const QString &explanation) override
-    {
-        writes << QLatin1String(explanation.isEmpty() ? "unexplain " : "explain ") + Recording::nameOf(label);
-    }
-    void keepJudgedRecord(const QStringList &row) override
-    {
-        writes << QLatin1String(row.isEmpty() ? "record cleared" : "record kept");
-    }
-
 private:
     using Focus = std::variant<std::monostate, Field, Option>;
 

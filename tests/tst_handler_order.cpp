@@ -108,7 +108,7 @@ void TestHandlerOrder::writeOrder_data()
     // and click runs its handler before Reset goes on.
     row("Reset of a fresh window", "", "Command3",
         "Text1=;Text2=;Text4=;Text5=;Text6=;Text7=;Text9=;Text10=;Text12=;"
-        "Label30=;Label37=;Label15=;unexplain Label37;unexplain Label15;record cleared;"
+        "Label30=;Label37=;Label15=;"
         "select Option1;select Option5;select Option9;select Option7;select Option3;"
         "colour Text1 black;colour Text2 black;colour Text6 black;colour Text7 black;"
         "colour Text4 black;colour Text5 black;colour Label30 black;colour Text12 black;"
@@ -117,7 +117,7 @@ void TestHandlerOrder::writeOrder_data()
         "Command3",
         "Text1=;Label4=0;Label13=0;Label40=0;Label47=1;Text2=;Text4=;Text5=;Text6=;Text7=;"
         "Text9=;Label30=;Label29=0;Text10=;Label30=;Label29=0;Text12=;"
-        "Label30=;Label37=;Label15=;unexplain Label37;unexplain Label15;record cleared;"
+        "Label30=;Label37=;Label15=;"
         "select Option1;Label13=0;select Option5;Label29=0;select Option9;Label44=0;Label47=0;"
         "select Option7;select Option3;"
         "colour Text1 black;colour Text2 black;colour Text6 black;colour Text7 black;"

@@ -52,7 +52,7 @@ QString valueToCheckText(const EntrySnapshot &entries, const ValueToCheck &doubt
 QStringList valuesToCheckLines(const Judgement &judged)
 {
     QStringList lines;
-    for (const ValueToCheck &doubt : valuesToCheck(judged.entries))
+    for (const ValueToCheck &doubt : judged.findings.toCheck)
         lines << valueToCheckText(judged.entries, doubt);
     return lines;
 }

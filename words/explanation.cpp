@@ -12,21 +12,21 @@ const QString kListSeparator = QStringLiteral("、");
 QString bodySizeLine(const Judgement &j)
 {
     QString line =
-        comparisonText(j.entries, waistFinding(j.entries)) + QStringLiteral(" (") + sexName(j.entries.female) + u')';
+        comparisonText(j.entries, j.findings.waist) + QStringLiteral(" (") + sexName(j.entries.female) + u')';
     // The BMI counts only where the waist stays below its limit.
     if (j.decision.bodySize != BodySize::Waist)
-        line += kListSeparator + comparisonText(j.entries, bmiFinding(j.entries));
+        line += kListSeparator + comparisonText(j.entries, j.findings.bmi);
     return line;
 }
 
 // The values that reached their limits. Where one glucose value reached its
 // limit and the other, measured, did not, both are named: either one is
 // enough here, which staff should be able to see.
-QStringList valuesMeeting(const EntrySnapshot &entries, Criterion criterion, LimitKind kind)
+QStringList valuesMeeting(const Judgement &j, Criterion criterion, LimitKind kind)
 {
-    const QList<ValueFinding> values = criterionValues(entries, criterion, kind);
+    const EntrySnapshot &entries = j.entries;
     QStringList meeting, notMeeting;
-    for (const ValueFinding &value : values) {
+    for (const ValueFinding &value : j.findings.values(criterion, kind)) {
         if (value.meets)
             meeting << comparisonText(entries, value);
         else if (value.measured)
@@ -48,11 +48,11 @@ QString withReasons(Criterion criterion, const QStringList &reasons)
     return criterionName(criterion) + QStringLiteral(" (") + reasons.join(kListSeparator) + u')';
 }
 
-QString metByWhat(const EntrySnapshot &entries, const CriterionFinding &finding)
+QString metByWhat(const Judgement &j, const CriterionFinding &finding)
 {
     QStringList reasons;
     if (finding.metByValues)
-        reasons << valuesMeeting(entries, finding.criterion, LimitKind::SyndromeCriterion);
+        reasons << valuesMeeting(j, finding.criterion, LimitKind::SyndromeCriterion);
     if (finding.treated)
         reasons << wordText(Word::DrugTreatment) + wordText(Word::Yes);
     return withReasons(finding.criterion, reasons);
@@ -154,7 +154,7 @@ QString classExplanation(const Judgement &j)
         QStringList met, notMet;
         for (const CriterionFinding &finding : j.decision.criteria) {
             if (finding.met)
-                met << metByWhat(j.entries, finding);
+                met << metByWhat(j, finding);
             else
                 notMet << criterionName(finding.criterion);
         }
@@ -175,8 +175,7 @@ QString guidanceExplanation(const Judgement &j)
     QStringList counted, notCounted, treated;
     for (const CriterionFinding &finding : d.criteria) {
         if (finding.risk)
-            counted << withReasons(finding.criterion,
-                                   valuesMeeting(j.entries, finding.criterion, LimitKind::GuidanceRisk));
+            counted << withReasons(finding.criterion, valuesMeeting(j, finding.criterion, LimitKind::GuidanceRisk));
         else
             notCounted << criterionName(finding.criterion);
         if (finding.treated)

@@ -1,9 +1,19 @@
 #pragma once
 
 #include "judgement/judgement.h"
-#include "state/form_controls.h"
 
-// Puts a judgement into words on the window: each result label's explanation
-// (its tooltip and accessible description) and the examinee's row as judged,
-// offered for copying.
-void describeJudgement(FormControls &form, const Judgement &judged);
+#include <QString>
+#include <QStringList>
+
+// A judgement put into the desk's words: why each result label shows what it
+// shows, and the examinee's row as judged, offered for copying.
+struct JudgementWords {
+    QString classExplanation;    // Label37
+    QString guidanceExplanation; // Label15
+    QStringList record;
+    friend bool operator==(const JudgementWords &, const JudgementWords &) = default;
+};
+
+// The values to check come first in both explanations: they may be why a
+// result surprises.
+JudgementWords wordsFor(const Judgement &judged);

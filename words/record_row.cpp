@@ -59,7 +59,7 @@ QStringList judgedRecordRow(const Judgement &judged)
     row << QString::number(judged.classPrompt() ? kCannotJudge : dataCode(judged.decision.classRule))
         << QString::number(judged.guidancePrompt() ? kCannotJudge : dataCode(judged.decision.guidanceRule));
     QStringList toCheck;
-    for (const ValueToCheck &doubt : valuesToCheck(judged.entries))
+    for (const ValueToCheck &doubt : judged.findings.toCheck)
         toCheck << valueToCheckSummary(judged.entries, doubt);
     row << toCheck.join(QStringLiteral("、"));
     return row;

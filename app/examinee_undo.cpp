@@ -1,9 +1,9 @@
-#include "app/reset_undo.h"
+#include "app/examinee_undo.h"
 
+#include "app/event_routes.h"
 #include "app/find_control.h"
-#include "app/palette.h"
-#include "app/record_copy.h"
-#include "state/form_controls.h"
+#include "app/qt_form_controls.h"
+#include "judgement/judgement_buttons.h"
 #include "words/notices.h"
 
 #include <QAbstractButton>
@@ -11,11 +11,24 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
+#include <QScopedValueRollback>
+#include <QUndoStack>
 
-bool ResetUndo::Examinee::isEmpty() const
+namespace {
+
+Routes::Handler resetHandler()
+{
+    for (const Routes::CommandRoute &route : Routes::commands()) {
+        if (route.command == Command::Command3)
+            return route.click;
+    }
+    Q_UNREACHABLE();
+}
+
+} // namespace
+
+bool ExamineeOnWindow::isEmpty() const
 {
     for (const QString &text : texts) {
         if (!text.isEmpty())
@@ -28,31 +41,14 @@ bool ResetUndo::Examinee::isEmpty() const
     return results[0].isEmpty() && results[1].isEmpty();
 }
 
-ResetUndo::ResetUndo(QWidget &window, FormControls &form, AttentionMarks &marks, ResultCurrency &currency,
-                     RecordCopy &recordCopy, Say say)
-    : QObject(&window), m_window(window), m_form(form), m_marks(marks), m_currency(currency), m_recordCopy(recordCopy),
-      m_say(std::move(say))
+ExamineeUndo::ExamineeUndo(QWidget &window, QtFormControls &form, JudgedResults &results, AttentionMarks &marks)
+    : QObject(&window), m_window(window), m_form(form), m_results(results), m_marks(marks)
 {
+    m_stack = new QUndoStack(this);
+    m_stack->setUndoLimit(1);
+
     m_reset = findControl<QAbstractButton>(window, Command::Command3);
-    // Pressed comes before clicked, whose handler is Reset: the examinee is
-    // taken while still on the window, and kept once Reset has run.
-    connect(m_reset, &QAbstractButton::pressed, this, [this] {
-        m_pending = capture();
-        m_previous = m_undo;
-    });
-    connect(m_reset, &QAbstractButton::clicked, this, [this] {
-        if (m_pending)
-            m_undo = m_pending->isEmpty() ? m_previous : m_pending;
-        m_pending.reset();
-        m_previous.reset();
-    });
-    // A press that is not a click (the mouse let go elsewhere) resets nothing.
-    connect(m_reset, &QAbstractButton::released, this, [this] {
-        QTimer::singleShot(0, this, [this] {
-            m_pending.reset();
-            m_previous.reset();
-        });
-    });
+    connect(m_reset, &QAbstractButton::clicked, this, &ExamineeUndo::resetClicked);
     // A click on Reset takes the focus first; it goes back where it was.
     m_reset->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
@@ -71,16 +67,16 @@ ResetUndo::ResetUndo(QWidget &window, FormControls &form, AttentionMarks &marks,
     undoAction->setShortcut(QKeySequence::Undo);
     undoAction->setShortcutContext(Qt::WindowShortcut);
     window.addAction(undoAction);
-    connect(undoAction, &QAction::triggered, this, [this] { undo(); });
+    connect(undoAction, &QAction::triggered, this, &ExamineeUndo::undo);
 }
 
-bool ResetUndo::eventFilter(QObject *watched, QEvent *event)
+bool ExamineeUndo::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_reset && event->type() == QEvent::FocusIn) {
         // A click moves the focus to Reset on the way to pressing it; Tab
         // puts it there to stay.
         m_resetFocusedByMouse = static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason;
-    } else if (event->type() == QEvent::KeyPress && m_undo
+    } else if (event->type() == QEvent::KeyPress && canUndo()
                && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Undo)) {
         undo();
         return true;
@@ -88,40 +84,68 @@ bool ResetUndo::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-ResetUndo::Examinee ResetUndo::capture() const
+bool ExamineeUndo::canUndo() const { return m_stack->canUndo(); }
+
+void ExamineeUndo::resetClicked()
 {
-    Examinee e;
-    for (std::size_t i = 0; i < kFieldCount; ++i) {
-        e.texts[i] = m_fields[i]->text();
-        e.textColours[i] = toRgb(m_fields[i]->palette().color(QPalette::Text));
+    const QScopedValueRollback busy(m_busy, true);
+    auto command = std::make_unique<ResetCommand>(*this);
+    if (command->losesNothing())
+        runReset(); // nothing to lose: the undo before stays
+    else
+        m_stack->push(command.release());
+}
+
+void ExamineeUndo::runReset()
+{
+    const QScopedValueRollback busy(m_busy, true);
+    resetHandler()(m_form);
+    m_results.clear();
+    m_marks.reset();
+    // A message about the examinee before ("コピーしました") must not stand
+    // beside the next one.
+    emit notice(QString());
+}
+
+void ExamineeUndo::inputChanged()
+{
+    if (!m_busy)
+        m_stack->clear();
+}
+
+void ExamineeUndo::undo()
+{
+    if (!canUndo()) {
+        emit notice(nothingToUndoNotice());
+        return;
     }
-    e.bmiColour = toRgb(findControl<QLabel>(m_window, Readout::Label30)->palette().color(QPalette::WindowText));
+    m_stack->undo();
+    m_stack->clear(); // one level, and nothing to redo
+    emit notice(undoneNotice());
+}
+
+ExamineeOnWindow ExamineeUndo::capture() const
+{
+    ExamineeOnWindow e;
+    for (std::size_t i = 0; i < kFieldCount; ++i)
+        e.texts[i] = m_form.text(Field(i));
     for (std::size_t i = 0; i < kOptionCount; ++i)
         e.selected[i] = m_form.isSelected(Option(i));
     e.results[0] = m_form.caption(Readout::Label37);
     e.results[1] = m_form.caption(Readout::Label15);
-    e.record = m_recordCopy.row();
+    e.judged = m_results.snapshot();
     e.marks = m_marks.state();
-    e.currency = m_currency.state();
+    e.look = m_form.look().state();
     QWidget *focus = QApplication::focusWidget();
     e.focus = focus == m_reset && m_focusBeforeReset ? m_focusBeforeReset.data() : focus;
     return e;
 }
 
-void ResetUndo::inputChanged()
+void ExamineeUndo::restore(const ExamineeOnWindow &e)
 {
-    if (!m_restoring && !m_pending)
-        m_undo.reset();
-}
-
-void ResetUndo::undo()
-{
-    if (!m_undo) {
-        m_say(nothingToUndoNotice());
-        return;
-    }
-    const Examinee e = *m_undo;
-    m_restoring = true;
+    const QScopedValueRollback busy(m_busy, true);
+    // The look comes back whole at the end, whatever the focus does on the way.
+    m_form.look().holdForRestore();
     // The entries and choices through their handlers, which bring the
     // indicators and the BMI back with them.
     for (std::size_t i = 0; i < kFieldCount; ++i)
@@ -130,20 +154,11 @@ void ResetUndo::undo()
         if (e.selected[i])
             m_form.select(Option(i));
     }
-    // The focus before the colours: a field taking the focus shows black.
     if (e.focus)
         e.focus->setFocus(Qt::OtherFocusReason);
-    for (std::size_t i = 0; i < kFieldCount; ++i)
-        m_form.setTextColour(Field(i), e.textColours[i]);
-    m_form.setTextColour(Readout::Label30, e.bmiColour);
     m_form.setCaption(Readout::Label37, e.results[0]);
     m_form.setCaption(Readout::Label15, e.results[1]);
-    m_form.setExplanation(Readout::Label37, e.currency.explanations[0]);
-    m_form.setExplanation(Readout::Label15, e.currency.explanations[1]);
-    m_form.keepJudgedRecord(e.record);
+    m_results.restore(e.judged);
     m_marks.restore(e.marks);
-    m_currency.restore(e.currency);
-    m_restoring = false;
-    m_undo.reset();
-    m_say(undoneNotice());
+    m_form.look().restore(e.look);
 }

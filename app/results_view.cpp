@@ -1,0 +1,38 @@
+#include "app/results_view.h"
+
+#include "app/accessibility.h"
+#include "app/command_button.h"
+#include "app/find_control.h"
+#include "app/judged_results.h"
+#include "app/palette.h"
+#include "state/design_names.h"
+
+#include <QLabel>
+
+namespace {
+
+constexpr Readout kResultLabels[] = {Readout::Label37, Readout::Label15};
+constexpr Command kBandButtons[] = {Command::Command1, Command::Command2}; // in AgeBand order
+
+} // namespace
+
+ResultsView::ResultsView(QWidget &window, const JudgedResults &results) : QObject(&window), m_results(results)
+{
+    for (std::size_t i = 0; i < 2; ++i) {
+        m_labels[i] = findControl<QLabel>(window, kResultLabels[i]);
+        m_bandButtons[i] = findControl<CommandButton>(window, kBandButtons[i]);
+    }
+    connect(&results, &JudgedResults::changed, this, &ResultsView::draw);
+}
+
+void ResultsView::draw()
+{
+    const auto band = m_results.currentBand();
+    for (std::size_t i = 0; i < 2; ++i) {
+        setColourRole(*m_labels[i], QPalette::WindowText, m_results.isOutdated() ? kOutdatedResult : kBlack);
+        const QString why = m_results.explanation(kResultLabels[i]);
+        m_labels[i]->setToolTip(why);
+        describeResult(*m_labels[i], why);
+        m_bandButtons[i]->setHeld(band && std::size_t(*band) == i);
+    }
+}
