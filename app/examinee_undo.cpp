@@ -1,8 +1,8 @@
 #include "app/examinee_undo.h"
 
-#include "app/event_routes.h"
 #include "app/find_control.h"
 #include "app/qt_form_controls.h"
+#include "form/event_routes.h"
 #include "judgement/judgement_buttons.h"
 #include "words/notices.h"
 

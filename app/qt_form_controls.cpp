@@ -1,9 +1,9 @@
 #include "app/qt_form_controls.h"
 
 #include "app/accessibility.h"
-#include "app/event_routes.h"
 #include "app/find_control.h"
 #include "app/palette.h"
+#include "form/event_routes.h"
 #include "state/design_names.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
 #include "recording_form.h"
 
-#include "app/reset.h"
+#include "form/reset.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "app/reset.h"
+#include "form/reset.h"
 
 #include "judgement/colours.h"
 #include "state/design_names.h"

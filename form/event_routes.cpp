@@ -1,11 +1,11 @@
-#include "app/event_routes.h"
+#include "form/event_routes.h"
 
-#include "app/reset.h"
 #include "entry/blood_values.h"
 #include "entry/body_measurements.h"
 #include "entry/numeric_entry.h"
 #include "entry/option_groups.h"
 #include "entry/risk_tally.h"
+#include "form/reset.h"
 
 #include <array>
 

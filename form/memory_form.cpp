@@ -1,0 +1,104 @@
+#include "form/memory_form.h"
+
+#include "form/event_routes.h"
+
+namespace {
+
+const Routes::FieldRoute &routeOf(Field field)
+{
+    for (const Routes::FieldRoute &route : Routes::fields()) {
+        if (route.field == field)
+            return route;
+    }
+    qFatal("a field without a route: %s", designName(field));
+}
+
+const Routes::OptionRoute &routeOf(Option option)
+{
+    for (const Routes::OptionRoute &route : Routes::options()) {
+        if (route.option == option)
+            return route;
+    }
+    qFatal("an option without a route: %s", designName(option));
+}
+
+// The other button of the option's group: selecting one deselects it.
+Option partnerOf(Option option)
+{
+    for (const OptionGroup &group : kOptionGroups) {
+        if (group.startChoice == option)
+            return group.otherChoice;
+        if (group.otherChoice == option)
+            return group.startChoice;
+    }
+    qFatal("an option in no group: %s", designName(option));
+}
+
+} // namespace
+
+MemoryForm::MemoryForm()
+{
+    for (const OptionGroup &group : kOptionGroups)
+        m_selected[std::size_t(group.startChoice)] = true;
+    m_indicators.setChangeListener([this](Indicator written) {
+        noteWrite({Write::Kind::Indicator, designName(written), m_indicators.text(written), {}});
+        for (const Routes::IndicatorRoute &route : Routes::indicatorChanges()) {
+            if (route.indicator == written)
+                route.change(*this);
+        }
+    });
+}
+
+void MemoryForm::setText(Field field, const QString &text)
+{
+    noteWrite({Write::Kind::Text, designName(field), text, {}});
+    QString &held = m_texts[std::size_t(field)];
+    if (text == held)
+        return;
+    held = text;
+    routeOf(field).change(*this);
+}
+
+void MemoryForm::putCaretAtEnd(Field field) { noteWrite({Write::Kind::Caret, designName(field), {}, {}}); }
+
+void MemoryForm::setFocus(Field field)
+{
+    noteWrite({Write::Kind::Focus, designName(field), {}, {}});
+    if (m_focus == Focus(field))
+        return;
+    m_focus = field;
+    if (const Routes::Handler gotFocus = routeOf(field).gotFocus)
+        gotFocus(*this);
+}
+
+void MemoryForm::setTextColour(Field field, Rgb colour)
+{
+    noteWrite({Write::Kind::Colour, designName(field), {}, colour});
+}
+
+void MemoryForm::setCaption(Readout label, const QString &caption)
+{
+    noteWrite({Write::Kind::Caption, designName(label), caption, {}});
+    m_captions[std::size_t(label)] = caption;
+}
+
+void MemoryForm::setTextColour(Readout label, Rgb colour)
+{
+    noteWrite({Write::Kind::Colour, designName(label), {}, colour});
+}
+
+void MemoryForm::select(Option option)
+{
+    noteWrite({Write::Kind::Select, designName(option), {}, {}});
+    if (isSelected(option))
+        return;
+    m_selected[std::size_t(partnerOf(option))] = false;
+    m_selected[std::size_t(option)] = true;
+    routeOf(option).click(*this);
+}
+
+void MemoryForm::setFocus(Option option)
+{
+    noteWrite({Write::Kind::Focus, designName(option), {}, {}});
+    m_focus = option;
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "state/form_controls.h"
+
+#include <array>
+#include <variant>
+
+// The window's controls without widgets: the texts of the fields, the
+// captions, the selected buttons and the indicators, held in memory. It
+// re-enters the handlers exactly where the window does, wired by the same
+// routing table (form/event_routes.h):
+//  - a text that changes runs the field's change handler (which ends with
+//    the field's cleaning);
+//  - a button that becomes selected deselects the other button of its group
+//    and runs its click handler;
+//  - a field that takes the focus runs its got-focus handler;
+//  - a write of Label4, Label7 or Label10 runs the smoking re-evaluation.
+// A new form holds what a new window holds: empty fields, the start choices.
+class MemoryForm : public FormControls {
+public:
+    MemoryForm();
+    // The indicators' listener holds on to this form.
+    MemoryForm(const MemoryForm &) = delete;
+    MemoryForm &operator=(const MemoryForm &) = delete;
+
+    QString text(Field field) const override { return m_texts[std::size_t(field)]; }
+    void setText(Field field, const QString &text) override;
+    void putCaretAtEnd(Field field) override;
+    void setFocus(Field field) override;
+    void setTextColour(Field field, Rgb colour) override;
+
+    QString caption(Readout label) const override { return m_captions[std::size_t(label)]; }
+    void setCaption(Readout label, const QString &caption) override;
+    void setTextColour(Readout label, Rgb colour) override;
+
+    bool isSelected(Option option) const override { return m_selected[std::size_t(option)]; }
+    void select(Option option) override;
+    void setFocus(Option option) override;
+
+    IndicatorStore &indicators() override { return m_indicators; }
+    const IndicatorStore &indicators() const override { return m_indicators; }
+
+protected:
+    // One write of the handlers, as it is made: a field's or a caption's or
+    // an indicator's new text, a selection, a move of the focus or the
+    // caret, a colour.
+    struct Write {
+        enum class Kind { Text, Caption, Indicator, Select, Focus, Caret, Colour };
+        Kind kind;
+        const char *control; // the design name
+        QString text;        // Text, Caption, Indicator
+        Rgb colour;          // Colour
+    };
+    // Hears every write before the handlers it re-enters run (an indicator's
+    // once it holds the new text). Nothing listens here.
+    virtual void noteWrite(const Write &write) { Q_UNUSED(write); }
+
+private:
+    using Focus = std::variant<std::monostate, Field, Option>;
+
+    std::array<QString, kFieldCount> m_texts;
+    std::array<QString, kReadoutCount> m_captions;
+    std::array<bool, kOptionCount> m_selected{};
+    Focus m_focus;
+    IndicatorStore m_indicators;
+};
