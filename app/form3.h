@@ -2,21 +2,35 @@
 
 // Kalvemo's code in layers, each folder including only those below it
 // (scripts/check-layers):
-//   app/        this window, built from the design table; the Qt adapter
-//               QtFormControls, the one place where events re-enter handlers
-//   words/      the desk's words: explanations, desk names, the copied row
-//   judgement/  the checkup's rules: decision, checks, colours, the buttons
-//   entry/      what typing and choosing do: cleaning, BMI, flags, smoking
-//   state/      the indicators, NumericValue, limits, FormControls
+//   app/           this window, Form3, which puts the three rooms together:
+//     results/     the feedback on the results: JudgedResults and what draws
+//                  from it (labels, held button, copy, F1 note), the marks,
+//                  the message line, the undo of Reset
+//     adapter/     QtFormControls, the one place where events re-enter the
+//                  handlers, and FieldLook, the one owner of an entry's look
+//     window/      the window built from the design table
+//   form/          the handlers wired without a window: routes, Reset, MemoryForm
+//   words/         the desk's words: explanations, desk names, the copied row
+//   judgement/     the checkup's rules: decision, checks, colours, the buttons
+//   entry/         what typing and choosing do: cleaning, BMI, flags, smoking
+//   state/         the indicators, NumericValue, limits, FormControls
 //
 // One keystroke, "5" into the waist field Text12: QLineEdit::textChanged
 // reaches QtFormControls, which runs Text12_Change (entry/), which writes
-// the waist/BMI class Label29 into the IndicatorStore and cleans the text.
+// the waist/BMI class Label29 into the IndicatorStore and cleans the text;
+// then QtFormControls emits inputChanged, and Form3::inputChanged lets the
+// marks follow the value, the results go out of date or come back, and the
+// undo of Reset end.
 // A click on Command1 runs Command1_Click (judgement/): decide() reads the
 // indicators and returns the rules that fired with their findings, the
-// checks return the entries missing; words/ puts that judgement into the
-// explanations and the record row; then the result labels Label37 and
-// Label15 show the captions of those rules, or a prompt.
+// checks return the entries missing, and the judgement carries what each
+// entry read as. QtFormControls emits judged; Form3::judged hands it to
+// JudgedResults, which puts it into words (words/) and signals changed, so
+// the labels' tooltips, the held button and the copy draw from it; then the
+// marks follow. Back in Command1_Click the result labels Label37 and Label15
+// show the captions of those rules, or a prompt, and the values are coloured
+// through FieldLook.
+// Reset runs as a ResetCommand on ExamineeUndo's one-level QUndoStack.
 
 #include <QWidget>
 

@@ -10,11 +10,11 @@
 //       nanoseconds since LAUNCH_NS (CLOCK_MONOTONIC, taken by the launching
 //       process) and the peak RSS in KiB, then ends the process at once:
 //       under callgrind the count runs from exec to the first paint.
-#include "app/fonts.h"
 #include "app/form3.h"
-#include "app/form_layout.h"
-#include "app/frame_box.h"
-#include "app/palette.h"
+#include "app/window/fonts.h"
+#include "app/window/form_layout.h"
+#include "app/window/frame_box.h"
+#include "app/window/palette.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 // each beside the same action on a bare Qt widget (the floor) as the next row
 // of the same table. See README.md for how to run and read it.
 #include "app/form3.h"
-#include "app/form_layout.h"
+#include "app/window/form_layout.h"
 #include "state/form_controls.h"
 
 #include <QLineEdit>

@@ -1,5 +1,5 @@
-#include "app/eliding_label.h"
-#include "app/record_copy.h"
+#include "app/results/record_copy.h"
+#include "app/window/eliding_label.h"
 #include "window_fixture.h"
 
 #include <QAccessible>

@@ -1,4 +1,4 @@
-#include "app/command_button.h"
+#include "app/window/command_button.h"
 #include "window_fixture.h"
 
 #include <QAccessible>

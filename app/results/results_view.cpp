@@ -1,10 +1,10 @@
-#include "app/results_view.h"
+#include "app/results/results_view.h"
 
-#include "app/accessibility.h"
-#include "app/command_button.h"
-#include "app/find_control.h"
-#include "app/judged_results.h"
-#include "app/palette.h"
+#include "app/results/judged_results.h"
+#include "app/window/accessibility.h"
+#include "app/window/command_button.h"
+#include "app/window/find_control.h"
+#include "app/window/palette.h"
 #include "state/design_names.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "app/frame_box.h"
+#include "app/window/frame_box.h"
 
-#include "app/form_layout.h"
-#include "app/palette.h"
+#include "app/window/form_layout.h"
+#include "app/window/palette.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,6 +1,6 @@
-#include "app/message_line.h"
+#include "app/results/message_line.h"
 
-#include "app/form_layout.h"
+#include "app/window/form_layout.h"
 
 #include <QAccessible>
 #include <QLabel>

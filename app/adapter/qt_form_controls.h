@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/field_look.h"
+#include "app/adapter/field_look.h"
 #include "judgement/judgement.h"
 #include "state/form_controls.h"
 

@@ -1,6 +1,6 @@
-#include "app/attention_marks.h"
+#include "app/results/attention_marks.h"
 
-#include "app/field_look.h"
+#include "app/adapter/field_look.h"
 #include "judgement/judgement_buttons.h"
 #include "state/design_names.h"
 #include "state/form_controls.h"

@@ -1,8 +1,8 @@
-#include "app/qt_form_controls.h"
+#include "app/adapter/qt_form_controls.h"
 
-#include "app/accessibility.h"
-#include "app/find_control.h"
-#include "app/palette.h"
+#include "app/window/accessibility.h"
+#include "app/window/find_control.h"
+#include "app/window/palette.h"
 #include "form/event_routes.h"
 #include "state/design_names.h"
 

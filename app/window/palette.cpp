@@ -1,4 +1,4 @@
-#include "app/palette.h"
+#include "app/window/palette.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
-#include "app/form_scroll_area.h"
+#include "app/window/form_scroll_area.h"
 
-#include "app/form_layout.h"
-#include "app/palette.h"
+#include "app/window/form_layout.h"
+#include "app/window/palette.h"
 
 #include <QApplication>
 #include <QScrollBar>

@@ -1,7 +1,7 @@
-#include "app/examinee_undo.h"
+#include "app/results/examinee_undo.h"
 
-#include "app/find_control.h"
-#include "app/qt_form_controls.h"
+#include "app/adapter/qt_form_controls.h"
+#include "app/window/find_control.h"
 #include "form/event_routes.h"
 #include "judgement/judgement_buttons.h"
 #include "words/notices.h"

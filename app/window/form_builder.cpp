@@ -1,10 +1,10 @@
-#include "app/form_builder.h"
+#include "app/window/form_builder.h"
 
-#include "app/command_button.h"
-#include "app/eliding_label.h"
-#include "app/fonts.h"
-#include "app/frame_box.h"
-#include "app/palette.h"
+#include "app/window/command_button.h"
+#include "app/window/eliding_label.h"
+#include "app/window/fonts.h"
+#include "app/window/frame_box.h"
+#include "app/window/palette.h"
 #include "state/design_names.h"
 
 #include <QLabel>

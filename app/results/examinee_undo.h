@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/attention_marks.h"
-#include "app/field_look.h"
-#include "app/judged_results.h"
+#include "app/adapter/field_look.h"
+#include "app/results/attention_marks.h"
+#include "app/results/judged_results.h"
 #include "state/design_names.h"
 
 #include <QObject>

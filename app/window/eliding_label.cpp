@@ -1,4 +1,4 @@
-#include "app/eliding_label.h"
+#include "app/window/eliding_label.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form_layout.h"
+#include "app/window/form_layout.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "app/judged_results.h"
+#include "app/results/judged_results.h"
 
 #include "judgement/judgement_buttons.h"
 #include "words/notices.h"

@@ -1,7 +1,7 @@
-#include "app/focus_mark.h"
+#include "app/window/focus_mark.h"
 
-#include "app/form_layout.h"
-#include "app/palette.h"
+#include "app/window/form_layout.h"
+#include "app/window/palette.h"
 
 #include <QApplication>
 #include <QPainter>

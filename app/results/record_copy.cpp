@@ -1,7 +1,7 @@
-#include "app/record_copy.h"
+#include "app/results/record_copy.h"
 
-#include "app/find_control.h"
-#include "app/judged_results.h"
+#include "app/results/judged_results.h"
+#include "app/window/find_control.h"
 #include "words/notices.h"
 #include "words/record_row.h"
 

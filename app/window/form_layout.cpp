@@ -1,4 +1,4 @@
-#include "app/form_layout.h"
+#include "app/window/form_layout.h"
 
 #include "state/design_names.h"
 #include "words/words.h"

@@ -1,7 +1,7 @@
-#include "app/field_look.h"
+#include "app/adapter/field_look.h"
 
-#include "app/find_control.h"
-#include "app/palette.h"
+#include "app/window/find_control.h"
+#include "app/window/palette.h"
 
 #include <QLineEdit>
 #include <QWidget>

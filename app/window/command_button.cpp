@@ -1,4 +1,4 @@
-#include "app/command_button.h"
+#include "app/window/command_button.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

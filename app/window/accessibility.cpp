@@ -1,4 +1,4 @@
-#include "app/accessibility.h"
+#include "app/window/accessibility.h"
 
 #include "state/design_names.h"
 #include "words/words.h"
