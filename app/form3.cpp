@@ -57,6 +57,8 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
 
     describeForAssistiveTechnology(*this);
     m_controls = new QtFormControls(*this);
+    // One line says what the window just did.
+    m_messageLine = new MessageLine(*findChild<QLabel *>(QStringLiteral("MessageLine")));
     m_results = new JudgedResults(this);
     new ResultsView(*this, *m_results);
     m_marks = new AttentionMarks(*this, *m_controls, m_controls->look());
@@ -66,8 +68,6 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     connect(m_controls, &QtFormControls::inputChanged, this, &Form3::inputChanged);
     connect(m_controls, &QtFormControls::judged, this, &Form3::judged);
 
-    // One line says what the window just did.
-    m_messageLine = new MessageLine(*findChild<QLabel *>(QStringLiteral("MessageLine")));
     connect(recordCopy, &RecordCopy::notice, m_messageLine, &MessageLine::show);
     connect(m_undo, &ExamineeUndo::notice, m_messageLine, &MessageLine::show);
 
@@ -83,12 +83,14 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
 FormControls &Form3::controls() { return *m_controls; }
 
 // The marks follow the values; the results go out of date or come back;
-// an entry or a choice ends the undo of Reset.
+// an entry or a choice ends the undo of Reset and the message about what
+// the window did before.
 void Form3::inputChanged()
 {
     m_marks->entriesChanged();
     m_results->compareWith(*m_controls);
     m_undo->inputChanged();
+    m_messageLine->clear();
 }
 
 // A judgement's results first, then the marks that its prompts and values
@@ -98,6 +100,7 @@ void Form3::judged(const Judgement &judgement)
     m_results->judged(judgement);
     m_marks->judged(judgement);
     m_undo->inputChanged();
+    m_messageLine->clear();
 }
 
 MessageLine &Form3::messageLine() { return *m_messageLine; }

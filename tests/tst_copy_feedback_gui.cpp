@@ -21,7 +21,9 @@ private slots:
     void eachColumnUnderItsHeading();
     void messageLineSaysWhatTheCopyDid_data();
     void messageLineSaysWhatTheCopyDid();
-    void messageGoesAfterAMoment();
+    void messageStaysUntilTheNextEntry();
+    void staleRowLeavesTheClipboard_data();
+    void staleRowLeavesTheClipboard();
     void menuKeysOpenTheRecordMenuFromAField_data();
     void menuKeysOpenTheRecordMenuFromAField();
     void f1ExplainsWithoutTakingTheFocus_data();
@@ -165,7 +167,9 @@ void TestCopyFeedback::eachColumnUnderItsHeading()
     w.click(button.toLatin1().constData());
     chooseFromMenu(QStringLiteral("見出し付きでコピー"));
 
-    const QStringList lines = clipboardText().split(u'\n');
+    // Each line ends with CRLF, the heading line too.
+    QVERIFY(clipboardText().endsWith(QStringLiteral("\r\n")));
+    const QStringList lines = clipboardText().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 2);
     const QStringList headings = lines[0].split(u'\t');
     const QStringList row = lines[1].split(u'\t');
@@ -236,16 +240,62 @@ void TestCopyFeedback::messageLineSaysWhatTheCopyDid()
     QCOMPARE(clipboardText() != QStringLiteral("untouched"), copies);
 }
 
-void TestCopyFeedback::messageGoesAfterAMoment()
+void TestCopyFeedback::messageStaysUntilTheNextEntry()
 {
     manOf43();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(message(), kCopied);
-    QTest::qWait(1500);
+    QTest::qWait(2500);
     QCOMPARE(message(), kCopied);
-    QTRY_VERIFY_WITH_TIMEOUT(message().isEmpty(), 2000);
+    w.type("Text7", "39");
+    QVERIFY(message().isEmpty());
     // Out of the way of a screen reader too, until the next message.
     QVERIFY(w.label("MessageLine")->isHidden());
+}
+
+// A refused copy takes Kalvemo's own stale row off the clipboard, and
+// nothing else: the previous examinee's results must not be pasted in the
+// sheet by mistake, and a row copied before Reset is still there to paste.
+void TestCopyFeedback::staleRowLeavesTheClipboard_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<bool>("ourRowStays");
+    QTest::addColumn<QString>("said");
+
+    const QString removed = QStringLiteral(" (クリップボードの前の行は消しました)");
+    QTest::newRow("copy, Reset: the row stays to paste") << "copy reset" << true << QString();
+    QTest::newRow("copy, Reset, copy refused") << "copy reset copy" << false << kNothingToCopy + removed;
+    QTest::newRow("copy, out of date, copy refused") << "copy outdated copy" << false << kOutdated + removed;
+    QTest::newRow("someone else's text is kept") << "copy other reset copy" << false << kNothingToCopy;
+}
+
+void TestCopyFeedback::staleRowLeavesTheClipboard()
+{
+    QFETCH(QString, steps);
+    QFETCH(bool, ourRowStays);
+    QFETCH(QString, said);
+
+    manOf43();
+    QString ours;
+    for (const QString &step : steps.split(u' ')) {
+        if (step == "copy") {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+            if (ours.isEmpty())
+                ours = clipboardText();
+        } else if (step == "reset") {
+            w.click("Command3");
+        } else if (step == "outdated") {
+            w.type("Text1", "150");
+        } else if (step == "other") {
+            QGuiApplication::clipboard()->setText(QStringLiteral("someone else's"));
+        }
+    }
+    QVERIFY(!ours.isEmpty());
+    if (steps.contains("other"))
+        QCOMPARE(clipboardText(), QStringLiteral("someone else's"));
+    else
+        QCOMPARE(clipboardText() == ours, ourRowStays);
+    QCOMPARE(message(), said);
 }
 
 void TestCopyFeedback::menuKeysOpenTheRecordMenuFromAField_data()

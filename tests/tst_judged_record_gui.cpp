@@ -58,6 +58,7 @@ const QString kManOf43Guidance =
                    "40歳～64歳: 腹囲が基準値以上、追加リスク2つ以上 → １ 積極的支援");
 const QString kManOf43Row = QStringLiteral("40歳～64歳\t男性\t170\t70\t24.2\t95\t142\t87\t160\t38\t93\t5.2\t"
                                            "なし\tなし\tなし\tなし\t１ 基準該当\t１ 積極的支援\t1\t1\t");
+const QString kCrlf = QStringLiteral("\r\n");
 const QString kHeadings =
     QStringLiteral("年齢区分\t性別\t身長\t体重\tBMI\t腹囲\t最高血圧\t最低血圧\t中性脂肪\tHDL-CHO\t空腹時血糖\tHbA1c\t"
                    "血圧 薬剤治療\t脂質 薬剤治療\t血糖 薬剤治療\t喫煙\tメタボリックシンドローム\t保健指導レベル\t"
@@ -217,13 +218,13 @@ void TestJudgedRecord::copiedRecord_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("Ctrl+Shift+C") << "shortcut"
-                                  << "" << kManOf43Row;
+                                  << "" << kManOf43Row + kCrlf;
     QTest::newRow("class menu, row") << "結果をコピー"
-                                     << "Label37" << kManOf43Row;
+                                     << "Label37" << kManOf43Row + kCrlf;
     QTest::newRow("guidance menu, row") << "結果をコピー"
-                                        << "Label15" << kManOf43Row;
+                                        << "Label15" << kManOf43Row + kCrlf;
     QTest::newRow("guidance menu, with headings") << "見出し付きでコピー"
-                                                  << "Label15" << kHeadings + u'\n' + kManOf43Row;
+                                                  << "Label15" << kHeadings + kCrlf + kManOf43Row + kCrlf;
 }
 
 // Results out of date are not copied: the clipboard keeps what it held.
@@ -259,7 +260,7 @@ void TestJudgedRecord::copiedRecord()
     copy();
     QCOMPARE(clipboardText(), expected);
     // The age band is named as its button.
-    QCOMPARE(clipboardText().section(u'\n', -1).section(u'\t', 0, 0),
+    QCOMPARE(clipboardText().split(kCrlf, Qt::SkipEmptyParts).last().section(u'\t', 0, 0),
              qobject_cast<QAbstractButton *>(w.control("Command1"))->text());
 }
 
@@ -281,7 +282,7 @@ void TestJudgedRecord::pastedControlCharacterStaysInOneColumn()
     w.click("Command1");
     pressCopyShortcut();
     // Read as 142, but not typed as a plain number: the row says so.
-    QCOMPARE(clipboardText(), kManOf43Row + QStringLiteral("最高血圧 \"142\" は 142 と読みました"));
+    QCOMPARE(clipboardText(), kManOf43Row + QStringLiteral("最高血圧 \"142\" は 142 と読みました") + kCrlf);
 }
 
 void TestJudgedRecord::nothingToCopyBeforeJudgementAndAfterReset()
@@ -309,7 +310,7 @@ void TestJudgedRecord::nothingToCopyBeforeJudgementAndAfterReset()
     checkNothingToCopy();
     manOf43();
     pressCopyShortcut();
-    QCOMPARE(clipboardText(), kManOf43Row);
+    QCOMPARE(clipboardText(), kManOf43Row + kCrlf);
     w.click("Command3");
     checkNothingToCopy();
 }
@@ -326,7 +327,7 @@ void TestJudgedRecord::promptReplacesTheWholeRecord()
     pressCopyShortcut();
     QCOMPARE(clipboardText(),
              QStringLiteral("40歳～64歳\t男性\t170\t70\t24.2\t95\t142\t87\t160\t\t93\t5.2\tなし\tなし\tなし\tなし\t"
-                            "Step2を入力してください\tStep2を入力してください\t4\t4\t"));
+                            "Step2を入力してください\tStep2を入力してください\t4\t4\t\r\n"));
 }
 
 QTEST_MAIN(TestJudgedRecord)

@@ -15,6 +15,9 @@ inline QString outdatedResultsNotice()
 // The copy of the judged record.
 inline QString copiedNotice() { return QStringLiteral("コピーしました"); }
 inline QString nothingToCopyNotice() { return QStringLiteral("コピーする判定結果がありません"); }
+// A refused copy took the row copied before off the clipboard, so that the
+// previous examinee's results cannot be pasted in this one's place.
+inline QString staleRowRemovedNotice() { return QStringLiteral("(クリップボードの前の行は消しました)"); }
 
 // The undo of Reset.
 inline QString undoneNotice() { return QStringLiteral("元に戻しました"); }

@@ -65,4 +65,4 @@ QStringList judgedRecordRow(const Judgement &judged)
     return row;
 }
 
-QString tabSeparatedLine(const QStringList &columns) { return columns.join(u'\t'); }
+QString tabSeparatedLine(const QStringList &columns) { return columns.join(u'\t') + QStringLiteral("\r\n"); }

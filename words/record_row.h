@@ -18,5 +18,6 @@ QStringList judgedRecordHeadings();
 // choices in the words of the form, the results as the labels show them.
 QStringList judgedRecordRow(const Judgement &judged);
 
-// One tab-separated line, with no line ending.
+// One tab-separated line, ended with CRLF as spreadsheets expect, so that
+// rows pasted one after another into a text file stay rows.
 QString tabSeparatedLine(const QStringList &columns);

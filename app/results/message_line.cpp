@@ -1,19 +1,12 @@
 #include "app/results/message_line.h"
 
-#include "app/window/form_layout.h"
-
 #include <QAccessible>
 #include <QLabel>
-#include <QTimer>
 
 MessageLine::MessageLine(QLabel &line) : QObject(&line), m_line(line)
 {
     setObjectName(QStringLiteral("messageLine"));
-    m_clearTimer = new QTimer(this);
-    m_clearTimer->setSingleShot(true);
-    m_clearTimer->setInterval(Layout::kMessageShownMs);
-    connect(m_clearTimer, &QTimer::timeout, this, &MessageLine::clear);
-    clear();
+    put(QString());
 }
 
 void MessageLine::show(const QString &message)
@@ -23,13 +16,13 @@ void MessageLine::show(const QString &message)
         return;
     }
     put(message);
-    m_clearTimer->start();
 }
 
 void MessageLine::clear()
 {
-    m_clearTimer->stop();
-    put(QString());
+    // Every keystroke clears the line: an empty one is left as it is.
+    if (m_showing)
+        put(QString());
 }
 
 // An empty line is hidden: it draws nothing either way, and a screen reader
@@ -40,6 +33,7 @@ void MessageLine::put(const QString &message)
     m_line.setAccessibleName(message);
     m_line.setText(message);
     m_line.setVisible(!message.isEmpty());
+    m_showing = !message.isEmpty();
     if (!message.isEmpty()) {
         QAccessibleEvent changed(&m_line, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);

@@ -4,11 +4,11 @@
 
 class QLabel;
 class QString;
-class QTimer;
 
 // The line under the result labels where the window says what it just did
-// ("コピーしました") or why it did nothing. A message stands for a moment and
-// then goes; a new one replaces the one before and starts its time afresh.
+// ("コピーしました") or why it did nothing. A message stands until the next
+// entry, choice, judgement or Reset, so that a glance away from the screen
+// does not lose it; a new one replaces the one before.
 // The line's accessible name carries the message, and each new message is
 // sent to the accessibility bus, so a screen reader speaks it too. Without a
 // message the line is hidden. The window connects every notice of its parts
@@ -25,5 +25,5 @@ private:
     void put(const QString &message);
 
     QLabel &m_line;
-    QTimer *m_clearTimer = nullptr;
+    bool m_showing = true; // until the first put() hides it
 };

@@ -82,18 +82,31 @@ void RecordCopy::offerWhatIsJudged()
 void RecordCopy::copy(bool withHeadings)
 {
     if (!m_results.hasJudgement()) {
-        emit notice(nothingToCopyNotice());
+        refuse(nothingToCopyNotice());
         return;
     }
     if (m_results.isOutdated()) {
-        emit notice(outdatedResultsNotice());
+        refuse(outdatedResultsNotice());
         return;
     }
     QString text = tabSeparatedLine(m_results.record());
     if (withHeadings)
-        text = tabSeparatedLine(judgedRecordHeadings()) + u'\n' + text;
+        text = tabSeparatedLine(judgedRecordHeadings()) + text;
     QGuiApplication::clipboard()->setText(text);
+    m_copied = text;
     emit notice(copiedNotice());
+}
+
+void RecordCopy::refuse(const QString &why)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (m_copied.isEmpty() || clipboard->text() != m_copied) {
+        emit notice(why);
+        return;
+    }
+    clipboard->clear();
+    m_copied.clear();
+    emit notice(why + u' ' + staleRowRemovedNotice());
 }
 
 // At the lower left corner of the first result label, where a right click

@@ -15,7 +15,12 @@ class QWidget;
 // ("見出し付きでコピー"). Shift+F10 and the Menu key open that menu at the
 // results from any control. Nothing is written anywhere but to the clipboard.
 //
-// Every copy says what it did through notice(). Until the first
+// Every copy says what it did through notice(). A refused copy also takes
+// off the clipboard the row that Kalvemo copied last, if the clipboard still
+// holds exactly that row: pasted into the sheet, it would put the previous
+// examinee's results in this one's place. Nothing else on the clipboard is
+// touched, and Reset leaves a copied row where it is (copy, Reset, paste is
+// the desk's order). Until the first
 // judgement, and after Reset, there is nothing to copy: the menu items are
 // disabled, and the shortcut copies nothing and says so. While the results
 // are out of date (the entries changed after the judgement), nothing is
@@ -31,11 +36,13 @@ signals:
 
 private:
     void copy(bool withHeadings);
+    void refuse(const QString &why);
     void openMenuAtResults() const;
     void offerWhatIsJudged();
 
     const JudgedResults &m_results;
     QWidget &m_window;
+    QString m_copied; // what the last copy put on the clipboard
     QAction *m_copyRow = nullptr;
     QAction *m_copyWithHeadings = nullptr;
     QMenu *m_menu = nullptr;

@@ -72,9 +72,6 @@ inline constexpr int kFrameCaptionGapPx = 4;
 // never below half its width, where Japanese text stops being legible.
 inline constexpr int kLeastCaptionStretchPercent = 50;
 
-// A message on the line under the result labels stands this long, then goes.
-inline constexpr int kMessageShownMs = 2000;
-
 // Fifteen twips make one pixel at 96 dpi; Qt scales device-independent
 // pixels for other screens.
 constexpr int pixels(int twips) { return (twips + 7) / 15; }
