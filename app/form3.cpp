@@ -7,6 +7,7 @@
 #include "app/results/judged_results.h"
 #include "app/results/message_line.h"
 #include "app/results/record_copy.h"
+#include "app/results/results_menu.h"
 #include "app/results/results_view.h"
 #include "app/window/accessibility.h"
 #include "app/window/find_control.h"
@@ -64,7 +65,8 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     m_marks = new AttentionMarks(*this, *m_controls, m_controls->look());
     m_undo = new ExamineeUndo(*this, *m_controls, *m_results, *m_marks);
     auto *recordCopy = new RecordCopy(*this, *m_results);
-    new ExplanationPopup(*this, *m_results);
+    auto *note = new ExplanationPopup(*this, *m_results);
+    new ResultsMenu(*this, *m_results, *recordCopy, *note);
     connect(m_controls, &QtFormControls::inputChanged, this, &Form3::inputChanged);
     connect(m_controls, &QtFormControls::judged, this, &Form3::judged);
 

@@ -302,32 +302,54 @@ void TestCopyFeedback::menuKeysOpenTheRecordMenuFromAField_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
-    QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
-    QTest::newRow("Menu key") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+    QTest::addColumn<QString>("from"); // the control with the focus
+    QTest::newRow("Shift+F10 in a field") << int(Qt::Key_F10) << int(Qt::ShiftModifier) << "Text1";
+    QTest::newRow("Menu key in a field") << int(Qt::Key_Menu) << int(Qt::NoModifier) << "Text1";
+    QTest::newRow("right click in a field") << 0 << 0 << "Text1";
+    QTest::newRow("Shift+F10 on an option") << int(Qt::Key_F10) << int(Qt::ShiftModifier) << "Option5";
 }
 
+// One context menu: in a field, the field's own editing items with the
+// results' items below them; elsewhere the results' items at the results.
+// Either way the copy acts and the focus stays where it was.
 void TestCopyFeedback::menuKeysOpenTheRecordMenuFromAField()
 {
     QFETCH(int, key);
     QFETCH(int, modifiers);
+    QFETCH(QString, from);
 
     manOf43();
-    w.click("Text1");
-    QLineEdit *field = w.field("Text1");
-    QTest::keyClick(field, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    // The record menu, not the field's editing menu, by the results.
+    QWidget *control = w.control(from.toLatin1().constData());
+    w.click(from.toLatin1().constData());
+    if (key)
+        QTest::keyClick(control, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    else
+        QTest::mouseClick(w.window->windowHandle(), Qt::RightButton, {}, control->mapTo(w.window.get(), QPoint(5, 5)));
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     QVERIFY(menu);
-    QCOMPARE(menu->objectName(), QStringLiteral("judgedRecordMenu"));
     QVERIFY(QTest::qWaitForWindowExposed(menu));
-    const QRect results(w.control("Label37")->mapToGlobal(QPoint(0, 0)), w.control("Label15")->size());
-    QVERIFY(menu->geometry().intersects(results.adjusted(0, 0, 0, results.height())));
+    const bool inField = qobject_cast<QLineEdit *>(control);
+    QCOMPARE(menu->objectName(), inField ? QStringLiteral("fieldMenu") : QStringLiteral("judgedRecordMenu"));
+    QAction *copyRow = nullptr;
+    bool editing = false;
+    for (QAction *action : menu->actions()) {
+        if (action->text() == QStringLiteral("結果をコピー"))
+            copyRow = action;
+        // The field's own paste item, "&Paste" in any language, with its key.
+        const QString pasteKey = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+        editing = editing || action->text().endsWith(u'\t' + pasteKey);
+    }
+    QVERIFY(copyRow);
+    QCOMPARE(editing, inField);
+    if (!inField) {
+        const QRect results(w.control("Label37")->mapToGlobal(QPoint(0, 0)), w.control("Label15")->size());
+        QVERIFY(menu->geometry().intersects(results.adjusted(0, 0, 0, results.height())));
+    }
 
-    QTest::keyClick(menu, Qt::Key_Down);
-    QTest::keyClick(menu, Qt::Key_Return);
-    QTRY_VERIFY(!menu->isVisible());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(copyRow).center());
+    QTRY_VERIFY(!QApplication::activePopupWidget());
     QCOMPARE(message(), kCopied);
-    QCOMPARE(QApplication::focusWidget(), field);
+    QCOMPARE(QApplication::focusWidget(), control);
 }
 
 void TestCopyFeedback::f1ExplainsWithoutTakingTheFocus_data()

@@ -294,7 +294,7 @@ void TestJudgedRecord::nothingToCopyBeforeJudgementAndAfterReset()
         for (const char *label : {"Label37", "Label15"}) {
             QMenu *menu = openRecordMenu(label);
             QVERIFY(menu);
-            QCOMPARE(menu->actions().size(), 2);
+            QCOMPARE(menu->actions().size(), 3); // the two copies and the explanations
             for (QAction *item : menu->actions()) {
                 QVERIFY2(!item->isEnabled(), qPrintable(item->text()));
                 QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());

@@ -1,26 +1,15 @@
 #include "app/results/record_copy.h"
 
 #include "app/results/judged_results.h"
-#include "app/window/find_control.h"
 #include "words/notices.h"
 #include "words/record_row.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QMenu>
 #include <QWidget>
 
-namespace {
-
-// The result labels, whose context menu offers the record.
-constexpr Readout kResultLabels[] = {Readout::Label37, Readout::Label15};
-
-} // namespace
-
-RecordCopy::RecordCopy(QWidget &window, const JudgedResults &results)
-    : QObject(&window), m_results(results), m_window(window)
+RecordCopy::RecordCopy(QWidget &window, const JudgedResults &results) : QObject(&window), m_results(results)
 {
     setObjectName(QStringLiteral("recordCopy"));
 
@@ -44,26 +33,6 @@ RecordCopy::RecordCopy(QWidget &window, const JudgedResults &results)
     m_copyWithHeadings = new QAction(QStringLiteral("見出し付きでコピー"), this);
     m_copyWithHeadings->setObjectName(QStringLiteral("copyJudgedRecordWithHeadings"));
     connect(m_copyWithHeadings, &QAction::triggered, this, [this] { copy(true); });
-
-    m_menu = new QMenu(&window);
-    m_menu->setObjectName(QStringLiteral("judgedRecordMenu"));
-    m_menu->addAction(m_copyRow);
-    m_menu->addAction(m_copyWithHeadings);
-    for (const Readout label : kResultLabels) {
-        QLabel *result = findControl<QLabel>(window, label);
-        result->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(result, &QWidget::customContextMenuRequested, m_menu,
-                [this, result](const QPoint &at) { m_menu->popup(result->mapToGlobal(at)); });
-    }
-
-    // The keyboard's menu keys open the record menu from any control, a
-    // field included, whose own editing menu they would otherwise open.
-    auto *openMenu = new QAction(this);
-    openMenu->setObjectName(QStringLiteral("openJudgedRecordMenu"));
-    openMenu->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
-    openMenu->setShortcutContext(Qt::WindowShortcut);
-    window.addAction(openMenu);
-    connect(openMenu, &QAction::triggered, this, &RecordCopy::openMenuAtResults);
 
     connect(&results, &JudgedResults::changed, this, &RecordCopy::offerWhatIsJudged);
     offerWhatIsJudged();
@@ -107,12 +76,4 @@ void RecordCopy::refuse(const QString &why)
     clipboard->clear();
     m_copied.clear();
     emit notice(why + u' ' + staleRowRemovedNotice());
-}
-
-// At the lower left corner of the first result label, where a right click
-// on it would open the menu.
-void RecordCopy::openMenuAtResults() const
-{
-    const QLabel *result = findControl<QLabel>(m_window, kResultLabels[0]);
-    m_menu->popup(result->mapToGlobal(result->rect().bottomLeft()));
 }

@@ -5,15 +5,14 @@
 
 class JudgedResults;
 class QAction;
-class QMenu;
 class QWidget;
 
 // Offers the judged record for the clipboard, ready to paste into a
 // spreadsheet or a record system: Ctrl+Shift+C anywhere in the window copies
-// the row as one tab-separated line, and the context menu of the two result
-// labels offers the same ("結果をコピー") and the row under its headings
-// ("見出し付きでコピー"). Shift+F10 and the Menu key open that menu at the
-// results from any control. Nothing is written anywhere but to the clipboard.
+// the row as one tab-separated line, and the window's context menu
+// (results_menu.h) offers the same ("結果をコピー") and the row under its
+// headings ("見出し付きでコピー"). Nothing is written anywhere but to the
+// clipboard.
 //
 // Every copy says what it did through notice(). A refused copy also takes
 // off the clipboard the row that Kalvemo copied last, if the clipboard still
@@ -31,19 +30,19 @@ public:
     // Copies the record row of the results' latest judgement.
     RecordCopy(QWidget &window, const JudgedResults &results);
 
+    // The two copies, as items of the context menu.
+    QList<QAction *> menuItems() const { return {m_copyRow, m_copyWithHeadings}; }
+
 signals:
     void notice(const QString &message);
 
 private:
     void copy(bool withHeadings);
     void refuse(const QString &why);
-    void openMenuAtResults() const;
     void offerWhatIsJudged();
 
     const JudgedResults &m_results;
-    QWidget &m_window;
     QString m_copied; // what the last copy put on the clipboard
     QAction *m_copyRow = nullptr;
     QAction *m_copyWithHeadings = nullptr;
-    QMenu *m_menu = nullptr;
 };
