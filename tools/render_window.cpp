@@ -7,6 +7,8 @@
 // same examinee and presses F1 in the height field, so that the note with
 // both explanations shows by the results. Scenario "elided" types a height in
 // metres (1.7) and a weight of 65, whose BMI is too long for its display.
+// Scenario "long-weight" types a weight of six characters, "63.872", wider
+// than its field, while the focus stays in the height field.
 // Scenario "flagged" judges the example with "5,6" typed for HbA1c (read as
 // 56, a value to check), then changes the waist, so that the results show
 // out of date, and presses Ctrl+Shift+C, whose message says why nothing was
@@ -90,7 +92,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUT.png [judged|explained|f1|elided|flagged|focus NAME]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUT.png [judged|explained|f1|elided|long-weight|flagged|focus NAME]\n",
+                     argv[0]);
         return 2;
     }
     Form3 window;
@@ -140,6 +143,8 @@ int main(int argc, char *argv[])
         window.controls().setText(Field::Text9, QStringLiteral("1.7"));
         window.controls().setText(Field::Text10, QStringLiteral("65"));
     }
+    if (argc > 2 && QByteArrayView(argv[2]) == "long-weight")
+        window.controls().setText(Field::Text10, QStringLiteral("63.872"));
     if (argc > 3 && QByteArrayView(argv[2]) == "focus" && !tabTo(window, argv[3]))
         return 1;
     // The desktop's own window colour, for checks that a theme was in force.
