@@ -15,6 +15,7 @@
 #include "app/record_copy.h"
 #include "app/reset_undo.h"
 #include "app/result_currency.h"
+#include "app/tooltip_guard.h"
 #include "state/design_names.h"
 
 #include <QAbstractButton>
@@ -61,6 +62,7 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     m_recordCopy = new RecordCopy(*this, *m_messageLine);
     m_controls->setJudgedRecordSink([this](const QStringList &row) { m_recordCopy->keep(row); });
     new ExplanationPopup(*this);
+    new TooltipGuard(*this);
     watchWhatIsShown();
 
     m_tmrDelay = new QTimer(this);
