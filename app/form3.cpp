@@ -64,6 +64,8 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     new ExplanationPopup(*this);
     new TooltipGuard(*this);
     watchWhatIsShown();
+    if (m_scrollArea)
+        m_scrollArea->followButtons();
 
     m_tmrDelay = new QTimer(this);
     m_tmrDelay->setObjectName(QStringLiteral("TmrDelay"));
