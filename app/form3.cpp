@@ -17,6 +17,7 @@
 #include "app/window/form_layout.h"
 #include "app/window/form_scroll_area.h"
 #include "app/window/palette.h"
+#include "app/window/tooltip_guard.h"
 #include "state/design_names.h"
 
 #include <QLabel>
@@ -72,6 +73,9 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
 
     connect(recordCopy, &RecordCopy::notice, m_messageLine, &MessageLine::show);
     connect(m_undo, &ExamineeUndo::notice, m_messageLine, &MessageLine::show);
+    new TooltipGuard(*this);
+    if (m_scrollArea)
+        m_scrollArea->followButtons();
 
     m_tmrDelay = new QTimer(this);
     m_tmrDelay->setObjectName(QStringLiteral("TmrDelay"));

@@ -58,7 +58,7 @@ namespace {
 const QString kCopied = QStringLiteral("コピーしました");
 const QString kNothingToCopy = QStringLiteral("コピーする判定結果がありません");
 const QString kOutdated = QStringLiteral("判定のあとで入力が変わりました。もう一度判定してください。");
-const QString kNothingYet = QStringLiteral("まだ判定していません。判定すると、ここに結果の理由が出ます。");
+const QString kNothingYet = QStringLiteral("まだ判定していません。");
 
 QString clipboardText() { return QGuiApplication::clipboard()->text(); }
 

@@ -20,6 +20,8 @@ private slots:
     void noCaptionIsCut();
     void renderedAtTheScreenScale();
     void everyControlWithinReach();
+    void resultsInViewAfterJudgement_data();
+    void resultsInViewAfterJudgement();
 
 private:
     WindowFixture w;
@@ -27,8 +29,14 @@ private:
 
 void TestScaling::geometryHoldsInIndependentPixels()
 {
-    for (const Design::Control &c : Design::kControls)
-        QVERIFY2(w.control(c.name)->geometry() == Design::px(c.twips), c.name);
+    for (const Design::Control &c : Design::kControls) {
+        const QWidget *control = w.control(c.name);
+        // On a small screen the message line stands below the scrolled form.
+        if (QByteArrayView(c.name) == "MessageLine" && w.window->findChild<QScrollArea *>())
+            QVERIFY(control->size() == Design::px(c.twips).size());
+        else
+            QVERIFY2(control->geometry() == Design::px(c.twips), c.name);
+    }
 }
 
 void TestScaling::noCaptionIsCut()
@@ -102,6 +110,52 @@ void TestScaling::everyControlWithinReach()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QCOMPARE(QApplication::focusWidget(), w.control("Option5"));
     QVERIFY(focusInView());
+}
+
+void TestScaling::resultsInViewAfterJudgement_data()
+{
+    QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<bool>("byMouse");
+    QTest::newRow("40-64 by the mouse") << QByteArray("Command1") << true;
+    QTest::newRow("65-74 by Enter on the button") << QByteArray("Command2") << false;
+}
+
+// On a screen that scrolls the form, a judgement brings both results into
+// view, and the message line stays on the screen below the scrolled part;
+// Reset goes back to the top. Where the window fits, there is nothing to
+// scroll.
+void TestScaling::resultsInViewAfterJudgement()
+{
+    QFETCH(QByteArray, button);
+    QFETCH(bool, byMouse);
+    auto *area = w.window->findChild<QScrollArea *>();
+    QWidget *judge = w.control(button.constData());
+    if (byMouse) {
+        w.click(button.constData());
+    } else {
+        judge->setFocus();
+        QTest::keyClick(judge, Qt::Key_Return);
+    }
+    QVERIFY(!w.label("Label15")->text().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), judge);
+    if (!area)
+        return;
+    for (const char *result : {"Label37", "Label15"}) {
+        const QWidget *label = w.control(result);
+        const QRect shown(label->mapTo(area->viewport(), QPoint(0, 0)), label->size());
+        QVERIFY2(area->viewport()->rect().contains(shown), result);
+    }
+    QTest::keyClick(judge, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QLabel *line = w.label("MessageLine");
+    QVERIFY(line->isVisible());
+    const QRect lineArea(line->mapTo(w.window.get(), QPoint(0, 0)), line->size());
+    QVERIFY(w.window->rect().contains(lineArea));
+    QVERIFY(
+        !lineArea.intersects(QRect(area->viewport()->mapTo(w.window.get(), QPoint(0, 0)), area->viewport()->size())));
+
+    w.click("Command3");
+    QCOMPARE(area->verticalScrollBar()->value(), 0);
+    QCOMPARE(QApplication::focusWidget(), w.control("Option5"));
 }
 
 QTEST_MAIN(TestScaling)

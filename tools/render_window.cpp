@@ -5,8 +5,11 @@
 // example examinee and rests the mouse on the guidance level, so that its
 // explanation shows as a tooltip over the window. Scenario "f1" judges the
 // same examinee and presses F1 in the height field, so that the note with
-// both explanations shows by the results. Scenario "elided" types a height in
+// both explanations shows by the results; "f1-before" presses F1 before any
+// judgement. Scenario "elided" types a height in
 // metres (1.7) and a weight of 65, whose BMI is too long for its display.
+// Scenario "long-weight" types a weight of six characters, "63.872", wider
+// than its field, while the focus stays in the height field.
 // Scenario "flagged" judges the example with "5,6" typed for HbA1c (read as
 // 56, a value to check), then changes the waist, so that the results show
 // out of date, and presses Ctrl+Shift+C, whose message says why nothing was
@@ -90,7 +93,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUT.png [judged|explained|f1|elided|flagged|focus NAME]\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s OUT.png [judged|explained|f1|f1-before|elided|long-weight|flagged|focus NAME]\n",
+                     argv[0]);
         return 2;
     }
     Form3 window;
@@ -115,11 +120,12 @@ int main(int argc, char *argv[])
         const QPixmap picture = withTooltip(window, "Label15");
         return !picture.isNull() && picture.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
     }
-    if (argc > 2 && QByteArrayView(argv[2]) == "f1") {
+    if (argc > 2 && (QByteArrayView(argv[2]) == "f1" || QByteArrayView(argv[2]) == "f1-before")) {
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window))
             return 1;
-        judgeExample(window);
+        if (QByteArrayView(argv[2]) == "f1")
+            judgeExample(window);
         auto *height = window.findChild<QWidget *>(QLatin1String(designName(Field::Text9)));
         height->setFocus();
         QTest::keyClick(height, Qt::Key_F1);
@@ -140,6 +146,8 @@ int main(int argc, char *argv[])
         window.controls().setText(Field::Text9, QStringLiteral("1.7"));
         window.controls().setText(Field::Text10, QStringLiteral("65"));
     }
+    if (argc > 2 && QByteArrayView(argv[2]) == "long-weight")
+        window.controls().setText(Field::Text10, QStringLiteral("63.872"));
     if (argc > 3 && QByteArrayView(argv[2]) == "focus" && !tabTo(window, argv[3]))
         return 1;
     // The desktop's own window colour, for checks that a theme was in force.

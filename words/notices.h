@@ -23,8 +23,5 @@ inline QString staleRowRemovedNotice() { return QStringLiteral("(クリップボ
 inline QString undoneNotice() { return QStringLiteral("元に戻しました"); }
 inline QString nothingToUndoNotice() { return QStringLiteral("元に戻せるのは Reset の直後だけです"); }
 
-// F1 before any judgement.
-inline QString nothingToExplainNotice()
-{
-    return QStringLiteral("まだ判定していません。判定すると、ここに結果の理由が出ます。");
-}
+// F1 before any judgement: one short line.
+inline QString nothingToExplainNotice() { return QStringLiteral("まだ判定していません。"); }

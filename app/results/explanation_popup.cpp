@@ -2,6 +2,7 @@
 
 #include "app/results/judged_results.h"
 #include "app/window/find_control.h"
+#include "app/window/note_placement.h"
 #include "words/notices.h"
 #include "words/words.h"
 
@@ -34,7 +35,8 @@ bool isModifier(int key)
 } // namespace
 
 ExplanationPopup::ExplanationPopup(QWidget &window, const JudgedResults &results)
-    : QLabel(&window, Qt::ToolTip | Qt::FramelessWindowHint), m_window(window), m_results(results)
+    : QLabel(&window, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput), m_window(window),
+      m_results(results)
 {
     setObjectName(QStringLiteral("ExplanationPopup"));
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -84,28 +86,40 @@ void ExplanationPopup::showExplanations()
     raise();
 }
 
-// Under the results, as wide as the captions and labels of Step3 together;
-// above them where the screen ends below.
+// Under the results, from the caption beside them to the left of Reset, and
+// no wider than its text needs; wider where the screen is too low for it, and
+// never larger than the screen. Where the screen has no room under the
+// results, the nearest place that leaves the judgement buttons and Reset in
+// sight (note_placement.h).
 void ExplanationPopup::place()
 {
-    const QLabel *upper = findControl<QLabel>(m_window, Readout::Label37);
     const QLabel *lower = findControl<QLabel>(m_window, Readout::Label15);
+    const QWidget *reset = findControl(m_window, Command::Command3);
     // The caption beside the upper result, where the note's left edge lines up.
     const QWidget *caption = m_window.findChild<QWidget *>(QStringLiteral("Label19"));
     Q_ASSERT(caption);
     const int left = caption->mapToGlobal(QPoint(0, 0)).x();
-    const int right = lower->mapToGlobal(QPoint(lower->width(), 0)).x();
-    setFixedWidth(right - left);
-    setFixedHeight(heightForWidth(right - left));
+    const int right =
+        std::min(lower->mapToGlobal(QPoint(lower->width(), 0)).x(), reset->mapToGlobal(QPoint(0, 0)).x() - kGapPx);
+    const QRect screen = m_window.screen() ? m_window.screen()->availableGeometry() : QRect(0, 0, 1 << 16, 1 << 16);
 
-    QPoint at(left, lower->mapToGlobal(QPoint(0, lower->height())).y() + kGapPx);
-    if (const QScreen *screen = m_window.screen()) {
-        const QRect room = screen->availableGeometry();
-        if (at.y() + height() > room.bottom())
-            at.setY(upper->mapToGlobal(QPoint(0, 0)).y() - kGapPx - height());
-        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - width())));
-    }
-    move(at);
+    // The text's widest line with the margin and the line around it, and a
+    // pixel either side for rounding, so that a short note needs no wrap.
+    int width = std::min(right - left, widestLine() + 2 * (margin() + frameWidth() + 1));
+    while (heightForWidth(width) > screen.height() && width < screen.width())
+        width = std::min(screen.width(), width * 3 / 2);
+    setFixedSize(width, std::min(heightForWidth(width), screen.height()));
+
+    const QPoint under(left, lower->mapToGlobal(QPoint(0, lower->height())).y() + kGapPx);
+    move(placeNote(size(), under, buttonsToKeepClear(m_window), screen));
+}
+
+int ExplanationPopup::widestLine() const
+{
+    int widest = 0;
+    for (const QString &line : text().split(u'\n'))
+        widest = std::max(widest, fontMetrics().horizontalAdvance(line));
+    return widest;
 }
 
 bool ExplanationPopup::eventFilter(QObject *watched, QEvent *event)

@@ -1,6 +1,7 @@
 #include "app/window/form_builder.h"
 
 #include "app/window/command_button.h"
+#include "app/window/eliding_field.h"
 #include "app/window/eliding_label.h"
 #include "app/window/fonts.h"
 #include "app/window/frame_box.h"
@@ -8,7 +9,6 @@
 #include "state/design_names.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -60,9 +60,11 @@ QWidget *makeLabel(const ControlDesign &d, QWidget *parent)
     return label;
 }
 
+// A number too long for its field is drawn elided while the field lacks the
+// focus, never scrolled so that it reads as another number.
 QWidget *makeTextBox(const ControlDesign &, QWidget *parent)
 {
-    auto *field = new QLineEdit(parent);
+    auto *field = new ElidingField(parent);
     field->setMaxLength(std::numeric_limits<int>::max()); // no limit on what may be typed or pasted
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Numbers are typed half-width even while a Japanese input method is on.
