@@ -1,0 +1,55 @@
+#include "daylist/added_columns.h"
+
+#include "words/attention.h"
+#include "words/desk_names.h"
+#include "words/explanation.h"
+#include "words/record_row.h"
+
+namespace {
+
+// The record's columns from its results on: メタボリックシンドローム to 確認.
+constexpr qsizetype kResultColumns = 5;
+
+const QString kMissing = QStringLiteral("未入力");
+const QString kLineJoin = QStringLiteral(" / ");
+
+// 「腹囲、HDL-CHO」: the entries that the prompts ask for, each once, with
+// what is asked where it is more than filling it in.
+QString missingEntries(const Judgement &judged)
+{
+    QStringList named;
+    for (const AttentionMark &mark : missingEntryMarks(judged))
+        named << (mark.text == kMissing ? entryName(mark.entry)
+                                        : entryName(mark.entry) + QStringLiteral(" (") + mark.text + u')');
+    return named.join(QStringLiteral("、"));
+}
+
+} // namespace
+
+QStringList addedHeadings()
+{
+    return judgedRecordHeadings().mid(judgedRecordHeadings().size() - kResultColumns)
+           << kMissing << wordText(Word::SyndromeClass) + QStringLiteral("の説明")
+           << wordText(Word::GuidanceLevel) + QStringLiteral("の説明");
+}
+
+QStringList addedColumns(const Judgement &judged)
+{
+    const QStringList record = judgedRecordRow(judged);
+    // The values to check come first in both explanations, as in the window.
+    const QStringList toCheck = valuesToCheckLines(judged);
+    const auto explained = [&](const QString &explanation) {
+        return (toCheck + explanation.split(u'\n')).join(kLineJoin);
+    };
+    return record.mid(record.size() - kResultColumns)
+           << missingEntries(judged) << explained(classExplanation(judged)) << explained(guidanceExplanation(judged));
+}
+
+QStringList notJudgedColumns(const QString &reason)
+{
+    QStringList columns(addedHeadings().size());
+    columns[checkColumnIndex()] = reason;
+    return columns;
+}
+
+qsizetype checkColumnIndex() { return kResultColumns - 1; }
