@@ -5,6 +5,8 @@
 #include "words/explanation.h"
 #include "words/record_row.h"
 
+#include <algorithm>
+
 namespace {
 
 // The record's columns from its results on: メタボリックシンドローム to 確認.
@@ -13,12 +15,16 @@ constexpr qsizetype kResultColumns = 5;
 const QString kMissing = QStringLiteral("未入力");
 const QString kLineJoin = QStringLiteral(" / ");
 
-// 「腹囲、HDL-CHO」: the entries that the prompts ask for, each once, with
-// what is asked where it is more than filling it in.
+// 「腹囲、HDL-CHO」: the entries that the prompts ask for, each once and in
+// the order of the form, with what is asked where it is more than filling
+// it in.
 QString missingEntries(const Judgement &judged)
 {
+    QList<AttentionMark> marks = missingEntryMarks(judged);
+    std::stable_sort(marks.begin(), marks.end(),
+                     [](const AttentionMark &a, const AttentionMark &b) { return a.entry < b.entry; });
     QStringList named;
-    for (const AttentionMark &mark : missingEntryMarks(judged))
+    for (const AttentionMark &mark : marks)
         named << (mark.text == kMissing ? entryName(mark.entry)
                                         : entryName(mark.entry) + QStringLiteral(" (") + mark.text + u')');
     return named.join(QStringLiteral("、"));

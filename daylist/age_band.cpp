@@ -162,6 +162,9 @@ std::variant<AgeBand, AgeProblem> bandOfRow(const AgeCells &cells)
         const auto fromAge = bandForAges(*yearEndAge, examAge);
         if (!fromAge) {
             const bool needsDates = *yearEndAge == kLastAge + 1 && !examAge;
+            if (examAge && *examAge > kLastAge)
+                return problem(ageSource, ageCell,
+                               QStringLiteral("受診日に %1 歳: 特定健診の対象 (40～74 歳) の外です").arg(*examAge));
             return problem(
                 ageSource, ageCell,
                 needsDates ? QStringLiteral("年度末年齢 75 歳: 受診日に 74 歳かどうかは生年月日と受診日で分かります")

@@ -65,10 +65,8 @@ bool DelimitedReader::read(DelimitedRecord &record)
             const QChar c = chars[m_pos];
             if (m_skipLineFeed) {
                 m_skipLineFeed = false;
-                if (c == u'\n') {
-                    ++m_line;
-                    continue;
-                }
+                if (c == u'\n')
+                    continue; // the CR counted the line
             }
             if (!started) {
                 started = true;
@@ -93,7 +91,7 @@ bool DelimitedReader::read(DelimitedRecord &record)
                 cell.clear();
                 state = State::CellStart;
                 if (lineEnd) {
-                    m_line += c == u'\n';
+                    ++m_line;
                     m_skipLineFeed = c == u'\r';
                     ++m_pos;
                     return true;
