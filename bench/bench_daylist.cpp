@@ -14,6 +14,7 @@
 #include "daylist/delimited_reader.h"
 #include "daylist/delimited_writer.h"
 #include "daylist/output_file.h"
+#include "daylist/text_codec.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

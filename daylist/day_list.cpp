@@ -8,16 +8,25 @@
 #include "daylist/delimited_writer.h"
 #include "daylist/engine.h"
 #include "daylist/examinee.h"
-#include "daylist/output_file.h"
+#include "daylist/result_sink.h"
 #include "daylist/summary.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 
+#include <optional>
+
 namespace {
 
 constexpr qint64 kProgressEveryRows = 2000;
 constexpr qint64 kProgressAfterMs = 1000; // a short list shows none
+
+int cannotJudge(const QString &file, const QString &message)
+{
+    writeError(QStringLiteral("kalvemo-judge: ") + (file.isEmpty() ? QString() : file + QStringLiteral(": ")) + message
+               + u'\n');
+    return kCannotJudge;
+}
 
 QString readerProblem(DelimitedReader::Error error)
 {
@@ -30,94 +39,80 @@ QString readerProblem(DelimitedReader::Error error)
     return {};
 }
 
+// The encoding the command line names, else the one the whole file shows.
+std::optional<TextEncoding> encodingOf(const CommandLine &line, QFile &input)
+{
+    if (line.encoding.isEmpty())
+        return detectEncoding(input);
+    auto named = encodingNamed(line.encoding);
+    // A named UTF-8 keeps the mark the file has, when written back.
+    if (named == TextEncoding::Utf8 && input.peek(3) == byteOrderMark(TextEncoding::Utf8WithBom))
+        named = TextEncoding::Utf8WithBom;
+    return named;
+}
+
 bool isAllEmpty(const QStringList &cells)
 {
-    for (const QString &cell : cells) {
-        if (!cell.isEmpty())
-            return false;
-    }
-    return true;
+    return std::all_of(cells.cbegin(), cells.cend(), [](const QString &cell) { return cell.isEmpty(); });
 }
 
-// Where the result goes: a file renamed into place when complete, or
-// standard output as it comes.
-class ResultSink {
+// The row as written: its cells under their headings (missing ones empty),
+// the added columns, then any cells beyond the headings, so that nothing of
+// the row is lost and the results stay under their own headings.
+QStringList resultRow(const QStringList &cells, qsizetype headingCount, const QStringList &added)
+{
+    QStringList row = cells.mid(0, headingCount);
+    while (row.size() < headingCount)
+        row << QString();
+    return row + added + cells.mid(headingCount);
+}
+
+// The added columns of a row, its problem told on standard error and
+// counted in the summary.
+QStringList judgeRow(const DelimitedRecord &record, const QStringList &headings, const ColumnPlan &plan,
+                     Summary &summary)
+{
+    const auto examinee = examineeOf(record.cells, headings, plan);
+    if (const auto *problem = std::get_if<RowProblem>(&examinee)) {
+        const QString where =
+            problem->column.isEmpty() ? QString() : QStringLiteral("列 ") + problem->column + QStringLiteral(": ");
+        writeError(QStringLiteral("行 %1, ").arg(record.line) + where + problem->reason + u'\n');
+        ++summary.notJudged;
+        return notJudgedColumns(where + problem->reason);
+    }
+    const QStringList columns = addedColumns(judgeExaminee(std::get<Examinee>(examinee)));
+    summary.countJudged(columns);
+    return columns;
+}
+
+// Percent of the file and rows per second, over the same line, on a
+// terminal only.
+class Progress {
 public:
-    ResultSink(const CommandLine &line, TextEncoding encoding) : m_line(line), m_encoder(encoding) {}
-
-    bool open()
+    Progress(bool shown, qint64 fileSize) : m_shown(shown), m_fileSize(fileSize) { m_clock.start(); }
+    void rowDone(qint64 rows, qint64 bytesRead)
     {
-        if (toStandardOutput())
-            return true;
-        m_path = m_line.output.isEmpty() ? defaultOutputPath(m_line.input) : m_line.output;
-        if (!m_line.output.isEmpty() && pathExists(m_path)) {
-            m_error = m_path + QStringLiteral(": ファイルがすでにあります (上書きしません)");
-            return false;
-        }
-        if (!m_file.open(m_path)) {
-            m_error = m_path + QStringLiteral(": 書けません: ") + m_file.error();
-            return false;
-        }
-        return true;
+        if (!m_shown || rows % kProgressEveryRows != 0 || m_clock.elapsed() < kProgressAfterMs)
+            return;
+        const qint64 ms = m_clock.elapsed();
+        writeError(QStringLiteral("\r%1 %  %2 行  %3 行/秒   ")
+                       .arg(m_fileSize > 0 ? bytesRead * 100 / m_fileSize : 0)
+                       .arg(rows)
+                       .arg(rows * 1000 / ms));
+        m_written = true;
     }
-
-    bool putBytes(const QByteArray &bytes)
+    ~Progress()
     {
-        if (toStandardOutput() ? writeOutput(bytes) : m_file.write(bytes))
-            return true;
-        m_error = (toStandardOutput() ? QStringLiteral("標準出力") : m_path) + QStringLiteral(": 書けません: ")
-                  + m_file.error();
-        return false;
+        if (m_written)
+            writeError(QStringLiteral("\r%1\r").arg(QString(60, u' ')));
     }
-
-    // The line in the input's encoding; the input line for a message.
-    bool putLine(const QString &line, qsizetype inputLine)
-    {
-        const QByteArray bytes = m_encoder.encode(line);
-        if (m_encoder.failed()) {
-            m_error = QStringLiteral("%1 行目: 「%2」は入力の文字コードで書けません")
-                          .arg(inputLine)
-                          .arg(m_encoder.unwritable());
-            return false;
-        }
-        return putBytes(bytes);
-    }
-
-    bool finish()
-    {
-        if (toStandardOutput())
-            return std::fflush(stdout) == 0;
-        if (m_file.commit(m_line.output.isEmpty()))
-            return true;
-        m_error = m_path + QStringLiteral(": 書けません: ") + m_file.error();
-        return false;
-    }
-
-    QString error() const { return m_error; }
-    QString finalPath() const { return toStandardOutput() ? QStringLiteral("標準出力") : m_file.finalPath(); }
 
 private:
-    bool toStandardOutput() const { return m_line.output == u"-"; }
-
-    const CommandLine &m_line;
-    TextEncoder m_encoder;
-    OutputFile m_file;
-    QString m_path;
-    QString m_error;
+    bool m_shown;
+    qint64 m_fileSize;
+    bool m_written = false;
+    QElapsedTimer m_clock;
 };
-
-int cannotJudge(const QString &file, const QString &message)
-{
-    writeError(QStringLiteral("kalvemo-judge: ") + (file.isEmpty() ? QString() : file + QStringLiteral(": ")) + message
-               + u'\n');
-    return kCannotJudge;
-}
-
-void showProgress(qint64 done, qint64 total, qint64 rows, qint64 ms)
-{
-    const qint64 percent = total > 0 ? done * 100 / total : 0;
-    writeError(QStringLiteral("\r%1 %  %2 行  %3 行/秒   ").arg(percent).arg(rows).arg(ms > 0 ? rows * 1000 / ms : 0));
-}
 
 } // namespace
 
@@ -126,86 +121,50 @@ int judgeDayList(const CommandLine &line)
     QFile input(line.input);
     if (!input.open(QIODevice::ReadOnly))
         return cannotJudge(line.input, QStringLiteral("開けません: ") + input.errorString());
+    const auto encoding = encodingOf(line, input);
+    if (!encoding)
+        return cannotJudge({},
+                           QStringLiteral("知らない文字コードです: %1 (utf-8, utf-8-bom, utf-16le, utf-16be, cp932)")
+                               .arg(line.encoding));
 
-    TextEncoding encoding;
-    if (!line.encoding.isEmpty()) {
-        const auto named = encodingNamed(line.encoding);
-        if (!named)
-            return cannotJudge(
-                {}, QStringLiteral("知らない文字コードです: %1 (utf-8, utf-8-bom, utf-16le, utf-16be, cp932)")
-                        .arg(line.encoding));
-        encoding = *named;
-        // A named UTF-8 keeps the mark the file has, when written back.
-        if (encoding == TextEncoding::Utf8 && input.peek(3) == byteOrderMark(TextEncoding::Utf8WithBom))
-            encoding = TextEncoding::Utf8WithBom;
-    } else {
-        encoding = detectEncoding(input);
-    }
-
-    DecodedText text(input, encoding);
+    DecodedText text(input, *encoding);
     DelimitedReader reader(text);
     const auto readError = [&] {
         return cannotJudge(line.input, QStringLiteral("%1 行目: %2 (%3 として読みました)")
                                            .arg(reader.errorLine())
-                                           .arg(readerProblem(reader.error()), encodingName(encoding)));
+                                           .arg(readerProblem(reader.error()), encodingName(*encoding)));
     };
     DelimitedRecord headingRecord;
-    if (!reader.read(headingRecord))
+    if (!reader.read(headingRecord)) {
         return reader.error() != DelimitedReader::Error::None
                    ? readError()
                    : cannotJudge(line.input, QStringLiteral("空のファイルです: 見出しの行が要ります"));
+    }
     const QStringList headings = headingRecord.cells;
-    const QChar delimiter = reader.delimiter();
     const ColumnPlan plan = planColumns(headings);
     if (const QString missing = missingItem(plan); !missing.isEmpty())
         return cannotJudge(
             line.input, QStringLiteral("%1 行目 (見出し): %2 の列がありません").arg(headingRecord.line).arg(missing));
 
-    ResultSink sink(line, encoding);
-    if (!sink.open())
-        return cannotJudge({}, sink.error());
-    const QStringList added = addedHeadings();
-    if (!sink.putBytes(byteOrderMark(encoding)) || !sink.putLine(delimitedLine(headings + added, delimiter), 1))
+    ResultSink sink(line, *encoding);
+    const QChar delimiter = reader.delimiter();
+    if (!sink.open() || !sink.putBytes(byteOrderMark(*encoding))
+        || !sink.putLine(delimitedLine(headings + addedHeadings(), delimiter), headingRecord.line))
         return cannotJudge({}, sink.error());
 
     Summary summary;
     summary.unusedColumns = unusedColumnsOf(plan, headings);
-    const bool progress = errorIsTerminal() && line.output != u"-";
-    QElapsedTimer clock;
-    clock.start();
-    bool progressShown = false;
-    DelimitedRecord record;
-    while (reader.read(record)) {
-        if (isAllEmpty(record.cells))
-            continue;
-        QStringList cells = record.cells.mid(0, headings.size());
-        while (cells.size() < headings.size())
-            cells << QString(); // fewer cells than headings: the rest are empty
-        const auto examinee = examineeOf(record.cells, headings, plan);
-        QStringList columns;
-        if (const auto *problem = std::get_if<RowProblem>(&examinee)) {
-            const QString where =
-                problem->column.isEmpty() ? QString() : QStringLiteral("列 ") + problem->column + QStringLiteral(": ");
-            writeError(QStringLiteral("行 %1, ").arg(record.line) + where + problem->reason + u'\n');
-            columns = notJudgedColumns(where + problem->reason);
-            ++summary.notJudged;
-        } else {
-            columns = addedColumns(judgeExaminee(std::get<Examinee>(examinee)));
-            summary.countJudged(columns);
-        }
-        // Cells beyond the headings are kept after the added columns, so
-        // that nothing of the row is lost and the results stay under their
-        // headings.
-        if (!sink.putLine(delimitedLine(cells + columns + record.cells.mid(headings.size()), delimiter), record.line))
-            return cannotJudge({}, sink.error());
-        const qint64 rows = summary.judged + summary.notJudged;
-        if (progress && rows % kProgressEveryRows == 0 && clock.elapsed() > kProgressAfterMs) {
-            showProgress(text.bytesRead(), input.size(), rows, clock.elapsed());
-            progressShown = true;
+    {
+        Progress progress(errorIsTerminal() && line.output != u"-", input.size());
+        for (DelimitedRecord record; reader.read(record);) {
+            if (isAllEmpty(record.cells))
+                continue;
+            const QStringList added = judgeRow(record, headings, plan, summary);
+            if (!sink.putLine(delimitedLine(resultRow(record.cells, headings.size(), added), delimiter), record.line))
+                return cannotJudge({}, sink.error());
+            progress.rowDone(summary.judged + summary.notJudged, text.bytesRead());
         }
     }
-    if (progressShown)
-        writeError(QStringLiteral("\r%1\r").arg(QString(60, u' ')));
     if (reader.error() != DelimitedReader::Error::None)
         return readError();
     if (!sink.finish())
