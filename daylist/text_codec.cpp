@@ -34,6 +34,10 @@ struct TextDecoder::Impl {
     TextEncoding encoding;
     QStringDecoder decoder;
     bool cp932LeadPending = false; // a CP932 lead byte ended the last piece
+    // Qt's decoders carry an unfinished character over without a word, even
+    // at the end of the file: UTF-8 is followed here, UTF-16 counted.
+    EncodingDetector utf8;
+    qint64 bytesSeen = 0;
 #ifdef Q_OS_WIN
     QByteArray carried; // an unfinished CP932 character, for the next piece
 #endif
@@ -88,7 +92,7 @@ bool decodeCp932(QByteArray &carried, QByteArrayView bytes, QString &out)
 
 } // namespace
 
-TextDecoder::TextDecoder(TextEncoding encoding) : m_impl(new Impl{encoding, decoderFor(encoding), false}) {}
+TextDecoder::TextDecoder(TextEncoding encoding) : m_impl(new Impl{encoding, decoderFor(encoding), false, {}, 0}) {}
 
 TextDecoder::~TextDecoder() = default;
 
@@ -97,6 +101,9 @@ QString TextDecoder::decode(QByteArrayView bytes)
     if (m_failed)
         return {};
     QString text;
+    m_impl->bytesSeen += bytes.size();
+    if (m_impl->encoding == TextEncoding::Utf8 || m_impl->encoding == TextEncoding::Utf8WithBom)
+        m_impl->utf8.feed(bytes);
     if (m_impl->encoding == TextEncoding::Cp932) {
         // Whether the piece ends inside a character, which Qt's decoder
         // carries over without a word, even at the end of the file.
@@ -135,7 +142,8 @@ QString TextDecoder::decode(QByteArrayView bytes)
 QString TextDecoder::finish()
 {
     QString rest = decode(QByteArrayView());
-    if (m_impl->cp932LeadPending)
+    const bool utf16 = m_impl->encoding == TextEncoding::Utf16LE || m_impl->encoding == TextEncoding::Utf16BE;
+    if (m_impl->cp932LeadPending || m_impl->utf8.endsInsideCharacter() || (utf16 && m_impl->bytesSeen % 2 != 0))
         m_failed = true;
     return rest;
 }

@@ -30,6 +30,8 @@ class EncodingDetector {
 public:
     void feed(QByteArrayView bytes);
     TextEncoding encoding() const;
+    // The bytes so far end inside a UTF-8 character.
+    bool endsInsideCharacter() const { return m_continuations > 0; }
 
 private:
     QByteArray m_start; // the first bytes, until a mark can be told
@@ -37,6 +39,5 @@ private:
     int m_continuations = 0; // continuation bytes still due in a UTF-8 sequence
     unsigned char m_lead = 0;
     bool m_first = true; // the next continuation byte is the sequence's second
-    bool m_ended = false;
     void feedUtf8(QByteArrayView bytes);
 };

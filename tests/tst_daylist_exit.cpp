@@ -1,5 +1,7 @@
 #include <QDir>
 #include <QProcess>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,6 +18,8 @@ private slots:
     void exitStatus_data();
     void exitStatus();
     void interruptLeavesNothing();
+    void resultInTheInputsEncoding_data();
+    void resultInTheInputsEncoding();
 };
 
 namespace {
@@ -125,6 +129,51 @@ void TestDayListExit::interruptLeavesNothing()
     QCOMPARE(judge.exitStatus(), QProcess::CrashExit);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("long.csv")});
 #endif
+}
+
+void TestDayListExit::resultInTheInputsEncoding_data()
+{
+    QTest::addColumn<QByteArray>("mark");
+    QTest::addColumn<QByteArray>("encoding"); // Qt's name
+    QTest::addColumn<QString>("atLeast");     // how the explanation writes "≥"
+
+    QTest::newRow("UTF-8") << QByteArray() << QByteArray("UTF-8") << QStringLiteral("≥");
+    QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF") << QByteArray("UTF-8") << QStringLiteral("≥");
+    QTest::newRow("UTF-16LE") << QByteArray("\xFF\xFE") << QByteArray("UTF-16LE") << QStringLiteral("≥");
+    QTest::newRow("UTF-16BE") << QByteArray("\xFE\xFF") << QByteArray("UTF-16BE") << QStringLiteral("≥");
+    QTest::newRow("CP932") << QByteArray() << QByteArray("windows-31j") << QStringLiteral("≧");
+}
+
+void TestDayListExit::resultInTheInputsEncoding()
+{
+    QFETCH(QByteArray, mark);
+    QFETCH(QByteArray, encoding);
+    QFETCH(QString, atLeast);
+
+    QStringEncoder encode(encoding.constData());
+    const QByteArray input = mark + QByteArray(encode.encode(kHeadings + kJudged));
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("list.csv")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(input);
+    file.close();
+    QProcess judge;
+    judge.start(QStringLiteral(KALVEMO_JUDGE), {file.fileName()});
+    QVERIFY(judge.waitForFinished());
+    QCOMPARE(judge.exitCode(), 0);
+
+    QFile result(dir.filePath(QStringLiteral("list_判定.csv")));
+    QVERIFY(result.open(QIODevice::ReadOnly));
+    const QByteArray bytes = result.readAll();
+    QVERIFY(bytes.startsWith(mark));
+    QStringDecoder decode(encoding.constData(), QStringDecoder::Flag::Stateless);
+    const QString text = decode.decode(bytes.mid(mark.size()));
+    QVERIFY(!decode.hasError());
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 3); // the headings, the row, and nothing after the last CRLF
+    QVERIFY(lines[0].startsWith(kHeadings.trimmed() + u','));
+    QVERIFY(lines[0].endsWith(QStringLiteral(",保健指導レベルの説明")));
+    QVERIFY(lines[1].contains(QStringLiteral("腹囲 92 cm ") + atLeast + QStringLiteral(" 85 cm")));
 }
 
 QTEST_GUILESS_MAIN(TestDayListExit)
