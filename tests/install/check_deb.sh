@@ -21,9 +21,11 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 # Every file of the package, with its mode; nothing more, nothing less.
 expected_files=(
     "-rwxr-xr-x ./usr/bin/kalvemo"
+    "-rwxr-xr-x ./usr/bin/kalvemo-judge"
     "-rw-r--r-- ./usr/share/applications/$app_id.desktop"
     "-rw-r--r-- ./usr/share/icons/hicolor/scalable/apps/$app_id.svg"
     "-rw-r--r-- ./usr/share/man/man1/kalvemo.1.gz"
+    "-rw-r--r-- ./usr/share/man/man1/kalvemo-judge.1.gz"
     "-rw-r--r-- ./usr/share/doc/kalvemo/README.md.gz"
     "-rw-r--r-- ./usr/share/doc/kalvemo/changelog.gz"
     "-rw-r--r-- ./usr/share/doc/kalvemo/copyright"

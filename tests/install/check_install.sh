@@ -38,12 +38,14 @@ entry_value() {
         }' "$desktop"
 }
 
-# The program.
-if [[ -f $prefix/bin/kalvemo && -x $prefix/bin/kalvemo ]]; then
-    pass "bin/kalvemo is an executable file"
-else
-    fail "bin/kalvemo is missing or not executable"
-fi
+# The programs: the window and the day's list.
+for program in kalvemo kalvemo-judge; do
+    if [[ -f $prefix/bin/$program && -x $prefix/bin/$program ]]; then
+        pass "bin/$program is an executable file"
+    else
+        fail "bin/$program is missing or not executable"
+    fi
+done
 
 # The desktop entry.
 desktop=$prefix/share/applications/$app_id.desktop

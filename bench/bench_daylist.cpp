@@ -1,0 +1,171 @@
+// How fast kalvemo-judge judges a day's list, beside its floor: the same file
+// read, decoded, split into cells and written back with no judgement. Each
+// run is a process of its own, so that its peak resident memory is its own.
+//
+//   kalvemo_bench_daylist [ROWS...] [--runs N]
+//       makes a list of each size (10000 and 1000000 if none given), runs
+//       the judgement and the floor N times each (5 if not given), taking
+//       turns, and prints the medians: rows per second, the ratio to the
+//       floor, and the peak resident memory.
+//   kalvemo_bench_daylist --run judge|floor FILE
+//       one run; prints the nanoseconds it took and the peak RSS in KiB
+//       (VmHWM).
+#include "daylist/day_list.h"
+#include "daylist/decoded_text.h"
+#include "daylist/delimited_reader.h"
+#include "daylist/delimited_writer.h"
+#include "daylist/output_file.h"
+#include "daylist/text_codec.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int kDefaultRuns = 5;
+
+// Made-up examinees around the limits, with an ID and a name copied through;
+// written as they are made, so that this process stays small (a child
+// started by fork inherits the peak of its parent's memory).
+void writeList(QIODevice &list, qint64 rows)
+{
+    QRandomGenerator random(24);
+    list.write(QStringLiteral("受診者ID,氏名,年齢区分,性別,身長,体重,腹囲,収縮期血圧,拡張期血圧,中性脂肪,"
+                              "HDLコレステロール,空腹時血糖,HbA1c(NGSP),服薬(血圧),服薬(脂質),服薬(血糖),喫煙\r\n")
+                   .toUtf8());
+    const auto pick = [&](int low, int high) { return QByteArray::number(low + random.bounded(high - low + 1)); };
+    const QByteArray bands[] = {QStringLiteral("40歳～64歳").toUtf8(), QStringLiteral("65歳～74歳").toUtf8()};
+    const QByteArray sexes[] = {QStringLiteral("男").toUtf8(), QStringLiteral("女").toUtf8()};
+    const QByteArray answers[] = {QStringLiteral("なし").toUtf8(), QStringLiteral("あり").toUtf8()};
+    for (qint64 i = 0; i < rows; ++i) {
+        list.write('K' + QByteArray::number(i) + ",\"受診者 " + QByteArray::number(i) + "\"," + bands[random.bounded(2)]
+                   + ',' + sexes[random.bounded(2)] + ',' + pick(145, 185) + ',' + pick(45, 95) + ',' + pick(70, 105)
+                   + ',' + pick(105, 160) + ',' + pick(60, 100) + ',' + pick(60, 250) + ',' + pick(30, 80) + ','
+                   + pick(80, 130) + ",5." + pick(0, 9) + ',' + answers[random.bounded(4) == 0] + ','
+                   + answers[random.bounded(4) == 0] + ',' + answers[random.bounded(4) == 0] + ','
+                   + answers[random.bounded(2)] + "\r\n");
+    }
+}
+
+// The floor: every step but the judgement.
+int copyThrough(const QString &inputPath, const QString &outputPath)
+{
+    QFile input(inputPath);
+    if (!input.open(QIODevice::ReadOnly))
+        return 2;
+    const TextEncoding encoding = detectEncoding(input);
+    DecodedText text(input, encoding);
+    DelimitedReader reader(text);
+    TextEncoder encoder(encoding);
+    OutputFile output;
+    if (!output.open(outputPath))
+        return 2;
+    DelimitedRecord record;
+    while (reader.read(record))
+        output.write(encoder.encode(delimitedLine(record.cells, reader.delimiter())));
+    return output.commit(false) ? 0 : 2;
+}
+
+// The peak resident memory of this process image (VmHWM): unlike
+// getrusage(), it does not carry the peak of the process before exec.
+long peakRssKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+int runOnce(const QString &mode, const QString &file)
+{
+    const QString output = file + u'.' + mode;
+    QFile::remove(output);
+    QElapsedTimer clock;
+    clock.start();
+    const int status = mode == u"judge" ? judgeDayList({file, output, {}, false}) : copyThrough(file, output);
+    const qint64 ns = clock.nsecsElapsed();
+    QFile::remove(output);
+    std::printf("%lld %ld %d\n", static_cast<long long>(ns), peakRssKiB(), status);
+    return 0;
+}
+
+struct Figures {
+    double seconds;
+    long rssKiB;
+};
+
+Figures measure(const QString &mode, const QString &file)
+{
+    QProcess run;
+    run.setProcessChannelMode(QProcess::SeparateChannels);
+    run.setStandardErrorFile(QProcess::nullDevice());
+    run.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--run"), mode, file});
+    run.waitForFinished(-1);
+    const QList<QByteArray> parts = run.readAllStandardOutput().trimmed().split(' ');
+    if (parts.size() != 3 || parts[2].toInt() > 1)
+        qFatal("the %s run failed", qPrintable(mode));
+    return {parts[0].toLongLong() / 1e9, parts[1].toLong()};
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.size() == 3 && args[0] == u"--run")
+        return runOnce(args[1], args[2]);
+
+    int runs = kDefaultRuns;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--runs")); at >= 0 && at + 1 < args.size()) {
+        runs = args[at + 1].toInt();
+        args.remove(at, 2);
+    }
+    QList<qint64> sizes;
+    for (const QString &a : args)
+        sizes << a.toLongLong();
+    if (sizes.isEmpty())
+        sizes = {10000, 1000000};
+
+    QTemporaryDir dir;
+    std::printf("%10s %14s %14s %7s %12s %12s\n", "rows", "judge rows/s", "floor rows/s", "ratio", "judge KiB",
+                "floor KiB");
+    for (const qint64 rows : sizes) {
+        const QString file = dir.filePath(QStringLiteral("list%1.csv").arg(rows));
+        QFile list(file);
+        list.open(QIODevice::WriteOnly);
+        writeList(list, rows);
+        list.close();
+        std::vector<double> judged, floor;
+        long judgedRss = 0, floorRss = 0;
+        for (int i = 0; i < runs; ++i) {
+            const Figures j = measure(QStringLiteral("judge"), file);
+            const Figures f = measure(QStringLiteral("floor"), file);
+            judged.push_back(j.seconds);
+            floor.push_back(f.seconds);
+            judgedRss = std::max(judgedRss, j.rssKiB);
+            floorRss = std::max(floorRss, f.rssKiB);
+        }
+        const double judgeRate = rows / median(judged), floorRate = rows / median(floor);
+        std::printf("%10lld %14.0f %14.0f %6.2fx %12ld %12ld\n", static_cast<long long>(rows), judgeRate, floorRate,
+                    floorRate / judgeRate, judgedRss, floorRss);
+    }
+    return 0;
+}

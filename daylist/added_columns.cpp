@@ -1,0 +1,58 @@
+#include "daylist/added_columns.h"
+
+#include "words/attention.h"
+#include "words/desk_names.h"
+#include "words/judged_record.h"
+#include "words/record_row.h"
+
+#include <algorithm>
+
+namespace {
+
+// The record's columns from its results on: メタボリックシンドローム to 確認.
+constexpr qsizetype kResultColumns = 5;
+
+const QString kMissing = QStringLiteral("未入力");
+const QString kLineJoin = QStringLiteral(" / ");
+
+// 「腹囲、HDL-CHO」: the entries that the prompts ask for, each once and in
+// the order of the form, with what is asked where it is more than filling
+// it in.
+QString missingEntries(const Judgement &judged)
+{
+    QList<AttentionMark> marks = missingEntryMarks(judged);
+    std::stable_sort(marks.begin(), marks.end(),
+                     [](const AttentionMark &a, const AttentionMark &b) { return a.entry < b.entry; });
+    QStringList named;
+    for (const AttentionMark &mark : marks)
+        named << (mark.text == kMissing ? entryName(mark.entry)
+                                        : entryName(mark.entry) + QStringLiteral(" (") + mark.text + u')');
+    return named.join(QStringLiteral("、"));
+}
+
+} // namespace
+
+QStringList addedHeadings()
+{
+    return judgedRecordHeadings().mid(judgedRecordHeadings().size() - kResultColumns)
+           << kMissing << wordText(Word::SyndromeClass) + QStringLiteral("の説明")
+           << wordText(Word::GuidanceLevel) + QStringLiteral("の説明");
+}
+
+QStringList addedColumns(const Judgement &judged)
+{
+    // The words the window shows for the same judgement.
+    const JudgementWords words = wordsFor(judged);
+    const auto oneLine = [](const QString &explanation) { return explanation.split(u'\n').join(kLineJoin); };
+    return words.record.mid(words.record.size() - kResultColumns)
+           << missingEntries(judged) << oneLine(words.classExplanation) << oneLine(words.guidanceExplanation);
+}
+
+QStringList notJudgedColumns(const QString &reason)
+{
+    QStringList columns(addedHeadings().size());
+    columns[checkColumnIndex()] = reason;
+    return columns;
+}
+
+qsizetype checkColumnIndex() { return kResultColumns - 1; }

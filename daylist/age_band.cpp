@@ -1,0 +1,182 @@
+#include "daylist/age_band.h"
+
+#include "words/desk_names.h"
+
+#include <QRegularExpression>
+
+#include <array>
+
+namespace {
+
+constexpr int kFirstAge = 40, kLastYoungerAge = 64, kLastAge = 74;
+
+// The first day of each era; its year 1 (元年) is the year of that day.
+struct Era {
+    const char *name;
+    char16_t letter;
+    QDate first;
+};
+// clang-format off
+const std::array<Era, 5> kEras = {{
+    {"明治", u'm', QDate(1868, 1, 25)},
+    {"大正", u't', QDate(1912, 7, 30)},
+    {"昭和", u's', QDate(1926, 12, 25)},
+    {"平成", u'h', QDate(1989, 1, 8)},
+    {"令和", u'r', QDate(2019, 5, 1)},
+}};
+// clang-format on
+
+std::optional<QDate> eraDate(const QString &era, int yearOfEra, int month, int day)
+{
+    for (std::size_t i = 0; i < kEras.size(); ++i) {
+        const Era &e = kEras[i];
+        if (era != QString::fromUtf8(e.name) && era != QChar(e.letter))
+            continue;
+        const QDate date(e.first.year() + yearOfEra - 1, month, day);
+        const bool inEra = date.isValid() && date >= e.first && (i + 1 == kEras.size() || date < kEras[i + 1].first);
+        return inEra ? std::optional(date) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<QDate> validDate(int year, int month, int day)
+{
+    const QDate date(year, month, day);
+    return date.isValid() ? std::optional(date) : std::nullopt;
+}
+
+QString normalised(QStringView text)
+{
+    return text.toString().normalized(QString::NormalizationForm_KC).trimmed().toLower();
+}
+
+AgeProblem problem(const QString &item, const QString &cell, const QString &reason) { return {item, cell, reason}; }
+
+QString quoted(const QString &cell) { return u'"' + shownText(cell) + u'"'; }
+
+} // namespace
+
+std::optional<QDate> dateOf(QStringView text)
+{
+    const QString t = normalised(text);
+    static const QRegularExpression western(QStringLiteral(R"(^(\d{4})[/.\-年](\d{1,2})[/.\-月](\d{1,2})日?$)"));
+    static const QRegularExpression compact(QStringLiteral(R"(^(\d{4})(\d{2})(\d{2})$)"));
+    static const QRegularExpression era(
+        QStringLiteral(R"(^(明治|大正|昭和|平成|令和|[mtshr])\s*(元|\d{1,2})[/.\-年](\d{1,2})[/.\-月](\d{1,2})日?$)"));
+    if (const auto m = western.match(t); m.hasMatch())
+        return validDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    if (const auto m = compact.match(t); m.hasMatch())
+        return validDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    if (const auto m = era.match(t); m.hasMatch()) {
+        const int year = m.captured(2) == u"元" ? 1 : m.captured(2).toInt();
+        if (year < 1)
+            return std::nullopt;
+        return eraDate(m.captured(1), year, m.captured(3).toInt(), m.captured(4).toInt());
+    }
+    return std::nullopt;
+}
+
+int ageOn(QDate birth, QDate day)
+{
+    const bool birthdayToCome =
+        day.month() < birth.month() || (day.month() == birth.month() && day.day() < birth.day());
+    return day.year() - birth.year() - (birthdayToCome ? 1 : 0);
+}
+
+int fiscalYearEndAge(QDate birth, QDate examination)
+{
+    // The fiscal year ends on 31 March; the age reached by the end of that
+    // day is the age on the next day, 1 April.
+    const int endYear = examination.month() >= 4 ? examination.year() + 1 : examination.year();
+    return ageOn(birth, QDate(endYear, 4, 1));
+}
+
+std::optional<AgeBand> bandForAges(int fiscalYearEndAge, std::optional<int> ageOnExamination)
+{
+    if (fiscalYearEndAge >= kFirstAge && fiscalYearEndAge <= kLastYoungerAge)
+        return AgeBand::From40To64;
+    if (fiscalYearEndAge > kLastYoungerAge && fiscalYearEndAge <= kLastAge)
+        return AgeBand::From65To74;
+    if (fiscalYearEndAge == kLastAge + 1 && ageOnExamination && *ageOnExamination <= kLastAge)
+        return AgeBand::From65To74;
+    return std::nullopt;
+}
+
+std::optional<AgeBand> bandNamed(QStringView text)
+{
+    QString t = normalised(text);
+    t.replace(u'〜', u'~').replace(u'-', u'~').replace(u'−', u'~');
+    t.remove(u' ');
+    if (t == u"1" || t == u"40歳~64歳" || t == u"40~64歳" || t == u"40~64")
+        return AgeBand::From40To64;
+    if (t == u"2" || t == u"65歳~74歳" || t == u"65~74歳" || t == u"65~74")
+        return AgeBand::From65To74;
+    return std::nullopt;
+}
+
+std::variant<AgeBand, AgeProblem> bandOfRow(const AgeCells &cells)
+{
+    const QString bandItem = QStringLiteral("年齢区分"), ageItem = QStringLiteral("年度末年齢");
+    const QString birthItem = QStringLiteral("生年月日"), examItem = QStringLiteral("受診日");
+    std::optional<AgeBand> band;
+    if (!cells.band.trimmed().isEmpty()) {
+        band = bandNamed(cells.band);
+        if (!band)
+            return problem(bandItem, cells.band, quoted(cells.band) + QStringLiteral(" は年齢区分として読めません"));
+    }
+
+    std::optional<int> yearEndAge;
+    std::optional<int> examAge;
+    QString ageSource = ageItem, ageCell = cells.fiscalYearEndAge;
+    if (!cells.fiscalYearEndAge.trimmed().isEmpty()) {
+        bool ok = false;
+        const int age = normalised(cells.fiscalYearEndAge).toInt(&ok);
+        if (!ok)
+            return problem(ageItem, ageCell, quoted(ageCell) + QStringLiteral(" は年齢として読めません"));
+        yearEndAge = age;
+    }
+    if (!cells.birthDate.trimmed().isEmpty() && !cells.examDate.trimmed().isEmpty()) {
+        const auto birth = dateOf(cells.birthDate);
+        if (!birth)
+            return problem(birthItem, cells.birthDate,
+                           quoted(cells.birthDate) + QStringLiteral(" は日付として読めません"));
+        const auto exam = dateOf(cells.examDate);
+        if (!exam)
+            return problem(examItem, cells.examDate,
+                           quoted(cells.examDate) + QStringLiteral(" は日付として読めません"));
+        if (*exam < *birth)
+            return problem(examItem, cells.examDate, QStringLiteral("受診日が生年月日より前です"));
+        const int fromDates = fiscalYearEndAge(*birth, *exam);
+        if (yearEndAge && *yearEndAge != fromDates)
+            return problem(ageItem, ageCell,
+                           QStringLiteral("年度末年齢 %1 歳と生年月日・受診日からの %2 歳が食い違います")
+                               .arg(*yearEndAge)
+                               .arg(fromDates));
+        yearEndAge = fromDates;
+        examAge = ageOn(*birth, *exam);
+        ageSource = birthItem;
+        ageCell = cells.birthDate;
+    }
+
+    if (yearEndAge) {
+        const auto fromAge = bandForAges(*yearEndAge, examAge);
+        if (!fromAge) {
+            const bool needsDates = *yearEndAge == kLastAge + 1 && !examAge;
+            if (examAge && *examAge > kLastAge)
+                return problem(ageSource, ageCell,
+                               QStringLiteral("受診日に %1 歳: 特定健診の対象 (40～74 歳) の外です").arg(*examAge));
+            return problem(
+                ageSource, ageCell,
+                needsDates ? QStringLiteral("年度末年齢 75 歳: 受診日に 74 歳かどうかは生年月日と受診日で分かります")
+                           : QStringLiteral("年度末年齢 %1 歳は特定健診の対象 (40～74 歳) の外です").arg(*yearEndAge));
+        }
+        if (band && *band != *fromAge)
+            return problem(bandItem, cells.band,
+                           quoted(cells.band) + QStringLiteral(" と年度末年齢 %1 歳が食い違います").arg(*yearEndAge));
+        return *fromAge;
+    }
+    if (band)
+        return *band;
+    return problem(bandItem, {},
+                   QStringLiteral("年齢区分が分かりません (年齢区分、年度末年齢、生年月日と受診日が空です)"));
+}

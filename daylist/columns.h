@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstddef>
+
+// What a column of a day's list holds, found from its heading: one of the
+// window's headings, a desk's usual name (with or without a unit in
+// parentheses), or an item code of the national data standard.
+enum class Item {
+    Sex,
+    Height,
+    Weight,
+    Waist,
+    Systolic,
+    Diastolic,
+    Triglycerides,
+    Hdl,
+    FastingGlucose,
+    Hba1c,
+    BloodPressureDrugs,
+    LipidDrugs,
+    GlucoseDrugs,
+    Smoking,
+    AgeBand,
+    FiscalYearEndAge,
+    BirthDate,
+    ExamDate,
+};
+inline constexpr std::size_t kItemCount = std::size_t(Item::ExamDate) + 1;
+
+// Blood pressure may come as one value, or as the first and second reading
+// of which the mean is used.
+enum class Reading { Only, First, Second };
+
+struct ItemColumn {
+    qsizetype column;
+    Reading reading = Reading::Only;
+};
+
+// A column that names something the judgement must not read, and why.
+struct UnusedColumn {
+    qsizetype column;
+    QString why;
+};
+
+struct ColumnPlan {
+    std::array<QList<ItemColumn>, kItemCount> items;
+    QList<UnusedColumn> unused;
+
+    const QList<ItemColumn> &of(Item item) const { return items[std::size_t(item)]; }
+};
+
+ColumnPlan planColumns(const QStringList &headings);
+
+// The item's name in the desk's words, for a message: "腹囲", "血圧 薬剤治療".
+QString itemName(Item item);
+
+// What the list lacks to be judged at all: the name of a required item that
+// no column holds, or of the age band when nothing tells it; empty if none.
+QString missingItem(const ColumnPlan &plan);

@@ -1,0 +1,75 @@
+#include "daylist/command_line.h"
+
+std::variant<CommandLine, QString> parseCommandLine(const QStringList &arguments)
+{
+    CommandLine line;
+    bool outputGiven = false, encodingGiven = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        const auto value = [&](const QString &option) -> std::variant<QString, QString> {
+            if (i + 1 >= arguments.size())
+                return std::variant<QString, QString>(std::in_place_index<1>,
+                                                      option + QStringLiteral(" の後に値がありません"));
+            return std::variant<QString, QString>(std::in_place_index<0>, arguments[++i]);
+        };
+        if (a == u"-h" || a == u"--help") {
+            line.help = true;
+        } else if (a == u"-o" || a == u"--output") {
+            if (outputGiven)
+                return QStringLiteral("-o が2回あります");
+            const auto v = value(a);
+            if (v.index() == 1)
+                return std::get<1>(v);
+            line.output = std::get<0>(v);
+            outputGiven = true;
+            if (line.output.isEmpty())
+                return QStringLiteral("-o の値が空です");
+        } else if (a == u"--encoding") {
+            if (encodingGiven)
+                return QStringLiteral("--encoding が2回あります");
+            const auto v = value(a);
+            if (v.index() == 1)
+                return std::get<1>(v);
+            line.encoding = std::get<0>(v);
+            encodingGiven = true;
+        } else if (a.startsWith(u"--encoding=")) {
+            line.encoding = a.mid(11);
+            encodingGiven = true;
+        } else if (a.startsWith(u'-') && a != u"-") {
+            return QStringLiteral("知らないオプションです: ") + a;
+        } else if (line.input.isEmpty()) {
+            line.input = a;
+        } else {
+            return QStringLiteral("入力ファイルは1つです: ") + a;
+        }
+    }
+    if (!line.help && line.input.isEmpty())
+        return QStringLiteral("入力ファイルがありません");
+    return line;
+}
+
+QString helpText()
+{
+    return QStringLiteral(
+        "使い方: kalvemo-judge 入力ファイル [-o 出力ファイル] [--encoding 文字コード]\n"
+        "\n"
+        "その日の受診者の一覧 (CSV かタブ区切り、1行に1人) を、Kalvemo の画面と同じ処理で\n"
+        "判定し、メタボリックシンドローム、保健指導レベル、それぞれの判定コード、確認、未入力と\n"
+        "2つの説明の列を加えたファイルを書きます。元の列はそのまま残ります。\n"
+        "\n"
+        "  -o 出力ファイル    結果の書き先。既にあるファイルは上書きしません (終了コード 2)。\n"
+        "                     省略すると入力の横に「名前_判定.拡張子」、あれば (2)、(3)… を付けます。\n"
+        "                     -o - は標準出力に書きます (一時ファイルを使わず、途中で止まると\n"
+        "                     書きかけが残ります)。\n"
+        "  --encoding 名前    入力の文字コード: utf-8, utf-8-bom, utf-16le, utf-16be, cp932。\n"
+        "                     省略するとファイル全体から判断します (BOM、UTF-8、それ以外は CP932)。\n"
+        "  -h, --help         この説明。\n"
+        "\n"
+        "終了コード: 0 すべての行を判定, 1 判定できなかった行がある, 2 ファイルを判定できない\n"
+        "(読めない、見出しが足りない、引用符が閉じていない、書けないなど。結果のファイルは残りません)。\n"
+        "\n"
+        "Usage: kalvemo-judge INPUT [-o OUTPUT] [--encoding NAME]\n"
+        "Judges a day's list (CSV or tab-separated, one examinee a row) with the window's own handlers.\n"
+        "-o - writes to standard output, which is not atomic: an interrupted run leaves part of it.\n"
+        "Exit status: 0 all rows judged, 1 some rows not judged, 2 the file could not be judged.\n");
+}

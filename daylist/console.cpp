@@ -1,0 +1,59 @@
+#include "daylist/console.h"
+
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <conio.h>
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+void writeError(const QString &text)
+{
+#ifdef Q_OS_WIN
+    const HANDLE handle = GetStdHandle(STD_ERROR_HANDLE);
+    DWORD mode = 0;
+    if (GetConsoleMode(handle, &mode)) {
+        DWORD written = 0;
+        WriteConsoleW(handle, reinterpret_cast<const wchar_t *>(text.utf16()), DWORD(text.size()), &written, nullptr);
+        return;
+    }
+#endif
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+
+bool errorIsTerminal()
+{
+#ifdef Q_OS_WIN
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode);
+#else
+    return isatty(STDERR_FILENO);
+#endif
+}
+
+bool writeOutput(const QByteArray &bytes)
+{
+#ifdef Q_OS_WIN
+    static const bool binary = _setmode(_fileno(stdout), _O_BINARY) != -1;
+    Q_UNUSED(binary);
+#endif
+    return std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout) == std::size_t(bytes.size());
+}
+
+void holdOwnConsole()
+{
+#ifdef Q_OS_WIN
+    DWORD processes[2];
+    // Only this program on the console: it was made for it (a drop on the icon).
+    if (GetConsoleProcessList(processes, 2) == 1) {
+        writeError(QStringLiteral("\n何かキーを押すと閉じます。"));
+        _getch();
+    }
+#endif
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "daylist/command_line.h"
+
+// The exit statuses of kalvemo-judge.
+enum ExitStatus { kAllJudged = 0, kSomeNotJudged = 1, kCannotJudge = 2 };
+
+// Judges the day's list the command line names, writes the result and tells
+// the summary on standard error.
+int judgeDayList(const CommandLine &commandLine);
+
+// The command line as the program receives it, from usage to exit status.
+int runKalvemoJudge(const QStringList &arguments);

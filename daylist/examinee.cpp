@@ -1,0 +1,222 @@
+#include "daylist/examinee.h"
+
+#include "daylist/age_band.h"
+#include "entry/numeric_entry.h"
+#include "words/desk_names.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+// The field of each measured item.
+// clang-format off
+struct FieldItem { Item item; Field field; };
+constexpr FieldItem kFieldItems[] = {
+    {Item::Height, Field::Text9},         {Item::Weight, Field::Text10},
+    {Item::Waist, Field::Text12},         {Item::Systolic, Field::Text1},
+    {Item::Diastolic, Field::Text2},      {Item::Triglycerides, Field::Text6},
+    {Item::Hdl, Field::Text7},            {Item::FastingGlucose, Field::Text4},
+    {Item::Hba1c, Field::Text5},
+};
+// clang-format on
+
+QString quoted(const QString &cell) { return u'"' + shownText(cell) + u'"'; }
+
+QString cellAt(const QStringList &cells, qsizetype column) { return column < cells.size() ? cells[column] : QString(); }
+
+// What a row says of one item: its one value (or none), or the problem.
+struct Said {
+    QString value;
+    qsizetype column = -1;
+};
+using Resolved = std::variant<Said, RowProblem>;
+
+// The non-empty cells of the item's columns of the reading; all alike.
+Resolved agreedCell(const QStringList &cells, const QStringList &headings, const QList<ItemColumn> &columns,
+                    Reading reading)
+{
+    Said said;
+    for (const ItemColumn &c : columns) {
+        const QString cell = cellAt(cells, c.column);
+        if (c.reading != reading || cell.isEmpty())
+            continue;
+        if (said.column >= 0 && cell != said.value)
+            return RowProblem{headings[c.column], quoted(cell) + QStringLiteral(" と列 ") + headings[said.column]
+                                                      + QStringLiteral(" の ") + quoted(said.value)
+                                                      + QStringLiteral(" が食い違います")};
+        said = {cell, c.column};
+    }
+    return said;
+}
+
+RowProblem notANumber(const QStringList &headings, const Said &said)
+{
+    return {headings[said.column], quoted(said.value) + QStringLiteral(" は数値として読めません")};
+}
+
+// "120", "7.5": a number as a laboratory writes it, for a mean.
+std::optional<double> plainNumber(const QString &text)
+{
+    static const QRegularExpression plain(QStringLiteral(R"(^\d+(\.\d+)?$)"));
+    return plain.match(text).hasMatch() ? std::optional(text.toDouble()) : std::nullopt;
+}
+
+// Blood pressure: the one value, else the mean of the two readings,
+// rounded half up to a whole mmHg (as a reading is written), else the one
+// reading there is.
+Resolved measuredValue(const QStringList &cells, const QStringList &headings, const QList<ItemColumn> &columns)
+{
+    const Resolved only = agreedCell(cells, headings, columns, Reading::Only);
+    if (std::holds_alternative<RowProblem>(only) || std::get<Said>(only).column >= 0)
+        return only;
+    const Resolved first = agreedCell(cells, headings, columns, Reading::First);
+    const Resolved second = agreedCell(cells, headings, columns, Reading::Second);
+    for (const Resolved *r : {&first, &second}) {
+        if (std::holds_alternative<RowProblem>(*r))
+            return *r;
+    }
+    const Said &a = std::get<Said>(first), &b = std::get<Said>(second);
+    if (a.column < 0 || b.column < 0)
+        return a.column >= 0 ? a : b;
+    for (const Said *reading : {&a, &b}) {
+        if (!plainNumber(reading->value))
+            return RowProblem{headings[reading->column],
+                              quoted(reading->value)
+                                  + QStringLiteral(" は数値として読めず、2回の測定の平均が出せません")};
+    }
+    const double mean = std::floor((*plainNumber(a.value) + *plainNumber(b.value)) / 2 + 0.5);
+    return Said{QString::number(mean, 'f', 0), a.column};
+}
+
+enum class Answer { Yes, No, Unknown };
+
+QString choiceKey(const QString &cell) { return cell.normalized(QString::NormalizationForm_KC).trimmed().toLower(); }
+
+// あり/はい/1 and なし/いいえ/2; for smoking the data standard's 3 is a
+// non-smoker too.
+Answer answerOf(const QString &cell, Item item)
+{
+    const QString key = choiceKey(cell);
+    if (key == u"あり" || key == u"はい" || key == u"1")
+        return Answer::Yes;
+    if (key == u"なし" || key == u"いいえ" || key == u"2" || (item == Item::Smoking && key == u"3"))
+        return Answer::No;
+    return Answer::Unknown;
+}
+
+// 男/男性/M/1 and 女/女性/F/2, as the data standard codes the sex.
+Answer femaleOf(const QString &cell)
+{
+    const QString key = choiceKey(cell);
+    if (key == u"女" || key == u"女性" || key == u"f" || key == u"2")
+        return Answer::Yes;
+    if (key == u"男" || key == u"男性" || key == u"m" || key == u"1")
+        return Answer::No;
+    return Answer::Unknown;
+}
+
+// A choice from every column of the item: each filled, each readable, all
+// the same.
+std::variant<bool, RowProblem> choiceOf(const QStringList &cells, const QStringList &headings, const ColumnPlan &plan,
+                                        Item item)
+{
+    if (plan.of(item).isEmpty())
+        return RowProblem{itemName(item), QStringLiteral("列がありません")};
+    std::optional<bool> chosen;
+    qsizetype chosenColumn = -1;
+    bool anyFilled = false;
+    for (const ItemColumn &c : plan.of(item)) {
+        const QString cell = cellAt(cells, c.column);
+        if (cell.trimmed().isEmpty())
+            continue;
+        anyFilled = true;
+        const Answer answer = item == Item::Sex ? femaleOf(cell) : answerOf(cell, item);
+        if (answer == Answer::Unknown)
+            return RowProblem{headings[c.column],
+                              quoted(cell)
+                                  + (item == Item::Sex ? QStringLiteral(" は性別として読めません")
+                                                       : QStringLiteral(" はあり・なしとして読めません"))};
+        const bool yes = answer == Answer::Yes;
+        if (chosen && *chosen != yes)
+            return RowProblem{headings[c.column], quoted(cell) + QStringLiteral(" と列 ") + headings[chosenColumn]
+                                                      + QStringLiteral(" が食い違います")};
+        chosen = yes;
+        chosenColumn = c.column;
+    }
+    if (!anyFilled)
+        return RowProblem{headings[plan.of(item).front().column], QStringLiteral("空です")};
+    return *chosen;
+}
+
+QString firstFilled(const QStringList &cells, const ColumnPlan &plan, Item item)
+{
+    for (const ItemColumn &c : plan.of(item)) {
+        if (!cellAt(cells, c.column).trimmed().isEmpty())
+            return cellAt(cells, c.column);
+    }
+    return {};
+}
+
+// The heading of the first column of the item, for a message about it.
+QString headingOf(const QStringList &headings, const ColumnPlan &plan, Item item, const QString &itemWord)
+{
+    return plan.of(item).isEmpty() ? itemWord : headings[plan.of(item).front().column];
+}
+
+} // namespace
+
+std::variant<Examinee, RowProblem> examineeOf(const QStringList &cells, const QStringList &headings,
+                                              const ColumnPlan &plan)
+{
+    if (cells.size() > headings.size())
+        return RowProblem{{},
+                          QStringLiteral("見出しより多いセルがあります (%1 個、見出しは %2 個)")
+                              .arg(cells.size())
+                              .arg(headings.size())};
+    Examinee examinee;
+    const AgeCells ageCells{firstFilled(cells, plan, Item::AgeBand), firstFilled(cells, plan, Item::FiscalYearEndAge),
+                            firstFilled(cells, plan, Item::BirthDate), firstFilled(cells, plan, Item::ExamDate)};
+    const auto band = bandOfRow(ageCells);
+    if (const auto *problem = std::get_if<AgeProblem>(&band)) {
+        const Item item = problem->item == itemName(Item::FiscalYearEndAge) ? Item::FiscalYearEndAge
+                          : problem->item == itemName(Item::BirthDate)      ? Item::BirthDate
+                          : problem->item == itemName(Item::ExamDate)       ? Item::ExamDate
+                                                                            : Item::AgeBand;
+        return RowProblem{headingOf(headings, plan, item, problem->item), problem->reason};
+    }
+    examinee.band = std::get<AgeBand>(band);
+
+    const auto choice = [&](Item item, bool &into) -> std::optional<RowProblem> {
+        const auto chosen = choiceOf(cells, headings, plan, item);
+        if (const auto *problem = std::get_if<RowProblem>(&chosen))
+            return *problem;
+        into = std::get<bool>(chosen);
+        return std::nullopt;
+    };
+    if (auto p = choice(Item::Sex, examinee.female))
+        return *p;
+    if (auto p = choice(Item::BloodPressureDrugs, examinee.choices.bloodPressureDrugs))
+        return *p;
+    if (auto p = choice(Item::LipidDrugs, examinee.choices.lipidDrugs))
+        return *p;
+    if (auto p = choice(Item::GlucoseDrugs, examinee.choices.glucoseDrugs))
+        return *p;
+    if (auto p = choice(Item::Smoking, examinee.choices.smoker))
+        return *p;
+
+    for (const FieldItem &fi : kFieldItems) {
+        const Resolved value = measuredValue(cells, headings, plan.of(fi.item));
+        if (const auto *problem = std::get_if<RowProblem>(&value))
+            return *problem;
+        const Said &said = std::get<Said>(value);
+        // The field keeps a text as it stands only if its cleaning would
+        // remove nothing; anything else the desk would see changed.
+        if (!isCleanNumericText(said.value))
+            return notANumber(headings, said);
+        examinee.texts[std::size_t(fi.field)] = said.value;
+    }
+    return examinee;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "daylist/columns.h"
+#include "judgement/decision.h"
+#include "judgement/entries.h"
+#include "state/design_names.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <variant>
+
+// One row of a day's list as a desk worker would enter it: the band's
+// button, the sex and the four choices, and the text for each field.
+struct Examinee {
+    AgeBand band = AgeBand::From40To64;
+    bool female = false;
+    ChoiceSnapshot choices;
+    std::array<QString, kFieldCount> texts; // by Field
+};
+
+// Why a row is not judged: the heading of the column at fault (empty when
+// it is the row as a whole), and what is wrong, in the desk's words.
+struct RowProblem {
+    QString column;
+    QString reason;
+};
+
+// The row's examinee, or why it cannot be judged. A value is taken only as
+// the field would keep it: a cell that the field's cleaning would change
+// ("1S0", "１２０", " 56") is not guessed at. Where two columns hold one item
+// they must agree; blood pressure as two readings is their mean.
+std::variant<Examinee, RowProblem> examineeOf(const QStringList &cells, const QStringList &headings,
+                                              const ColumnPlan &plan);

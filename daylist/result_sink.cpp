@@ -1,0 +1,59 @@
+#include "daylist/result_sink.h"
+
+#include "daylist/console.h"
+
+#include <cstdio>
+
+ResultSink::ResultSink(const CommandLine &line, TextEncoding encoding) : m_line(line), m_encoder(encoding) {}
+
+bool ResultSink::open()
+{
+    if (toStandardOutput())
+        return true;
+    m_path = m_line.output.isEmpty() ? defaultOutputPath(m_line.input) : m_line.output;
+    if (!m_line.output.isEmpty() && pathExists(m_path)) {
+        m_error = m_path + QStringLiteral(": ファイルがすでにあります (上書きしません)");
+        return false;
+    }
+    if (!m_file.open(m_path)) {
+        m_error = writeFailed();
+        return false;
+    }
+    return true;
+}
+
+bool ResultSink::putBytes(const QByteArray &bytes)
+{
+    if (toStandardOutput() ? writeOutput(bytes) : m_file.write(bytes))
+        return true;
+    m_error = writeFailed();
+    return false;
+}
+
+bool ResultSink::putLine(const QString &line, qsizetype inputLine)
+{
+    const QByteArray bytes = m_encoder.encode(line);
+    if (m_encoder.failed()) {
+        m_error =
+            QStringLiteral("%1 行目: 「%2」は入力の文字コードで書けません").arg(inputLine).arg(m_encoder.unwritable());
+        return false;
+    }
+    return putBytes(bytes);
+}
+
+bool ResultSink::finish()
+{
+    if (toStandardOutput() ? std::fflush(stdout) == 0 : m_file.commit(m_line.output.isEmpty()))
+        return true;
+    m_error = writeFailed();
+    return false;
+}
+
+QString ResultSink::finalPath() const { return toStandardOutput() ? QStringLiteral("標準出力") : m_file.finalPath(); }
+
+QString ResultSink::writeFailed() const
+{
+    if (toStandardOutput())
+        return QStringLiteral("標準出力に書けません");
+    return m_path + QStringLiteral(": 書けません: ") + m_file.error();
+}

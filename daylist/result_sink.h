@@ -1,0 +1,36 @@
+#pragma once
+
+#include "daylist/command_line.h"
+#include "daylist/output_file.h"
+#include "daylist/text_codec.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Where the judged list goes, in the input's encoding: a file renamed into
+// place when complete (beside the input, or the one -o names, which must not
+// exist), or standard output as it comes (-o -).
+class ResultSink {
+public:
+    ResultSink(const CommandLine &line, TextEncoding encoding);
+
+    bool open();
+    bool putBytes(const QByteArray &bytes);
+    // A line of text; the input's line names it in a message.
+    bool putLine(const QString &line, qsizetype inputLine);
+    bool finish();
+
+    // What went wrong, naming the file; and where the result went.
+    QString error() const { return m_error; }
+    QString finalPath() const;
+
+private:
+    bool toStandardOutput() const { return m_line.output == u"-"; }
+    QString writeFailed() const;
+
+    const CommandLine &m_line;
+    TextEncoder m_encoder;
+    OutputFile m_file;
+    QString m_path;
+    QString m_error;
+};

@@ -1,0 +1,38 @@
+#include "daylist/summary.h"
+
+#include "daylist/added_columns.h"
+
+void Summary::countJudged(const QStringList &addedColumns)
+{
+    ++judged;
+    ++classes[addedColumns[0]];
+    ++levels[addedColumns[1]];
+    withValuesToCheck += !addedColumns[checkColumnIndex()].isEmpty();
+}
+
+QString summaryText(const Summary &summary)
+{
+    const QStringList headings = addedHeadings();
+    QString text =
+        QStringLiteral("判定した行: %1\n判定できなかった行: %2\n").arg(summary.judged).arg(summary.notJudged);
+    for (const auto &[heading, counts] :
+         {std::pair{headings[0], &summary.classes}, std::pair{headings[1], &summary.levels}}) {
+        text += heading + QStringLiteral(":\n");
+        for (auto it = counts->cbegin(); it != counts->cend(); ++it)
+            text += QStringLiteral("  %1: %2\n").arg(it.key()).arg(it.value());
+    }
+    text += QStringLiteral("確認する値のある行: %1\n").arg(summary.withValuesToCheck);
+    if (!summary.output.isEmpty())
+        text += QStringLiteral("結果: %1\n").arg(summary.output);
+    for (const QString &unused : summary.unusedColumns)
+        text += QStringLiteral("使わなかった列: %1\n").arg(unused);
+    return text;
+}
+
+QStringList unusedColumnsOf(const ColumnPlan &plan, const QStringList &headings)
+{
+    QStringList named;
+    for (const UnusedColumn &column : plan.unused)
+        named << headings[column.column] + QStringLiteral(" (") + column.why + u')';
+    return named;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "daylist/columns.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// What a run did, told at its end: how many rows were judged and not, the
+// results counted, the rows with values to check, where the result went and
+// which columns were named but not used.
+struct Summary {
+    qint64 judged = 0;
+    qint64 notJudged = 0;
+    qint64 withValuesToCheck = 0;
+    QMap<QString, qint64> classes; // by the result as shown
+    QMap<QString, qint64> levels;
+    QString output;
+    QStringList unusedColumns; // "年齢: why"
+
+    void countJudged(const QStringList &addedColumns);
+};
+
+QString summaryText(const Summary &summary);
+
+// The unused columns of a plan, each with its heading and why.
+QStringList unusedColumnsOf(const ColumnPlan &plan, const QStringList &headings);

@@ -1,0 +1,42 @@
+// A day's list of arbitrary bytes, judged as kalvemo-judge judges a file: it
+// never crashes or reads out of bounds, a refused file (exit 2) leaves no
+// result and no temporary file, and an accepted one leaves exactly its result.
+#include "daylist/day_list.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void require(bool holds)
+{
+    if (!holds)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    static QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("list.csv"));
+    QFile file(input);
+    require(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(reinterpret_cast<const char *>(data), qint64(size));
+    file.close();
+
+    const int status = judgeDayList({input, QString(), QString(), false});
+    const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    require(status >= kAllJudged && status <= kCannotJudge);
+    if (status == kCannotJudge) {
+        require(left == QStringList{QStringLiteral("list.csv")});
+    } else {
+        require(left == (QStringList{QStringLiteral("list.csv"), QStringLiteral("list_判定.csv")}));
+        QFile::remove(dir.filePath(QStringLiteral("list_判定.csv")));
+    }
+    return 0;
+}

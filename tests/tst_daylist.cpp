@@ -1,0 +1,339 @@
+#include "daylist/added_columns.h"
+#include "daylist/age_band.h"
+#include "daylist/columns.h"
+#include "daylist/decoded_text.h"
+#include "daylist/delimited_reader.h"
+#include "daylist/engine.h"
+#include "daylist/examinee.h"
+#include "words/desk_names.h"
+
+#include <QBuffer>
+#include <QTest>
+
+// The day's list without a window: the data-standard codes of every rule,
+// the reading of the bytes, the headings, the cells of a row and the age band.
+class TestDayList : public QObject {
+    Q_OBJECT
+private slots:
+    void dataStandardCodes_data();
+    void dataStandardCodes();
+    void reader_data();
+    void reader();
+    void headings_data();
+    void headings();
+    void rowCells_data();
+    void rowCells();
+    void ageBand_data();
+    void ageBand();
+};
+
+namespace {
+
+// "h w waist systolic diastolic triglycerides hdl glucose hba1c", "-" for
+// an empty field; the choices as "bp lipid glucose smoker" flags "0000".
+Examinee examineeOf(AgeBand band, const QString &values, const QString &choices)
+{
+    Examinee e;
+    e.band = band;
+    const QStringList v = values.split(u' ');
+    for (std::size_t i = 0; i < kFieldCount; ++i)
+        e.texts[i] = v[qsizetype(i)] == u"-" ? QString() : v[qsizetype(i)];
+    e.choices = {choices[0] == u'1', choices[1] == u'1', choices[2] == u'1', choices[3] == u'1'};
+    return e;
+}
+
+constexpr int kPrompt = -1; // the result is a prompt: no rule
+
+} // namespace
+
+void TestDayList::dataStandardCodes_data()
+{
+    QTest::addColumn<AgeBand>("band");
+    QTest::addColumn<QString>("values"); // in Enter-chain order: height weight waist sys dia tg hdl glucose hba1c
+    QTest::addColumn<QString>("choices");
+    QTest::addColumn<int>("classRule");
+    QTest::addColumn<int>("guidanceRule");
+    QTest::addColumn<QString>("codes"); // class code, guidance code
+
+    using C = ClassRule;
+    using G = GuidanceRule;
+    const auto row = [](const char *name, AgeBand band, const char *values, const char *choices, int c, int g,
+                        const char *codes) {
+        QTest::newRow(name) << band << QString::fromLatin1(values) << QString::fromLatin1(choices) << c << g
+                            << QString::fromLatin1(codes);
+    };
+    // Man, 170 cm: 60 kg is BMI 20.8, 75 kg BMI 26.0.
+    for (const AgeBand band : {AgeBand::From40To64, AgeBand::From65To74}) {
+        const bool young = band == AgeBand::From40To64;
+        const QByteArray b = young ? "40-64 " : "65-74 ";
+        const auto name = [&](const char *what) { return QByteArray(b + what); };
+        row(name("waist below, BMI below").constData(), band, "170 60 80 120 70 100 50 90 5.0", "0000",
+            int(C::WaistBelowLimit), int(G::NeitherWaistNorBmi), "3 3");
+        row(name("waist below, BMI 26, one risk").constData(), band, "170 75 80 130 70 100 50 90 5.0", "0000",
+            int(C::WaistBelowLimit), int(G::BelowIntensive), "3 2");
+        row(name("waist, no criterion, no risk").constData(), band, "170 60 90 120 70 100 50 90 5.0", "0000",
+            int(C::WaistAndNoCriterion), int(G::NoRisk), "3 3");
+        row(name("waist, one criterion").constData(), band, "170 60 90 130 70 100 50 90 5.0", "0000",
+            int(C::WaistAndOneCriterion), int(G::BelowIntensive), "2 2");
+        row(name("waist, two criteria").constData(), band, "170 60 90 130 70 150 50 90 5.0", "0000",
+            int(C::WaistAndTwoOrMore), young ? int(G::Intensive) : int(G::OlderBandInPlaceOfIntensive),
+            young ? "1 1" : "1 2");
+        row(name("drug treatment").constData(), band, "170 60 90 130 70 150 50 90 5.0", "1000",
+            int(C::WaistAndTwoOrMore), int(G::DrugTreatment), "1 3");
+        row(name("HDL empty: both prompts").constData(), band, "170 60 90 130 70 150 - 90 5.0", "0000", kPrompt,
+            kPrompt, "4 4");
+        row(name("waist empty: both prompts").constData(), band, "170 60 - 130 70 150 50 90 5.0", "0000", kPrompt,
+            kPrompt, "4 4");
+    }
+    row("65-74 waist 0 is asked again", AgeBand::From65To74, "170 60 0 120 70 100 50 90 5.0", "0000", kPrompt, kPrompt,
+        "4 4");
+    row("40-64 waist 0 is below the limit", AgeBand::From40To64, "170 60 0 120 70 100 50 90 5.0", "0000",
+        int(C::WaistBelowLimit), int(G::NeitherWaistNorBmi), "3 3");
+}
+
+void TestDayList::dataStandardCodes()
+{
+    QFETCH(AgeBand, band);
+    QFETCH(QString, values);
+    QFETCH(QString, choices);
+    QFETCH(int, classRule);
+    QFETCH(int, guidanceRule);
+    QFETCH(QString, codes);
+
+    const Judgement judged = judgeExaminee(examineeOf(band, values, choices));
+    const QStringList columns = addedColumns(judged);
+    const qsizetype classCode = addedHeadings().indexOf(QStringLiteral("メタボリックシンドローム判定コード"));
+    QCOMPARE(columns[classCode] + u' ' + columns[classCode + 1], codes);
+    if (classRule != kPrompt)
+        QCOMPARE(int(judged.decision.classRule), classRule);
+    if (guidanceRule != kPrompt)
+        QCOMPARE(int(judged.decision.guidanceRule), guidanceRule);
+}
+
+void TestDayList::reader_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<QString>("records"); // "line:cell|cell" a record a line, or "error line"
+
+    const auto row = [](const char *name, const QByteArray &bytes, const char *encoding, const QString &records) {
+        QTest::newRow(name) << bytes << QString::fromLatin1(encoding) << records;
+    };
+    row("comma, LF", "a,b\n1,2\n", "UTF-8", "1:a|b\n2:1|2");
+    row("comma, CRLF, no final break", "a,b\r\n1,2", "UTF-8", "1:a|b\n2:1|2");
+    row("lone CR ends a record", "a,b\r1,2\r", "UTF-8", "1:a|b\n2:1|2");
+    row("tab found from the heading line", "a\tb\tc,d\n1\t2\t3,4\n", "UTF-8", "1:a|b|c,d\n2:1|2|3,4");
+    row("quoted delimiter, quote and line break", "a,b\n\"x,y\",\"say \"\"hi\"\"\"\n\"two\r\nlines\",z\nlast,1\n",
+        "UTF-8", "1:a|b\n2:x,y|say \"hi\"\n3:two\r\nlines|z\n5:last|1");
+    row("empty line is a record of one empty cell", "a\n\nb\n", "UTF-8", "1:a\n2:\n3:b");
+    row("empty cells kept", "a,,c\n,,\n", "UTF-8", "1:a||c\n2:||");
+    row("UTF-8 with BOM", QByteArray("\xEF\xBB\xBF") + "身長,体重\n170,60\n", "UTF-8 (BOM)",
+        QStringLiteral("1:身長|体重\n2:170|60"));
+    row("UTF-16LE with BOM", QByteArray("\xFF\xFE", 2) + QByteArray("a\0\t\0b\0\n\0", 8), "UTF-16LE", "1:a|b");
+    row("UTF-16BE with BOM", QByteArray("\xFE\xFF", 2) + QByteArray("\0a\0,\0b\0\n", 8), "UTF-16BE", "1:a|b");
+    // 性別 男 in CP932; 表 and ソ end in 0x5C, which is no backslash there.
+    row("CP932", "\x90\xab\x95\xca,\x95\x5c\x83\x5c\n\x92\x6a,1\n", "CP932", QStringLiteral("1:性別|表ソ\n2:男|1"));
+    row("CP932 invalid byte on line 2", "\x90\xab\x95\xca\n\x92\x6a\xff\n", "CP932", "error 2");
+    row("CP932 cut in a character", "\x90\xab\x95\xca\n\x92", "CP932", "error 2");
+    row("UTF-8 with BOM cut in a character", QByteArray("\xEF\xBB\xBF") + "a\n\xE3\x81", "UTF-8 (BOM)", "error 2");
+    row("UTF-16LE with an odd byte at the end", QByteArray("\xFF\xFE", 2) + QByteArray("a\0\n\0b", 5), "UTF-16LE",
+        "error 2");
+    row("unclosed quote from its line", "a,b\n1,\"2\n3\n", "UTF-8", "error 2");
+}
+
+void TestDayList::reader()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, encoding);
+    QFETCH(QString, records);
+
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const TextEncoding detected = detectEncoding(buffer);
+    QCOMPARE(encodingName(detected), encoding);
+    DecodedText text(buffer, detected);
+    DelimitedReader reader(text);
+    QStringList read;
+    DelimitedRecord record;
+    while (reader.read(record))
+        read << QString::number(record.line) + u':' + record.cells.join(u'|');
+    if (reader.error() != DelimitedReader::Error::None)
+        read << QStringLiteral("error %1").arg(reader.errorLine());
+    if (read.size() > 1 && read.last().startsWith(u"error"))
+        read = {read.last()};
+    QCOMPARE(read.join(u'\n'), records);
+}
+
+void TestDayList::headings_data()
+{
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("read"); // the item (and reading), "unused", or "" for a column copied only
+
+    const auto row = [](const char *name, const QString &heading, const QString &read) {
+        QTest::newRow(name) << heading << read;
+    };
+    row("the window's heading", QStringLiteral("血圧 薬剤治療"), QStringLiteral("血圧 薬剤治療"));
+    row("unit in parentheses", QStringLiteral("身長(cm)"), QStringLiteral("身長"));
+    row("full-width unit", QStringLiteral("中性脂肪（mg/dL）"), QStringLiteral("中性脂肪"));
+    row("full-width letters", QStringLiteral("ＨＤＬコレステロール"), QStringLiteral("HDL-CHO"));
+    row("NGSP", QStringLiteral("HbA1c(NGSP)(%)"), QStringLiteral("HbA1c"));
+    row("JDS", QStringLiteral("HbA1c(JDS)"), QStringLiteral("unused"));
+    row("non-fasting glucose", QStringLiteral("随時血糖"), QStringLiteral("unused"));
+    row("bare age", QStringLiteral("年齢"), QStringLiteral("unused"));
+    row("BMI", QStringLiteral("BMI"), QStringLiteral("unused"));
+    row("a result column", QStringLiteral("保健指導レベル"), QStringLiteral("unused"));
+    row("ID", QStringLiteral("受診者ID"), QString());
+    row("code height", QStringLiteral("9N001000000000001"), QStringLiteral("身長"));
+    row("code waist self-reported", QStringLiteral("9N016160300000001"), QStringLiteral("腹囲"));
+    row("code systolic other", QStringLiteral("9A755000000000001"), QStringLiteral("最高血圧"));
+    row("code systolic first", QStringLiteral("9A751000000000001"), QStringLiteral("最高血圧 1"));
+    row("code diastolic second", QStringLiteral("9A762000000000001"), QStringLiteral("最低血圧 2"));
+    row("code triglycerides", QStringLiteral("3F015000002399901"), QStringLiteral("中性脂肪"));
+    row("code non-fasting triglycerides", QStringLiteral("3F015129902327101"), QStringLiteral("unused"));
+    row("code glucose", QStringLiteral("3D010000001927201"), QStringLiteral("空腹時血糖"));
+    row("code HbA1c NGSP", QStringLiteral("3D046000001906202"), QStringLiteral("HbA1c"));
+    row("code HbA1c JDS", QStringLiteral("3D045000001906202"), QStringLiteral("unused"));
+    row("code lipid drugs", QStringLiteral("9N711000000000011"), QStringLiteral("脂質 薬剤治療"));
+    row("code smoking", QStringLiteral("9N736000000000011"), QStringLiteral("喫煙"));
+    row("unknown code", QStringLiteral("9Z999000000000001"), QString());
+}
+
+void TestDayList::headings()
+{
+    QFETCH(QString, heading);
+    QFETCH(QString, read);
+
+    const ColumnPlan plan = planColumns({heading});
+    QString found = plan.unused.isEmpty() ? QString() : QStringLiteral("unused");
+    for (std::size_t i = 0; i < kItemCount; ++i) {
+        for (const ItemColumn &column : plan.items[i]) {
+            found = itemName(Item(i));
+            if (column.reading != Reading::Only)
+                found += column.reading == Reading::First ? QStringLiteral(" 1") : QStringLiteral(" 2");
+        }
+    }
+    QCOMPARE(found, read);
+}
+
+void TestDayList::rowCells_data()
+{
+    QTest::addColumn<QStringList>("headings");
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<QString>("systolic"); // the text for Text1, or "× column: reason"
+
+    const QStringList base = {QStringLiteral("年齢区分"),      QStringLiteral("性別"),
+                              QStringLiteral("血圧 薬剤治療"), QStringLiteral("脂質 薬剤治療"),
+                              QStringLiteral("血糖 薬剤治療"), QStringLiteral("喫煙")};
+    const QStringList choices = {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"),
+                                 QStringLiteral("2"), QStringLiteral("2"), QStringLiteral("3")};
+    const auto row = [&](const char *name, const QStringList &more, const QStringList &cells, const QString &systolic) {
+        QTest::newRow(name) << base + more << choices + cells << systolic;
+    };
+    const QString sys = QStringLiteral("最高血圧");
+    row("plain", {sys}, {QStringLiteral("128")}, QStringLiteral("128"));
+    row("kept as it stands", {sys}, {QStringLiteral("65.5.0")}, QStringLiteral("65.5.0"));
+    row("a lone minus is kept", {sys}, {QStringLiteral("-")}, QStringLiteral("-"));
+    row("letter in a number", {sys}, {QStringLiteral("1S0")},
+        QStringLiteral("× 最高血圧: \"1S0\" は数値として読めません"));
+    row("full-width digits", {sys}, {QStringLiteral("１２０")},
+        QStringLiteral("× 最高血圧: \"１２０\" は数値として読めません"));
+    row("leading blank", {sys}, {QStringLiteral(" 56")}, QStringLiteral("× 最高血圧: \" 56\" は数値として読めません"));
+    row("thousands separator", {sys}, {QStringLiteral("1,200")},
+        QStringLiteral("× 最高血圧: \"1,200\" は数値として読めません"));
+    row("two columns agree", {sys, QStringLiteral("9A755000000000001")}, {QStringLiteral("128"), QStringLiteral("128")},
+        QStringLiteral("128"));
+    row("two columns differ", {sys, QStringLiteral("9A755000000000001")},
+        {QStringLiteral("128"), QStringLiteral("130")},
+        QStringLiteral("× 9A755000000000001: \"130\" と列 最高血圧 の \"128\" が食い違います"));
+    row("mean of two readings, half up", {QStringLiteral("9A751000000000001"), QStringLiteral("9A752000000000001")},
+        {QStringLiteral("129"), QStringLiteral("130")}, QStringLiteral("130"));
+    row("one reading", {QStringLiteral("9A751000000000001"), QStringLiteral("9A752000000000001")},
+        {QString(), QStringLiteral("131")}, QStringLiteral("131"));
+    row("the other value before the readings",
+        {QStringLiteral("9A755000000000001"), QStringLiteral("9A751000000000001"), QStringLiteral("9A752000000000001")},
+        {QStringLiteral("140"), QStringLiteral("129"), QStringLiteral("130")}, QStringLiteral("140"));
+    row("more cells than headings", {sys}, {QStringLiteral("128"), QStringLiteral("x")},
+        QStringLiteral("× : 見出しより多いセルがあります (15 個、見出しは 14 個)"));
+}
+
+void TestDayList::rowCells()
+{
+    QFETCH(QStringList, headings);
+    QFETCH(QStringList, cells);
+    QFETCH(QString, systolic);
+
+    // Every other item has a column in front, left empty.
+    for (const Item item : {Item::Height, Item::Weight, Item::Waist, Item::Diastolic, Item::Triglycerides, Item::Hdl,
+                            Item::FastingGlucose}) {
+        headings.prepend(itemName(item));
+        cells.prepend(QString());
+    }
+    const ColumnPlan plan = planColumns(headings);
+    QCOMPARE(missingItem(plan), QString());
+    const auto examinee = ::examineeOf(cells, headings, plan);
+    const auto *problem = std::get_if<RowProblem>(&examinee);
+    const QString read = problem ? QStringLiteral("× ") + problem->column + QStringLiteral(": ") + problem->reason
+                                 : std::get<Examinee>(examinee).texts[std::size_t(Field::Text1)];
+    QCOMPARE(read, systolic);
+}
+
+void TestDayList::ageBand_data()
+{
+    QTest::addColumn<QString>("band");
+    QTest::addColumn<QString>("yearEndAge");
+    QTest::addColumn<QString>("birth");
+    QTest::addColumn<QString>("exam");
+    QTest::addColumn<QString>("read"); // the band's caption, or "× item"
+
+    const auto row = [](const char *name, const char *band, const char *age, const char *birth, const char *exam,
+                        const char *read) {
+        QTest::newRow(name) << QString::fromUtf8(band) << QString::fromUtf8(age) << QString::fromUtf8(birth)
+                            << QString::fromUtf8(exam) << QString::fromUtf8(read);
+    };
+    row("band caption", "40歳～64歳", "", "", "", "40歳～64歳");
+    row("band with wave dash", "65歳〜74歳", "", "", "", "65歳～74歳");
+    row("band as a range", "65-74", "", "", "", "65歳～74歳");
+    row("band as its code", "2", "", "", "", "65歳～74歳");
+    row("band unknown", "3", "", "", "", "× 年齢区分");
+    row("year-end age 40", "", "40", "", "", "40歳～64歳");
+    row("year-end age 39", "", "39", "", "", "× 年度末年齢");
+    row("year-end age 65", "", "65", "", "", "65歳～74歳");
+    row("year-end age 75 without dates", "", "75", "", "", "× 年度末年齢");
+    row("born 1 April: a year older on 31 March", "", "", "1960/4/1", "2024/6/1", "65歳～74歳");
+    row("born 2 April", "", "", "1960/4/2", "2024/6/1", "40歳～64歳");
+    row("turns 40 on 1 April after the year", "", "", "1985-04-01", "2024-05-01", "40歳～64歳");
+    row("turns 40 on 2 April after the year", "", "", "1985-04-02", "2024-05-01", "× 生年月日");
+    row("examined in March of the year", "", "", "19600401", "20250331", "65歳～74歳");
+    row("29 February, 74 on 28 February", "", "", "1952/2/29", "2027/2/28", "65歳～74歳");
+    row("29 February, 75 on 1 March", "", "", "1952/2/29", "2027/3/1", "× 生年月日");
+    row("74 turning 75 later in the year", "", "", "1950/10/10", "2025/6/1", "65歳～74歳");
+    row("75 already on the day", "", "", "1950/10/10", "2025/11/1", "× 生年月日");
+    row("Showa in kanji", "", "", "昭和35年4月1日", "令和6年6月1日", "65歳～74歳");
+    row("Showa as S", "", "", "S35.4.2", "R6.6.1", "40歳～64歳");
+    row("Heisei gannen", "", "", "平成元年1月8日", "2024/6/1", "× 生年月日");
+    row("Heisei before it began", "", "", "平成元年1月7日", "2024/6/1", "× 生年月日");
+    row("Showa 64", "", "", "昭和64年1月7日", "2053/6/1", "65歳～74歳");
+    row("full-width digits", "", "", "１９６０／４／１", "２０２４／６／１", "65歳～74歳");
+    row("unreadable date", "", "", "1960/13/1", "2024/6/1", "× 生年月日");
+    row("examination before birth", "", "", "2024/6/2", "2024/6/1", "× 受診日");
+    row("band and age agree", "65歳～74歳", "70", "", "", "65歳～74歳");
+    row("band and age disagree", "40歳～64歳", "70", "", "", "× 年齢区分");
+    row("age and dates disagree", "", "64", "1960/4/1", "2024/6/1", "× 年度末年齢");
+    row("nothing", "", "", "", "", "× 年齢区分");
+}
+
+void TestDayList::ageBand()
+{
+    QFETCH(QString, band);
+    QFETCH(QString, yearEndAge);
+    QFETCH(QString, birth);
+    QFETCH(QString, exam);
+    QFETCH(QString, read);
+
+    const auto found = bandOfRow({band, yearEndAge, birth, exam});
+    const auto *problem = std::get_if<AgeProblem>(&found);
+    QCOMPARE(problem ? QStringLiteral("× ") + problem->item : ageBandName(std::get<AgeBand>(found)), read);
+}
+
+QTEST_APPLESS_MAIN(TestDayList)
+#include "tst_daylist.moc"

@@ -1,0 +1,180 @@
+#include <QDir>
+#include <QProcess>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifndef Q_OS_WIN
+#include <csignal>
+#endif
+
+// The exit statuses of kalvemo-judge, run as the desk runs it: 0 when every
+// row was judged, 1 when some were not (the result is still written), 2
+// when the file cannot be judged, with no result file left behind.
+class TestDayListExit : public QObject {
+    Q_OBJECT
+private slots:
+    void exitStatus_data();
+    void exitStatus();
+    void interruptLeavesNothing();
+    void resultInTheInputsEncoding_data();
+    void resultInTheInputsEncoding();
+};
+
+namespace {
+
+const QString kHeadings = QStringLiteral("ID,年齢区分,性別,身長,体重,腹囲,最高血圧,最低血圧,中性脂肪,HDL-CHO,"
+                                         "空腹時血糖,HbA1c,血圧 薬剤治療,脂質 薬剤治療,血糖 薬剤治療,喫煙\n");
+const QString kJudged = QStringLiteral("1,40歳～64歳,男,170,72,92,138,82,160,45,105,5.7,なし,なし,なし,はい\n");
+const QString kNotJudged = QStringLiteral("2,40歳～64歳,男,170,1S0,92,138,82,160,45,105,5.7,なし,なし,なし,はい\n");
+
+struct Run {
+    int status;
+    QStringList files; // in the folder afterwards
+};
+
+Run run(const QByteArray &input, const QStringList &arguments, const QStringList &existing = {})
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("list.csv")));
+    file.open(QIODevice::WriteOnly);
+    file.write(input);
+    file.close();
+    for (const QString &name : existing) {
+        QFile other(dir.filePath(name));
+        other.open(QIODevice::WriteOnly);
+    }
+    QProcess judge;
+    judge.setWorkingDirectory(dir.path());
+    judge.start(QStringLiteral(KALVEMO_JUDGE), arguments);
+    judge.waitForFinished();
+    return {judge.exitStatus() == QProcess::NormalExit ? judge.exitCode() : -1,
+            QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name)};
+}
+
+} // namespace
+
+void TestDayListExit::exitStatus_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("files");
+
+    const QString list = QStringLiteral("list.csv"), result = QStringLiteral("list_判定.csv");
+    const auto row = [](const char *name, const QString &input, const QStringList &arguments,
+                        const QStringList &existing, int status, const QStringList &files) {
+        QTest::newRow(name) << input.toUtf8() << arguments << existing << status << files;
+    };
+    row("every row judged", kHeadings + kJudged, {list}, {}, 0, {list, result});
+    row("a row not judged", kHeadings + kJudged + kNotJudged, {list}, {}, 1, {list, result});
+    row("an all-empty row is skipped", kHeadings + kJudged + QStringLiteral(",,,\n"), {list}, {}, 0, {list, result});
+    row("default name taken: (2)", kHeadings + kJudged, {list}, {result}, 0,
+        {list, QStringLiteral("list_判定(2).csv"), result});
+    row("named output", kHeadings + kJudged, {list, QStringLiteral("-o"), QStringLiteral("out.csv")}, {}, 0,
+        {list, QStringLiteral("out.csv")});
+    row("named output exists", kHeadings + kJudged, {list, QStringLiteral("-o"), QStringLiteral("out.csv")},
+        {QStringLiteral("out.csv")}, 2, {list, QStringLiteral("out.csv")});
+    row("standard output", kHeadings + kJudged, {list, QStringLiteral("-o"), QStringLiteral("-")}, {}, 0, {list});
+    row("a required column missing", QStringLiteral("ID,性別\n1,男\n"), {list}, {}, 2, {list});
+    row("unclosed quote", kHeadings + kJudged + QStringLiteral("\"3,"), {list}, {}, 2, {list});
+    row("not UTF-8 as named", kHeadings + kJudged, {list, QStringLiteral("--encoding"), QStringLiteral("cp932")}, {}, 2,
+        {list});
+    row("unknown encoding", kHeadings + kJudged, {list, QStringLiteral("--encoding"), QStringLiteral("latin9")}, {}, 2,
+        {list});
+    row("unknown option", kHeadings + kJudged, {list, QStringLiteral("--fast")}, {}, 2, {list});
+    row("no input", kHeadings + kJudged, {}, {}, 2, {list});
+    row("input missing", kHeadings + kJudged, {QStringLiteral("nothing.csv")}, {}, 2, {list});
+    row("help", kHeadings + kJudged, {QStringLiteral("--help")}, {}, 0, {list});
+}
+
+void TestDayListExit::exitStatus()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, existing);
+    QFETCH(int, status);
+    QFETCH(QStringList, files);
+
+    const Run done = run(input, arguments, existing);
+    QCOMPARE(done.status, status);
+    QCOMPARE(done.files, files);
+}
+
+void TestDayListExit::interruptLeavesNothing()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Ctrl+C is sent as a signal on Linux only");
+#else
+    // A list long enough to be stopped half way.
+    QByteArray input = kHeadings.toUtf8();
+    for (int i = 0; i < 200000; ++i)
+        input += kJudged.toUtf8();
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("long.csv")));
+    file.open(QIODevice::WriteOnly);
+    file.write(input);
+    file.close();
+
+    QProcess judge;
+    judge.setWorkingDirectory(dir.path());
+    judge.start(QStringLiteral(KALVEMO_JUDGE), {QStringLiteral("long.csv")});
+    QVERIFY(judge.waitForStarted());
+    // Once the temporary file is there, Ctrl+C.
+    QTRY_VERIFY_WITH_TIMEOUT(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size() == 2, 20000);
+    ::kill(pid_t(judge.processId()), SIGINT);
+    QVERIFY(judge.waitForFinished());
+    QCOMPARE(judge.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("long.csv")});
+#endif
+}
+
+void TestDayListExit::resultInTheInputsEncoding_data()
+{
+    QTest::addColumn<QByteArray>("mark");
+    QTest::addColumn<QByteArray>("encoding"); // Qt's name
+    QTest::addColumn<QString>("atLeast");     // how the explanation writes "≥"
+
+    QTest::newRow("UTF-8") << QByteArray() << QByteArray("UTF-8") << QStringLiteral("≥");
+    QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF") << QByteArray("UTF-8") << QStringLiteral("≥");
+    QTest::newRow("UTF-16LE") << QByteArray("\xFF\xFE") << QByteArray("UTF-16LE") << QStringLiteral("≥");
+    QTest::newRow("UTF-16BE") << QByteArray("\xFE\xFF") << QByteArray("UTF-16BE") << QStringLiteral("≥");
+    QTest::newRow("CP932") << QByteArray() << QByteArray("windows-31j") << QStringLiteral("≧");
+}
+
+void TestDayListExit::resultInTheInputsEncoding()
+{
+    QFETCH(QByteArray, mark);
+    QFETCH(QByteArray, encoding);
+    QFETCH(QString, atLeast);
+
+    QStringEncoder encode(encoding.constData());
+    const QByteArray input = mark + QByteArray(encode.encode(kHeadings + kJudged));
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("list.csv")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(input);
+    file.close();
+    QProcess judge;
+    judge.start(QStringLiteral(KALVEMO_JUDGE), {file.fileName()});
+    QVERIFY(judge.waitForFinished());
+    QCOMPARE(judge.exitCode(), 0);
+
+    QFile result(dir.filePath(QStringLiteral("list_判定.csv")));
+    QVERIFY(result.open(QIODevice::ReadOnly));
+    const QByteArray bytes = result.readAll();
+    QVERIFY(bytes.startsWith(mark));
+    QStringDecoder decode(encoding.constData(), QStringDecoder::Flag::Stateless);
+    const QString text = decode.decode(bytes.mid(mark.size()));
+    QVERIFY(!decode.hasError());
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 3); // the headings, the row, and nothing after the last CRLF
+    QVERIFY(lines[0].startsWith(kHeadings.trimmed() + u','));
+    QVERIFY(lines[0].endsWith(QStringLiteral(",保健指導レベルの説明")));
+    QVERIFY(lines[1].contains(QStringLiteral("腹囲 92 cm ") + atLeast + QStringLiteral(" 85 cm")));
+}
+
+QTEST_GUILESS_MAIN(TestDayListExit)
+#include "tst_daylist_exit.moc"

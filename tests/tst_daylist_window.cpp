@@ -1,0 +1,151 @@
+#include "window_fixture.h"
+
+#include "app/results/judged_results.h"
+#include "daylist/added_columns.h"
+#include "daylist/columns.h"
+#include "daylist/engine.h"
+#include "daylist/examinee.h"
+#include "state/limits.h"
+#include "words/desk_names.h"
+#include "words/record_row.h"
+
+#include <QRandomGenerator>
+
+// The day's list against the window: random examinees, entered into the
+// real window and written as a row of a day's list, must come out of the
+// engine with the very results, codes, values to check, missing entries and
+// explanations that the window shows.
+class TestDayListWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { w.open(); }
+    void cleanup() { w.close(); }
+    void engineShowsWhatTheWindowShows();
+
+private:
+    WindowFixture w;
+};
+
+namespace {
+
+constexpr int kExaminees = 120;
+
+// The fields and their entries, in the order of the list's columns.
+// clang-format off
+struct FieldColumn { Field field; Entry entry; double limit; };
+const FieldColumn kFieldColumns[] = {
+    {Field::Text9,  Entry::Height,         150},
+    {Field::Text10, Entry::Weight,         60},
+    {Field::Text12, Entry::Waist,          kMaleWaistLimitCm},
+    {Field::Text1,  Entry::Systolic,       kSystolicLimit},
+    {Field::Text2,  Entry::Diastolic,      kDiastolicLimit},
+    {Field::Text6,  Entry::Triglycerides,  kTriglyceridesLimit},
+    {Field::Text7,  Entry::Hdl,            kHdlLowerLimit},
+    {Field::Text4,  Entry::FastingGlucose, kFastingGlucoseGuidanceLimit},
+    {Field::Text5,  Entry::Hba1c,          kHba1cGuidanceLimit},
+};
+// clang-format on
+
+// A value for a field: mostly at or next to a limit of the rules, sometimes
+// empty, 0, or a text the field keeps as it stands but that is not a plain
+// number.
+QString randomValue(QRandomGenerator &random, const FieldColumn &column)
+{
+    const int kind = random.bounded(20);
+    if (kind == 0)
+        return {};
+    if (kind == 1)
+        return QStringLiteral("0");
+    if (kind == 2) {
+        const QStringList keptAsItStands = {QStringLiteral("65.5.0"), QStringLiteral("-"), QStringLiteral(".5"),
+                                            QStringLiteral("-5"), QStringLiteral("1..2")};
+        return keptAsItStands[random.bounded(keptAsItStands.size())];
+    }
+    double limit = column.limit;
+    if (column.entry == Entry::Waist && random.bounded(2))
+        limit = kFemaleWaistLimitCm;
+    if (column.entry == Entry::FastingGlucose && random.bounded(2))
+        limit = kFastingGlucoseSyndromeLimit;
+    if (column.entry == Entry::Hba1c) {
+        if (random.bounded(2))
+            limit = kHba1cSyndromeLimit;
+        return QString::number(limit + (random.bounded(5) - 2) * 0.1, 'f', 1);
+    }
+    if (column.entry == Entry::Height)
+        return QString::number(140 + random.bounded(50));
+    if (column.entry == Entry::Weight)
+        return QString::number(40 + random.bounded(60));
+    return QString::number(limit + random.bounded(5) - 2, 'f', 0);
+}
+
+bool coin(QRandomGenerator &random) { return random.bounded(2) == 1; }
+
+// The window's missing-entry marks, in the words of the 未入力 column: each
+// entry's mark other than a value to check.
+QString windowMissingEntries(const WindowFixture &w)
+{
+    QStringList named;
+    for (const FieldColumn &column : kFieldColumns) {
+        for (const QString &mark : w.control(designName(column.field))->toolTip().split(u'\n', Qt::SkipEmptyParts)) {
+            if (mark.startsWith(QStringLiteral("確認: ")))
+                continue;
+            named << (mark == u"未入力" ? entryName(column.entry)
+                                        : entryName(column.entry) + QStringLiteral(" (") + mark + u')');
+        }
+    }
+    return named.join(QStringLiteral("、"));
+}
+
+QString joinedLines(const QString &tooltip) { return tooltip.split(u'\n').join(QStringLiteral(" / ")); }
+
+} // namespace
+
+void TestDayListWindow::engineShowsWhatTheWindowShows()
+{
+    // The list's headings: the window's own record headings up to 喫煙.
+    QStringList headings = judgedRecordHeadings();
+    headings.remove(headings.indexOf(entryName(Entry::Bmi)));
+    headings = headings.mid(0, headings.indexOf(wordText(Word::Smoking)) + 1);
+    const ColumnPlan plan = planColumns(headings);
+    QVERIFY(missingItem(plan).isEmpty());
+
+    QRandomGenerator random(24);
+    FormControls &form = w.window->controls();
+    for (int n = 0; n < kExaminees; ++n) {
+        const AgeBand band = coin(random) ? AgeBand::From40To64 : AgeBand::From65To74;
+        const bool female = coin(random);
+        const bool drugs[] = {random.bounded(4) == 0, random.bounded(4) == 0, random.bounded(4) == 0};
+        const bool smoker = coin(random);
+        QStringList values;
+        for (const FieldColumn &column : kFieldColumns)
+            values << randomValue(random, column);
+
+        // The window, as a desk worker fills it for a new examinee.
+        w.click("Command3");
+        form.select(female ? Choice::kFemale : Choice::kMale);
+        form.select(drugs[0] ? Choice::kBloodPressureDrugs : Choice::kNoBloodPressureDrugs);
+        form.select(drugs[1] ? Choice::kLipidDrugs : Choice::kNoLipidDrugs);
+        form.select(drugs[2] ? Choice::kGlucoseDrugs : Choice::kNoGlucoseDrugs);
+        form.select(smoker ? Choice::kSmoker : Choice::kNonSmoker);
+        for (int i = 0; i < values.size(); ++i)
+            form.setText(kFieldColumns[i].field, values[i]);
+        w.click(band == AgeBand::From40To64 ? "Command1" : "Command2");
+        const QStringList record = w.window->results().record();
+        QStringList shown = record.mid(record.size() - 5);
+        shown << windowMissingEntries(w) << joinedLines(w.label("Label37")->toolTip())
+              << joinedLines(w.label("Label15")->toolTip());
+
+        // The same examinee as a row of a day's list, through the engine.
+        QStringList row{ageBandName(band), sexName(female)};
+        row << values << choiceName(drugs[0]) << choiceName(drugs[1]) << choiceName(drugs[2]) << choiceName(smoker);
+        const auto examinee = examineeOf(row, headings, plan);
+        QVERIFY2(std::holds_alternative<Examinee>(examinee), qPrintable(row.join(u',')));
+        const QStringList judged = addedColumns(judgeExaminee(std::get<Examinee>(examinee)));
+
+        QCOMPARE(judged.size(), addedHeadings().size());
+        QVERIFY2(judged == shown, qPrintable(row.join(u',') + u'\n' + judged.join(u'|') + u'\n' + shown.join(u'|')));
+    }
+}
+
+QTEST_MAIN(TestDayListWindow)
+#include "tst_daylist_window.moc"
