@@ -2,6 +2,7 @@
 
 #include "app/adapter/qt_form_controls.h"
 #include "app/results/attention_marks.h"
+#include "app/results/examinee_paste.h"
 #include "app/results/examinee_undo.h"
 #include "app/results/explanation_popup.h"
 #include "app/results/judged_results.h"
@@ -67,12 +68,15 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     m_undo = new ExamineeUndo(*this, *m_controls, *m_results, *m_marks);
     auto *recordCopy = new RecordCopy(*this, *m_results);
     auto *note = new ExplanationPopup(*this, *m_results);
-    new ResultsMenu(*this, *m_results, *recordCopy, *note);
+    auto *menu = new ResultsMenu(*this, *m_results, *recordCopy, *note);
+    auto *paste = new ExamineePaste(*this, *m_controls, *m_undo);
+    menu->addItem(paste->menuItem());
     connect(m_controls, &QtFormControls::inputChanged, this, &Form3::inputChanged);
     connect(m_controls, &QtFormControls::judged, this, &Form3::judged);
 
     connect(recordCopy, &RecordCopy::notice, m_messageLine, &MessageLine::show);
     connect(m_undo, &ExamineeUndo::notice, m_messageLine, &MessageLine::show);
+    connect(paste, &ExamineePaste::notice, m_messageLine, &MessageLine::show);
     new TooltipGuard(*this);
     if (m_scrollArea)
         m_scrollArea->followButtons();

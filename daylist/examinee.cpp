@@ -220,3 +220,46 @@ std::variant<Examinee, RowProblem> examineeOf(const QStringList &cells, const QS
     }
     return examinee;
 }
+
+std::variant<PastedExaminee, RowProblem> pastedExamineeOf(const QStringList &cells, const QStringList &headings,
+                                                          const ColumnPlan &plan)
+{
+    if (cells.size() > headings.size())
+        return RowProblem{{},
+                          QStringLiteral("見出しより多いセルがあります (%1 個、見出しは %2 個)")
+                              .arg(cells.size())
+                              .arg(headings.size())};
+    PastedExaminee pasted;
+    const AgeCells ageCells{firstFilled(cells, plan, Item::AgeBand), firstFilled(cells, plan, Item::FiscalYearEndAge),
+                            firstFilled(cells, plan, Item::BirthDate), firstFilled(cells, plan, Item::ExamDate)};
+    if (const auto band = bandOfRow(ageCells); std::holds_alternative<AgeBand>(band))
+        pasted.band = std::get<AgeBand>(band);
+
+    const auto choice = [&](Item item, std::optional<bool> &into) -> std::optional<RowProblem> {
+        if (firstFilled(cells, plan, item).isEmpty())
+            return std::nullopt;
+        const auto chosen = choiceOf(cells, headings, plan, item);
+        if (const auto *problem = std::get_if<RowProblem>(&chosen))
+            return *problem;
+        into = std::get<bool>(chosen);
+        return std::nullopt;
+    };
+    for (const auto &[item, into] : {std::pair{Item::Sex, &pasted.female},
+                                     {Item::BloodPressureDrugs, &pasted.bloodPressureDrugs},
+                                     {Item::LipidDrugs, &pasted.lipidDrugs},
+                                     {Item::GlucoseDrugs, &pasted.glucoseDrugs},
+                                     {Item::Smoking, &pasted.smoker}}) {
+        if (auto problem = choice(item, *into))
+            return *problem;
+    }
+    for (const FieldItem &fi : kFieldItems) {
+        const Resolved value = measuredValue(cells, headings, plan.of(fi.item));
+        if (const auto *problem = std::get_if<RowProblem>(&value))
+            return *problem;
+        const Said &said = std::get<Said>(value);
+        if (!isCleanNumericText(said.value))
+            return notANumber(headings, said);
+        pasted.texts[std::size_t(fi.field)] = said.value;
+    }
+    return pasted;
+}

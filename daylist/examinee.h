@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <variant>
 
 // One row of a day's list as a desk worker would enter it: the band's
@@ -33,3 +34,22 @@ struct RowProblem {
 // they must agree; blood pressure as two readings is their mean.
 std::variant<Examinee, RowProblem> examineeOf(const QStringList &cells, const QStringList &headings,
                                               const ColumnPlan &plan);
+
+// One row pasted into the window, as the desk would have typed it: the
+// same reading as examineeOf(), but a choice whose column is missing or
+// empty leaves the window's start choice, and an age band the row does not
+// tell (or cannot) leaves the desk to press the button. A cell that is
+// there must read: a value the field's cleaning would change, or a choice
+// that is neither yes nor no, is a problem.
+struct PastedExaminee {
+    std::optional<AgeBand> band;
+    std::optional<bool> female;
+    std::optional<bool> bloodPressureDrugs;
+    std::optional<bool> lipidDrugs;
+    std::optional<bool> glucoseDrugs;
+    std::optional<bool> smoker;
+    std::array<QString, kFieldCount> texts; // by Field
+};
+
+std::variant<PastedExaminee, RowProblem> pastedExamineeOf(const QStringList &cells, const QStringList &headings,
+                                                          const ColumnPlan &plan);

@@ -23,5 +23,19 @@ inline QString staleRowRemovedNotice() { return QStringLiteral("(クリップボ
 inline QString undoneNotice() { return QStringLiteral("元に戻しました"); }
 inline QString nothingToUndoNotice() { return QStringLiteral("元に戻せるのは Reset の直後だけです"); }
 
+// The paste of one examinee (Ctrl+Shift+V): what was pasted and what to do
+// next, or why nothing was.
+inline QString pastedNotice() { return QStringLiteral("受診者を貼り付けました"); }
+inline QString pressBandNotice(const QString &band)
+{
+    return pastedNotice() + QStringLiteral("。") + band + QStringLiteral(" を押して判定してください");
+}
+inline QString firstRowOnlyNotice() { return QStringLiteral("(最初の行だけ貼り付けました)"); }
+inline QString notPastedNotice(const QString &column, const QString &reason)
+{
+    return QStringLiteral("貼り付けませんでした: ")
+           + (column.isEmpty() ? QString() : QStringLiteral("列 ") + column + QStringLiteral(": ")) + reason;
+}
+
 // F1 before any judgement: one short line.
 inline QString nothingToExplainNotice() { return QStringLiteral("まだ判定していません。"); }

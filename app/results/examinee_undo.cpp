@@ -2,6 +2,7 @@
 
 #include "app/adapter/qt_form_controls.h"
 #include "app/window/find_control.h"
+#include "daylist/pasted_row.h"
 #include "form/event_routes.h"
 #include "judgement/judgement_buttons.h"
 #include "words/notices.h"
@@ -94,6 +95,18 @@ void ExamineeUndo::resetClicked()
         runReset(); // nothing to lose: the undo before stays
     else
         m_stack->push(command.release());
+}
+
+void ExamineeUndo::push(QUndoCommand *command)
+{
+    const QScopedValueRollback busy(m_busy, true);
+    m_stack->push(command);
+}
+
+void PasteCommand::redo()
+{
+    m_owner.runReset();
+    enterPasted(m_form, m_pasted);
 }
 
 void ExamineeUndo::runReset()

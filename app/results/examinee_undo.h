@@ -3,6 +3,7 @@
 #include "app/adapter/field_look.h"
 #include "app/results/attention_marks.h"
 #include "app/results/judged_results.h"
+#include "daylist/examinee.h"
 #include "state/design_names.h"
 
 #include <QObject>
@@ -14,6 +15,7 @@
 class QAbstractButton;
 class QLineEdit;
 class QUndoStack;
+class FormControls;
 class QtFormControls;
 
 // Everything of one examinee on the window: entries, choices, results as
@@ -55,6 +57,9 @@ public:
     // selects the start choices, then the results and marks go, then the
     // message about the examinee before.
     void runReset();
+    // Runs a command that replaces the examinee (Reset, a paste) and keeps
+    // it as the one undo.
+    void push(QUndoCommand *command);
     ExamineeOnWindow capture() const;
     void restore(const ExamineeOnWindow &examinee);
 
@@ -93,4 +98,24 @@ public:
 private:
     ExamineeUndo &m_owner;
     ExamineeOnWindow m_before;
+};
+
+// A paste of one examinee as an undoable command: takes the examinee on
+// the window in its constructor; redo() does Reset's work and enters the
+// pasted one as if typed and clicked.
+class PasteCommand final : public QUndoCommand {
+public:
+    PasteCommand(ExamineeUndo &owner, FormControls &form, const PastedExaminee &pasted)
+        : m_owner(owner), m_form(form), m_before(owner.capture()), m_pasted(pasted)
+    {
+    }
+
+    void redo() override;
+    void undo() override { m_owner.restore(m_before); }
+
+private:
+    ExamineeUndo &m_owner;
+    FormControls &m_form;
+    ExamineeOnWindow m_before;
+    PastedExaminee m_pasted;
 };

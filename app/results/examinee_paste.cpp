@@ -1,0 +1,45 @@
+#include "app/results/examinee_paste.h"
+
+#include "app/results/examinee_undo.h"
+#include "daylist/pasted_row.h"
+#include "words/desk_names.h"
+#include "words/notices.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QWidget>
+
+ExamineePaste::ExamineePaste(QWidget &window, FormControls &form, ExamineeUndo &undo)
+    : QObject(&window), m_form(form), m_undo(undo)
+{
+    auto *shortcut = new QAction(this);
+    shortcut->setObjectName(QStringLiteral("pasteExamineeShortcut"));
+    shortcut->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    shortcut->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(shortcut);
+    connect(shortcut, &QAction::triggered, this, &ExamineePaste::paste);
+
+    // The menu item shows the same key; its own shortcut acts only while the
+    // open menu has the focus.
+    m_menuItem = new QAction(QStringLiteral("貼り付け (受診者)"), this);
+    m_menuItem->setObjectName(QStringLiteral("pasteExaminee"));
+    m_menuItem->setShortcut(shortcut->shortcut());
+    m_menuItem->setShortcutContext(Qt::WidgetShortcut);
+    connect(m_menuItem, &QAction::triggered, this, &ExamineePaste::paste);
+}
+
+void ExamineePaste::paste()
+{
+    const auto pasted = pastedRowOf(QGuiApplication::clipboard()->text());
+    if (const auto *problem = std::get_if<PasteProblem>(&pasted)) {
+        emit notice(notPastedNotice(problem->column, problem->reason));
+        return;
+    }
+    const PastedRow &row = std::get<PastedRow>(pasted);
+    m_undo.push(new PasteCommand(m_undo, m_form, row.examinee));
+    QString said = row.examinee.band ? pressBandNotice(ageBandName(*row.examinee.band)) : pastedNotice();
+    if (row.moreRows)
+        said += u' ' + firstRowOnlyNotice();
+    emit notice(said);
+}

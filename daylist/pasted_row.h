@@ -1,0 +1,30 @@
+#pragma once
+
+#include "daylist/examinee.h"
+
+#include <QString>
+
+#include <variant>
+
+class FormControls;
+
+// The clipboard as the desk pastes one examinee into the window: one row
+// that Kalvemo copied (with or without its heading line, as its two copies
+// make it), or a heading line and rows from a spreadsheet, with the headings
+// a day's list may have. Of several rows the first is taken.
+struct PastedRow {
+    PastedExaminee examinee;
+    bool moreRows = false; // rows after the first were left
+};
+
+// Why nothing can be pasted: the heading of the cell at fault (empty when
+// it is the text as a whole) and what is wrong, in the desk's words.
+using PasteProblem = RowProblem;
+
+std::variant<PastedRow, PasteProblem> pastedRowOf(const QString &clipboardText);
+
+// Enters the examinee on a form that Reset has just emptied, as the desk
+// would: each choice the row names through its click handler, then each
+// value through its field's change handler, in the order of the Enter
+// chain. Choices the row does not name keep their start choice.
+void enterPasted(FormControls &form, const PastedExaminee &examinee);
