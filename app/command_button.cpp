@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QStringList>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -15,10 +16,27 @@ void CommandButton::setHeld(bool held)
     if (held == m_held)
         return;
     m_held = held;
-    setAccessibleDescription(held ? QStringLiteral("この年齢区分で判定した結果を表示中") : QString());
+    describe();
+    update();
+}
+
+void CommandButton::setKeyName(const QString &key)
+{
+    m_key = key;
+    setToolTip(QStringLiteral("キー: ") + key);
+    describe();
+}
+
+void CommandButton::describe()
+{
+    QStringList parts;
+    if (!m_key.isEmpty())
+        parts << QStringLiteral("キー ") + m_key;
+    if (m_held)
+        parts << QStringLiteral("この年齢区分で判定した結果を表示中");
+    setAccessibleDescription(parts.join(QStringLiteral("、")));
     QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
-    update();
 }
 
 void CommandButton::keyPressEvent(QKeyEvent *event)

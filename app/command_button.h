@@ -15,11 +15,17 @@ public:
 
     void setHeld(bool held);
     bool isHeld() const { return m_held; }
+    // The key that presses the button from anywhere in the window, named in
+    // its tooltip and its description for a screen reader.
+    void setKeyName(const QString &key);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void describe();
+
     bool m_held = false;
+    QString m_key;
 };

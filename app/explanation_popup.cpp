@@ -1,5 +1,6 @@
 #include "app/explanation_popup.h"
 
+#include "app/button_keys.h"
 #include "app/find_control.h"
 #include "app/note_placement.h"
 #include "words/notices.h"
@@ -69,7 +70,10 @@ QString ExplanationPopup::explanations() const
         if (!why.isEmpty())
             parts << QString::fromUtf8(word(caption)) + QStringLiteral(":\n") + why;
     }
-    return parts.isEmpty() ? nothingToExplainNotice() : parts.join(QStringLiteral("\n\n"));
+    if (parts.isEmpty())
+        return nothingToExplainNotice();
+    // The keys last, for the next examinee.
+    return parts.join(QStringLiteral("\n\n")) + QStringLiteral("\n\n") + buttonKeysLine(m_window);
 }
 
 void ExplanationPopup::showExplanations()

@@ -2,6 +2,7 @@
 
 #include "app/accessibility.h"
 #include "app/attention_marks.h"
+#include "app/button_keys.h"
 #include "app/explanation_popup.h"
 #include "app/find_control.h"
 #include "app/focus_mark.h"
@@ -15,6 +16,7 @@
 #include "app/record_copy.h"
 #include "app/reset_undo.h"
 #include "app/result_currency.h"
+#include "app/title_bar.h"
 #include "app/tooltip_guard.h"
 #include "state/design_names.h"
 
@@ -45,6 +47,8 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
 
     const QSize design(Layout::pixels(Layout::kClientWidthTwips), Layout::pixels(Layout::kClientHeightTwips));
     sizeForScreen(design);
+    if (!m_scrollArea)
+        offerNoMaximise(*this);
 
     // Transparent: the window's grey shows through, painted once.
     auto *content = new QWidget(m_scrollArea ? m_scrollArea->viewport() : this);
@@ -63,6 +67,7 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     m_controls->setJudgedRecordSink([this](const QStringList &row) { m_recordCopy->keep(row); });
     new ExplanationPopup(*this);
     new TooltipGuard(*this);
+    giveButtonsKeys(*this);
     watchWhatIsShown();
     if (m_scrollArea)
         m_scrollArea->followButtons();
