@@ -1,5 +1,8 @@
 #include "app/command_button.h"
 
+#include "app/form_layout.h"
+#include "app/palette.h"
+
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QStringList>
@@ -61,4 +64,12 @@ void CommandButton::paintEvent(QPaintEvent *event)
     initStyleOption(&option);
     option.state |= QStyle::State_Sunken | QStyle::State_On;
     painter.drawControl(QStyle::CE_PushButton, option);
+    // Pressed in, and framed in black inside its edge: a mark that the focus
+    // ring (navy, outside the button) never makes, on the button's own colour
+    // and around its own caption.
+    const int half = Layout::kHeldMarkPx / 2;
+    painter.setPen(QPen(toColor(kHeldMark), Layout::kHeldMarkPx, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    const int inset = Layout::kHeldMarkInsetPx + half;
+    painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
 }
