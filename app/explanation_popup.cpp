@@ -107,7 +107,7 @@ void ExplanationPopup::place()
 
     // The text's widest line with the margin and the line around it, and a
     // pixel either side for rounding, so that a short note needs no wrap.
-    int width = std::min(right - left, widestLine() + 2 * (margin() + frameWidth() + 1));
+    int width = std::min({right - left, widestLine() + 2 * (margin() + frameWidth() + 1), screen.width()});
     while (heightForWidth(width) > screen.height() && width < screen.width())
         width = std::min(screen.width(), width * 3 / 2);
     setFixedSize(width, std::min(heightForWidth(width), screen.height()));
