@@ -5,7 +5,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-void installQtJapanese(QCoreApplication &app)
+bool installQtJapanese(QCoreApplication &app)
 {
     auto *translator = new QTranslator(&app);
     const QString name = QStringLiteral("qtbase_ja");
@@ -18,4 +18,5 @@ void installQtJapanese(QCoreApplication &app)
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
+    return loaded;
 }

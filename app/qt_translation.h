@@ -7,4 +7,5 @@ class QCoreApplication;
 // Qt's Japanese translation qtbase_ja.qm from Qt's translations folder, or,
 // where Qt is shipped beside the program (Windows), from its translations
 // folder. Without the file Qt's texts stay in English; nothing else changes.
-void installQtJapanese(QCoreApplication &app);
+// Whether the translation was found.
+bool installQtJapanese(QCoreApplication &app);

@@ -118,7 +118,12 @@ void TestDeskConventions::heldButtonAndOutdatedLook()
 
 void TestDeskConventions::qtTextsAndTitleBar()
 {
-    installQtJapanese(*qApp);
+    const bool loaded = installQtJapanese(*qApp);
+#ifdef Q_OS_WIN
+    if (!loaded)
+        QSKIP("The Windows build does not ship Qt's Japanese translation yet.");
+#endif
+    QVERIFY(loaded);
     const std::unique_ptr<QMenu> menu(w.field("Text9")->createStandardContextMenu());
     QVERIFY2(menu->actions().first()->text().startsWith(QStringLiteral("元に戻す")),
              qPrintable(menu->actions().first()->text()));
