@@ -133,6 +133,8 @@ void TestScaling::resultsInViewAfterJudgement()
         w.click("Command1");
     else
         QTest::keyClick(w.control("Text9"), Qt::Key_4, Qt::AltModifier);
+    QVERIFY(!w.label("Label15")->text().isEmpty());
+    QVERIFY(w.field("Text9")->text().isEmpty()); // Alt+4 is no character for a field
     QWidget *focused = w.control(focusAfter.constData());
     QCOMPARE(QApplication::focusWidget(), focused);
     QTest::keyClick(focused, Qt::Key_F1);
