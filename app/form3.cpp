@@ -11,6 +11,7 @@
 #include "app/results/results_menu.h"
 #include "app/results/results_view.h"
 #include "app/window/accessibility.h"
+#include "app/window/button_keys.h"
 #include "app/window/find_control.h"
 #include "app/window/focus_mark.h"
 #include "app/window/fonts.h"
@@ -18,6 +19,7 @@
 #include "app/window/form_layout.h"
 #include "app/window/form_scroll_area.h"
 #include "app/window/palette.h"
+#include "app/window/title_bar.h"
 #include "app/window/tooltip_guard.h"
 #include "state/design_names.h"
 
@@ -47,6 +49,8 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
 
     const QSize design(Layout::pixels(Layout::kClientWidthTwips), Layout::pixels(Layout::kClientHeightTwips));
     sizeForScreen(design);
+    if (!m_scrollArea)
+        offerNoMaximise(*this);
 
     // Transparent: the window's grey shows through, painted once.
     auto *content = new QWidget(m_scrollArea ? m_scrollArea->viewport() : this);
@@ -78,6 +82,7 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     connect(m_undo, &ExamineeUndo::notice, m_messageLine, &MessageLine::show);
     connect(paste, &ExamineePaste::notice, m_messageLine, &MessageLine::show);
     new TooltipGuard(*this);
+    giveButtonsKeys(*this);
     if (m_scrollArea)
         m_scrollArea->followButtons();
 

@@ -32,6 +32,10 @@ inline constexpr Rgb kResetButton{128, 128, 128};
 // judgement uses for a value, so it never reads as a result.
 inline constexpr Rgb kFocusMark{0, 0, 128};
 
+// The mark inside the judgement button whose band the results on screen are:
+// a black frame within the button's edge, where no focus ring is drawn.
+inline constexpr Rgb kHeldMark{0, 0, 0};
+
 // Text: black, and the marks a judgement gives a measured value: red at the
 // guidance limit, magenta at the syndrome limit of glucose and HbA1c, blue
 // for a low (or missing) HDL.
@@ -42,7 +46,8 @@ inline constexpr Rgb kBlue{0, 0, 255};
 
 // What the window shows about its results and entries, beside the design's
 // colours: results that no longer belong to the values on screen are drawn
-// grey, and an entry to check gets a pale yellow background under its own
-// text colour.
-inline constexpr Rgb kOutdatedResult{96, 96, 96};
+// grey (4.57:1 on the window's grey, readable as text must be, and struck
+// through as well, so that the state does not rest on colour alone), and an
+// entry to check gets a pale yellow background under its own text colour.
+inline constexpr Rgb kOutdatedResult{78, 78, 78};
 inline constexpr Rgb kAttentionBackground{255, 255, 160};

@@ -376,7 +376,8 @@ void TestCopyFeedback::f1ExplainsWithoutTakingTheFocus()
         // Pressed without taking the focus from the field.
         qobject_cast<QAbstractButton *>(w.control("Command1"))->click();
         shown = QStringLiteral("メタボリックシンドローム:\n") + w.label("Label37")->toolTip()
-                + QStringLiteral("\n\n保健指導レベル:\n") + w.label("Label15")->toolTip();
+                + QStringLiteral("\n\n保健指導レベル:\n") + w.label("Label15")->toolTip()
+                + QStringLiteral("\n\nキー: 40歳～64歳 Alt+4、65歳～74歳 Alt+6、Reset Alt+R");
         QVERIFY(!w.label("Label37")->toolTip().isEmpty());
     }
     const QColor colour = textColour(field);

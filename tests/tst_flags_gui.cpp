@@ -28,7 +28,7 @@ private:
     bool isOutdated() const
     {
         const QLabel *result = w.label("Label37");
-        return result->palette().color(QPalette::WindowText) == QColor(96, 96, 96)
+        return result->palette().color(QPalette::WindowText) == QColor(78, 78, 78)
                && result->toolTip().startsWith(
                    QStringLiteral("判定のあとで入力が変わりました。もう一度判定してください。\n"));
     }

@@ -114,30 +114,34 @@ void TestScaling::everyControlWithinReach()
 
 void TestScaling::resultsInViewAfterJudgement_data()
 {
-    QTest::addColumn<QByteArray>("button");
     QTest::addColumn<bool>("byMouse");
-    QTest::newRow("40-64 by the mouse") << QByteArray("Command1") << true;
-    QTest::newRow("65-74 by Enter on the button") << QByteArray("Command2") << false;
+    QTest::addColumn<QByteArray>("focusAfter");
+    QTest::newRow("by the mouse") << true << QByteArray("Command1");
+    QTest::newRow("by Alt+4 in the height field") << false << QByteArray("Text9");
 }
 
 // On a screen that scrolls the form, a judgement brings both results into
-// view, and the message line stays on the screen below the scrolled part;
-// Reset goes back to the top. Where the window fits, there is nothing to
-// scroll.
+// view without moving the focus, the F1 note fits on the screen, and the
+// message line stays on the screen below the scrolled part; Reset goes back
+// to the top. Where the window fits, there is nothing to scroll.
 void TestScaling::resultsInViewAfterJudgement()
 {
-    QFETCH(QByteArray, button);
     QFETCH(bool, byMouse);
+    QFETCH(QByteArray, focusAfter);
     auto *area = w.window->findChild<QScrollArea *>();
-    QWidget *judge = w.control(button.constData());
-    if (byMouse) {
-        w.click(button.constData());
-    } else {
-        judge->setFocus();
-        QTest::keyClick(judge, Qt::Key_Return);
-    }
+    if (byMouse)
+        w.click("Command1");
+    else
+        QTest::keyClick(w.control("Text9"), Qt::Key_4, Qt::AltModifier);
     QVERIFY(!w.label("Label15")->text().isEmpty());
-    QCOMPARE(QApplication::focusWidget(), judge);
+    QVERIFY(w.field("Text9")->text().isEmpty()); // Alt+4 is no character for a field
+    QWidget *focused = w.control(focusAfter.constData());
+    QCOMPARE(QApplication::focusWidget(), focused);
+    QTest::keyClick(focused, Qt::Key_F1);
+    auto *note = w.window->findChild<QLabel *>(QStringLiteral("ExplanationPopup"));
+    QTRY_VERIFY(note->isVisible());
+    QVERIFY(w.window->screen()->availableGeometry().contains(QRect(note->pos(), note->size())));
+    QTest::keyClick(focused, Qt::Key_Escape);
     if (!area)
         return;
     for (const char *result : {"Label37", "Label15"}) {
@@ -145,13 +149,11 @@ void TestScaling::resultsInViewAfterJudgement()
         const QRect shown(label->mapTo(area->viewport(), QPoint(0, 0)), label->size());
         QVERIFY2(area->viewport()->rect().contains(shown), result);
     }
-    QTest::keyClick(judge, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(focused, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QLabel *line = w.label("MessageLine");
     QVERIFY(line->isVisible());
     const QRect lineArea(line->mapTo(w.window.get(), QPoint(0, 0)), line->size());
-    QVERIFY(w.window->rect().contains(lineArea));
-    QVERIFY(
-        !lineArea.intersects(QRect(area->viewport()->mapTo(w.window.get(), QPoint(0, 0)), area->viewport()->size())));
+    QVERIFY(w.window->rect().contains(lineArea) && !area->viewport()->isAncestorOf(line));
 
     w.click("Command3");
     QCOMPARE(area->verticalScrollBar()->value(), 0);

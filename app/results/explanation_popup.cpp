@@ -1,6 +1,7 @@
 #include "app/results/explanation_popup.h"
 
 #include "app/results/judged_results.h"
+#include "app/window/button_keys.h"
 #include "app/window/find_control.h"
 #include "app/window/note_placement.h"
 #include "words/notices.h"
@@ -71,7 +72,10 @@ QString ExplanationPopup::explanations() const
         if (!why.isEmpty())
             parts << QString::fromUtf8(word(caption)) + QStringLiteral(":\n") + why;
     }
-    return parts.isEmpty() ? nothingToExplainNotice() : parts.join(QStringLiteral("\n\n"));
+    if (parts.isEmpty())
+        return nothingToExplainNotice();
+    // The keys last, for the next examinee.
+    return parts.join(QStringLiteral("\n\n")) + QStringLiteral("\n\n") + buttonKeysLine(m_window);
 }
 
 void ExplanationPopup::showExplanations()
@@ -105,7 +109,7 @@ void ExplanationPopup::place()
 
     // The text's widest line with the margin and the line around it, and a
     // pixel either side for rounding, so that a short note needs no wrap.
-    int width = std::min(right - left, widestLine() + 2 * (margin() + frameWidth() + 1));
+    int width = std::min({right - left, widestLine() + 2 * (margin() + frameWidth() + 1), screen.width()});
     while (heightForWidth(width) > screen.height() && width < screen.width())
         width = std::min(screen.width(), width * 3 / 2);
     setFixedSize(width, std::min(heightForWidth(width), screen.height()));

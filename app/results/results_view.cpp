@@ -4,7 +4,7 @@
 #include "app/window/accessibility.h"
 #include "app/window/command_button.h"
 #include "app/window/find_control.h"
-#include "app/window/palette.h"
+#include "app/window/outdated_look.h"
 #include "state/design_names.h"
 
 #include <QLabel>
@@ -29,7 +29,7 @@ void ResultsView::draw()
 {
     const auto band = m_results.currentBand();
     for (std::size_t i = 0; i < 2; ++i) {
-        setColourRole(*m_labels[i], QPalette::WindowText, m_results.isOutdated() ? kOutdatedResult : kBlack);
+        setOutdatedLook(*m_labels[i], m_results.isOutdated());
         const QString why = m_results.explanation(kResultLabels[i]);
         m_labels[i]->setToolTip(why);
         describeResult(*m_labels[i], why);

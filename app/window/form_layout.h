@@ -59,6 +59,9 @@ inline constexpr int kWindowFrameAllowanceHeightPx = 40;
 
 // The focus mark: a ring this wide just outside the focused control.
 inline constexpr int kFocusMarkPx = 2;
+// The held judgement button: a frame this wide, this far inside its edge.
+inline constexpr int kHeldMarkPx = 3;
+inline constexpr int kHeldMarkInsetPx = 4;
 // On a small screen the focused control is scrolled into view with this much
 // of the grey around it, enough to show its focus mark whole.
 inline constexpr int kFocusScrollMarginPx = 12;

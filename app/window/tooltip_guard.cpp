@@ -35,7 +35,10 @@ bool TooltipGuard::eventFilter(QObject *watched, QEvent *event)
     auto *tip = qobject_cast<QWidget *>(watched);
     if (!tip || !tip->isWindow() || tip->windowType() != Qt::ToolTip)
         return false;
-    if (event->type() == QEvent::Show)
+    // Not on Windows, where a window shown before it let clicks through would
+    // be made a layered window that may not show at all; there Qt's tooltip
+    // keeps its own way, moved off the buttons below.
+    if (event->type() == QEvent::Show && QGuiApplication::platformName() != QLatin1String("windows"))
         QTimer::singleShot(0, tip, [tip] { letClicksThrough(*tip); });
     // Qt's own tooltips only: the explanations of F1 place themselves.
     if (tip->inherits("QTipLabel") && m_window.isVisible() && tip->screen()) {

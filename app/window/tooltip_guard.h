@@ -7,7 +7,8 @@ class QWidget;
 // Keeps the window's tooltips out of the desk's way. Every note that shows
 // as a tooltip window (Qt's tooltips, the explanations of F1) lets clicks
 // through to whatever lies under it: a click on Reset under an explanation
-// resets, where a tooltip would otherwise take the click only to close. And
+// resets, where a tooltip would otherwise take the click only to close (on
+// Windows only the F1 note, which is made so from the start). And
 // Qt's tooltips, which open under the mouse, are moved off the judgement
 // buttons and Reset where the screen has room (note_placement.h).
 class TooltipGuard final : public QObject {

@@ -109,7 +109,7 @@ def main():
         wait_for("the judgement", lambda: syndrome if syndrome.name == prompt else None, timeout=5)
         expect("class result after judging", syndrome.name, prompt)
         expect("guidance result after judging", guidance.name, prompt)
-        expect("band held down", band.description, "この年齢区分で判定した結果を表示中")
+        expect("band held down", band.description, "キー Alt+4、この年齢区分で判定した結果を表示中")
         # The waist the prompt asks for is marked, and its mark is heard.
         waist = one(app, pyatspi.ROLE_TEXT, "腹囲(cm)")
         expect("waist marked as missing", waist.description, "Step1\n未入力")

@@ -31,12 +31,14 @@ expected_files=(
     "-rw-r--r-- ./usr/share/doc/kalvemo/copyright"
 )
 # Packages that Depends must name: the Qt libraries the program links, the
-# platform plugins Qt loads to open a window, the Japanese font.
+# platform plugins Qt loads to open a window, Qt's Japanese texts, the
+# Japanese font.
 expected_depends=(
     libqt6core6
     libqt6gui6
     libqt6widgets6
     qt6-qpa-plugins
+    qt6-translations-l10n
     fonts-ipafont-gothic
 )
 expected_fields=(
