@@ -70,6 +70,13 @@ bool OutputFile::open(const QString &path)
         _sopen_s(&m_fd, g_tempPath, _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _SH_DENYRW, _S_IREAD | _S_IWRITE);
 #else
     m_fd = mkstemp(g_tempPath);
+    if (m_fd >= 0) {
+        // mkstemp() makes the file for its owner alone; the result gets the
+        // permissions any new file of the user gets.
+        const mode_t mask = umask(0);
+        umask(mask);
+        fchmod(m_fd, 0666 & ~mask);
+    }
 #endif
     if (m_fd < 0) {
         m_error = systemError();
