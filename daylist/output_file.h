@@ -32,7 +32,7 @@ private:
     int m_fd = -1;
     QString m_path;
     QString m_finalPath;
-    QByteArray m_tempPath; // in the file system's encoding
+    QString m_tempPath;
     QByteArray m_pending;
     QString m_error;
 };

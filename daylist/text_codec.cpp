@@ -62,12 +62,30 @@ QStringDecoder decoderFor(TextEncoding encoding)
 }
 
 #ifdef Q_OS_WIN
-// CP932 through Windows itself, whose Qt has no such decoder: the bytes up to
-// the last whole character, with MB_ERR_INVALID_CHARS so that an invalid byte
-// fails instead of turning into a default character.
-bool decodeCp932(QByteArray &carried, QByteArrayView bytes, QString &out)
+// CP932 through Windows itself, whose Qt has no such decoder, with
+// MB_ERR_INVALID_CHARS so that an invalid byte fails instead of turning into
+// a default character. False if the bytes hold one.
+bool decodeCp932(QByteArrayView bytes, QString &out)
 {
-    QByteArray all = carried + bytes.toByteArray();
+    out.clear();
+    if (bytes.isEmpty())
+        return true;
+    const int wide = MultiByteToWideChar(kCp932Page, MB_ERR_INVALID_CHARS, bytes.data(), int(bytes.size()), nullptr, 0);
+    if (wide <= 0)
+        return false;
+    out.resize(wide);
+    MultiByteToWideChar(kCp932Page, MB_ERR_INVALID_CHARS, bytes.data(), int(bytes.size()),
+                        reinterpret_cast<wchar_t *>(out.data()), wide);
+    return true;
+}
+
+// The text of the carried bytes and the piece, up to the last whole
+// character (the rest is carried on). At an invalid byte the text ends before
+// the line that holds it: lines are decoded one by one then, since a line
+// feed is never the second byte of a CP932 character.
+bool decodeCp932Piece(QByteArray &carried, QByteArrayView bytes, QString &text)
+{
+    const QByteArray all = carried + bytes.toByteArray();
     qsizetype whole = 0;
     for (qsizetype i = 0; i < all.size(); ++i) {
         if (isCp932Lead(static_cast<unsigned char>(all[i]))) {
@@ -78,15 +96,20 @@ bool decodeCp932(QByteArray &carried, QByteArrayView bytes, QString &out)
         whole = i + 1;
     }
     carried = all.mid(whole);
-    if (whole == 0)
+    const QByteArrayView complete = QByteArrayView(all).first(whole);
+    if (decodeCp932(complete, text))
         return true;
-    const int wide = MultiByteToWideChar(kCp932Page, MB_ERR_INVALID_CHARS, all.constData(), int(whole), nullptr, 0);
-    if (wide <= 0)
-        return false;
-    out.resize(wide);
-    MultiByteToWideChar(kCp932Page, MB_ERR_INVALID_CHARS, all.constData(), int(whole),
-                        reinterpret_cast<wchar_t *>(out.data()), wide);
-    return true;
+    text.clear();
+    for (qsizetype start = 0; start < complete.size();) {
+        const qsizetype feed = complete.indexOf('\n', start);
+        const qsizetype end = feed < 0 ? complete.size() : feed + 1;
+        QString line;
+        if (!decodeCp932(complete.sliced(start, end - start), line))
+            break;
+        text += line;
+        start = end;
+    }
+    return false;
 }
 #endif
 
@@ -114,20 +137,8 @@ QString TextDecoder::decode(QByteArrayView bytes)
                 m_impl->cp932LeadPending = isCp932Lead(static_cast<unsigned char>(c));
         }
 #ifdef Q_OS_WIN
-        if (!decodeCp932(m_impl->carried, bytes, text)) {
-            // Windows says only that the piece has an invalid byte: decode it
-            // line by line to end the text before the line that has it.
+        if (!decodeCp932Piece(m_impl->carried, bytes, text))
             m_failed = true;
-            QString good;
-            QByteArray none;
-            for (const QByteArrayView line : QByteArray(bytes.toByteArray()).split('\n')) {
-                QString decoded;
-                if (!decodeCp932(none, QByteArray(line.toByteArray() + '\n'), decoded))
-                    break;
-                good += decoded;
-            }
-            return good;
-        }
         return text;
 #endif
     }

@@ -7,6 +7,7 @@
 
 #ifndef Q_OS_WIN
 #include <csignal>
+#include <sys/stat.h>
 #endif
 
 // The exit statuses of kalvemo-judge, run as the desk runs it: 0 when every
@@ -20,6 +21,7 @@ private slots:
     void interruptLeavesNothing();
     void resultInTheInputsEncoding_data();
     void resultInTheInputsEncoding();
+    void resultHasTheUsersPermissions();
 };
 
 namespace {
@@ -174,6 +176,28 @@ void TestDayListExit::resultInTheInputsEncoding()
     QVERIFY(lines[0].startsWith(kHeadings.trimmed() + u','));
     QVERIFY(lines[0].endsWith(QStringLiteral(",保健指導レベルの説明")));
     QVERIFY(lines[1].contains(QStringLiteral("腹囲 92 cm ") + atLeast + QStringLiteral(" 85 cm")));
+}
+
+void TestDayListExit::resultHasTheUsersPermissions()
+{
+#ifdef Q_OS_WIN
+    QSKIP("permission bits are Linux's");
+#else
+    // The temporary file is made for its owner alone; the result is not.
+    const mode_t before = umask(022);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("list.csv")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write((kHeadings + kJudged).toUtf8());
+    file.close();
+    QProcess judge;
+    judge.start(QStringLiteral(KALVEMO_JUDGE), {file.fileName()});
+    QVERIFY(judge.waitForFinished());
+    umask(before);
+    struct stat result {};
+    QCOMPARE(stat(QFile::encodeName(dir.filePath(QStringLiteral("list_判定.csv"))).constData(), &result), 0);
+    QCOMPARE(result.st_mode & 0777, mode_t(0644));
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestDayListExit)

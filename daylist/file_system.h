@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The few file operations that the result file needs beyond Qt, one
+// implementation for Linux (file_system_posix.cpp) and one for Windows
+// (file_system_windows.cpp). A failure leaves its reason in lastError().
+namespace FileSystem {
+
+// Creates a new file from the pattern, whose last six characters are
+// "XXXXXX", with the permissions any new file of the user gets; the path
+// made, or an empty path. The file is removed if the program is stopped by
+// Ctrl+C (or a termination request) before forgetTemporary().
+QString createTemporary(const QString &pattern, int &fd);
+void forgetTemporary();
+
+bool writeAll(int fd, const char *bytes, qsizetype size);
+// Flushes the file to the disk and closes it.
+bool closeWritten(int fd);
+void closeQuietly(int fd);
+void remove(const QString &path);
+
+// Renames without ever replacing a file: false with exists set if the
+// target exists.
+bool renameWithoutReplacing(const QString &from, const QString &to, bool &exists);
+
+QString lastError();
+
+} // namespace FileSystem
