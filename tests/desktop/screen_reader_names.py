@@ -32,7 +32,9 @@ def application(name):
             if app is not None and app.name == name:
                 return app
         return None
-    return wait_for(f"application {name} on the accessibility bus", find)
+    # With the rest of the suite running beside it, the new program has been
+    # seen to take over 20 s to show on the bus: wait well beyond that.
+    return wait_for(f"application {name} on the accessibility bus", find, timeout=60.0)
 
 
 def nodes(root):
