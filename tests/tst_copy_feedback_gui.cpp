@@ -262,10 +262,12 @@ void TestCopyFeedback::staleRowLeavesTheClipboard_data()
     QTest::addColumn<bool>("ourRowStays");
     QTest::addColumn<QString>("said");
 
-    const QString removed = QStringLiteral(" (クリップボードの前の行は消しました)");
+    const QString removed = QStringLiteral("ので、クリップボードの前の行を消しました");
     QTest::newRow("copy, Reset: the row stays to paste") << "copy reset" << true << QString();
-    QTest::newRow("copy, Reset, copy refused") << "copy reset copy" << false << kNothingToCopy + removed;
-    QTest::newRow("copy, out of date, copy refused") << "copy outdated copy" << false << kOutdated + removed;
+    QTest::newRow("copy, Reset, copy refused")
+        << "copy reset copy" << false << QStringLiteral("判定結果がない") + removed;
+    QTest::newRow("copy, out of date, copy refused")
+        << "copy outdated copy" << false << QStringLiteral("入力が変わった") + removed;
     QTest::newRow("someone else's text is kept") << "copy other reset copy" << false << kNothingToCopy;
 }
 
@@ -296,6 +298,8 @@ void TestCopyFeedback::staleRowLeavesTheClipboard()
     else
         QCOMPARE(clipboardText() == ours, ourRowStays);
     QCOMPARE(message(), said);
+    QLabel *line = w.label("MessageLine");
+    QVERIFY2(QFontMetrics(line->font()).horizontalAdvance(said) <= line->contentsRect().width(), "cut");
 }
 
 void TestCopyFeedback::menuKeysOpenTheRecordMenuFromAField_data()

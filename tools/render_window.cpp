@@ -21,6 +21,7 @@
 #include "state/form_controls.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QPainter>
 #include <QPixmap>
 #include <QTest>
@@ -94,7 +95,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr,
-                     "usage: %s OUT.png [judged|explained|f1|f1-before|elided|long-weight|flagged|focus NAME]\n",
+                     "usage: %s OUT.png [judged|explained|f1|f1-before|elided|long-weight|flagged|pasted|focus NAME]\n",
                      argv[0]);
         return 2;
     }
@@ -141,6 +142,18 @@ int main(int argc, char *argv[])
         judgeExample(window, "5,6");
         window.controls().setText(Field::Text12, QStringLiteral("84"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    if (argc > 2 && QByteArrayView(argv[2]) == "pasted") {
+        // A row of a day's list copied from a spreadsheet: an ID and a name
+        // beside the desk's headings.
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window))
+            return 1;
+        QGuiApplication::clipboard()->setText(QStringLiteral(
+            "受診者ID\t氏名\t年度末年齢\t性別\t身長(cm)\t体重(kg)\t腹囲(cm)\t収縮期血圧\t拡張期血圧\t中性脂肪\t"
+            "HDLコレステロール\t空腹時血糖\tHbA1c(NGSP)\t服薬(血圧)\t服薬(脂質)\t服薬(血糖)\t喫煙\r\n"
+            "A-0012\t髙橋 﨑子\t58\t女\t158.5\t66\t91\t134\t86\t162\t45\t102\t5.8\tなし\tなし\tなし\tはい\r\n"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
     }
     if (argc > 2 && QByteArrayView(argv[2]) == "elided") {
         window.controls().setText(Field::Text9, QStringLiteral("1.7"));

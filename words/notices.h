@@ -16,8 +16,13 @@ inline QString outdatedResultsNotice()
 inline QString copiedNotice() { return QStringLiteral("コピーしました"); }
 inline QString nothingToCopyNotice() { return QStringLiteral("コピーする判定結果がありません"); }
 // A refused copy took the row copied before off the clipboard, so that the
-// previous examinee's results cannot be pasted in this one's place.
-inline QString staleRowRemovedNotice() { return QStringLiteral("(クリップボードの前の行は消しました)"); }
+// previous examinee's results cannot be pasted in this one's place: why, and
+// that it did, in one line.
+inline QString staleRowRemovedNotice(bool outdated)
+{
+    return outdated ? QStringLiteral("入力が変わったので、クリップボードの前の行を消しました")
+                    : QStringLiteral("判定結果がないので、クリップボードの前の行を消しました");
+}
 
 // The undo of Reset.
 inline QString undoneNotice() { return QStringLiteral("元に戻しました"); }
@@ -25,16 +30,21 @@ inline QString nothingToUndoNotice() { return QStringLiteral("元に戻せるの
 
 // The paste of one examinee (Ctrl+Shift+V): what was pasted and what to do
 // next, or why nothing was.
-inline QString pastedNotice() { return QStringLiteral("受診者を貼り付けました"); }
-inline QString pressBandNotice(const QString &band)
+// Of several rows only the first is pasted, and the line says so.
+inline QString pastedNotice(bool firstOfSeveral)
 {
-    return pastedNotice() + QStringLiteral("。") + band + QStringLiteral(" を押して判定してください");
+    return firstOfSeveral ? QStringLiteral("最初の行の受診者を貼り付けました")
+                          : QStringLiteral("受診者を貼り付けました");
 }
-inline QString firstRowOnlyNotice() { return QStringLiteral("(最初の行だけ貼り付けました)"); }
+inline QString pressBandNotice(bool firstOfSeveral, const QString &band)
+{
+    return (firstOfSeveral ? QStringLiteral("最初の行を貼り付けました。") : QStringLiteral("貼り付けました。")) + band
+           + QStringLiteral(" を押して判定してください");
+}
 inline QString notPastedNotice(const QString &column, const QString &reason)
 {
-    return QStringLiteral("貼り付けませんでした: ")
-           + (column.isEmpty() ? QString() : QStringLiteral("列 ") + column + QStringLiteral(": ")) + reason;
+    return QStringLiteral("貼り付けませんでした: ") + (column.isEmpty() ? QString() : column + QStringLiteral(" "))
+           + reason;
 }
 
 // F1 before any judgement: one short line.

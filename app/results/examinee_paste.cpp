@@ -38,8 +38,6 @@ void ExamineePaste::paste()
     }
     const PastedRow &row = std::get<PastedRow>(pasted);
     m_undo.push(new PasteCommand(m_undo, m_form, row.examinee));
-    QString said = row.examinee.band ? pressBandNotice(ageBandName(*row.examinee.band)) : pastedNotice();
-    if (row.moreRows)
-        said += u' ' + firstRowOnlyNotice();
-    emit notice(said);
+    emit notice(row.examinee.band ? pressBandNotice(row.moreRows, ageBandName(*row.examinee.band))
+                                  : pastedNotice(row.moreRows));
 }

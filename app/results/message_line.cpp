@@ -31,7 +31,12 @@ void MessageLine::put(const QString &message)
 {
     // The name first: QLabel announces a new text only for an unnamed label.
     m_line.setAccessibleName(message);
-    m_line.setText(message);
+    // A message longer than the line (a refused paste names a column and
+    // its cell) is cut short at its end, never at both edges as a centred
+    // label would clip it; the whole message is its tooltip and its name.
+    const QString shown = m_line.fontMetrics().elidedText(message, Qt::ElideRight, m_line.contentsRect().width());
+    m_line.setText(shown);
+    m_line.setToolTip(shown == message ? QString() : message);
     m_line.setVisible(!message.isEmpty());
     m_showing = !message.isEmpty();
     if (!message.isEmpty()) {

@@ -11,7 +11,8 @@ class QString;
 // does not lose it; a new one replaces the one before.
 // The line's accessible name carries the message, and each new message is
 // sent to the accessibility bus, so a screen reader speaks it too. Without a
-// message the line is hidden. The window connects every notice of its parts
+// message the line is hidden. A message too long for the line is cut short
+// with "…", whole in its tooltip and accessible name. The window connects every notice of its parts
 // to show(); an empty notice clears the line.
 class MessageLine final : public QObject {
     Q_OBJECT

@@ -51,11 +51,11 @@ void RecordCopy::offerWhatIsJudged()
 void RecordCopy::copy(bool withHeadings)
 {
     if (!m_results.hasJudgement()) {
-        refuse(nothingToCopyNotice());
+        refuse(nothingToCopyNotice(), staleRowRemovedNotice(false));
         return;
     }
     if (m_results.isOutdated()) {
-        refuse(outdatedResultsNotice());
+        refuse(outdatedResultsNotice(), staleRowRemovedNotice(true));
         return;
     }
     QString text = tabSeparatedLine(m_results.record());
@@ -66,7 +66,7 @@ void RecordCopy::copy(bool withHeadings)
     emit notice(copiedNotice());
 }
 
-void RecordCopy::refuse(const QString &why)
+void RecordCopy::refuse(const QString &why, const QString &whyAndRemoved)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (m_copied.isEmpty() || clipboard->text() != m_copied) {
@@ -75,5 +75,5 @@ void RecordCopy::refuse(const QString &why)
     }
     clipboard->clear();
     m_copied.clear();
-    emit notice(why + u' ' + staleRowRemovedNotice());
+    emit notice(whyAndRemoved);
 }

@@ -38,7 +38,7 @@ signals:
 
 private:
     void copy(bool withHeadings);
-    void refuse(const QString &why);
+    void refuse(const QString &why, const QString &whyAndRemoved);
     void offerWhatIsJudged();
 
     const JudgedResults &m_results;
