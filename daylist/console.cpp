@@ -60,8 +60,10 @@ void holdOwnConsole()
 {
 #ifdef Q_OS_WIN
     DWORD processes[2];
-    // Only this program on the console: it was made for it (a drop on the icon).
-    if (GetConsoleProcessList(processes, 2) == 1) {
+    // Only this program on the console: it was made for it (a drop on the
+    // icon). And the summary is on it: a program that reads the summary from
+    // a pipe never waits for a key nobody will press.
+    if (GetConsoleProcessList(processes, 2) == 1 && errorIsTerminal()) {
         writeError(QStringLiteral("\n何かキーを押すと閉じます。"));
         _getch();
     }
