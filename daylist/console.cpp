@@ -11,10 +11,14 @@
 #include <unistd.h>
 #endif
 
-void writeError(const QString &text)
+namespace {
+
+// Text for people: WriteConsoleW on a Windows console, else UTF-8 bytes.
+void writeText(const QString &text, bool toError)
 {
+    std::FILE *const stream = toError ? stderr : stdout;
 #ifdef Q_OS_WIN
-    const HANDLE handle = GetStdHandle(STD_ERROR_HANDLE);
+    const HANDLE handle = GetStdHandle(toError ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
     DWORD mode = 0;
     if (GetConsoleMode(handle, &mode)) {
         DWORD written = 0;
@@ -23,9 +27,15 @@ void writeError(const QString &text)
     }
 #endif
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
-    std::fflush(stderr);
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+    std::fflush(stream);
 }
+
+} // namespace
+
+void writeError(const QString &text) { writeText(text, true); }
+
+void writeHelp(const QString &text) { writeText(text, false); }
 
 bool errorIsTerminal()
 {
@@ -50,8 +60,10 @@ void holdOwnConsole()
 {
 #ifdef Q_OS_WIN
     DWORD processes[2];
-    // Only this program on the console: it was made for it (a drop on the icon).
-    if (GetConsoleProcessList(processes, 2) == 1) {
+    // Only this program on the console: it was made for it (a drop on the
+    // icon). And the summary is on it: a program that reads the summary from
+    // a pipe never waits for a key nobody will press.
+    if (GetConsoleProcessList(processes, 2) == 1 && errorIsTerminal()) {
         writeError(QStringLiteral("\n何かキーを押すと閉じます。"));
         _getch();
     }

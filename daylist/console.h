@@ -8,6 +8,8 @@
 // WriteConsoleW, which shows it whatever the console's code page; the result
 // on standard output is written as bytes, without an added CR.
 void writeError(const QString &text);
+// --help's text on standard output, as writeError writes its own.
+void writeHelp(const QString &text);
 bool errorIsTerminal();
 bool writeOutput(const QByteArray &bytes);
 

@@ -183,7 +183,7 @@ int runKalvemoJudge(const QStringList &arguments)
     }
     const CommandLine &line = std::get<CommandLine>(parsed);
     if (line.help) {
-        writeOutput(helpText().toUtf8());
+        writeHelp(helpText());
         return kAllJudged;
     }
     return judgeDayList(line);

@@ -36,10 +36,10 @@ struct TextDecoder::Impl {
     bool cp932LeadPending = false; // a CP932 lead byte ended the last piece
     // Qt's decoders carry an unfinished character over without a word, even
     // at the end of the file: UTF-8 is followed here, UTF-16 counted.
-    EncodingDetector utf8;
+    EncodingDetector utf8{};
     qint64 bytesSeen = 0;
 #ifdef Q_OS_WIN
-    QByteArray carried; // an unfinished CP932 character, for the next piece
+    QByteArray carried{}; // an unfinished CP932 character, for the next piece
 #endif
 };
 
@@ -62,6 +62,22 @@ QStringDecoder decoderFor(TextEncoding encoding)
 }
 
 #ifdef Q_OS_WIN
+// The single bytes that Microsoft's table of code page 932 leaves undefined.
+// Windows turns some of them into U+0080 or private-use characters even with
+// MB_ERR_INVALID_CHARS; Linux's decoder refuses them all, and so does this
+// one, so that a file reads alike on both. The bytes start at a character.
+bool holdsUndefinedSingleByte(QByteArrayView bytes)
+{
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (isCp932Lead(b))
+            ++i;
+        else if (b == 0x80 || b == 0xA0 || b >= 0xFD)
+            return true;
+    }
+    return false;
+}
+
 // CP932 through Windows itself, whose Qt has no such decoder, with
 // MB_ERR_INVALID_CHARS so that an invalid byte fails instead of turning into
 // a default character. False if the bytes hold one.
@@ -70,6 +86,8 @@ bool decodeCp932(QByteArrayView bytes, QString &out)
     out.clear();
     if (bytes.isEmpty())
         return true;
+    if (holdsUndefinedSingleByte(bytes))
+        return false;
     const int wide = MultiByteToWideChar(kCp932Page, MB_ERR_INVALID_CHARS, bytes.data(), int(bytes.size()), nullptr, 0);
     if (wide <= 0)
         return false;
@@ -115,7 +133,10 @@ bool decodeCp932Piece(QByteArray &carried, QByteArrayView bytes, QString &text)
 
 } // namespace
 
-TextDecoder::TextDecoder(TextEncoding encoding) : m_impl(new Impl{encoding, decoderFor(encoding), false, {}, 0}) {}
+TextDecoder::TextDecoder(TextEncoding encoding)
+    : m_impl(new Impl{.encoding = encoding, .decoder = decoderFor(encoding)})
+{
+}
 
 TextDecoder::~TextDecoder() = default;
 
@@ -197,11 +218,14 @@ QString inCp932Characters(QStringView text)
 // instead of turning into a look-alike.
 bool encodeCp932(QStringView text, QByteArray &out)
 {
+    out.clear();
+    if (text.isEmpty())
+        return true;
     const auto *wide = reinterpret_cast<const wchar_t *>(text.utf16());
     BOOL usedDefault = FALSE;
     const int size = WideCharToMultiByte(kCp932Page, WC_NO_BEST_FIT_CHARS, wide, int(text.size()), nullptr, 0, nullptr,
                                          &usedDefault);
-    if (size < 0 || usedDefault)
+    if (size <= 0 || usedDefault)
         return false;
     out.resize(size);
     WideCharToMultiByte(kCp932Page, WC_NO_BEST_FIT_CHARS, wide, int(text.size()), out.data(), size, nullptr,

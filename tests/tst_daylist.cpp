@@ -135,6 +135,9 @@ void TestDayList::reader_data()
     row("CP932", "\x90\xab\x95\xca,\x95\x5c\x83\x5c\n\x92\x6a,1\n", "CP932", QStringLiteral("1:性別|表ソ\n2:男|1"));
     row("CP932 invalid byte on line 2", "\x90\xab\x95\xca\n\x92\x6a\xff\n", "CP932", "error 2");
     row("CP932 cut in a character", "\x90\xab\x95\xca\n\x92", "CP932", "error 2");
+    // Bytes Windows itself would let through (0x80 as U+0080) read as on Linux.
+    row("CP932 undefined single byte 0x80", "\x90\xab\x95\xca\n\x92\x6a\x80\n", "CP932", "error 2");
+    row("CP932 IBM extension and user-defined area", "\xed\x40,\xf0\x40\n", "CP932", QStringLiteral("1:纊|\uE000"));
     row("UTF-8 with BOM cut in a character", QByteArray("\xEF\xBB\xBF") + "a\n\xE3\x81", "UTF-8 (BOM)", "error 2");
     row("UTF-16LE with an odd byte at the end", QByteArray("\xFF\xFE", 2) + QByteArray("a\0\n\0b", 5), "UTF-16LE",
         "error 2");

@@ -24,10 +24,17 @@ echo "Installing $setup /S"
 wine "$setup" /S
 wineserver -w
 [ -f "$dir/kalvemo.exe" ] || fail "kalvemo.exe not in $dir"
+[ -f "$dir/kalvemo-judge.exe" ] || fail "kalvemo-judge.exe not beside kalvemo.exe"
 [ -f "$dir/platforms/qwindows.dll" ] || fail "platform plugin not installed"
+[ -f "$dir/translations/qtbase_ja.qm" ] || fail "Qt's Japanese texts not installed"
+[ -f "$dir/licenses/Qt/Qt-Japanese-translation.txt" ] || fail "the translation's licence note not installed"
 [ -f "$dir/licenses/Kalvemo-License.txt" ] || fail "Kalvemo's licence not installed"
 [ -f "$menu/Kalvemo.lnk" ] || fail "no Start-menu entry in $menu"
 wine reg query "$app_key" /v UninstallString >/dev/null || fail "not listed under Apps"
+
+# The day's list from the installed folder alone, as from a command prompt.
+env -u WINEPATH wine "$dir/kalvemo-judge.exe" --help </dev/null | grep 'kalvemo-judge' >/dev/null \
+    || fail "kalvemo-judge.exe does not run from $dir"
 
 # Started from the installed folder alone: no WINEPATH to the build's DLLs.
 env -u WINEPATH wine "$dir/kalvemo.exe" &
