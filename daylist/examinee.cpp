@@ -166,19 +166,49 @@ QString headingOf(const QStringList &headings, const ColumnPlan &plan, Item item
     return plan.of(item).isEmpty() ? itemWord : headings[plan.of(item).front().column];
 }
 
+// A row with more cells than headings cannot be read safely.
+std::optional<RowProblem> tooManyCells(const QStringList &cells, const QStringList &headings)
+{
+    if (cells.size() <= headings.size())
+        return std::nullopt;
+    return RowProblem{
+        {},
+        QStringLiteral("見出しより多いセルがあります (%1 個、見出しは %2 個)").arg(cells.size()).arg(headings.size())};
+}
+
+AgeCells ageCellsOf(const QStringList &cells, const ColumnPlan &plan)
+{
+    return {firstFilled(cells, plan, Item::AgeBand), firstFilled(cells, plan, Item::FiscalYearEndAge),
+            firstFilled(cells, plan, Item::BirthDate), firstFilled(cells, plan, Item::ExamDate)};
+}
+
+// The text of each field, taken only as the field would keep it.
+std::optional<RowProblem> readFieldTexts(const QStringList &cells, const QStringList &headings, const ColumnPlan &plan,
+                                         std::array<QString, kFieldCount> &texts)
+{
+    for (const FieldItem &fi : kFieldItems) {
+        const Resolved value = measuredValue(cells, headings, plan.of(fi.item));
+        if (const auto *problem = std::get_if<RowProblem>(&value))
+            return *problem;
+        const Said &said = std::get<Said>(value);
+        // The field keeps a text as it stands only if its cleaning would
+        // remove nothing; anything else the desk would see changed.
+        if (!isCleanNumericText(said.value))
+            return notANumber(headings, said);
+        texts[std::size_t(fi.field)] = said.value;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::variant<Examinee, RowProblem> examineeOf(const QStringList &cells, const QStringList &headings,
                                               const ColumnPlan &plan)
 {
-    if (cells.size() > headings.size())
-        return RowProblem{{},
-                          QStringLiteral("見出しより多いセルがあります (%1 個、見出しは %2 個)")
-                              .arg(cells.size())
-                              .arg(headings.size())};
+    if (auto problem = tooManyCells(cells, headings))
+        return *problem;
     Examinee examinee;
-    const AgeCells ageCells{firstFilled(cells, plan, Item::AgeBand), firstFilled(cells, plan, Item::FiscalYearEndAge),
-                            firstFilled(cells, plan, Item::BirthDate), firstFilled(cells, plan, Item::ExamDate)};
+    const AgeCells ageCells = ageCellsOf(cells, plan);
     const auto band = bandOfRow(ageCells);
     if (const auto *problem = std::get_if<AgeProblem>(&band)) {
         const Item item = problem->item == itemName(Item::FiscalYearEndAge) ? Item::FiscalYearEndAge
@@ -207,31 +237,18 @@ std::variant<Examinee, RowProblem> examineeOf(const QStringList &cells, const QS
     if (auto p = choice(Item::Smoking, examinee.choices.smoker))
         return *p;
 
-    for (const FieldItem &fi : kFieldItems) {
-        const Resolved value = measuredValue(cells, headings, plan.of(fi.item));
-        if (const auto *problem = std::get_if<RowProblem>(&value))
-            return *problem;
-        const Said &said = std::get<Said>(value);
-        // The field keeps a text as it stands only if its cleaning would
-        // remove nothing; anything else the desk would see changed.
-        if (!isCleanNumericText(said.value))
-            return notANumber(headings, said);
-        examinee.texts[std::size_t(fi.field)] = said.value;
-    }
+    if (auto problem = readFieldTexts(cells, headings, plan, examinee.texts))
+        return *problem;
     return examinee;
 }
 
 std::variant<PastedExaminee, RowProblem> pastedExamineeOf(const QStringList &cells, const QStringList &headings,
                                                           const ColumnPlan &plan)
 {
-    if (cells.size() > headings.size())
-        return RowProblem{{},
-                          QStringLiteral("見出しより多いセルがあります (%1 個、見出しは %2 個)")
-                              .arg(cells.size())
-                              .arg(headings.size())};
+    if (auto problem = tooManyCells(cells, headings))
+        return *problem;
     PastedExaminee pasted;
-    const AgeCells ageCells{firstFilled(cells, plan, Item::AgeBand), firstFilled(cells, plan, Item::FiscalYearEndAge),
-                            firstFilled(cells, plan, Item::BirthDate), firstFilled(cells, plan, Item::ExamDate)};
+    const AgeCells ageCells = ageCellsOf(cells, plan);
     if (const auto band = bandOfRow(ageCells); std::holds_alternative<AgeBand>(band))
         pasted.band = std::get<AgeBand>(band);
 
@@ -252,14 +269,7 @@ std::variant<PastedExaminee, RowProblem> pastedExamineeOf(const QStringList &cel
         if (auto problem = choice(item, *into))
             return *problem;
     }
-    for (const FieldItem &fi : kFieldItems) {
-        const Resolved value = measuredValue(cells, headings, plan.of(fi.item));
-        if (const auto *problem = std::get_if<RowProblem>(&value))
-            return *problem;
-        const Said &said = std::get<Said>(value);
-        if (!isCleanNumericText(said.value))
-            return notANumber(headings, said);
-        pasted.texts[std::size_t(fi.field)] = said.value;
-    }
+    if (auto problem = readFieldTexts(cells, headings, plan, pasted.texts))
+        return *problem;
     return pasted;
 }
