@@ -34,16 +34,17 @@ QString missingEntries(const Judgement &judged)
 
 QStringList addedHeadings()
 {
-    return judgedRecordHeadings().mid(judgedRecordHeadings().size() - kResultColumns)
-           << kMissing << wordText(Word::SyndromeClass) + QStringLiteral("の説明")
-           << wordText(Word::GuidanceLevel) + QStringLiteral("の説明");
+    static const QStringList headings = judgedRecordHeadings().mid(judgedRecordHeadings().size() - kResultColumns)
+                                        << kMissing << wordText(Word::SyndromeClass) + QStringLiteral("の説明")
+                                        << wordText(Word::GuidanceLevel) + QStringLiteral("の説明");
+    return headings;
 }
 
 QStringList addedColumns(const Judgement &judged)
 {
     // The words the window shows for the same judgement.
     const JudgementWords words = wordsFor(judged);
-    const auto oneLine = [](const QString &explanation) { return explanation.split(u'\n').join(kLineJoin); };
+    const auto oneLine = [](QString explanation) { return explanation.replace(u'\n', kLineJoin); };
     return words.record.mid(words.record.size() - kResultColumns)
            << missingEntries(judged) << oneLine(words.classExplanation) << oneLine(words.guidanceExplanation);
 }

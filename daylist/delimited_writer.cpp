@@ -1,21 +1,42 @@
 #include "daylist/delimited_writer.h"
 
+#include <algorithm>
+
+namespace {
+
+bool needsQuotes(const QString &cell, QChar delimiter)
+{
+    return std::any_of(cell.cbegin(), cell.cend(),
+                       [delimiter](QChar c) { return c == delimiter || c == u'"' || c == u'\n' || c == u'\r'; });
+}
+
+} // namespace
+
 QString delimitedLine(const QStringList &cells, QChar delimiter)
 {
+    // One allocation for the usual line: every cell, a delimiter between,
+    // the line's end, and room for a few quotes.
+    qsizetype length = cells.size() + 2;
+    for (const QString &cell : cells)
+        length += cell.size();
     QString line;
+    line.reserve(length + 16);
     for (qsizetype i = 0; i < cells.size(); ++i) {
         if (i > 0)
             line += delimiter;
         const QString &cell = cells[i];
-        const bool quote =
-            cell.contains(delimiter) || cell.contains(u'"') || cell.contains(u'\n') || cell.contains(u'\r');
-        if (!quote) {
+        if (!needsQuotes(cell, delimiter)) {
             line += cell;
             continue;
         }
-        QString inner = cell;
-        inner.replace(u'"', QStringLiteral("\"\""));
-        line += u'"' + inner + u'"';
+        line += u'"';
+        for (const QChar c : cell) {
+            if (c == u'"')
+                line += u'"';
+            line += c;
+        }
+        line += u'"';
     }
-    return line + QStringLiteral("\r\n");
+    line += u"\r\n";
+    return line;
 }

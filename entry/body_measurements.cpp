@@ -4,8 +4,8 @@
 #include "state/design_names.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -48,8 +48,11 @@ std::optional<double> bodyMassIndex(double heightCm, double weightKg)
 QString formatOneDecimal(double value)
 {
     // "d.dddddddddddddde±xx": the first 15 significant digits and the power.
+    // (std::to_chars writes what printf's "%.14e" writes, several times faster.)
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", kSignificantDigits - 1, std::fabs(value));
+    const auto end = std::to_chars(buf, buf + sizeof buf - 1, std::fabs(value), std::chars_format::scientific,
+                                   kSignificantDigits - 1);
+    *end.ptr = '\0';
     std::string digits(1, buf[0]);
     digits.append(buf + 2, kSignificantDigits - 1);
     const int integerDigits = std::atoi(std::strchr(buf, 'e') + 1) + 1;

@@ -5,7 +5,17 @@
 
 #include <utility>
 
-QString indicatorName(Indicator indicator) { return QString::fromLatin1(designName(indicator)); }
+QString indicatorName(Indicator indicator)
+{
+    // A new store starts with every name, once per examinee: decoded once.
+    static const auto names = [] {
+        std::array<QString, kIndicatorCount> all;
+        for (std::size_t i = 0; i < kIndicatorCount; ++i)
+            all[i] = QString::fromLatin1(designName(Indicator(i)));
+        return all;
+    }();
+    return names[std::size_t(indicator)];
+}
 
 IndicatorStore::IndicatorStore()
 {

@@ -1,9 +1,11 @@
 #include "state/numeric_value.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace {
@@ -37,6 +39,44 @@ private:
     qsizetype m_pos = 0;
 };
 
+// What a field nearly always holds ("120", "5.6", "-0.75"): an optional
+// minus, digits and at most one point, nothing else, and few enough digits
+// that they make an exact integer. That integer over an exact power of ten
+// is one correctly rounded division: the double nearest the decimal, as
+// the general reading below gives it, without building a string.
+constexpr int kExactDigits = 15; // 10^15 < 2^53
+
+std::optional<double> plainDecimal(QStringView text)
+{
+    static constexpr double kPowersOfTen[kExactDigits + 1] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    qsizetype at = 0;
+    const bool negative = !text.isEmpty() && text[0] == u'-';
+    if (negative)
+        ++at;
+    std::int64_t mantissa = 0;
+    int digits = 0;
+    int decimals = -1; // digits after the point; -1 before a point
+    for (; at < text.size(); ++at) {
+        const QChar c = text[at];
+        if (isDigit(c)) {
+            if (++digits > kExactDigits)
+                return std::nullopt;
+            mantissa = mantissa * 10 + (c.unicode() - u'0');
+            if (decimals >= 0)
+                ++decimals;
+        } else if (c == u'.' && decimals < 0) {
+            decimals = 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+    const double value = double(mantissa) / kPowersOfTen[std::max(decimals, 0)];
+    return negative ? -value : value;
+}
+
 // Keeps exponents in a range where the arithmetic below cannot overflow; any
 // exponent this large already decides between infinity and zero.
 constexpr std::int64_t kExponentClamp = 1'000'000'000;
@@ -45,6 +85,9 @@ constexpr std::int64_t kExponentClamp = 1'000'000'000;
 
 double NumericValue(QStringView text)
 {
+    if (const auto plain = plainDecimal(text))
+        return *plain;
+
     Reader in(text);
 
     bool negative = false;

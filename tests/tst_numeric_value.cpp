@@ -1,7 +1,10 @@
 #include "state/numeric_value.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
+#include <cmath>
+#include <cstdlib>
 #include <limits>
 
 class TestNumericValue : public QObject {
@@ -9,6 +12,8 @@ class TestNumericValue : public QObject {
 private slots:
     void reads_data();
     void reads();
+    void plainDecimalsAsTheCLibraryReadsThem_data();
+    void plainDecimalsAsTheCLibraryReadsThem();
 };
 
 void TestNumericValue::reads_data()
@@ -58,6 +63,51 @@ void TestNumericValue::reads()
     QFETCH(QString, text);
     QFETCH(double, expected);
     QCOMPARE(NumericValue(text), expected);
+}
+
+// Plain decimals take a shorter road than the rest; it must land on the same
+// double as a correctly rounding reader, up to and past its digit limit.
+void TestNumericValue::plainDecimalsAsTheCLibraryReadsThem_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("limits of the short road") << QStringList{"999999999999999",
+                                                             "9999999999999999",
+                                                             "0.00000000000001",
+                                                             "0.000000000000001",
+                                                             "-0",
+                                                             "-0.0",
+                                                             "12.",
+                                                             ".5",
+                                                             "5.6",
+                                                             "0.1",
+                                                             "123456789.012345",
+                                                             "1.000000000000001"};
+    QStringList random;
+    QRandomGenerator generator(7);
+    for (int i = 0; i < 5000; ++i) {
+        const int digits = 1 + generator.bounded(17);
+        QString text = generator.bounded(4) == 0 ? QStringLiteral("-") : QString();
+        const int point = generator.bounded(digits + 1);
+        for (int d = 0; d < digits; ++d) {
+            if (d == point)
+                text += u'.';
+            text += QChar(u'0' + generator.bounded(10));
+        }
+        random << text;
+    }
+    QTest::newRow("random, up to 17 digits") << random;
+}
+
+void TestNumericValue::plainDecimalsAsTheCLibraryReadsThem()
+{
+    QFETCH(QStringList, texts);
+    for (const QString &text : texts) {
+        const double expected = std::strtod(text.toLatin1().constData(), nullptr);
+        const double read = NumericValue(text);
+        if (read != expected || std::signbit(read) != std::signbit(expected))
+            QFAIL(qPrintable(
+                QStringLiteral("%1 read %2, not %3").arg(text).arg(read, 0, 'g', 17).arg(expected, 0, 'g', 17)));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestNumericValue)

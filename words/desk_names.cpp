@@ -1,6 +1,10 @@
 #include "words/desk_names.h"
 
+#include <QStringBuilder>
+
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -27,26 +31,61 @@ constexpr std::array<EntryWords, kEntryCount> kEntryWords = {{
 
 const EntryWords &wordsOf(Entry entry) { return kEntryWords[std::size_t(entry)]; }
 
+// The UTF-8 texts of a table, decoded on first use.
+template <std::size_t N, typename Text> std::array<QString, N> decoded(Text text)
+{
+    std::array<QString, N> texts;
+    for (std::size_t i = 0; i < N; ++i)
+        texts[i] = QString::fromUtf8(text(i));
+    return texts;
+}
+
+// The control characters (general category Cc): C0, DEL and C1.
+bool isControl(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0x9f); }
+
 } // namespace
 
-QString entryName(Entry entry) { return QString::fromUtf8(wordsOf(entry).name); }
-
-QString entryUnit(Entry entry) { return QString::fromUtf8(wordsOf(entry).unit); }
-
-QString shownText(QStringView text)
+const QString &wordText(Word w)
 {
+    static const auto texts = decoded<kWordCount>([](std::size_t i) { return word(Word(i)); });
+    return texts[std::size_t(w)];
+}
+
+const QString &entryName(Entry entry)
+{
+    static const auto names = decoded<kEntryCount>([](std::size_t i) { return kEntryWords[i].name; });
+    return names[std::size_t(entry)];
+}
+
+const QString &entryUnit(Entry entry)
+{
+    static const auto units = decoded<kEntryCount>([](std::size_t i) { return kEntryWords[i].unit; });
+    return units[std::size_t(entry)];
+}
+
+QString shownText(const QString &text)
+{
+    if (std::none_of(text.cbegin(), text.cend(), isControl))
+        return text;
     QString shown;
     shown.reserve(text.size());
     for (const QChar c : text) {
-        if (c.category() != QChar::Other_Control)
+        if (!isControl(c))
             shown.append(c);
     }
     return shown;
 }
 
-QString limitText(Entry entry, double limit) { return QString::number(limit, 'f', wordsOf(entry).limitDecimals); }
+QString limitText(Entry entry, double limit)
+{
+    const int decimals = wordsOf(entry).limitDecimals;
+    // Most limits are whole numbers written without decimals: 85, 130, 150.
+    if (decimals == 0 && limit == std::trunc(limit) && std::fabs(limit) < 1e15)
+        return QString::number(qint64(limit));
+    return QString::number(limit, 'f', decimals);
+}
 
-QString withUnit(const QString &number, Entry entry) { return number + u' ' + entryUnit(entry); }
+QString withUnit(const QString &number, Entry entry) { return number % u' ' % entryUnit(entry); }
 
 QString criterionName(Criterion criterion)
 {

@@ -13,17 +13,18 @@
 // copied record both speak in these words, so that a value is called the same
 // wherever it appears.
 
-inline QString wordText(Word w) { return QString::fromUtf8(word(w)); }
+// Each word decoded once, as every explanation and copied row repeats them.
+const QString &wordText(Word w);
 
 // The caption's word without its unit: "身長", "HDL-CHO", "HbA1c".
-QString entryName(Entry entry);
+const QString &entryName(Entry entry);
 // The unit of the entry: "cm", "kg", "kg/m²", "mmHg", "mg/dL", "%".
-QString entryUnit(Entry entry);
+const QString &entryUnit(Entry entry);
 
 // What the user saw of a text: the text without control characters. Tabs and
 // line feeds can be pasted into a numeric field (and read as nothing by
 // NumericValue), but must not split an explanation line or a copied row.
-QString shownText(QStringView text);
+QString shownText(const QString &text);
 
 // A limit as the checkup rules write it: "130", "5.6", "6.0".
 QString limitText(Entry entry, double limit);

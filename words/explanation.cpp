@@ -3,6 +3,7 @@
 #include "state/limits.h"
 #include "words/desk_names.h"
 
+#include <QStringBuilder>
 #include <QStringList>
 
 namespace {
@@ -11,8 +12,7 @@ const QString kListSeparator = QStringLiteral("、");
 
 QString bodySizeLine(const Judgement &j)
 {
-    QString line =
-        comparisonText(j.entries, j.findings.waist) + QStringLiteral(" (") + sexName(j.entries.female) + u')';
+    QString line = comparisonText(j.entries, j.findings.waist) % u" (" % sexName(j.entries.female) % u')';
     // The BMI counts only where the waist stays below its limit.
     if (j.decision.bodySize != BodySize::Waist)
         line += kListSeparator + comparisonText(j.entries, j.findings.bmi);
@@ -30,9 +30,8 @@ QStringList valuesMeeting(const Judgement &j, Criterion criterion, LimitKind kin
         if (value.meets)
             meeting << comparisonText(entries, value);
         else if (value.measured)
-            notMeeting << entryName(value.entry) + u' '
-                              + withUnit(shownText(entryText(entries, value.entry)), value.entry)
-                              + QStringLiteral(" は基準値未満");
+            notMeeting << entryName(value.entry) % u' ' % shownText(entryText(entries, value.entry)) % u' '
+                              % entryUnit(value.entry) % u" は基準値未満";
     }
     if (criterion == Criterion::Glucose && !meeting.isEmpty())
         meeting << notMeeting;
@@ -45,7 +44,7 @@ QString withReasons(Criterion criterion, const QStringList &reasons)
 {
     if (reasons.isEmpty())
         return criterionName(criterion);
-    return criterionName(criterion) + QStringLiteral(" (") + reasons.join(kListSeparator) + u')';
+    return criterionName(criterion) % u" (" % reasons.join(kListSeparator) % u')';
 }
 
 QString metByWhat(const Judgement &j, const CriterionFinding &finding)
@@ -58,7 +57,7 @@ QString metByWhat(const Judgement &j, const CriterionFinding &finding)
     return withReasons(finding.criterion, reasons);
 }
 
-QString ruleLine(const QString &reason, const QString &caption) { return reason + QStringLiteral(" → ") + caption; }
+QString ruleLine(const QString &reason, const QString &caption) { return reason % u" → " % caption; }
 
 QString classRuleReason(const Decision &d)
 {
@@ -139,9 +138,10 @@ QString promptText(const QList<MissingEntry> &missing)
 
 QString comparisonText(const EntrySnapshot &entries, const ValueFinding &f)
 {
-    const QString relation = f.atOrAbove ? QStringLiteral(" ≥ ") : QStringLiteral(" < ");
-    return entryName(f.entry) + u' ' + withUnit(shownText(entryText(entries, f.entry)), f.entry) + relation
-           + withUnit(limitText(f.entry, f.limit), f.entry);
+    const QStringView relation = f.atOrAbove ? u" ≥ " : u" < ";
+    const QString &unit = entryUnit(f.entry);
+    return entryName(f.entry) % u' ' % shownText(entryText(entries, f.entry)) % u' ' % unit % relation
+           % limitText(f.entry, f.limit) % u' ' % unit;
 }
 
 QString classExplanation(const Judgement &j)

@@ -30,10 +30,12 @@ enum class Word {
     GuidanceLevel,
 };
 
+inline constexpr std::size_t kWordCount = std::size_t(Word::GuidanceLevel) + 1;
+
 constexpr const char *word(Word w)
 {
     // clang-format off
-    constexpr std::array<const char *, std::size_t(Word::GuidanceLevel) + 1> words = {
+    constexpr std::array<const char *, kWordCount> words = {
         "男性", "女性", "性別", "あり", "なし", "薬剤治療", "喫煙",
         "血圧", "脂質", "血糖",
         "BMI", "最高血圧", "最低血圧", "中性脂肪", "HDL-CHO", "空腹時血糖",
