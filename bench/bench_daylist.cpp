@@ -68,8 +68,12 @@ int copyThrough(const QString &inputPath, const QString &outputPath)
     if (!output.open(outputPath))
         return 2;
     DelimitedRecord record;
-    while (reader.read(record))
-        output.write(encoder.encode(delimitedLine(record.cells, reader.delimiter())));
+    DelimitedLine line(reader.delimiter());
+    while (reader.read(record)) {
+        line.clear();
+        line.add(record.cells);
+        output.write(encoder.encode(line.ended()));
+    }
     return output.commit(false) ? 0 : 2;
 }
 

@@ -13,7 +13,7 @@ namespace {
 constexpr qsizetype kResultColumns = 5;
 
 const QString kMissing = QStringLiteral("未入力");
-const QString kLineJoin = QStringLiteral(" / ");
+constexpr QStringView kLineJoin = u" / ";
 
 // 「腹囲、HDL-CHO」: the entries that the prompts ask for, each once and in
 // the order of the form, with what is asked where it is more than filling
@@ -42,11 +42,10 @@ QStringList addedHeadings()
 
 QStringList addedColumns(const Judgement &judged)
 {
-    // The words the window shows for the same judgement.
-    const JudgementWords words = wordsFor(judged);
-    const auto oneLine = [](QString explanation) { return explanation.replace(u'\n', kLineJoin); };
-    return words.record.mid(words.record.size() - kResultColumns)
-           << missingEntries(judged) << oneLine(words.classExplanation) << oneLine(words.guidanceExplanation);
+    // The words the window shows for the same judgement, each explanation
+    // on one line.
+    const Explanations explained = explanationsFor(judged, kLineJoin);
+    return judgedResultCells(judged) << missingEntries(judged) << explained.syndromeClass << explained.guidance;
 }
 
 QStringList notJudgedColumns(const QString &reason)

@@ -104,6 +104,12 @@ std::optional<AgeBand> bandForAges(int fiscalYearEndAge, std::optional<int> ageO
 
 std::optional<AgeBand> bandNamed(QStringView text)
 {
+    // The band as the window's record writes it, the usual cell, is taken
+    // as it stands.
+    for (const AgeBand band : {AgeBand::From40To64, AgeBand::From65To74}) {
+        if (text == ageBandName(band))
+            return band;
+    }
     QString t = normalised(text);
     t.replace(u'〜', u'~').replace(u'-', u'~').replace(u'−', u'~');
     t.remove(u' ');

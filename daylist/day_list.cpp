@@ -59,12 +59,15 @@ bool isAllEmpty(const QStringList &cells)
 // The row as written: its cells under their headings (missing ones empty),
 // the added columns, then any cells beyond the headings, so that nothing of
 // the row is lost and the results stay under their own headings.
-QStringList resultRow(const QStringList &cells, qsizetype headingCount, const QStringList &added)
+QStringView resultLine(DelimitedLine &line, const QStringList &cells, qsizetype headingCount, const QStringList &added)
 {
-    QStringList row = cells.mid(0, headingCount);
-    while (row.size() < headingCount)
-        row << QString();
-    return row + added + cells.mid(headingCount);
+    line.clear();
+    for (qsizetype i = 0; i < headingCount; ++i)
+        line.add(i < cells.size() ? QStringView(cells[i]) : QStringView());
+    line.add(added);
+    for (qsizetype i = headingCount; i < cells.size(); ++i)
+        line.add(cells[i]);
+    return line.ended();
 }
 
 // The added columns of a row, its problem told on standard error and
@@ -80,7 +83,9 @@ QStringList judgeRow(const DelimitedRecord &record, const QStringList &headings,
         ++summary.notJudged;
         return notJudgedColumns(where + problem->reason);
     }
-    const QStringList columns = addedColumns(judgeExaminee(std::get<Examinee>(examinee)));
+    QStringList columns;
+    judgeExaminee(std::get<Examinee>(examinee),
+                  [&columns](const Judgement &judged) { columns = addedColumns(judged); });
     summary.countJudged(columns);
     return columns;
 }
@@ -156,11 +161,12 @@ int judgeDayList(const CommandLine &line)
     summary.unusedColumns = unusedColumnsOf(plan, headings);
     {
         Progress progress(errorIsTerminal() && line.output != u"-", input.size());
+        DelimitedLine written(delimiter);
         for (DelimitedRecord record; reader.read(record);) {
             if (isAllEmpty(record.cells))
                 continue;
             const QStringList added = judgeRow(record, headings, plan, summary);
-            if (!sink.putLine(delimitedLine(resultRow(record.cells, headings.size(), added), delimiter), record.line))
+            if (!sink.putLine(resultLine(written, record.cells, headings.size(), added), record.line))
                 return cannotJudge({}, sink.error());
             progress.rowDone(summary.judged + summary.notJudged, text.bytesRead());
         }

@@ -2,8 +2,27 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // One record of delimited text as RFC 4180 writes it, ending with CRLF: a
 // cell that holds the delimiter, a quote or a line break is put in quotes,
 // its quotes written twice.
+// Built cell by cell; one builder serves line after line, keeping its room.
+class DelimitedLine {
+public:
+    explicit DelimitedLine(QChar delimiter);
+
+    void add(QStringView cell);
+    void add(const QStringList &cells);
+    // The line so far, with its CRLF.
+    QStringView ended();
+    // Empty again, for the next line.
+    void clear();
+
+private:
+    QChar m_delimiter;
+    QString m_line;
+    bool m_first = true;
+};
+
 QString delimitedLine(const QStringList &cells, QChar delimiter);

@@ -22,7 +22,7 @@ decltype(Routes::JudgementRoute::click) judgementButton(AgeBand band)
 
 } // namespace
 
-Judgement judgeExaminee(const Examinee &examinee)
+void judgeExaminee(const Examinee &examinee, const JudgementSeen &seen)
 {
     MemoryForm form;
     choose(form, examinee.female, Choice::kFemale, Choice::kMale);
@@ -33,8 +33,12 @@ Judgement judgeExaminee(const Examinee &examinee)
     // In the order of the Enter chain, as the values are typed.
     for (std::size_t field = 0; field < kFieldCount; ++field)
         form.setText(Field(field), examinee.texts[field]);
+    judgementButton(examinee.band)(form, seen);
+}
 
+Judgement judgeExaminee(const Examinee &examinee)
+{
     std::optional<Judgement> seen;
-    judgementButton(examinee.band)(form, [&seen](const Judgement &judged) { seen = judged; });
+    judgeExaminee(examinee, [&seen](const Judgement &judged) { seen = judged; });
     return *seen;
 }

@@ -6,7 +6,9 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <optional>
 
 namespace {
@@ -93,13 +95,21 @@ Resolved measuredValue(const QStringList &cells, const QStringList &headings, co
 
 enum class Answer { Yes, No, Unknown };
 
-QString choiceKey(const QString &cell) { return cell.normalized(QString::NormalizationForm_KC).trimmed().toLower(); }
+// A cell as it is compared with the choices' words: the words as they are
+// written ("あり", "2") are taken as they stand; any other cell in its
+// compatibility form, trimmed, in lower case ("ｱﾘ", " M").
+QString choiceKey(const QString &cell, std::initializer_list<QStringView> words)
+{
+    if (std::find(words.begin(), words.end(), cell) != words.end())
+        return cell;
+    return cell.normalized(QString::NormalizationForm_KC).trimmed().toLower();
+}
 
 // あり/はい/1 and なし/いいえ/2; for smoking the data standard's 3 is a
 // non-smoker too.
 Answer answerOf(const QString &cell, Item item)
 {
-    const QString key = choiceKey(cell);
+    const QString key = choiceKey(cell, {u"あり", u"はい", u"1", u"なし", u"いいえ", u"2"});
     if (key == u"あり" || key == u"はい" || key == u"1")
         return Answer::Yes;
     if (key == u"なし" || key == u"いいえ" || key == u"2" || (item == Item::Smoking && key == u"3"))
@@ -110,7 +120,7 @@ Answer answerOf(const QString &cell, Item item)
 // 男/男性/M/1 and 女/女性/F/2, as the data standard codes the sex.
 Answer femaleOf(const QString &cell)
 {
-    const QString key = choiceKey(cell);
+    const QString key = choiceKey(cell, {u"女", u"女性", u"男", u"男性"});
     if (key == u"女" || key == u"女性" || key == u"f" || key == u"2")
         return Answer::Yes;
     if (key == u"男" || key == u"男性" || key == u"m" || key == u"1")

@@ -30,6 +30,8 @@ bool OutputFile::open(const QString &path)
 
 bool OutputFile::write(const QByteArray &bytes)
 {
+    if (m_pending.capacity() < kWriteBytes)
+        m_pending.reserve(kWriteBytes + bytes.size());
     m_pending += bytes;
     return m_pending.size() < kWriteBytes || flush();
 }
@@ -41,7 +43,7 @@ bool OutputFile::flush()
         discard();
         return false;
     }
-    m_pending.clear();
+    m_pending.resize(0); // keeps its room for the next lines
     return true;
 }
 

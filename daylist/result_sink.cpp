@@ -30,7 +30,7 @@ bool ResultSink::putBytes(const QByteArray &bytes)
     return false;
 }
 
-bool ResultSink::putLine(const QString &line, qsizetype inputLine)
+bool ResultSink::putLine(QStringView line, qsizetype inputLine)
 {
     const QByteArray bytes = m_encoder.encode(line);
     if (m_encoder.failed()) {

@@ -17,7 +17,7 @@ public:
     bool open();
     bool putBytes(const QByteArray &bytes);
     // A line of text; the input's line names it in a message.
-    bool putLine(const QString &line, qsizetype inputLine);
+    bool putLine(QStringView line, qsizetype inputLine);
     bool finish();
 
     // What went wrong, naming the file; and where the result went.

@@ -36,12 +36,14 @@ Option partnerOf(Option option)
 
 } // namespace
 
+MemoryForm::MemoryForm(Notes) : MemoryForm() { m_notesWrites = true; }
+
 MemoryForm::MemoryForm()
 {
     for (const OptionGroup &group : kOptionGroups)
         m_selected[std::size_t(group.startChoice)] = true;
     m_indicators.setChangeListener([this](Indicator written) {
-        noteWrite({Write::Kind::Indicator, designName(written), m_indicators.text(written), {}});
+        note(Write::Kind::Indicator, designName(written), m_indicators.text(written));
         for (const Routes::IndicatorRoute &route : Routes::indicatorChanges()) {
             if (route.indicator == written)
                 route.change(*this);
@@ -51,7 +53,7 @@ MemoryForm::MemoryForm()
 
 void MemoryForm::setText(Field field, const QString &text)
 {
-    noteWrite({Write::Kind::Text, designName(field), text, {}});
+    note(Write::Kind::Text, designName(field), text);
     QString &held = m_texts[std::size_t(field)];
     if (text == held)
         return;
@@ -59,11 +61,11 @@ void MemoryForm::setText(Field field, const QString &text)
     routeOf(field).change(*this);
 }
 
-void MemoryForm::putCaretAtEnd(Field field) { noteWrite({Write::Kind::Caret, designName(field), {}, {}}); }
+void MemoryForm::putCaretAtEnd(Field field) { note(Write::Kind::Caret, designName(field)); }
 
 void MemoryForm::setFocus(Field field)
 {
-    noteWrite({Write::Kind::Focus, designName(field), {}, {}});
+    note(Write::Kind::Focus, designName(field));
     if (m_focus == Focus(field))
         return;
     m_focus = field;
@@ -71,25 +73,19 @@ void MemoryForm::setFocus(Field field)
         gotFocus(*this);
 }
 
-void MemoryForm::setTextColour(Field field, Rgb colour)
-{
-    noteWrite({Write::Kind::Colour, designName(field), {}, colour});
-}
+void MemoryForm::setTextColour(Field field, Rgb colour) { note(Write::Kind::Colour, designName(field), {}, colour); }
 
 void MemoryForm::setCaption(Readout label, const QString &caption)
 {
-    noteWrite({Write::Kind::Caption, designName(label), caption, {}});
+    note(Write::Kind::Caption, designName(label), caption);
     m_captions[std::size_t(label)] = caption;
 }
 
-void MemoryForm::setTextColour(Readout label, Rgb colour)
-{
-    noteWrite({Write::Kind::Colour, designName(label), {}, colour});
-}
+void MemoryForm::setTextColour(Readout label, Rgb colour) { note(Write::Kind::Colour, designName(label), {}, colour); }
 
 void MemoryForm::select(Option option)
 {
-    noteWrite({Write::Kind::Select, designName(option), {}, {}});
+    note(Write::Kind::Select, designName(option));
     if (isSelected(option))
         return;
     m_selected[std::size_t(partnerOf(option))] = false;
@@ -99,6 +95,6 @@ void MemoryForm::select(Option option)
 
 void MemoryForm::setFocus(Option option)
 {
-    noteWrite({Write::Kind::Focus, designName(option), {}, {}});
+    note(Write::Kind::Focus, designName(option));
     m_focus = option;
 }

@@ -51,12 +51,24 @@ protected:
         QString text;        // Text, Caption, Indicator
         Rgb colour;          // Colour
     };
-    // Hears every write before the handlers it re-enters run (an indicator's
-    // once it holds the new text). Nothing listens here.
+    // A form that hears its writes: noteWrite() then hears every write
+    // before the handlers it re-enters run (an indicator's once it holds the
+    // new text). A plain form makes no note at all, as it judges a whole
+    // day's list.
+    enum class Notes { Kept };
+    explicit MemoryForm(Notes);
     virtual void noteWrite(const Write &write) { Q_UNUSED(write); }
 
 private:
     using Focus = std::variant<std::monostate, Field, Option>;
+
+    void note(Write::Kind kind, const char *control, const QString &text = {}, Rgb colour = {})
+    {
+        if (m_notesWrites)
+            noteWrite({kind, control, text, colour});
+    }
+
+    bool m_notesWrites = false;
 
     std::array<QString, kFieldCount> m_texts;
     std::array<QString, kReadoutCount> m_captions;

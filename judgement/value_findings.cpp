@@ -46,13 +46,13 @@ ValueFinding against(const EntrySnapshot &entries, Entry entry, double limit, bo
 // Each value is asked of the rule on its own, with the other value at 0,
 // which is what an empty field reads and meets no limit (an HDL of 0 is no
 // risk).
-QList<ValueFinding> criterionValues(const EntrySnapshot &entries, Criterion criterion, LimitKind kind)
+ValuePair criterionValues(const EntrySnapshot &entries, Criterion criterion, LimitKind kind)
 {
     const PairRule rule = ruleOf(criterion, kind);
     const double first = NumericValue(entryText(entries, rule.first));
     const double second = NumericValue(entryText(entries, rule.second));
-    return {against(entries, rule.first, rule.firstLimit, rule.meets(first, 0)),
-            against(entries, rule.second, rule.secondLimit, rule.meets(0, second))};
+    return {{against(entries, rule.first, rule.firstLimit, rule.meets(first, 0)),
+             against(entries, rule.second, rule.secondLimit, rule.meets(0, second))}};
 }
 
 ValueFinding waistFinding(const EntrySnapshot &entries)
@@ -69,7 +69,7 @@ ValueFinding bmiFinding(const EntrySnapshot &entries)
 
 } // namespace
 
-const QList<ValueFinding> &EntryFindings::values(Criterion criterion, LimitKind kind) const
+const ValuePair &EntryFindings::values(Criterion criterion, LimitKind kind) const
 {
     std::size_t row = 0;
     while (kCriteriaInDeskOrder[row] != criterion)

@@ -30,15 +30,18 @@ enum class LimitKind { GuidanceRisk, SyndromeCriterion };
 // the body size's values, both values of each criterion against each kind
 // of limit, and the values to check. The words phrase these findings; they
 // never read an entry's text as a number again.
+// The two values of a criterion, in screen order.
+using ValuePair = std::array<ValueFinding, 2>;
+
 struct EntryFindings {
     ValueFinding waist; // against the limit of the sex
     ValueFinding bmi;   // the BMI display against 25
     // Both values of each criterion, in screen order; criteria in desk order.
-    std::array<QList<ValueFinding>, kCriteriaInDeskOrder.size()> guidanceValues;
-    std::array<QList<ValueFinding>, kCriteriaInDeskOrder.size()> syndromeValues;
+    std::array<ValuePair, kCriteriaInDeskOrder.size()> guidanceValues;
+    std::array<ValuePair, kCriteriaInDeskOrder.size()> syndromeValues;
     QList<ValueToCheck> toCheck; // in screen order
 
-    const QList<ValueFinding> &values(Criterion criterion, LimitKind kind) const;
+    const ValuePair &values(Criterion criterion, LimitKind kind) const;
 };
 
 EntryFindings findEntries(const EntrySnapshot &entries);

@@ -44,8 +44,8 @@ public:
 
     IndicatorStore();
 
-    double value(Indicator indicator) const;
-    QString text(Indicator indicator) const;
+    double value(Indicator indicator) const { return m_values[std::size_t(indicator)]; }
+    const QString &text(Indicator indicator) const { return m_texts[std::size_t(indicator)]; }
 
     // A flag (0, 1) or a count (0, 1, 2).
     void write(Indicator indicator, int number);
@@ -55,5 +55,6 @@ public:
 
 private:
     std::array<QString, kIndicatorCount> m_texts;
+    std::array<double, kIndicatorCount> m_values; // NumericValue of each text, read as it is written
     ChangeListener m_listener;
 };

@@ -50,30 +50,26 @@ std::optional<double> plainDecimal(QStringView text)
 {
     static constexpr double kPowersOfTen[kExactDigits + 1] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                               1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    qsizetype at = 0;
-    const bool negative = !text.isEmpty() && text[0] == u'-';
-    if (negative)
-        ++at;
-    std::int64_t mantissa = 0;
+    const char16_t *at = text.utf16();
+    const char16_t *const end = at + text.size();
+    const bool negative = at != end && *at == u'-';
+    at += negative;
+    std::uint64_t mantissa = 0; // wraps past 19 digits, which are refused below
     int digits = 0;
-    int decimals = -1; // digits after the point; -1 before a point
-    for (; at < text.size(); ++at) {
-        const QChar c = text[at];
-        if (isDigit(c)) {
-            if (++digits > kExactDigits)
-                return std::nullopt;
-            mantissa = mantissa * 10 + (c.unicode() - u'0');
-            if (decimals >= 0)
-                ++decimals;
-        } else if (c == u'.' && decimals < 0) {
-            decimals = 0;
+    const char16_t *point = nullptr;
+    for (; at != end; ++at) {
+        if (const unsigned digit = unsigned(*at) - u'0'; digit <= 9) {
+            mantissa = mantissa * 10 + digit;
+            ++digits;
+        } else if (*at == u'.' && !point) {
+            point = at;
         } else {
             return std::nullopt;
         }
     }
-    if (digits == 0)
+    if (digits == 0 || digits > kExactDigits)
         return std::nullopt;
-    const double value = double(mantissa) / kPowersOfTen[std::max(decimals, 0)];
+    const double value = double(mantissa) / kPowersOfTen[point ? end - point - 1 : 0];
     return negative ? -value : value;
 }
 

@@ -63,6 +63,8 @@ inline QString colourName(Rgb c)
 
 class RecordingForm final : public MemoryForm {
 public:
+    RecordingForm() : MemoryForm(Notes::Kept) {}
+
     // Every write since the last clear, in the order it was made.
     QStringList writes;
 

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 
 namespace {
 
@@ -68,21 +70,42 @@ QString shownText(const QString &text)
     if (std::none_of(text.cbegin(), text.cend(), isControl))
         return text;
     QString shown;
-    shown.reserve(text.size());
+    appendShownText(shown, text);
+    return shown;
+}
+
+void appendShownText(QString &to, QStringView text)
+{
     for (const QChar c : text) {
         if (!isControl(c))
-            shown.append(c);
+            to += c;
     }
-    return shown;
 }
 
 QString limitText(Entry entry, double limit)
 {
+    QString text;
+    appendLimitText(text, entry, limit);
+    return text;
+}
+
+void appendLimitText(QString &to, Entry entry, double limit)
+{
     const int decimals = wordsOf(entry).limitDecimals;
-    // Most limits are whole numbers written without decimals: 85, 130, 150.
-    if (decimals == 0 && limit == std::trunc(limit) && std::fabs(limit) < 1e15)
-        return QString::number(qint64(limit));
-    return QString::number(limit, 'f', decimals);
+    // Most limits are whole numbers written without decimals (85, 130,
+    // 150): their digits go straight into the text.
+    if (decimals == 0 && limit == std::trunc(limit) && limit >= 0 && limit < 1e15) {
+        char16_t digits[16];
+        char16_t *first = std::end(digits);
+        auto whole = static_cast<std::uint64_t>(limit);
+        do {
+            *--first = char16_t(u'0' + whole % 10);
+            whole /= 10;
+        } while (whole > 0);
+        to += QStringView(first, std::end(digits));
+        return;
+    }
+    to += QString::number(limit, 'f', decimals);
 }
 
 QString withUnit(const QString &number, Entry entry) { return number % u' ' % entryUnit(entry); }

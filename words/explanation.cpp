@@ -8,56 +8,103 @@
 
 namespace {
 
-const QString kListSeparator = QStringLiteral("、");
+constexpr QStringView kListSeparator = u"、";
 
-QString bodySizeLine(const Judgement &j)
+// An explanation is written into one growing text: each line and each list
+// item is appended where it goes, with its separator before it, instead of
+// being made as a string of its own and joined.
+class Joined {
+public:
+    Joined(QString &text, QStringView separator) : m_text(text), m_separator(separator) {}
+    // The text, ready for the next item.
+    QString &next()
+    {
+        if (m_items++ > 0)
+            m_text += m_separator;
+        return m_text;
+    }
+
+private:
+    QString &m_text;
+    QStringView m_separator;
+    int m_items = 0;
+};
+
+void appendComparison(QString &text, const EntrySnapshot &entries, const ValueFinding &f)
 {
-    QString line = comparisonText(j.entries, j.findings.waist) % u" (" % sexName(j.entries.female) % u')';
+    const QStringView relation = f.atOrAbove ? u" ≥ " : u" < ";
+    const QString &unit = entryUnit(f.entry);
+    text += entryName(f.entry) % u' ';
+    appendShownText(text, entryText(entries, f.entry));
+    text += u' ' % unit % relation;
+    appendLimitText(text, f.entry, f.limit);
+    text += u' ' % unit;
+}
+
+void appendBodySize(QString &line, const Judgement &j)
+{
+    appendComparison(line, j.entries, j.findings.waist);
+    line += u" (" % sexName(j.entries.female) % u')';
     // The BMI counts only where the waist stays below its limit.
-    if (j.decision.bodySize != BodySize::Waist)
-        line += kListSeparator + comparisonText(j.entries, j.findings.bmi);
-    return line;
+    if (j.decision.bodySize != BodySize::Waist) {
+        line += kListSeparator;
+        appendComparison(line, j.entries, j.findings.bmi);
+    }
 }
 
 // The values that reached their limits. Where one glucose value reached its
 // limit and the other, measured, did not, both are named: either one is
 // enough here, which staff should be able to see.
-QStringList valuesMeeting(const Judgement &j, Criterion criterion, LimitKind kind)
+void appendValuesMeeting(Joined &reasons, const Judgement &j, Criterion criterion, LimitKind kind)
 {
-    const EntrySnapshot &entries = j.entries;
-    QStringList meeting, notMeeting;
-    for (const ValueFinding &value : j.findings.values(criterion, kind)) {
-        if (value.meets)
-            meeting << comparisonText(entries, value);
-        else if (value.measured)
-            notMeeting << entryName(value.entry) % u' ' % shownText(entryText(entries, value.entry)) % u' '
-                              % entryUnit(value.entry) % u" は基準値未満";
+    const ValuePair &values = j.findings.values(criterion, kind);
+    bool anyMeeting = false;
+    for (const ValueFinding &value : values) {
+        if (value.meets) {
+            appendComparison(reasons.next(), j.entries, value);
+            anyMeeting = true;
+        }
     }
-    if (criterion == Criterion::Glucose && !meeting.isEmpty())
-        meeting << notMeeting;
-    return meeting;
+    if (criterion != Criterion::Glucose || !anyMeeting)
+        return;
+    for (const ValueFinding &value : values) {
+        if (!value.meets && value.measured) {
+            QString &text = reasons.next();
+            text += entryName(value.entry) % u' ';
+            appendShownText(text, entryText(j.entries, value.entry));
+            text += u' ' % entryUnit(value.entry) % u" は基準値未満";
+        }
+    }
 }
 
 // "脂質 (中性脂肪 160 mg/dL ≥ 150 mg/dL、HDL-CHO 38 mg/dL < 40 mg/dL)", or
-// the bare name where nothing on screen shows why.
-QString withReasons(Criterion criterion, const QStringList &reasons)
+// the bare name where nothing on screen shows why: the reasons are written
+// by `reasons`, and the parentheses taken back if it wrote none.
+template <typename Reasons> void appendWithReasons(QString &text, Criterion criterion, Reasons reasons)
 {
-    if (reasons.isEmpty())
-        return criterionName(criterion);
-    return criterionName(criterion) % u" (" % reasons.join(kListSeparator) % u')';
+    text += criterionName(criterion);
+    const qsizetype bare = text.size();
+    text += u" (";
+    const qsizetype opened = text.size();
+    Joined list(text, kListSeparator);
+    reasons(list);
+    if (text.size() == opened)
+        text.truncate(bare);
+    else
+        text += u')';
 }
 
-QString metByWhat(const Judgement &j, const CriterionFinding &finding)
+void appendMetByWhat(QString &text, const Judgement &j, const CriterionFinding &finding)
 {
-    QStringList reasons;
-    if (finding.metByValues)
-        reasons << valuesMeeting(j, finding.criterion, LimitKind::SyndromeCriterion);
-    if (finding.treated)
-        reasons << wordText(Word::DrugTreatment) + wordText(Word::Yes);
-    return withReasons(finding.criterion, reasons);
+    appendWithReasons(text, finding.criterion, [&](Joined &reasons) {
+        if (finding.metByValues)
+            appendValuesMeeting(reasons, j, finding.criterion, LimitKind::SyndromeCriterion);
+        if (finding.treated)
+            reasons.next() += wordText(Word::DrugTreatment) % wordText(Word::Yes);
+    });
 }
 
-QString ruleLine(const QString &reason, const QString &caption) { return reason % u" → " % caption; }
+void appendRuleLine(QString &line, const QString &reason, const QString &caption) { line += reason % u" → " % caption; }
 
 QString classRuleReason(const Decision &d)
 {
@@ -81,33 +128,46 @@ QString smokingLine(const Judgement &j)
     return QStringLiteral("喫煙: なし (数えない)");
 }
 
-QString riskCountWords(int count) { return QStringLiteral("追加リスク%1つ").arg(count); }
+void appendRiskCount(QString &text, int count) { text += u"追加リスク" % QString::number(count) % u"つ"; }
 
-QString guidanceRuleReason(const Decision &d)
+void appendGuidanceRuleReason(QString &text, const Decision &d)
 {
-    const QString bodySize = d.bodySize == BodySize::Waist
-                                 ? QStringLiteral("腹囲が基準値以上")
-                                 : QStringLiteral("腹囲が基準値未満で BMI ")
-                                       + withUnit(limitText(Entry::Bmi, kBmiLimit), Entry::Bmi)
-                                       + QStringLiteral(" 以上");
-    const QString intensiveCount = riskCountWords(d.intensiveFrom) + QStringLiteral("以上");
     switch (d.guidanceRule) {
-    case GuidanceRule::DrugTreatment: return QStringLiteral("服薬中のため特定保健指導の対象外");
-    case GuidanceRule::NeitherWaistNorBmi: return QStringLiteral("腹囲・BMI とも基準値未満");
-    case GuidanceRule::NoRisk: return bodySize + QStringLiteral("、追加リスクなし");
+    case GuidanceRule::DrugTreatment: text += u"服薬中のため特定保健指導の対象外"; return;
+    case GuidanceRule::NeitherWaistNorBmi: text += u"腹囲・BMI とも基準値未満"; return;
+    case GuidanceRule::NoRisk:
     case GuidanceRule::BelowIntensive:
-        return bodySize + QStringLiteral("、追加リスク")
-               + (d.intensiveFrom > 2 ? QStringLiteral("1～%1つ").arg(d.intensiveFrom - 1) : QStringLiteral("1つ"));
-    case GuidanceRule::Intensive: return bodySize + kListSeparator + intensiveCount;
-    case GuidanceRule::OlderBandInPlaceOfIntensive:
-        return bodySize + kListSeparator + intensiveCount + QStringLiteral(" (") + ageBandName(AgeBand::From65To74)
-               + QStringLiteral("は積極的支援に該当しても動機付け支援)");
+    case GuidanceRule::Intensive:
+    case GuidanceRule::OlderBandInPlaceOfIntensive: break;
     }
-    return {};
+    if (d.bodySize == BodySize::Waist) {
+        text += u"腹囲が基準値以上";
+    } else {
+        text += u"腹囲が基準値未満で BMI ";
+        appendLimitText(text, Entry::Bmi, kBmiLimit);
+        text += u' ' % entryUnit(Entry::Bmi) % u" 以上";
+    }
+    switch (d.guidanceRule) {
+    case GuidanceRule::NoRisk: text += u"、追加リスクなし"; return;
+    case GuidanceRule::BelowIntensive:
+        text += u"、追加リスク";
+        text += d.intensiveFrom > 2 ? u"1～" % QString::number(d.intensiveFrom - 1) % u"つ" : QStringLiteral("1つ");
+        return;
+    case GuidanceRule::Intensive:
+    case GuidanceRule::OlderBandInPlaceOfIntensive:
+        text += kListSeparator;
+        appendRiskCount(text, d.intensiveFrom);
+        text += u"以上";
+        if (d.guidanceRule == GuidanceRule::OlderBandInPlaceOfIntensive)
+            text += u" (" % ageBandName(AgeBand::From65To74) % u"は積極的支援に該当しても動機付け支援)";
+        return;
+    case GuidanceRule::DrugTreatment:
+    case GuidanceRule::NeitherWaistNorBmi: return;
+    }
 }
 
 // One line per kind of lack, in screen order.
-QString promptText(const QList<MissingEntry> &missing)
+void appendPrompt(Joined &lines, const QList<MissingEntry> &missing)
 {
     QStringList emptyStep1, zeroStep1, emptyStep2;
     bool bmiMissing = false, glucosePair = false;
@@ -120,79 +180,123 @@ QString promptText(const QList<MissingEntry> &missing)
             (isStep1(m.entry) ? emptyStep1 : emptyStep2) << entryName(m.entry);
         glucosePair = glucosePair || m.entry == Entry::FastingGlucose;
     }
-    QStringList lines;
     if (!emptyStep1.isEmpty())
-        lines << QStringLiteral("Step1 未入力: ") + emptyStep1.join(kListSeparator);
+        lines.next() += u"Step1 未入力: " % emptyStep1.join(kListSeparator);
     if (bmiMissing)
-        lines << QStringLiteral("BMI が計算されていません (身長・体重を確認)");
+        lines.next() += u"BMI が計算されていません (身長・体重を確認)";
     if (!zeroStep1.isEmpty())
-        lines << QStringLiteral("Step1 値が 0: ") + zeroStep1.join(kListSeparator)
-                     + QStringLiteral(" (65歳～74歳の判定では 0 は使えません)");
-    if (!emptyStep2.isEmpty())
-        lines << QStringLiteral("Step2 未入力: ") + emptyStep2.join(kListSeparator)
-                     + (glucosePair ? QStringLiteral(" (空腹時血糖・HbA1c はどちらか一方で可)") : QString());
-    return lines.join(u'\n');
+        lines.next() += u"Step1 値が 0: " % zeroStep1.join(kListSeparator) % u" (65歳～74歳の判定では 0 は使えません)";
+    if (!emptyStep2.isEmpty()) {
+        QString &line = lines.next();
+        line += u"Step2 未入力: " % emptyStep2.join(kListSeparator);
+        if (glucosePair)
+            line += u" (空腹時血糖・HbA1c はどちらか一方で可)";
+    }
 }
 
 } // namespace
 
 QString comparisonText(const EntrySnapshot &entries, const ValueFinding &f)
 {
-    const QStringView relation = f.atOrAbove ? u" ≥ " : u" < ";
-    const QString &unit = entryUnit(f.entry);
-    return entryName(f.entry) % u' ' % shownText(entryText(entries, f.entry)) % u' ' % unit % relation
-           % limitText(f.entry, f.limit) % u' ' % unit;
+    QString text;
+    appendComparison(text, entries, f);
+    return text;
 }
 
-QString classExplanation(const Judgement &j)
+void appendClassExplanation(QString &text, const Judgement &j, QStringView lineBreak)
 {
-    if (j.classPrompt())
-        return promptText(j.missingForClass);
-    QStringList lines{bodySizeLine(j)};
+    Joined lines(text, lineBreak);
+    if (j.classPrompt()) {
+        appendPrompt(lines, j.missingForClass);
+        return;
+    }
+    appendBodySize(lines.next(), j);
     // The criteria count only beside a waist at or above its limit.
     if (j.decision.bodySize == BodySize::Waist) {
-        QStringList met, notMet;
-        for (const CriterionFinding &finding : j.decision.criteria) {
-            if (finding.met)
-                met << metByWhat(j, finding);
-            else
-                notMet << criterionName(finding.criterion);
-        }
-        if (!met.isEmpty())
-            lines << QStringLiteral("該当: ") + met.join(kListSeparator);
-        if (!notMet.isEmpty())
-            lines << QStringLiteral("該当なし: ") + notMet.join(kListSeparator);
+        const auto listOf = [&](bool met, QStringView heading) {
+            bool any = false;
+            for (const CriterionFinding &finding : j.decision.criteria)
+                any = any || finding.met == met;
+            if (!any)
+                return;
+            QString &line = lines.next();
+            line += heading;
+            Joined items(line, kListSeparator);
+            for (const CriterionFinding &finding : j.decision.criteria) {
+                if (finding.met != met)
+                    continue;
+                if (met)
+                    appendMetByWhat(items.next(), j, finding);
+                else
+                    items.next() += criterionName(finding.criterion);
+            }
+        };
+        listOf(true, u"該当: ");
+        listOf(false, u"該当なし: ");
     }
-    lines << ruleLine(classRuleReason(j.decision), j.syndromeClassCaption());
-    return lines.join(u'\n');
+    appendRuleLine(lines.next(), classRuleReason(j.decision), j.syndromeClassCaption());
 }
 
-QString guidanceExplanation(const Judgement &j)
+void appendGuidanceExplanation(QString &text, const Judgement &j, QStringView lineBreak)
 {
-    if (j.guidancePrompt())
-        return promptText(j.missingForGuidance);
-    const Decision &d = j.decision;
-    QStringList counted, notCounted, treated;
-    for (const CriterionFinding &finding : d.criteria) {
-        if (finding.risk)
-            counted << withReasons(finding.criterion, valuesMeeting(j, finding.criterion, LimitKind::GuidanceRisk));
-        else
-            notCounted << criterionName(finding.criterion);
-        if (finding.treated)
-            treated << criterionName(finding.criterion);
+    Joined lines(text, lineBreak);
+    if (j.guidancePrompt()) {
+        appendPrompt(lines, j.missingForGuidance);
+        return;
     }
-    if (d.smokingCounted)
-        counted << wordText(Word::Smoking);
+    const Decision &d = j.decision;
+    appendBodySize(lines.next(), j);
 
-    QStringList lines{bodySizeLine(j)};
-    lines << (d.riskCount == 0 ? QStringLiteral("追加リスクなし")
-                               : riskCountWords(d.riskCount) + QStringLiteral(": ") + counted.join(kListSeparator));
-    if (!notCounted.isEmpty())
-        lines << QStringLiteral("リスクなし: ") + notCounted.join(kListSeparator);
-    lines << smokingLine(j);
-    if (!treated.isEmpty())
-        lines << wordText(Word::DrugTreatment) + wordText(Word::Yes) + QStringLiteral(": ")
-                     + treated.join(kListSeparator);
-    lines << ageBandName(d.band) + QStringLiteral(": ") + ruleLine(guidanceRuleReason(d), j.guidanceCaption());
-    return lines.join(u'\n');
+    QString &risks = lines.next();
+    if (d.riskCount == 0) {
+        risks += u"追加リスクなし";
+    } else {
+        appendRiskCount(risks, d.riskCount);
+        risks += u": ";
+        Joined counted(risks, kListSeparator);
+        for (const CriterionFinding &finding : d.criteria) {
+            if (finding.risk)
+                appendWithReasons(counted.next(), finding.criterion, [&](Joined &reasons) {
+                    appendValuesMeeting(reasons, j, finding.criterion, LimitKind::GuidanceRisk);
+                });
+        }
+        if (d.smokingCounted)
+            counted.next() += wordText(Word::Smoking);
+    }
+    const auto namesWhere = [&](QStringView heading, auto holds) {
+        bool any = false;
+        for (const CriterionFinding &finding : d.criteria)
+            any = any || holds(finding);
+        if (!any)
+            return;
+        QString &line = lines.next();
+        line += heading;
+        Joined names(line, kListSeparator);
+        for (const CriterionFinding &finding : d.criteria) {
+            if (holds(finding))
+                names.next() += criterionName(finding.criterion);
+        }
+    };
+    namesWhere(u"リスクなし: ", [](const CriterionFinding &f) { return !f.risk; });
+    lines.next() += smokingLine(j);
+    namesWhere(QString(wordText(Word::DrugTreatment) % wordText(Word::Yes) % u": "),
+               [](const CriterionFinding &f) { return f.treated; });
+    QString &rule = lines.next();
+    rule += ageBandName(d.band) % u": ";
+    appendGuidanceRuleReason(rule, d);
+    rule += u" → " % j.guidanceCaption();
+}
+
+QString classExplanation(const Judgement &judged)
+{
+    QString text;
+    appendClassExplanation(text, judged, u"\n");
+    return text;
+}
+
+QString guidanceExplanation(const Judgement &judged)
+{
+    QString text;
+    appendGuidanceExplanation(text, judged, u"\n");
+    return text;
 }

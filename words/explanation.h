@@ -19,5 +19,10 @@
 QString classExplanation(const Judgement &judged);
 QString guidanceExplanation(const Judgement &judged);
 
+// The same, appended to `text` with `lineBreak` between the lines (" / "
+// where a line of a file must stay one cell).
+void appendClassExplanation(QString &text, const Judgement &judged, QStringView lineBreak);
+void appendGuidanceExplanation(QString &text, const Judgement &judged, QStringView lineBreak);
+
 // "最高血圧 142 mmHg ≥ 130 mmHg", "腹囲 80 cm < 85 cm".
 QString comparisonText(const EntrySnapshot &entries, const ValueFinding &finding);

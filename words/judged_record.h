@@ -17,3 +17,10 @@ struct JudgementWords {
 // The values to check come first in both explanations: they may be why a
 // result surprises.
 JudgementWords wordsFor(const Judgement &judged);
+
+// The two explanations of wordsFor(), with `lineBreak` between their lines.
+struct Explanations {
+    QString syndromeClass;
+    QString guidance;
+};
+Explanations explanationsFor(const Judgement &judged, QStringView lineBreak);

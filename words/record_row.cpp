@@ -55,14 +55,18 @@ QStringList judgedRecordRow(const Judgement &judged)
     for (const Entry entry : kAllEntries)
         row << shownText(entryText(judged.entries, entry));
     row << choiceName(choices.bloodPressureDrugs) << choiceName(choices.lipidDrugs) << choiceName(choices.glucoseDrugs)
-        << choiceName(choices.smoker) << judged.syndromeClassCaption() << judged.guidanceCaption();
-    row << QString::number(judged.classPrompt() ? kCannotJudge : dataCode(judged.decision.classRule))
-        << QString::number(judged.guidancePrompt() ? kCannotJudge : dataCode(judged.decision.guidanceRule));
-    QStringList toCheck;
+        << choiceName(choices.smoker);
+    return row << judgedResultCells(judged);
+}
+
+QStringList judgedResultCells(const Judgement &judged)
+{
+    QString toCheck;
     for (const ValueToCheck &doubt : judged.findings.toCheck)
-        toCheck << valueToCheckSummary(judged.entries, doubt);
-    row << toCheck.join(QStringLiteral("、"));
-    return row;
+        toCheck += (toCheck.isEmpty() ? QString() : QStringLiteral("、")) + valueToCheckSummary(judged.entries, doubt);
+    return {judged.syndromeClassCaption(), judged.guidanceCaption(),
+            QString::number(judged.classPrompt() ? kCannotJudge : dataCode(judged.decision.classRule)),
+            QString::number(judged.guidancePrompt() ? kCannotJudge : dataCode(judged.decision.guidanceRule)), toCheck};
 }
 
 QString tabSeparatedLine(const QStringList &columns) { return columns.join(u'\t') + QStringLiteral("\r\n"); }

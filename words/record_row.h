@@ -18,6 +18,10 @@ QStringList judgedRecordHeadings();
 // choices in the words of the form, the results as the labels show them.
 QStringList judgedRecordRow(const Judgement &judged);
 
+// The row's last five cells, メタボリックシンドローム to 確認: what was
+// judged of the examinee, without the examinee.
+QStringList judgedResultCells(const Judgement &judged);
+
 // One tab-separated line, ended with CRLF as spreadsheets expect, so that
 // rows pasted one after another into a text file stay rows.
 QString tabSeparatedLine(const QStringList &columns);
