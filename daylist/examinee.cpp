@@ -27,7 +27,13 @@ constexpr FieldItem kFieldItems[] = {
 
 QString quoted(const QString &cell) { return u'"' + shownText(cell) + u'"'; }
 
-QString cellAt(const QStringList &cells, qsizetype column) { return column < cells.size() ? cells[column] : QString(); }
+const QString &cellAt(const QStringList &cells, qsizetype column)
+{
+    static const QString missing;
+    return column < cells.size() ? cells[column] : missing;
+}
+
+bool isBlank(QStringView cell) { return cell.trimmed().isEmpty(); }
 
 // What a row says of one item: its one value (or none), or the problem.
 struct Said {
@@ -42,7 +48,7 @@ Resolved agreedCell(const QStringList &cells, const QStringList &headings, const
 {
     Said said;
     for (const ItemColumn &c : columns) {
-        const QString cell = cellAt(cells, c.column);
+        const QString &cell = cellAt(cells, c.column);
         if (c.reading != reading || cell.isEmpty())
             continue;
         if (said.column >= 0 && cell != said.value)
@@ -95,9 +101,9 @@ Resolved measuredValue(const QStringList &cells, const QStringList &headings, co
 
 enum class Answer { Yes, No, Unknown };
 
-// A cell as it is compared with the choices' words: the words as they are
-// written ("あり", "2") are taken as they stand; any other cell in its
-// compatibility form, trimmed, in lower case ("ｱﾘ", " M").
+// A cell as it is compared with the choices' words: in its compatibility
+// form, trimmed, in lower case ("ｱﾘ", " M"). A cell that is already one of
+// the words ("あり", "2") is taken as it stands.
 QString choiceKey(const QString &cell, std::initializer_list<QStringView> words)
 {
     if (std::find(words.begin(), words.end(), cell) != words.end())
@@ -139,8 +145,8 @@ std::variant<bool, RowProblem> choiceOf(const QStringList &cells, const QStringL
     qsizetype chosenColumn = -1;
     bool anyFilled = false;
     for (const ItemColumn &c : plan.of(item)) {
-        const QString cell = cellAt(cells, c.column);
-        if (cell.trimmed().isEmpty())
+        const QString &cell = cellAt(cells, c.column);
+        if (isBlank(cell))
             continue;
         anyFilled = true;
         const Answer answer = item == Item::Sex ? femaleOf(cell) : answerOf(cell, item);
@@ -164,7 +170,7 @@ std::variant<bool, RowProblem> choiceOf(const QStringList &cells, const QStringL
 QString firstFilled(const QStringList &cells, const ColumnPlan &plan, Item item)
 {
     for (const ItemColumn &c : plan.of(item)) {
-        if (!cellAt(cells, c.column).trimmed().isEmpty())
+        if (!isBlank(cellAt(cells, c.column)))
             return cellAt(cells, c.column);
     }
     return {};

@@ -1,6 +1,7 @@
 #include "form/memory_form.h"
 
 #include "form/event_routes.h"
+#include "state/numeric_value.h"
 
 namespace {
 
@@ -58,6 +59,7 @@ void MemoryForm::setText(Field field, const QString &text)
     if (text == held)
         return;
     held = text;
+    m_textValues[std::size_t(field)] = NumericValue(text);
     routeOf(field).change(*this);
 }
 
@@ -79,6 +81,7 @@ void MemoryForm::setCaption(Readout label, const QString &caption)
 {
     note(Write::Kind::Caption, designName(label), caption);
     m_captions[std::size_t(label)] = caption;
+    m_captionValues[std::size_t(label)] = NumericValue(caption);
 }
 
 void MemoryForm::setTextColour(Readout label, Rgb colour) { note(Write::Kind::Colour, designName(label), {}, colour); }

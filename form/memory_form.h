@@ -33,6 +33,9 @@ public:
     void setCaption(Readout label, const QString &caption) override;
     void setTextColour(Readout label, Rgb colour) override;
 
+    double value(Field field) const override { return m_textValues[std::size_t(field)]; }
+    double value(Readout label) const override { return m_captionValues[std::size_t(label)]; }
+
     bool isSelected(Option option) const override { return m_selected[std::size_t(option)]; }
     void select(Option option) override;
     void setFocus(Option option) override;
@@ -72,6 +75,8 @@ private:
 
     std::array<QString, kFieldCount> m_texts;
     std::array<QString, kReadoutCount> m_captions;
+    std::array<double, kFieldCount> m_textValues{}; // an empty text reads as 0
+    std::array<double, kReadoutCount> m_captionValues{};
     std::array<bool, kOptionCount> m_selected{};
     Focus m_focus;
     IndicatorStore m_indicators;

@@ -34,8 +34,9 @@ public:
     virtual IndicatorStore &indicators() = 0;
     virtual const IndicatorStore &indicators() const = 0;
 
-    // Shorthands for the number a field or a label reads as.
-    double value(Field field) const;
-    double value(Readout label) const;
+    // The number a field or a label reads as: NumericValue of its text. A
+    // form that holds its texts may keep these numbers as the texts are set.
+    virtual double value(Field field) const;
+    virtual double value(Readout label) const;
     double value(Indicator indicator) const { return indicators().value(indicator); }
 };

@@ -3,6 +3,7 @@
 #include "state/design_names.h"
 #include "state/numeric_value.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -16,12 +17,20 @@ struct Held {
 Held held(const QString &text) { return {text, NumericValue(text)}; }
 
 // What a new store holds: each indicator's design name, which reads as 0.
+// The names are kept as raw data that lives as long as the program, so that
+// the store of every new form shares them without counting references.
 const std::array<Held, kIndicatorCount> &designNames()
 {
+    constexpr std::size_t kLongestName = 8; // "Label47"
+    static std::array<std::array<char16_t, kLongestName>, kIndicatorCount> utf16{};
     static const auto names = [] {
         std::array<Held, kIndicatorCount> all;
-        for (std::size_t i = 0; i < kIndicatorCount; ++i)
-            all[i] = held(QString::fromLatin1(designName(Indicator(i))));
+        for (std::size_t i = 0; i < kIndicatorCount; ++i) {
+            const QLatin1StringView name(designName(Indicator(i)));
+            Q_ASSERT(std::size_t(name.size()) <= kLongestName);
+            std::copy(name.begin(), name.end(), utf16[i].begin());
+            all[i] = held(QString::fromRawData(reinterpret_cast<const QChar *>(utf16[i].data()), name.size()));
+        }
         return all;
     }();
     return names;

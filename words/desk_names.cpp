@@ -6,7 +6,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <iterator>
 
 namespace {
 
@@ -69,43 +68,39 @@ QString shownText(const QString &text)
 {
     if (std::none_of(text.cbegin(), text.cend(), isControl))
         return text;
-    QString shown;
+    TextBuilder shown;
     appendShownText(shown, text);
-    return shown;
+    return shown.toString();
 }
 
-void appendShownText(QString &to, QStringView text)
+void appendShownText(TextBuilder &to, QStringView text)
 {
+    if (std::none_of(text.begin(), text.end(), isControl)) {
+        to << text;
+        return;
+    }
     for (const QChar c : text) {
         if (!isControl(c))
-            to += c;
+            to << c;
     }
 }
 
 QString limitText(Entry entry, double limit)
 {
-    QString text;
+    TextBuilder text;
     appendLimitText(text, entry, limit);
-    return text;
+    return text.toString();
 }
 
-void appendLimitText(QString &to, Entry entry, double limit)
+void appendLimitText(TextBuilder &to, Entry entry, double limit)
 {
     const int decimals = wordsOf(entry).limitDecimals;
-    // Most limits are whole numbers written without decimals (85, 130,
-    // 150): their digits go straight into the text.
+    // Most limits are whole numbers written without decimals: 85, 130, 150.
     if (decimals == 0 && limit == std::trunc(limit) && limit >= 0 && limit < 1e15) {
-        char16_t digits[16];
-        char16_t *first = std::end(digits);
-        auto whole = static_cast<std::uint64_t>(limit);
-        do {
-            *--first = char16_t(u'0' + whole % 10);
-            whole /= 10;
-        } while (whole > 0);
-        to += QStringView(first, std::end(digits));
+        to.appendNumber(std::uint64_t(limit));
         return;
     }
-    to += QString::number(limit, 'f', decimals);
+    to << QString::number(limit, 'f', decimals);
 }
 
 QString withUnit(const QString &number, Entry entry) { return number % u' ' % entryUnit(entry); }

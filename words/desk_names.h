@@ -3,6 +3,7 @@
 #include "judgement/decision.h"
 #include "judgement/entries.h"
 #include "state/criteria.h"
+#include "words/text_builder.h"
 #include "words/words.h"
 
 #include <QString>
@@ -25,11 +26,11 @@ const QString &entryUnit(Entry entry);
 // line feeds can be pasted into a numeric field (and read as nothing by
 // NumericValue), but must not split an explanation line or a copied row.
 QString shownText(const QString &text);
-void appendShownText(QString &to, QStringView text);
+void appendShownText(TextBuilder &to, QStringView text);
 
 // A limit as the checkup rules write it: "130", "5.6", "6.0".
 QString limitText(Entry entry, double limit);
-void appendLimitText(QString &to, Entry entry, double limit);
+void appendLimitText(TextBuilder &to, Entry entry, double limit);
 // A number with its unit: "142 mmHg", "5.8 %".
 QString withUnit(const QString &number, Entry entry);
 

@@ -3,8 +3,9 @@
 #include "state/limits.h"
 #include "words/desk_names.h"
 
-#include <QStringBuilder>
 #include <QStringList>
+
+#include <cstdint>
 
 namespace {
 
@@ -15,39 +16,38 @@ constexpr QStringView kListSeparator = u"、";
 // being made as a string of its own and joined.
 class Joined {
 public:
-    Joined(QString &text, QStringView separator) : m_text(text), m_separator(separator) {}
+    Joined(TextBuilder &text, QStringView separator) : m_text(text), m_separator(separator) {}
     // The text, ready for the next item.
-    QString &next()
+    TextBuilder &next()
     {
         if (m_items++ > 0)
-            m_text += m_separator;
+            m_text << m_separator;
         return m_text;
     }
 
 private:
-    QString &m_text;
+    TextBuilder &m_text;
     QStringView m_separator;
     int m_items = 0;
 };
 
-void appendComparison(QString &text, const EntrySnapshot &entries, const ValueFinding &f)
+void appendComparison(TextBuilder &text, const EntrySnapshot &entries, const ValueFinding &f)
 {
-    const QStringView relation = f.atOrAbove ? u" ≥ " : u" < ";
     const QString &unit = entryUnit(f.entry);
-    text += entryName(f.entry) % u' ';
+    text << entryName(f.entry) << u' ';
     appendShownText(text, entryText(entries, f.entry));
-    text += u' ' % unit % relation;
+    text << u' ' << unit << (f.atOrAbove ? QStringView(u" ≥ ") : QStringView(u" < "));
     appendLimitText(text, f.entry, f.limit);
-    text += u' ' % unit;
+    text << u' ' << unit;
 }
 
-void appendBodySize(QString &line, const Judgement &j)
+void appendBodySize(TextBuilder &line, const Judgement &j)
 {
     appendComparison(line, j.entries, j.findings.waist);
-    line += u" (" % sexName(j.entries.female) % u')';
+    line << u" (" << sexName(j.entries.female) << u')';
     // The BMI counts only where the waist stays below its limit.
     if (j.decision.bodySize != BodySize::Waist) {
-        line += kListSeparator;
+        line << kListSeparator;
         appendComparison(line, j.entries, j.findings.bmi);
     }
 }
@@ -69,10 +69,10 @@ void appendValuesMeeting(Joined &reasons, const Judgement &j, Criterion criterio
         return;
     for (const ValueFinding &value : values) {
         if (!value.meets && value.measured) {
-            QString &text = reasons.next();
-            text += entryName(value.entry) % u' ';
+            TextBuilder &text = reasons.next();
+            text << entryName(value.entry) << u' ';
             appendShownText(text, entryText(j.entries, value.entry));
-            text += u' ' % entryUnit(value.entry) % u" は基準値未満";
+            text << u' ' << entryUnit(value.entry) << u" は基準値未満";
         }
     }
 }
@@ -80,31 +80,34 @@ void appendValuesMeeting(Joined &reasons, const Judgement &j, Criterion criterio
 // "脂質 (中性脂肪 160 mg/dL ≥ 150 mg/dL、HDL-CHO 38 mg/dL < 40 mg/dL)", or
 // the bare name where nothing on screen shows why: the reasons are written
 // by `reasons`, and the parentheses taken back if it wrote none.
-template <typename Reasons> void appendWithReasons(QString &text, Criterion criterion, Reasons reasons)
+template <typename Reasons> void appendWithReasons(TextBuilder &text, Criterion criterion, Reasons reasons)
 {
-    text += criterionName(criterion);
+    text << criterionName(criterion);
     const qsizetype bare = text.size();
-    text += u" (";
+    text << u" (";
     const qsizetype opened = text.size();
     Joined list(text, kListSeparator);
     reasons(list);
     if (text.size() == opened)
         text.truncate(bare);
     else
-        text += u')';
+        text << u')';
 }
 
-void appendMetByWhat(QString &text, const Judgement &j, const CriterionFinding &finding)
+void appendMetByWhat(TextBuilder &text, const Judgement &j, const CriterionFinding &finding)
 {
     appendWithReasons(text, finding.criterion, [&](Joined &reasons) {
         if (finding.metByValues)
             appendValuesMeeting(reasons, j, finding.criterion, LimitKind::SyndromeCriterion);
         if (finding.treated)
-            reasons.next() += wordText(Word::DrugTreatment) % wordText(Word::Yes);
+            reasons.next() << wordText(Word::DrugTreatment) << wordText(Word::Yes);
     });
 }
 
-void appendRuleLine(QString &line, const QString &reason, const QString &caption) { line += reason % u" → " % caption; }
+void appendRuleLine(TextBuilder &line, const QString &reason, const QString &caption)
+{
+    line << reason << u" → " << caption;
+}
 
 QString classRuleReason(const Decision &d)
 {
@@ -128,38 +131,44 @@ QString smokingLine(const Judgement &j)
     return QStringLiteral("喫煙: なし (数えない)");
 }
 
-void appendRiskCount(QString &text, int count) { text += u"追加リスク" % QString::number(count) % u"つ"; }
+void appendRiskCount(TextBuilder &text, int count)
+{
+    text << u"追加リスク";
+    text.appendNumber(std::uint64_t(count)) << u"つ";
+}
 
-void appendGuidanceRuleReason(QString &text, const Decision &d)
+void appendGuidanceRuleReason(TextBuilder &text, const Decision &d)
 {
     switch (d.guidanceRule) {
-    case GuidanceRule::DrugTreatment: text += u"服薬中のため特定保健指導の対象外"; return;
-    case GuidanceRule::NeitherWaistNorBmi: text += u"腹囲・BMI とも基準値未満"; return;
+    case GuidanceRule::DrugTreatment: text << u"服薬中のため特定保健指導の対象外"; return;
+    case GuidanceRule::NeitherWaistNorBmi: text << u"腹囲・BMI とも基準値未満"; return;
     case GuidanceRule::NoRisk:
     case GuidanceRule::BelowIntensive:
     case GuidanceRule::Intensive:
     case GuidanceRule::OlderBandInPlaceOfIntensive: break;
     }
     if (d.bodySize == BodySize::Waist) {
-        text += u"腹囲が基準値以上";
+        text << u"腹囲が基準値以上";
     } else {
-        text += u"腹囲が基準値未満で BMI ";
+        text << u"腹囲が基準値未満で BMI ";
         appendLimitText(text, Entry::Bmi, kBmiLimit);
-        text += u' ' % entryUnit(Entry::Bmi) % u" 以上";
+        text << u' ' << entryUnit(Entry::Bmi) << u" 以上";
     }
     switch (d.guidanceRule) {
-    case GuidanceRule::NoRisk: text += u"、追加リスクなし"; return;
+    case GuidanceRule::NoRisk: text << u"、追加リスクなし"; return;
     case GuidanceRule::BelowIntensive:
-        text += u"、追加リスク";
-        text += d.intensiveFrom > 2 ? u"1～" % QString::number(d.intensiveFrom - 1) % u"つ" : QStringLiteral("1つ");
+        text << u"、追加リスク";
+        if (d.intensiveFrom > 2)
+            text << u"1～";
+        text.appendNumber(std::uint64_t(d.intensiveFrom > 2 ? d.intensiveFrom - 1 : 1)) << u"つ";
         return;
     case GuidanceRule::Intensive:
     case GuidanceRule::OlderBandInPlaceOfIntensive:
-        text += kListSeparator;
+        text << kListSeparator;
         appendRiskCount(text, d.intensiveFrom);
-        text += u"以上";
+        text << u"以上";
         if (d.guidanceRule == GuidanceRule::OlderBandInPlaceOfIntensive)
-            text += u" (" % ageBandName(AgeBand::From65To74) % u"は積極的支援に該当しても動機付け支援)";
+            text << u" (" << ageBandName(AgeBand::From65To74) << u"は積極的支援に該当しても動機付け支援)";
         return;
     case GuidanceRule::DrugTreatment:
     case GuidanceRule::NeitherWaistNorBmi: return;
@@ -181,16 +190,17 @@ void appendPrompt(Joined &lines, const QList<MissingEntry> &missing)
         glucosePair = glucosePair || m.entry == Entry::FastingGlucose;
     }
     if (!emptyStep1.isEmpty())
-        lines.next() += u"Step1 未入力: " % emptyStep1.join(kListSeparator);
+        lines.next() << u"Step1 未入力: " << emptyStep1.join(kListSeparator);
     if (bmiMissing)
-        lines.next() += u"BMI が計算されていません (身長・体重を確認)";
+        lines.next() << u"BMI が計算されていません (身長・体重を確認)";
     if (!zeroStep1.isEmpty())
-        lines.next() += u"Step1 値が 0: " % zeroStep1.join(kListSeparator) % u" (65歳～74歳の判定では 0 は使えません)";
+        lines.next() << u"Step1 値が 0: " << zeroStep1.join(kListSeparator)
+                     << u" (65歳～74歳の判定では 0 は使えません)";
     if (!emptyStep2.isEmpty()) {
-        QString &line = lines.next();
-        line += u"Step2 未入力: " % emptyStep2.join(kListSeparator);
+        TextBuilder &line = lines.next();
+        line << u"Step2 未入力: " << emptyStep2.join(kListSeparator);
         if (glucosePair)
-            line += u" (空腹時血糖・HbA1c はどちらか一方で可)";
+            line << u" (空腹時血糖・HbA1c はどちらか一方で可)";
     }
 }
 
@@ -198,12 +208,12 @@ void appendPrompt(Joined &lines, const QList<MissingEntry> &missing)
 
 QString comparisonText(const EntrySnapshot &entries, const ValueFinding &f)
 {
-    QString text;
+    TextBuilder text;
     appendComparison(text, entries, f);
-    return text;
+    return text.toString();
 }
 
-void appendClassExplanation(QString &text, const Judgement &j, QStringView lineBreak)
+void appendClassExplanation(TextBuilder &text, const Judgement &j, QStringView lineBreak)
 {
     Joined lines(text, lineBreak);
     if (j.classPrompt()) {
@@ -219,8 +229,8 @@ void appendClassExplanation(QString &text, const Judgement &j, QStringView lineB
                 any = any || finding.met == met;
             if (!any)
                 return;
-            QString &line = lines.next();
-            line += heading;
+            TextBuilder &line = lines.next();
+            line << heading;
             Joined items(line, kListSeparator);
             for (const CriterionFinding &finding : j.decision.criteria) {
                 if (finding.met != met)
@@ -228,7 +238,7 @@ void appendClassExplanation(QString &text, const Judgement &j, QStringView lineB
                 if (met)
                     appendMetByWhat(items.next(), j, finding);
                 else
-                    items.next() += criterionName(finding.criterion);
+                    items.next() << criterionName(finding.criterion);
             }
         };
         listOf(true, u"該当: ");
@@ -237,7 +247,7 @@ void appendClassExplanation(QString &text, const Judgement &j, QStringView lineB
     appendRuleLine(lines.next(), classRuleReason(j.decision), j.syndromeClassCaption());
 }
 
-void appendGuidanceExplanation(QString &text, const Judgement &j, QStringView lineBreak)
+void appendGuidanceExplanation(TextBuilder &text, const Judgement &j, QStringView lineBreak)
 {
     Joined lines(text, lineBreak);
     if (j.guidancePrompt()) {
@@ -247,12 +257,12 @@ void appendGuidanceExplanation(QString &text, const Judgement &j, QStringView li
     const Decision &d = j.decision;
     appendBodySize(lines.next(), j);
 
-    QString &risks = lines.next();
+    TextBuilder &risks = lines.next();
     if (d.riskCount == 0) {
-        risks += u"追加リスクなし";
+        risks << u"追加リスクなし";
     } else {
         appendRiskCount(risks, d.riskCount);
-        risks += u": ";
+        risks << u": ";
         Joined counted(risks, kListSeparator);
         for (const CriterionFinding &finding : d.criteria) {
             if (finding.risk)
@@ -261,7 +271,7 @@ void appendGuidanceExplanation(QString &text, const Judgement &j, QStringView li
                 });
         }
         if (d.smokingCounted)
-            counted.next() += wordText(Word::Smoking);
+            counted.next() << wordText(Word::Smoking);
     }
     const auto namesWhere = [&](QStringView heading, auto holds) {
         bool any = false;
@@ -269,34 +279,34 @@ void appendGuidanceExplanation(QString &text, const Judgement &j, QStringView li
             any = any || holds(finding);
         if (!any)
             return;
-        QString &line = lines.next();
-        line += heading;
+        TextBuilder &line = lines.next();
+        line << heading;
         Joined names(line, kListSeparator);
         for (const CriterionFinding &finding : d.criteria) {
             if (holds(finding))
-                names.next() += criterionName(finding.criterion);
+                names.next() << criterionName(finding.criterion);
         }
     };
     namesWhere(u"リスクなし: ", [](const CriterionFinding &f) { return !f.risk; });
-    lines.next() += smokingLine(j);
-    namesWhere(QString(wordText(Word::DrugTreatment) % wordText(Word::Yes) % u": "),
-               [](const CriterionFinding &f) { return f.treated; });
-    QString &rule = lines.next();
-    rule += ageBandName(d.band) % u": ";
+    lines.next() << smokingLine(j);
+    static const QString treatedHeading = wordText(Word::DrugTreatment) + wordText(Word::Yes) + QStringLiteral(": ");
+    namesWhere(treatedHeading, [](const CriterionFinding &f) { return f.treated; });
+    TextBuilder &rule = lines.next();
+    rule << ageBandName(d.band) << u": ";
     appendGuidanceRuleReason(rule, d);
-    rule += u" → " % j.guidanceCaption();
+    rule << u" → " << j.guidanceCaption();
 }
 
 QString classExplanation(const Judgement &judged)
 {
-    QString text;
+    TextBuilder text;
     appendClassExplanation(text, judged, u"\n");
-    return text;
+    return text.toString();
 }
 
 QString guidanceExplanation(const Judgement &judged)
 {
-    QString text;
+    TextBuilder text;
     appendGuidanceExplanation(text, judged, u"\n");
-    return text;
+    return text.toString();
 }

@@ -2,6 +2,7 @@
 
 #include "judgement/judgement.h"
 #include "judgement/value_findings.h"
+#include "words/text_builder.h"
 
 #include <QString>
 
@@ -21,8 +22,8 @@ QString guidanceExplanation(const Judgement &judged);
 
 // The same, appended to `text` with `lineBreak` between the lines (" / "
 // where a line of a file must stay one cell).
-void appendClassExplanation(QString &text, const Judgement &judged, QStringView lineBreak);
-void appendGuidanceExplanation(QString &text, const Judgement &judged, QStringView lineBreak);
+void appendClassExplanation(TextBuilder &text, const Judgement &judged, QStringView lineBreak);
+void appendGuidanceExplanation(TextBuilder &text, const Judgement &judged, QStringView lineBreak);
 
 // "最高血圧 142 mmHg ≥ 130 mmHg", "腹囲 80 cm < 85 cm".
 QString comparisonText(const EntrySnapshot &entries, const ValueFinding &finding);

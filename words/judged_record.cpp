@@ -4,15 +4,6 @@
 #include "words/explanation.h"
 #include "words/record_row.h"
 
-#include <QStringBuilder>
-
-namespace {
-
-// Room for a usual explanation, so that it grows in one step.
-constexpr qsizetype kUsualExplanationLength = 256;
-
-} // namespace
-
 JudgementWords wordsFor(const Judgement &judged)
 {
     Explanations explained = explanationsFor(judged, u"\n");
@@ -21,13 +12,12 @@ JudgementWords wordsFor(const Judgement &judged)
 
 Explanations explanationsFor(const Judgement &judged, QStringView lineBreak)
 {
-    QString toCheck;
+    TextBuilder toCheck;
     for (const QString &line : valuesToCheckLines(judged))
-        toCheck += line % lineBreak;
-    Explanations explained{toCheck, toCheck};
-    explained.syndromeClass.reserve(kUsualExplanationLength);
-    appendClassExplanation(explained.syndromeClass, judged, lineBreak);
-    explained.guidance.reserve(kUsualExplanationLength);
-    appendGuidanceExplanation(explained.guidance, judged, lineBreak);
-    return explained;
+        toCheck << line << lineBreak;
+    TextBuilder syndromeClass = toCheck;
+    appendClassExplanation(syndromeClass, judged, lineBreak);
+    TextBuilder guidance = toCheck;
+    appendGuidanceExplanation(guidance, judged, lineBreak);
+    return {syndromeClass.toString(), guidance.toString()};
 }
