@@ -30,6 +30,20 @@ QString missingEntries(const Judgement &judged)
     return named.join(QStringLiteral("、"));
 }
 
+// Each added column in turn, to `add`: the record's results, 未入力, and
+// the two explanations on one line each, written in `explanation`.
+template <typename Add> void forEachAddedColumn(const Judgement &judged, TextBuilder &explanation, Add add)
+{
+    for (const QString &cell : judgedResultCells(judged))
+        add(cell);
+    add(missingEntries(judged));
+    for (const Explained which : {Explained::SyndromeClass, Explained::Guidance}) {
+        explanation.truncate(0);
+        appendExplanation(explanation, judged, which, kLineJoin);
+        add(explanation.view());
+    }
+}
+
 } // namespace
 
 QStringList addedHeadings()
@@ -42,10 +56,15 @@ QStringList addedHeadings()
 
 QStringList addedColumns(const Judgement &judged)
 {
-    // The words the window shows for the same judgement, each explanation
-    // on one line.
-    const Explanations explained = explanationsFor(judged, kLineJoin);
-    return judgedResultCells(judged) << missingEntries(judged) << explained.syndromeClass << explained.guidance;
+    QStringList columns;
+    TextBuilder explanation;
+    forEachAddedColumn(judged, explanation, [&columns](QStringView cell) { columns << cell.toString(); });
+    return columns;
+}
+
+void AddedColumns::addTo(DelimitedLine &line, const Judgement &judged)
+{
+    forEachAddedColumn(judged, m_explanation, [&line](QStringView cell) { line.add(cell); });
 }
 
 QStringList notJudgedColumns(const QString &reason)

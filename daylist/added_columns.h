@@ -1,6 +1,8 @@
 #pragma once
 
+#include "daylist/delimited_writer.h"
 #include "judgement/judgement.h"
+#include "words/text_builder.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,6 +17,16 @@ QStringList addedHeadings();
 // The added columns for a judgement, every word of them from the words
 // layer, as the window shows them.
 QStringList addedColumns(const Judgement &judged);
+
+// The same columns, added to a line as they are written: row after row,
+// the explanations are written in one room that this keeps.
+class AddedColumns {
+public:
+    void addTo(DelimitedLine &line, const Judgement &judged);
+
+private:
+    TextBuilder m_explanation;
+};
 
 // The added columns of a row that is not judged: the reason in 確認, every
 // other column empty.

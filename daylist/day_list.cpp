@@ -59,36 +59,52 @@ bool isAllEmpty(const QStringList &cells)
 // The row as written: its cells under their headings (missing ones empty),
 // the added columns, then any cells beyond the headings, so that nothing of
 // the row is lost and the results stay under their own headings.
-QStringView resultLine(DelimitedLine &line, const QStringList &cells, qsizetype headingCount, const QStringList &added)
-{
-    line.clear();
-    for (qsizetype i = 0; i < headingCount; ++i)
-        line.add(i < cells.size() ? QStringView(cells[i]) : QStringView());
-    line.add(added);
-    for (qsizetype i = headingCount; i < cells.size(); ++i)
-        line.add(cells[i]);
-    return line.ended();
-}
-
-// The added columns of a row, its problem told on standard error and
-// counted in the summary.
-QStringList judgeRow(const DelimitedRecord &record, const QStringList &headings, const ColumnPlan &plan,
-                     Summary &summary)
-{
-    const auto examinee = examineeOf(record.cells, headings, plan);
-    if (const auto *problem = std::get_if<RowProblem>(&examinee)) {
-        const QString where =
-            problem->column.isEmpty() ? QString() : QStringLiteral("列 ") + problem->column + QStringLiteral(": ");
-        writeError(QStringLiteral("行 %1, ").arg(record.line) + where + problem->reason + u'\n');
-        ++summary.notJudged;
-        return notJudgedColumns(where + problem->reason);
+class RowWriter {
+public:
+    RowWriter(QChar delimiter, const QStringList &headings, const ColumnPlan &plan, Summary &summary)
+        : m_line(delimiter), m_headings(headings), m_plan(plan), m_summary(summary)
+    {
     }
-    QStringList columns;
-    judgeExaminee(std::get<Examinee>(examinee),
-                  [&columns](const Judgement &judged) { columns = addedColumns(judged); });
-    summary.countJudged(columns);
-    return columns;
-}
+
+    QStringView lineOf(const DelimitedRecord &record)
+    {
+        const QStringList &cells = record.cells;
+        const qsizetype headingCount = m_headings.size();
+        m_line.clear();
+        for (qsizetype i = 0; i < headingCount; ++i)
+            m_line.add(i < cells.size() ? QStringView(cells[i]) : QStringView());
+        judge(record);
+        for (qsizetype i = headingCount; i < cells.size(); ++i)
+            m_line.add(cells[i]);
+        return m_line.ended();
+    }
+
+private:
+    // The added columns of the row; its problem told on standard error and
+    // counted in the summary.
+    void judge(const DelimitedRecord &record)
+    {
+        const auto examinee = examineeOf(record.cells, m_headings, m_plan);
+        if (const auto *problem = std::get_if<RowProblem>(&examinee)) {
+            const QString where =
+                problem->column.isEmpty() ? QString() : QStringLiteral("列 ") + problem->column + QStringLiteral(": ");
+            writeError(QStringLiteral("行 %1, ").arg(record.line) + where + problem->reason + u'\n');
+            ++m_summary.notJudged;
+            m_line.add(notJudgedColumns(where + problem->reason));
+            return;
+        }
+        judgeExaminee(std::get<Examinee>(examinee), [this](const Judgement &judged) {
+            m_added.addTo(m_line, judged);
+            m_summary.countJudged(judged);
+        });
+    }
+
+    DelimitedLine m_line;
+    AddedColumns m_added;
+    const QStringList &m_headings;
+    const ColumnPlan &m_plan;
+    Summary &m_summary;
+};
 
 // Percent of the file and rows per second, over the same line, on a
 // terminal only.
@@ -161,12 +177,11 @@ int judgeDayList(const CommandLine &line)
     summary.unusedColumns = unusedColumnsOf(plan, headings);
     {
         Progress progress(errorIsTerminal() && line.output != u"-", input.size());
-        DelimitedLine written(delimiter);
+        RowWriter rows(delimiter, headings, plan, summary);
         for (DelimitedRecord record; reader.read(record);) {
             if (isAllEmpty(record.cells))
                 continue;
-            const QStringList added = judgeRow(record, headings, plan, summary);
-            if (!sink.putLine(resultLine(written, record.cells, headings.size(), added), record.line))
+            if (!sink.putLine(rows.lineOf(record), record.line))
                 return cannotJudge({}, sink.error());
             progress.rowDone(summary.judged + summary.notJudged, text.bytesRead());
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "words/text_builder.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -21,7 +23,7 @@ public:
 
 private:
     QChar m_delimiter;
-    QString m_line;
+    TextBuilder m_line;
     bool m_first = true;
 };
 

@@ -2,12 +2,12 @@
 
 #include "daylist/added_columns.h"
 
-void Summary::countJudged(const QStringList &addedColumns)
+void Summary::countJudged(const Judgement &judgement)
 {
     ++judged;
-    ++classes[addedColumns[0]];
-    ++levels[addedColumns[1]];
-    withValuesToCheck += !addedColumns[checkColumnIndex()].isEmpty();
+    ++classes[judgement.syndromeClassCaption()];
+    ++levels[judgement.guidanceCaption()];
+    withValuesToCheck += !judgement.findings.toCheck.isEmpty();
 }
 
 QString summaryText(const Summary &summary)

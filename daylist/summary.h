@@ -1,6 +1,7 @@
 #pragma once
 
 #include "daylist/columns.h"
+#include "judgement/judgement.h"
 
 #include <QMap>
 #include <QString>
@@ -18,7 +19,7 @@ struct Summary {
     QString output;
     QStringList unusedColumns; // "年齢: why"
 
-    void countJudged(const QStringList &addedColumns);
+    void countJudged(const Judgement &judged);
 };
 
 QString summaryText(const Summary &summary);

@@ -6,8 +6,11 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <optional>
 #include <string>
 
 namespace {
@@ -45,8 +48,46 @@ std::optional<double> bodyMassIndex(double heightCm, double weightKg)
     return bmi;
 }
 
+namespace {
+
+// Below this a value's 15 significant digits lie within 1e-10 of it, and
+// its tenths are computed within far less than kClearOfHalf.
+constexpr double kPlainRoundingBelow = 1e4;
+constexpr double kClearOfHalf = 1e-6;
+
+// A value whose tenths are clearly above or below a half rounds the same
+// way from its 15 digits as from itself: it is rounded straight away. Only
+// a value at or next to a half needs its digits (24.95, held as 24.9499…).
+std::optional<QString> plainOneDecimal(double value)
+{
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < kPlainRoundingBelow))
+        return std::nullopt;
+    const double tenths = magnitude * 10;
+    if (std::fabs(tenths - std::floor(tenths) - 0.5) <= kClearOfHalf)
+        return std::nullopt;
+    auto rounded = static_cast<std::uint32_t>(std::floor(tenths + 0.5));
+    char16_t text[8];
+    char16_t *first = std::end(text);
+    *--first = char16_t(u'0' + rounded % 10);
+    *--first = u'.';
+    rounded /= 10;
+    do {
+        *--first = char16_t(u'0' + rounded % 10);
+        rounded /= 10;
+    } while (rounded > 0);
+    if (value < 0)
+        *--first = u'-';
+    return QString(reinterpret_cast<const QChar *>(first), std::end(text) - first);
+}
+
+} // namespace
+
 QString formatOneDecimal(double value)
 {
+    if (auto plain = plainOneDecimal(value))
+        return *plain;
+
     // "d.dddddddddddddde±xx": the first 15 significant digits and the power.
     // (std::to_chars writes what printf's "%.14e" writes, several times faster.)
     char buf[64];

@@ -36,35 +36,46 @@ PairRule ruleOf(Criterion criterion, LimitKind kind)
     return guidanceRuleOf(criterion);
 }
 
-ValueFinding against(const EntrySnapshot &entries, Entry entry, double limit, bool meets)
+// Each entry's number, read once for all the findings.
+using EntryValues = std::array<double, kEntryCount>;
+
+EntryValues valuesOf(const EntrySnapshot &entries)
 {
-    const QString &text = entryText(entries, entry);
-    const double value = NumericValue(text);
-    return {entry, value, limit, value >= limit, meets, !text.isEmpty()};
+    EntryValues values;
+    for (const Entry entry : kAllEntries)
+        values[std::size_t(entry)] = NumericValue(entryText(entries, entry));
+    return values;
+}
+
+double valueOf(const EntryValues &values, Entry entry) { return values[std::size_t(entry)]; }
+
+ValueFinding against(const EntrySnapshot &entries, const EntryValues &values, Entry entry, double limit, bool meets)
+{
+    const double value = valueOf(values, entry);
+    return {entry, value, limit, value >= limit, meets, !entryText(entries, entry).isEmpty()};
 }
 
 // Each value is asked of the rule on its own, with the other value at 0,
 // which is what an empty field reads and meets no limit (an HDL of 0 is no
 // risk).
-ValuePair criterionValues(const EntrySnapshot &entries, Criterion criterion, LimitKind kind)
+ValuePair criterionValues(const EntrySnapshot &entries, const EntryValues &values, Criterion criterion, LimitKind kind)
 {
     const PairRule rule = ruleOf(criterion, kind);
-    const double first = NumericValue(entryText(entries, rule.first));
-    const double second = NumericValue(entryText(entries, rule.second));
-    return {{against(entries, rule.first, rule.firstLimit, rule.meets(first, 0)),
-             against(entries, rule.second, rule.secondLimit, rule.meets(0, second))}};
+    const double first = valueOf(values, rule.first);
+    const double second = valueOf(values, rule.second);
+    return {{against(entries, values, rule.first, rule.firstLimit, rule.meets(first, 0)),
+             against(entries, values, rule.second, rule.secondLimit, rule.meets(0, second))}};
 }
 
-ValueFinding waistFinding(const EntrySnapshot &entries)
+ValueFinding waistFinding(const EntrySnapshot &entries, const EntryValues &values)
 {
     const double limit = entries.female ? kFemaleWaistLimitCm : kMaleWaistLimitCm;
-    const double waist = NumericValue(entries.waist);
-    return against(entries, Entry::Waist, limit, waist >= limit);
+    return against(entries, values, Entry::Waist, limit, valueOf(values, Entry::Waist) >= limit);
 }
 
-ValueFinding bmiFinding(const EntrySnapshot &entries)
+ValueFinding bmiFinding(const EntrySnapshot &entries, const EntryValues &values)
 {
-    return against(entries, Entry::Bmi, kBmiLimit, NumericValue(entries.bmi) >= kBmiLimit);
+    return against(entries, values, Entry::Bmi, kBmiLimit, valueOf(values, Entry::Bmi) >= kBmiLimit);
 }
 
 } // namespace
@@ -79,13 +90,15 @@ const ValuePair &EntryFindings::values(Criterion criterion, LimitKind kind) cons
 
 EntryFindings findEntries(const EntrySnapshot &entries)
 {
+    const EntryValues values = valuesOf(entries);
     EntryFindings found;
-    found.waist = waistFinding(entries);
-    found.bmi = bmiFinding(entries);
+    found.waist = waistFinding(entries, values);
+    found.bmi = bmiFinding(entries, values);
     found.toCheck = valuesToCheck(entries);
     for (std::size_t row = 0; row < kCriteriaInDeskOrder.size(); ++row) {
-        found.guidanceValues[row] = criterionValues(entries, kCriteriaInDeskOrder[row], LimitKind::GuidanceRisk);
-        found.syndromeValues[row] = criterionValues(entries, kCriteriaInDeskOrder[row], LimitKind::SyndromeCriterion);
+        const Criterion criterion = kCriteriaInDeskOrder[row];
+        found.guidanceValues[row] = criterionValues(entries, values, criterion, LimitKind::GuidanceRisk);
+        found.syndromeValues[row] = criterionValues(entries, values, criterion, LimitKind::SyndromeCriterion);
     }
     return found;
 }

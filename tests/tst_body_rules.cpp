@@ -1,8 +1,14 @@
 #include "entry/body_measurements.h"
 #include "state/numeric_value.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <optional>
 
 class TestBodyRules : public QObject {
@@ -12,6 +18,8 @@ private slots:
     void bodyMassIndex();
     void formatOneDecimal_data();
     void formatOneDecimal();
+    void formatOneDecimalAsItsFifteenDigits_data();
+    void formatOneDecimalAsItsFifteenDigits();
     void waistBmiClass_data();
     void waistBmiClass();
 };
@@ -72,6 +80,58 @@ void TestBodyRules::formatOneDecimal()
     QFETCH(double, value);
     QFETCH(QString, expected);
     QCOMPARE(::formatOneDecimal(value), expected);
+}
+
+namespace {
+
+// The display's rule spelled out another way: printf's 15 significant
+// digits, laid out in decimal, rounded half away from zero at the tenths.
+QString fromFifteenDigits(double value)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    const int exponent = std::atoi(std::strchr(buf, 'e') + 1);
+    QString digits = QString::fromLatin1(buf, 1) + QString::fromLatin1(buf + 2, 14);
+    // Pad so that the digits hold the integer part and two decimals.
+    if (exponent < 0)
+        digits.prepend(QString(-exponent, u'0'));
+    const qsizetype point = std::max(exponent, 0) + 1;
+    while (digits.size() < point + 2)
+        digits += u'0';
+    qint64 tenths = digits.left(point + 1).toLongLong() + (digits[point + 1] >= u'5' ? 1 : 0);
+    return (value < 0 ? QStringLiteral("-") : QString()) + QString::number(tenths / 10) + u'.'
+           + QString::number(tenths % 10);
+}
+
+} // namespace
+
+// Most values are rounded without their digits being written; next to a
+// half they must still round as their 15 digits do.
+void TestBodyRules::formatOneDecimalAsItsFifteenDigits_data()
+{
+    QTest::addColumn<QList<double>>("values");
+    QList<double> nearHalves, random;
+    for (int tenths = 0; tenths < 6000; ++tenths) {
+        const double half = (tenths + 0.5) / 10;
+        nearHalves << half << std::nextafter(half, 0.0) << std::nextafter(half, 1e9) << half - 1e-7 << half + 1e-7
+                   << half - 1e-12 << -half;
+    }
+    QRandomGenerator generator(11);
+    for (int i = 0; i < 20000; ++i)
+        random << generator.bounded(12000.0) - 1000.0
+               << ::bodyMassIndex(100 + generator.bounded(120.0), generator.bounded(200.0)).value_or(0);
+    QTest::newRow("at and next to every half up to 600") << nearHalves;
+    QTest::newRow("random values and BMIs") << random;
+}
+
+void TestBodyRules::formatOneDecimalAsItsFifteenDigits()
+{
+    QFETCH(QList<double>, values);
+    for (const double value : values) {
+        const QString shown = ::formatOneDecimal(value), expected = fromFifteenDigits(value);
+        if (shown != expected)
+            QFAIL(qPrintable(QStringLiteral("%1 shown %2, not %3").arg(value, 0, 'g', 17).arg(shown, expected)));
+    }
 }
 
 void TestBodyRules::waistBmiClass_data()

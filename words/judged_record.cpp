@@ -6,18 +6,20 @@
 
 JudgementWords wordsFor(const Judgement &judged)
 {
-    Explanations explained = explanationsFor(judged, u"\n");
-    return {std::move(explained.syndromeClass), std::move(explained.guidance), judgedRecordRow(judged)};
+    const auto explanation = [&judged](Explained which) {
+        TextBuilder text;
+        appendExplanation(text, judged, which, u"\n");
+        return text.toString();
+    };
+    return {explanation(Explained::SyndromeClass), explanation(Explained::Guidance), judgedRecordRow(judged)};
 }
 
-Explanations explanationsFor(const Judgement &judged, QStringView lineBreak)
+void appendExplanation(TextBuilder &text, const Judgement &judged, Explained which, QStringView lineBreak)
 {
-    TextBuilder toCheck;
-    for (const QString &line : valuesToCheckLines(judged))
-        toCheck << line << lineBreak;
-    TextBuilder syndromeClass = toCheck;
-    appendClassExplanation(syndromeClass, judged, lineBreak);
-    TextBuilder guidance = toCheck;
-    appendGuidanceExplanation(guidance, judged, lineBreak);
-    return {syndromeClass.toString(), guidance.toString()};
+    for (const ValueToCheck &doubt : judged.findings.toCheck)
+        text << valueToCheckText(judged.entries, doubt) << lineBreak;
+    if (which == Explained::SyndromeClass)
+        appendClassExplanation(text, judged, lineBreak);
+    else
+        appendGuidanceExplanation(text, judged, lineBreak);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "judgement/judgement.h"
+#include "words/text_builder.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,9 +19,7 @@ struct JudgementWords {
 // result surprises.
 JudgementWords wordsFor(const Judgement &judged);
 
-// The two explanations of wordsFor(), with `lineBreak` between their lines.
-struct Explanations {
-    QString syndromeClass;
-    QString guidance;
-};
-Explanations explanationsFor(const Judgement &judged, QStringView lineBreak);
+// One of the two explanations of wordsFor(), appended to `text` with
+// `lineBreak` between its lines.
+enum class Explained { SyndromeClass, Guidance };
+void appendExplanation(TextBuilder &text, const Judgement &judged, Explained which, QStringView lineBreak);

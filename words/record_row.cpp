@@ -3,6 +3,8 @@
 #include "words/attention.h"
 #include "words/desk_names.h"
 
+#include <array>
+
 namespace {
 
 // The codes of the national data standard for the two results: 4 where a
@@ -31,6 +33,14 @@ int dataCode(GuidanceRule rule)
     case GuidanceRule::DrugTreatment: return 3;
     }
     return kCannotJudge;
+}
+
+// "1" to "4", written on every row.
+QString codeText(int code)
+{
+    static const std::array<QString, kCannotJudge> texts = {QStringLiteral("1"), QStringLiteral("2"),
+                                                            QStringLiteral("3"), QStringLiteral("4")};
+    return texts[std::size_t(code - 1)];
 }
 
 } // namespace
@@ -65,8 +75,8 @@ QStringList judgedResultCells(const Judgement &judged)
     for (const ValueToCheck &doubt : judged.findings.toCheck)
         toCheck += (toCheck.isEmpty() ? QString() : QStringLiteral("、")) + valueToCheckSummary(judged.entries, doubt);
     return {judged.syndromeClassCaption(), judged.guidanceCaption(),
-            QString::number(judged.classPrompt() ? kCannotJudge : dataCode(judged.decision.classRule)),
-            QString::number(judged.guidancePrompt() ? kCannotJudge : dataCode(judged.decision.guidanceRule)), toCheck};
+            codeText(judged.classPrompt() ? kCannotJudge : dataCode(judged.decision.classRule)),
+            codeText(judged.guidancePrompt() ? kCannotJudge : dataCode(judged.decision.guidanceRule)), toCheck};
 }
 
 QString tabSeparatedLine(const QStringList &columns) { return columns.join(u'\t') + QStringLiteral("\r\n"); }

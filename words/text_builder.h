@@ -41,6 +41,7 @@ public:
     // Takes back what was written after `size`.
     void truncate(qsizetype size) { m_text.resize(size); }
 
+    QStringView view() const { return QStringView(m_text.constData(), m_text.size()); }
     QString toString() const { return QString(reinterpret_cast<const QChar *>(m_text.constData()), m_text.size()); }
 
 private:
