@@ -7,8 +7,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <initializer_list>
 #include <optional>
 
 namespace {
@@ -77,7 +77,7 @@ std::optional<double> plainNumber(const QString &text)
 // reading there is.
 Resolved measuredValue(const QStringList &cells, const QStringList &headings, const QList<ItemColumn> &columns)
 {
-    const Resolved only = agreedCell(cells, headings, columns, Reading::Only);
+    Resolved only = agreedCell(cells, headings, columns, Reading::Only);
     if (std::holds_alternative<RowProblem>(only) || std::get<Said>(only).column >= 0)
         return only;
     const Resolved first = agreedCell(cells, headings, columns, Reading::First);
@@ -101,35 +101,47 @@ Resolved measuredValue(const QStringList &cells, const QStringList &headings, co
 
 enum class Answer { Yes, No, Unknown };
 
-// A cell as it is compared with the choices' words: in its compatibility
-// form, trimmed, in lower case ("ｱﾘ", " M"). A cell that is already one of
-// the words ("あり", "2") is taken as it stands.
-QString choiceKey(const QString &cell, std::initializer_list<QStringView> words)
+// The words of the choices, as a key of a cell reads (compatibility form,
+// trimmed, lower case): あり/はい/1 and なし/いいえ/2, where for smoking the
+// data standard's 3 is a non-smoker too; 女/女性/F/2 and 男/男性/M/1, as
+// the data standard codes the sex.
+constexpr std::array<QStringView, 3> kYesWords = {u"あり", u"はい", u"1"};
+constexpr std::array<QStringView, 3> kNoWords = {u"なし", u"いいえ", u"2"};
+constexpr QStringView kNonSmokerCode = u"3";
+constexpr std::array<QStringView, 4> kFemaleWords = {u"女", u"女性", u"f", u"2"};
+constexpr std::array<QStringView, 4> kMaleWords = {u"男", u"男性", u"m", u"1"};
+
+template <std::size_t N> bool isOneOf(QStringView key, const std::array<QStringView, N> &words)
 {
-    if (std::find(words.begin(), words.end(), cell) != words.end())
+    return std::find(words.begin(), words.end(), key) != words.end();
+}
+
+// The key of a cell; a cell that is already one of the words ("あり", "2")
+// is its own key.
+template <std::size_t N, std::size_t M>
+QString choiceKey(const QString &cell, const std::array<QStringView, N> &yes, const std::array<QStringView, M> &no)
+{
+    if (isOneOf(cell, yes) || isOneOf(cell, no))
         return cell;
     return cell.normalized(QString::NormalizationForm_KC).trimmed().toLower();
 }
 
-// あり/はい/1 and なし/いいえ/2; for smoking the data standard's 3 is a
-// non-smoker too.
 Answer answerOf(const QString &cell, Item item)
 {
-    const QString key = choiceKey(cell, {u"あり", u"はい", u"1", u"なし", u"いいえ", u"2"});
-    if (key == u"あり" || key == u"はい" || key == u"1")
+    const QString key = choiceKey(cell, kYesWords, kNoWords);
+    if (isOneOf(key, kYesWords))
         return Answer::Yes;
-    if (key == u"なし" || key == u"いいえ" || key == u"2" || (item == Item::Smoking && key == u"3"))
+    if (isOneOf(key, kNoWords) || (item == Item::Smoking && key == kNonSmokerCode))
         return Answer::No;
     return Answer::Unknown;
 }
 
-// 男/男性/M/1 and 女/女性/F/2, as the data standard codes the sex.
 Answer femaleOf(const QString &cell)
 {
-    const QString key = choiceKey(cell, {u"女", u"女性", u"男", u"男性"});
-    if (key == u"女" || key == u"女性" || key == u"f" || key == u"2")
+    const QString key = choiceKey(cell, kFemaleWords, kMaleWords);
+    if (isOneOf(key, kFemaleWords))
         return Answer::Yes;
-    if (key == u"男" || key == u"男性" || key == u"m" || key == u"1")
+    if (isOneOf(key, kMaleWords))
         return Answer::No;
     return Answer::Unknown;
 }
@@ -203,15 +215,15 @@ std::optional<RowProblem> readFieldTexts(const QStringList &cells, const QString
                                          std::array<QString, kFieldCount> &texts)
 {
     for (const FieldItem &fi : kFieldItems) {
-        const Resolved value = measuredValue(cells, headings, plan.of(fi.item));
+        Resolved value = measuredValue(cells, headings, plan.of(fi.item));
         if (const auto *problem = std::get_if<RowProblem>(&value))
             return *problem;
-        const Said &said = std::get<Said>(value);
+        Said &said = std::get<Said>(value);
         // The field keeps a text as it stands only if its cleaning would
         // remove nothing; anything else the desk would see changed.
         if (!isCleanNumericText(said.value))
             return notANumber(headings, said);
-        texts[std::size_t(fi.field)] = said.value;
+        texts[std::size_t(fi.field)] = std::move(said.value);
     }
     return std::nullopt;
 }

@@ -23,6 +23,19 @@ const Routes::OptionRoute &routeOf(Option option)
     qFatal("an option without a route: %s", designName(option));
 }
 
+// The handler a write of the indicator runs, if any: looked up on every
+// write, as the blood values write their indicators on every keystroke.
+Routes::Handler changeHandlerOf(Indicator indicator)
+{
+    static const auto handlers = [] {
+        std::array<Routes::Handler, kIndicatorCount> all{};
+        for (const Routes::IndicatorRoute &route : Routes::indicatorChanges())
+            all[std::size_t(route.indicator)] = route.change;
+        return all;
+    }();
+    return handlers[std::size_t(indicator)];
+}
+
 // The other button of the option's group: selecting one deselects it.
 Option partnerOf(Option option)
 {
@@ -45,10 +58,8 @@ MemoryForm::MemoryForm()
         m_selected[std::size_t(group.startChoice)] = true;
     m_indicators.setChangeListener([this](Indicator written) {
         note(Write::Kind::Indicator, designName(written), m_indicators.text(written));
-        for (const Routes::IndicatorRoute &route : Routes::indicatorChanges()) {
-            if (route.indicator == written)
-                route.change(*this);
-        }
+        if (const Routes::Handler change = changeHandlerOf(written))
+            change(*this);
     });
 }
 

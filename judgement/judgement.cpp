@@ -14,16 +14,18 @@ QString Judgement::guidanceCaption() const
     return prompt ? captionOf(*prompt) : captionOf(decision.guidanceRule);
 }
 
-Judgement judge(const IndicatorSnapshot &indicators, const EntrySnapshot &entries, const ChoiceSnapshot &choices,
-                AgeBand band)
+Judgement judge(const IndicatorSnapshot &indicators, EntrySnapshot entries, const ChoiceSnapshot &choices, AgeBand band)
 {
-    return {
+    Judgement judged{
         .band = band,
-        .entries = entries,
+        .entries = {},
         .choices = choices,
         .decision = decide(indicators, band),
         .findings = findEntries(entries),
         .missingForClass = missingEntries(entries, band, ResultLabel::SyndromeClass),
         .missingForGuidance = missingEntries(entries, band, ResultLabel::Guidance),
     };
+    // Taken over, not copied: the snapshot is made for this judgement.
+    judged.entries = std::move(entries);
+    return judged;
 }

@@ -29,5 +29,5 @@ struct Judgement {
     QString guidanceCaption() const;
 };
 
-Judgement judge(const IndicatorSnapshot &indicators, const EntrySnapshot &entries, const ChoiceSnapshot &choices,
+Judgement judge(const IndicatorSnapshot &indicators, EntrySnapshot entries, const ChoiceSnapshot &choices,
                 AgeBand band);

@@ -44,8 +44,8 @@ public:
 
     IndicatorStore();
 
-    double value(Indicator indicator) const { return m_values[std::size_t(indicator)]; }
-    const QString &text(Indicator indicator) const { return m_texts[std::size_t(indicator)]; }
+    double value(Indicator indicator) const { return m_held[std::size_t(indicator)]->value; }
+    const QString &text(Indicator indicator) const { return m_held[std::size_t(indicator)]->text; }
 
     // A flag (0, 1) or a count (0, 1, 2).
     void write(Indicator indicator, int number);
@@ -54,7 +54,17 @@ public:
     void setChangeListener(ChangeListener listener);
 
 private:
-    std::array<QString, kIndicatorCount> m_texts;
-    std::array<double, kIndicatorCount> m_values; // NumericValue of each text, read as it is written
+    // A text an indicator can hold, and the number it reads as. There are
+    // few (the design names, "0", "1", "2"), made once and shared by every
+    // store: a write, made on every keystroke, is the choice of one.
+    struct Held {
+        QString text;
+        double value;
+    };
+    static const Held &designNameHeld(Indicator indicator);
+    static const Held &numberHeld(int number);
+    friend QString indicatorName(Indicator indicator);
+
+    std::array<const Held *, kIndicatorCount> m_held;
     ChangeListener m_listener;
 };

@@ -3,6 +3,7 @@
 #include "daylist/columns.h"
 #include "daylist/decoded_text.h"
 #include "daylist/delimited_reader.h"
+#include "daylist/delimited_writer.h"
 #include "daylist/engine.h"
 #include "daylist/examinee.h"
 #include "words/desk_names.h"
@@ -19,6 +20,8 @@ private slots:
     void dataStandardCodes();
     void reader_data();
     void reader();
+    void writer_data();
+    void writer();
     void headings_data();
     void headings();
     void rowCells_data();
@@ -165,6 +168,40 @@ void TestDayList::reader()
     if (read.size() > 1 && read.last().startsWith(u"error"))
         read = {read.last()};
     QCOMPARE(read.join(u'\n'), records);
+}
+
+// A cell is quoted where it holds the delimiter, a quote or a line break,
+// wherever that stands: in the first eight characters, in a later block of
+// eight, or in the few after the last block.
+void TestDayList::writer_data()
+{
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<QString>("delimiter");
+    QTest::addColumn<QString>("line");
+
+    const QString long16 = QStringLiteral("腹囲が基準値以上で2項目以上に該当");
+    QTest::newRow("plain cells") << QStringList{"a", "", long16} << ","
+                                 << "a,," + long16 + "\r\n";
+    for (const qsizetype at : {0, 7, 8, 15, 16, 17}) {
+        QString cell = long16 + long16.left(2);
+        cell.insert(at, u',');
+        QTest::addRow("comma at %lld of %lld", at, cell.size())
+            << QStringList{cell} << "," << u'"' + cell + u'"' + "\r\n";
+    }
+    QTest::newRow("quote doubled in a long cell") << QStringList{long16 + "\"x\""} << ","
+                                                  << "\"" + long16 + "\"\"x\"\"\"\r\n";
+    QTest::newRow("line breaks") << QStringList{"a\nb", "c\rd"} << ","
+                                 << "\"a\nb\",\"c\rd\"\r\n";
+    QTest::newRow("comma kept bare beside tabs") << QStringList{"1,5", long16 + "\t"} << "\t"
+                                                 << "1,5\t\"" + long16 + "\t\"\r\n";
+}
+
+void TestDayList::writer()
+{
+    QFETCH(QStringList, cells);
+    QFETCH(QString, delimiter);
+    QFETCH(QString, line);
+    QCOMPARE(delimitedLine(cells, delimiter[0]), line);
 }
 
 void TestDayList::headings_data()

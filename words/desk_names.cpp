@@ -95,9 +95,18 @@ QString limitText(Entry entry, double limit)
 void appendLimitText(TextBuilder &to, Entry entry, double limit)
 {
     const int decimals = wordsOf(entry).limitDecimals;
-    // Most limits are whole numbers written without decimals: 85, 130, 150.
-    if (decimals == 0 && limit == std::trunc(limit) && limit >= 0 && limit < 1e15) {
-        to.appendNumber(std::uint64_t(limit));
+    // The limits are whole numbers or tenths (85, 130, 5.6): their digits go
+    // straight into the text. A limit held within a rounding of its tenths
+    // is written as those tenths, as printf would round it.
+    const double scaled = decimals == 0 ? limit : limit * 10;
+    if (decimals <= 1 && scaled == std::trunc(scaled) && scaled >= 0 && scaled < 1e15) {
+        const auto digits = std::uint64_t(scaled);
+        if (decimals == 0) {
+            to.appendNumber(digits);
+        } else {
+            to.appendNumber(digits / 10) << u'.';
+            to.appendNumber(digits % 10);
+        }
         return;
     }
     to << QString::number(limit, 'f', decimals);

@@ -36,7 +36,11 @@ void appendComparison(TextBuilder &text, const EntrySnapshot &entries, const Val
     const QString &unit = entryUnit(f.entry);
     text << entryName(f.entry) << u' ';
     appendShownText(text, entryText(entries, f.entry));
-    text << u' ' << unit << (f.atOrAbove ? QStringView(u" ≥ ") : QStringView(u" < "));
+    text << u' ' << unit;
+    if (f.atOrAbove)
+        text << u" ≥ ";
+    else
+        text << u" < ";
     appendLimitText(text, f.entry, f.limit);
     text << u' ' << unit;
 }
