@@ -33,7 +33,8 @@ const QString &cellAt(const QStringList &cells, qsizetype column)
     return column < cells.size() ? cells[column] : missing;
 }
 
-bool isBlank(QStringView cell) { return cell.trimmed().isEmpty(); }
+// Empty or only spaces; a cell that starts with anything else is not.
+bool isBlank(QStringView cell) { return cell.isEmpty() || (cell.front().isSpace() && cell.trimmed().isEmpty()); }
 
 // What a row says of one item: its one value (or none), or the problem.
 struct Said {
@@ -113,7 +114,10 @@ constexpr std::array<QStringView, 4> kMaleWords = {u"男", u"男性", u"m", u"1"
 
 template <std::size_t N> bool isOneOf(QStringView key, const std::array<QStringView, N> &words)
 {
-    return std::find(words.begin(), words.end(), key) != words.end();
+    // The words differ in their first character or length, looked at first.
+    return std::any_of(words.begin(), words.end(), [key](QStringView word) {
+        return word.size() == key.size() && !key.isEmpty() && word.front() == key.front() && word == key;
+    });
 }
 
 // The key of a cell; a cell that is already one of the words ("あり", "2")

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 constexpr qsizetype kWriteBytes = 256 * 1024;
@@ -30,11 +32,25 @@ bool OutputFile::open(const QString &path)
 
 bool OutputFile::write(const QByteArray &bytes)
 {
-    if (m_pending.capacity() < kWriteBytes)
-        m_pending.reserve(kWriteBytes + bytes.size());
+    makeRoom(bytes.size());
     m_pending += bytes;
-    return m_pending.size() < kWriteBytes || flush();
+    return flushWhenFull();
 }
+
+bool OutputFile::write(QStringView text, TextEncoder &encoder)
+{
+    makeRoom(text.size() * 3); // the most any encoding here takes for a UTF-16 unit
+    encoder.encodeInto(m_pending, text);
+    return flushWhenFull();
+}
+
+void OutputFile::makeRoom(qsizetype bytes)
+{
+    if (m_pending.capacity() - m_pending.size() < bytes)
+        m_pending.reserve(std::max(kWriteBytes, m_pending.size()) + bytes);
+}
+
+bool OutputFile::flushWhenFull() { return m_pending.size() < kWriteBytes || flush(); }
 
 bool OutputFile::flush()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "daylist/text_codec.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -17,6 +19,8 @@ public:
     // Opens the temporary file beside the path; false with error() if not.
     bool open(const QString &path);
     bool write(const QByteArray &bytes);
+    // Text in the encoding, written without a copy of its own.
+    bool write(QStringView text, TextEncoder &encoder);
     // Renames the finished file to the path; with pickFreeName, to the
     // first of "name(2).ext", "name(3).ext", … that does not exist if the
     // path does. False with error() if it cannot, and the file is removed.
@@ -27,6 +31,8 @@ public:
     QString finalPath() const { return m_finalPath; }
 
 private:
+    void makeRoom(qsizetype bytes);
+    bool flushWhenFull();
     bool flush();
 
     int m_fd = -1;

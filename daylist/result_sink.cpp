@@ -32,13 +32,24 @@ bool ResultSink::putBytes(const QByteArray &bytes)
 
 bool ResultSink::putLine(QStringView line, qsizetype inputLine)
 {
-    const QByteArray bytes = m_encoder.encode(line);
+    // A line that cannot be written ends the run: on standard output it is
+    // not written at all; in a file it goes with the temporary file.
+    QByteArray bytes;
+    bool written = true;
+    if (toStandardOutput())
+        bytes = m_encoder.encode(line);
+    else
+        written = m_file.write(line, m_encoder);
     if (m_encoder.failed()) {
         m_error =
             QStringLiteral("%1 行目: 「%2」は入力の文字コードで書けません").arg(inputLine).arg(m_encoder.unwritable());
         return false;
     }
-    return putBytes(bytes);
+    if (toStandardOutput())
+        written = writeOutput(bytes);
+    if (!written)
+        m_error = writeFailed();
+    return written;
 }
 
 bool ResultSink::finish()

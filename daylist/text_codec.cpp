@@ -240,6 +240,19 @@ TextEncoder::TextEncoder(TextEncoding encoding) : m_impl(new Impl{encoding, enco
 
 TextEncoder::~TextEncoder() = default;
 
+void TextEncoder::encodeInto(QByteArray &bytes, QStringView text)
+{
+    if (m_impl->encoding == TextEncoding::Cp932) {
+        bytes += encode(text);
+        return;
+    }
+    // Straight into the room at the end: no array of its own for the line.
+    const qsizetype start = bytes.size();
+    bytes.resize(start + m_impl->encoder.requiredSpace(text.size()));
+    const char *end = m_impl->encoder.appendToBuffer(bytes.data() + start, text);
+    bytes.resize(end - bytes.constData());
+}
+
 QByteArray TextEncoder::encode(QStringView text)
 {
     if (m_impl->encoding != TextEncoding::Cp932)

@@ -43,6 +43,8 @@ public:
     TextEncoder &operator=(const TextEncoder &) = delete;
 
     QByteArray encode(QStringView text);
+    // The same bytes, added to the end of `bytes`.
+    void encodeInto(QByteArray &bytes, QStringView text);
     bool failed() const { return m_failed; }
     QString unwritable() const { return m_unwritable; }
 

@@ -1,16 +1,14 @@
 #include "judgement/checks.h"
 
-#include "state/numeric_value.h"
-
 namespace {
 
 bool isGlucose(Entry entry) { return entry == Entry::FastingGlucose || entry == Entry::Hba1c; }
 
 // The older band takes no 0 for a body measurement: the waist is asked for
 // in both results, height and weight in the guidance level only.
-bool readsZeroAndIsAskedFor(const EntrySnapshot &entries, AgeBand band, ResultLabel label, Entry entry)
+bool readsZeroAndIsAskedFor(const EntryValues &values, AgeBand band, ResultLabel label, Entry entry)
 {
-    if (band != AgeBand::From65To74 || NumericValue(entryText(entries, entry)) != 0)
+    if (band != AgeBand::From65To74 || values[entry] != 0)
         return false;
     return entry == Entry::Waist
            || (label == ResultLabel::Guidance && (entry == Entry::Height || entry == Entry::Weight));
@@ -20,6 +18,12 @@ bool readsZeroAndIsAskedFor(const EntrySnapshot &entries, AgeBand band, ResultLa
 
 QList<MissingEntry> missingEntries(const EntrySnapshot &entries, AgeBand band, ResultLabel label)
 {
+    return missingEntries(entries, EntryValues(entries), band, label);
+}
+
+QList<MissingEntry> missingEntries(const EntrySnapshot &entries, const EntryValues &values, AgeBand band,
+                                   ResultLabel label)
+{
     const auto empty = [&](Entry entry) { return entryText(entries, entry).isEmpty(); };
     const bool glucosePairEmpty = empty(Entry::FastingGlucose) && empty(Entry::Hba1c);
 
@@ -28,7 +32,7 @@ QList<MissingEntry> missingEntries(const EntrySnapshot &entries, AgeBand band, R
         if (empty(entry)) {
             if (!isGlucose(entry) || glucosePairEmpty)
                 missing << MissingEntry{entry, Lack::Empty};
-        } else if (readsZeroAndIsAskedFor(entries, band, label, entry)) {
+        } else if (readsZeroAndIsAskedFor(values, band, label, entry)) {
             missing << MissingEntry{entry, Lack::ReadsZero};
         }
     }

@@ -28,6 +28,8 @@ struct MissingEntry {
 // The entries whose absence makes the checks prompt in the result label,
 // in screen order.
 QList<MissingEntry> missingEntries(const EntrySnapshot &entries, AgeBand band, ResultLabel label);
+QList<MissingEntry> missingEntries(const EntrySnapshot &entries, const EntryValues &values, AgeBand band,
+                                   ResultLabel label);
 
 // The prompt that the missing entries call for: Step1 if any of them is a
 // Step1 entry, else Step2; none when nothing is missing.

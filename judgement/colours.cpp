@@ -1,7 +1,6 @@
 #include "judgement/colours.h"
 
 #include "state/limits.h"
-#include "state/numeric_value.h"
 
 namespace {
 
@@ -16,19 +15,21 @@ Rgb glucoseColour(double value, double guidanceLimit, double syndromeLimit)
 
 } // namespace
 
-MarkColours markColours(const EntrySnapshot &e)
+MarkColours markColours(const EntrySnapshot &entries) { return markColours(entries, EntryValues(entries)); }
+
+MarkColours markColours(const EntrySnapshot &entries, const EntryValues &v)
 {
-    const double waistLimit = e.female ? kFemaleWaistLimitCm : kMaleWaistLimitCm;
+    const double waistLimit = entries.female ? kFemaleWaistLimitCm : kMaleWaistLimitCm;
     return {
-        .systolic = redFrom(NumericValue(e.systolic), kSystolicLimit),
-        .diastolic = redFrom(NumericValue(e.diastolic), kDiastolicLimit),
-        .triglycerides = redFrom(NumericValue(e.triglycerides), kTriglyceridesLimit),
-        .hdl = NumericValue(e.hdl) >= kHdlLowerLimit ? kBlack : kBlue,
+        .systolic = redFrom(v[Entry::Systolic], kSystolicLimit),
+        .diastolic = redFrom(v[Entry::Diastolic], kDiastolicLimit),
+        .triglycerides = redFrom(v[Entry::Triglycerides], kTriglyceridesLimit),
+        .hdl = v[Entry::Hdl] >= kHdlLowerLimit ? kBlack : kBlue,
         .fastingGlucose =
-            glucoseColour(NumericValue(e.fastingGlucose), kFastingGlucoseGuidanceLimit, kFastingGlucoseSyndromeLimit),
-        .hba1c = glucoseColour(NumericValue(e.hba1c), kHba1cGuidanceLimit, kHba1cSyndromeLimit),
-        .bmi = redFrom(NumericValue(e.bmi), kBmiLimit),
-        .waist = redFrom(NumericValue(e.waist), waistLimit),
+            glucoseColour(v[Entry::FastingGlucose], kFastingGlucoseGuidanceLimit, kFastingGlucoseSyndromeLimit),
+        .hba1c = glucoseColour(v[Entry::Hba1c], kHba1cGuidanceLimit, kHba1cSyndromeLimit),
+        .bmi = redFrom(v[Entry::Bmi], kBmiLimit),
+        .waist = redFrom(v[Entry::Waist], waistLimit),
     };
 }
 

@@ -21,6 +21,7 @@ struct MarkColours {
 };
 
 MarkColours markColours(const EntrySnapshot &entries);
+MarkColours markColours(const EntrySnapshot &entries, const EntryValues &values);
 
 // The controls that a judgement marks, each with its colour, in the order in
 // which they are marked. Reset turns the same controls black in the same

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/numeric_value.h"
+
 #include <QString>
 
 #include <array>
@@ -65,3 +67,19 @@ inline const QString &entryText(const EntrySnapshot &entries, Entry entry)
     };
     return entries.*texts[std::size_t(entry)];
 }
+
+// The number each entry reads as (NumericValue of its text), read once for
+// the rules that look at the same entries at one click.
+class EntryValues {
+public:
+    EntryValues() = default;
+    explicit EntryValues(const EntrySnapshot &entries)
+    {
+        for (const Entry entry : kAllEntries)
+            m_values[std::size_t(entry)] = NumericValue(entryText(entries, entry));
+    }
+    double operator[](Entry entry) const { return m_values[std::size_t(entry)]; }
+
+private:
+    std::array<double, kEntryCount> m_values{};
+};

@@ -16,14 +16,16 @@ QString Judgement::guidanceCaption() const
 
 Judgement judge(const IndicatorSnapshot &indicators, EntrySnapshot entries, const ChoiceSnapshot &choices, AgeBand band)
 {
+    const EntryValues values(entries);
     Judgement judged{
         .band = band,
         .entries = {},
+        .values = values,
         .choices = choices,
         .decision = decide(indicators, band),
-        .findings = findEntries(entries),
-        .missingForClass = missingEntries(entries, band, ResultLabel::SyndromeClass),
-        .missingForGuidance = missingEntries(entries, band, ResultLabel::Guidance),
+        .findings = findEntries(entries, values),
+        .missingForClass = missingEntries(entries, values, band, ResultLabel::SyndromeClass),
+        .missingForGuidance = missingEntries(entries, values, band, ResultLabel::Guidance),
     };
     // Taken over, not copied: the snapshot is made for this judgement.
     judged.entries = std::move(entries);

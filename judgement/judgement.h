@@ -17,6 +17,7 @@
 struct Judgement {
     AgeBand band;
     EntrySnapshot entries;
+    EntryValues values; // what each entry read as
     ChoiceSnapshot choices;
     Decision decision;
     EntryFindings findings;                 // each entry as read, and what it met

@@ -13,7 +13,7 @@ void judgeAndShow(FormControls &form, AgeBand band, const JudgementSeen &seen)
     form.setCaption(Readout::Label37, judged.syndromeClassCaption());
     form.setCaption(Readout::Label15, judged.guidanceCaption());
 
-    const MarkColours colours = markColours(judged.entries);
+    const MarkColours colours = markColours(judged.entries, judged.values);
     for (const MarkedValue &marked : kMarkedValues)
         setMarkColour(form, marked.control, colours.*marked.colour);
 }

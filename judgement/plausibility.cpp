@@ -1,7 +1,5 @@
 #include "judgement/plausibility.h"
 
-#include "state/numeric_value.h"
-
 PlausibleRange plausibleRange(Entry entry)
 {
     switch (entry) {
@@ -36,27 +34,34 @@ bool isPlainNumber(QStringView text)
 
 std::optional<ValueToCheck> valueToCheck(const EntrySnapshot &entries, Entry entry)
 {
+    return valueToCheck(entries, EntryValues(entries), entry);
+}
+
+std::optional<ValueToCheck> valueToCheck(const EntrySnapshot &entries, const EntryValues &values, Entry entry)
+{
     const QString &text = entryText(entries, entry);
     if (text.isEmpty())
         return std::nullopt;
     if (entry == Entry::Bmi && (entries.height.isEmpty() || entries.weight.isEmpty()))
         return std::nullopt;
-    const double value = NumericValue(text);
+    const double value = values[entry];
     const PlausibleRange range = plausibleRange(entry);
     if (!isPlainNumber(text))
         return ValueToCheck{entry, Doubt::NotPlainNumber, value, range};
     if (!(value >= range.low && value <= range.high))
         return ValueToCheck{entry, Doubt::OutOfRange, value, range};
-    if (entry == Entry::Diastolic && !entries.systolic.isEmpty() && value >= NumericValue(entries.systolic))
+    if (entry == Entry::Diastolic && !entries.systolic.isEmpty() && value >= values[Entry::Systolic])
         return ValueToCheck{entry, Doubt::NotBelowSystolic, value, range};
     return std::nullopt;
 }
 
-QList<ValueToCheck> valuesToCheck(const EntrySnapshot &entries)
+QList<ValueToCheck> valuesToCheck(const EntrySnapshot &entries) { return valuesToCheck(entries, EntryValues(entries)); }
+
+QList<ValueToCheck> valuesToCheck(const EntrySnapshot &entries, const EntryValues &values)
 {
     QList<ValueToCheck> doubts;
     for (const Entry entry : kAllEntries) {
-        if (const auto doubt = valueToCheck(entries, entry))
+        if (const auto doubt = valueToCheck(entries, values, entry))
             doubts << *doubt;
     }
     return doubts;

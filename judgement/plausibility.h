@@ -37,6 +37,8 @@ bool isPlainNumber(QStringView text);
 // The doubt about one entry, if any: an empty entry raises none, and the BMI
 // is checked only once height and weight are both filled.
 std::optional<ValueToCheck> valueToCheck(const EntrySnapshot &entries, Entry entry);
+std::optional<ValueToCheck> valueToCheck(const EntrySnapshot &entries, const EntryValues &values, Entry entry);
 
 // Every value to check, in screen order.
 QList<ValueToCheck> valuesToCheck(const EntrySnapshot &entries);
+QList<ValueToCheck> valuesToCheck(const EntrySnapshot &entries, const EntryValues &values);

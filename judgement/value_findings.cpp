@@ -2,7 +2,6 @@
 
 #include "entry/blood_values.h"
 #include "state/limits.h"
-#include "state/numeric_value.h"
 
 namespace {
 
@@ -36,18 +35,7 @@ PairRule ruleOf(Criterion criterion, LimitKind kind)
     return guidanceRuleOf(criterion);
 }
 
-// Each entry's number, read once for all the findings.
-using EntryValues = std::array<double, kEntryCount>;
-
-EntryValues valuesOf(const EntrySnapshot &entries)
-{
-    EntryValues values;
-    for (const Entry entry : kAllEntries)
-        values[std::size_t(entry)] = NumericValue(entryText(entries, entry));
-    return values;
-}
-
-double valueOf(const EntryValues &values, Entry entry) { return values[std::size_t(entry)]; }
+double valueOf(const EntryValues &values, Entry entry) { return values[entry]; }
 
 ValueFinding against(const EntrySnapshot &entries, const EntryValues &values, Entry entry, double limit, bool meets)
 {
@@ -88,13 +76,14 @@ const ValuePair &EntryFindings::values(Criterion criterion, LimitKind kind) cons
     return kind == LimitKind::GuidanceRisk ? guidanceValues[row] : syndromeValues[row];
 }
 
-EntryFindings findEntries(const EntrySnapshot &entries)
+EntryFindings findEntries(const EntrySnapshot &entries) { return findEntries(entries, EntryValues(entries)); }
+
+EntryFindings findEntries(const EntrySnapshot &entries, const EntryValues &values)
 {
-    const EntryValues values = valuesOf(entries);
     EntryFindings found;
     found.waist = waistFinding(entries, values);
     found.bmi = bmiFinding(entries, values);
-    found.toCheck = valuesToCheck(entries);
+    found.toCheck = valuesToCheck(entries, values);
     for (std::size_t row = 0; row < kCriteriaInDeskOrder.size(); ++row) {
         const Criterion criterion = kCriteriaInDeskOrder[row];
         found.guidanceValues[row] = criterionValues(entries, values, criterion, LimitKind::GuidanceRisk);

@@ -45,3 +45,4 @@ struct EntryFindings {
 };
 
 EntryFindings findEntries(const EntrySnapshot &entries);
+EntryFindings findEntries(const EntrySnapshot &entries, const EntryValues &values);

@@ -31,19 +31,14 @@ const IndicatorStore::Held &IndicatorStore::designNameHeld(Indicator indicator)
     return names[std::size_t(indicator)];
 }
 
-const IndicatorStore::Held &IndicatorStore::numberHeld(int number)
-{
-    // Every indicator holds a flag (0, 1) or a count of two flags (0, 1, 2).
-    static const auto numbers = [] {
-        std::array<Held, 3> all;
-        const std::array<QString, 3> texts = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")};
-        for (std::size_t n = 0; n < texts.size(); ++n)
-            all[n] = {texts[n], NumericValue(texts[n])};
-        return all;
-    }();
-    Q_ASSERT(number >= 0 && number <= 2);
-    return numbers[std::size_t(number)];
-}
+// Every indicator holds a flag (0, 1) or a count of two flags (0, 1, 2).
+const std::array<IndicatorStore::Held, 3> IndicatorStore::s_numbers = [] {
+    std::array<Held, 3> all;
+    const std::array<QString, 3> texts = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")};
+    for (std::size_t n = 0; n < texts.size(); ++n)
+        all[n] = {texts[n], NumericValue(texts[n])};
+    return all;
+}();
 
 QString indicatorName(Indicator indicator) { return IndicatorStore::designNameHeld(indicator).text; }
 
@@ -55,7 +50,8 @@ IndicatorStore::IndicatorStore()
 
 void IndicatorStore::write(Indicator indicator, int number)
 {
-    m_held[std::size_t(indicator)] = &numberHeld(number);
+    Q_ASSERT(number >= 0 && number <= 2);
+    m_held[std::size_t(indicator)] = &s_numbers[std::size_t(number)];
     if (m_listener)
         m_listener(indicator);
 }

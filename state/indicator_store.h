@@ -62,7 +62,7 @@ private:
         double value;
     };
     static const Held &designNameHeld(Indicator indicator);
-    static const Held &numberHeld(int number);
+    static const std::array<Held, 3> s_numbers;
     friend QString indicatorName(Indicator indicator);
 
     std::array<const Held *, kIndicatorCount> m_held;
