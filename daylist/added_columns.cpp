@@ -20,6 +20,8 @@ constexpr QStringView kLineJoin = u" / ";
 // it in.
 QString missingEntries(const Judgement &judged)
 {
+    if (judged.missingForClass.isEmpty() && judged.missingForGuidance.isEmpty())
+        return {};
     QList<AttentionMark> marks = missingEntryMarks(judged);
     std::stable_sort(marks.begin(), marks.end(),
                      [](const AttentionMark &a, const AttentionMark &b) { return a.entry < b.entry; });

@@ -57,7 +57,7 @@ MemoryForm::MemoryForm()
     for (const OptionGroup &group : kOptionGroups)
         m_selected[std::size_t(group.startChoice)] = true;
     m_indicators.setChangeListener([this](Indicator written) {
-        note(Write::Kind::Indicator, designName(written), m_indicators.text(written));
+        note(Write::Kind::Indicator, written, m_indicators.text(written));
         if (const Routes::Handler change = changeHandlerOf(written))
             change(*this);
     });
@@ -65,7 +65,7 @@ MemoryForm::MemoryForm()
 
 void MemoryForm::setText(Field field, const QString &text)
 {
-    note(Write::Kind::Text, designName(field), text);
+    note(Write::Kind::Text, field, text);
     QString &held = m_texts[std::size_t(field)];
     if (text == held)
         return;
@@ -74,11 +74,11 @@ void MemoryForm::setText(Field field, const QString &text)
     routeOf(field).change(*this);
 }
 
-void MemoryForm::putCaretAtEnd(Field field) { note(Write::Kind::Caret, designName(field)); }
+void MemoryForm::putCaretAtEnd(Field field) { note(Write::Kind::Caret, field); }
 
 void MemoryForm::setFocus(Field field)
 {
-    note(Write::Kind::Focus, designName(field));
+    note(Write::Kind::Focus, field);
     if (m_focus == Focus(field))
         return;
     m_focus = field;
@@ -86,20 +86,20 @@ void MemoryForm::setFocus(Field field)
         gotFocus(*this);
 }
 
-void MemoryForm::setTextColour(Field field, Rgb colour) { note(Write::Kind::Colour, designName(field), {}, colour); }
+void MemoryForm::setTextColour(Field field, Rgb colour) { note(Write::Kind::Colour, field, {}, colour); }
 
 void MemoryForm::setCaption(Readout label, const QString &caption)
 {
-    note(Write::Kind::Caption, designName(label), caption);
+    note(Write::Kind::Caption, label, caption);
     m_captions[std::size_t(label)] = caption;
     m_captionValues[std::size_t(label)] = NumericValue(caption);
 }
 
-void MemoryForm::setTextColour(Readout label, Rgb colour) { note(Write::Kind::Colour, designName(label), {}, colour); }
+void MemoryForm::setTextColour(Readout label, Rgb colour) { note(Write::Kind::Colour, label, {}, colour); }
 
 void MemoryForm::select(Option option)
 {
-    note(Write::Kind::Select, designName(option));
+    note(Write::Kind::Select, option);
     if (isSelected(option))
         return;
     m_selected[std::size_t(partnerOf(option))] = false;
@@ -109,6 +109,6 @@ void MemoryForm::select(Option option)
 
 void MemoryForm::setFocus(Option option)
 {
-    note(Write::Kind::Focus, designName(option));
+    note(Write::Kind::Focus, option);
     m_focus = option;
 }

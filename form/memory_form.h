@@ -65,10 +65,11 @@ protected:
 private:
     using Focus = std::variant<std::monostate, Field, Option>;
 
-    void note(Write::Kind kind, const char *control, const QString &text = {}, Rgb colour = {})
+    // The control's design name is looked up only when a note is made.
+    template <typename Control> void note(Write::Kind kind, Control control, const QString &text = {}, Rgb colour = {})
     {
         if (m_notesWrites)
-            noteWrite({kind, control, text, colour});
+            noteWrite({kind, designName(control), text, colour});
     }
 
     bool m_notesWrites = false;

@@ -16,6 +16,11 @@ constexpr std::size_t kLongestName = 8; // "Label47"
 
 const IndicatorStore::Held &IndicatorStore::designNameHeld(Indicator indicator)
 {
+    return designNamesHeld()[std::size_t(indicator)];
+}
+
+const std::array<IndicatorStore::Held, kIndicatorCount> &IndicatorStore::designNamesHeld()
+{
     static std::array<std::array<char16_t, kLongestName>, kIndicatorCount> utf16{};
     static const auto names = [] {
         std::array<Held, kIndicatorCount> all;
@@ -28,7 +33,7 @@ const IndicatorStore::Held &IndicatorStore::designNameHeld(Indicator indicator)
         }
         return all;
     }();
-    return names[std::size_t(indicator)];
+    return names;
 }
 
 // Every indicator holds a flag (0, 1) or a count of two flags (0, 1, 2).
@@ -44,8 +49,9 @@ QString indicatorName(Indicator indicator) { return IndicatorStore::designNameHe
 
 IndicatorStore::IndicatorStore()
 {
+    const auto &names = designNamesHeld();
     for (std::size_t i = 0; i < kIndicatorCount; ++i)
-        m_held[i] = &designNameHeld(Indicator(i));
+        m_held[i] = &names[i];
 }
 
 void IndicatorStore::write(Indicator indicator, int number)

@@ -62,6 +62,7 @@ private:
         double value;
     };
     static const Held &designNameHeld(Indicator indicator);
+    static const std::array<Held, kIndicatorCount> &designNamesHeld();
     static const std::array<Held, 3> s_numbers;
     friend QString indicatorName(Indicator indicator);
 

@@ -114,21 +114,21 @@ void appendLimitText(TextBuilder &to, Entry entry, double limit)
 
 QString withUnit(const QString &number, Entry entry) { return number % u' ' % entryUnit(entry); }
 
-QString criterionName(Criterion criterion)
+const QString &criterionName(Criterion criterion)
 {
     switch (criterion) {
     case Criterion::BloodPressure: return wordText(Word::BloodPressure);
     case Criterion::Lipids: return wordText(Word::Lipids);
-    case Criterion::Glucose: return wordText(Word::Glucose);
+    case Criterion::Glucose: break;
     }
-    return {};
+    return wordText(Word::Glucose);
 }
 
-QString sexName(bool female) { return wordText(female ? Word::Female : Word::Male); }
+const QString &sexName(bool female) { return wordText(female ? Word::Female : Word::Male); }
 
-QString choiceName(bool yes) { return wordText(yes ? Word::Yes : Word::No); }
+const QString &choiceName(bool yes) { return wordText(yes ? Word::Yes : Word::No); }
 
-QString ageBandName(AgeBand band)
+const QString &ageBandName(AgeBand band)
 {
     return wordText(band == AgeBand::From40To64 ? Word::Ages40To64 : Word::Ages65To74);
 }

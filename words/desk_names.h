@@ -34,8 +34,8 @@ void appendLimitText(TextBuilder &to, Entry entry, double limit);
 // A number with its unit: "142 mmHg", "5.8 %".
 QString withUnit(const QString &number, Entry entry);
 
-QString criterionName(Criterion criterion); // "血圧", "脂質", "血糖"
-QString sexName(bool female);               // "男性", "女性"
-QString choiceName(bool yes);               // "あり", "なし"
+const QString &criterionName(Criterion criterion); // "血圧", "脂質", "血糖"
+const QString &sexName(bool female);               // "男性", "女性"
+const QString &choiceName(bool yes);               // "あり", "なし"
 // The caption of the judgement button of the band: "40歳～64歳", "65歳～74歳".
-QString ageBandName(AgeBand band);
+const QString &ageBandName(AgeBand band);
