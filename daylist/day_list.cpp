@@ -84,7 +84,7 @@ private:
     // counted in the summary.
     void judge(const DelimitedRecord &record)
     {
-        const auto examinee = examineeOf(record.cells, m_headings, m_plan);
+        auto examinee = examineeOf(record.cells, m_headings, m_plan);
         if (const auto *problem = std::get_if<RowProblem>(&examinee)) {
             const QString where =
                 problem->column.isEmpty() ? QString() : QStringLiteral("列 ") + problem->column + QStringLiteral(": ");
@@ -93,7 +93,7 @@ private:
             m_line.add(notJudgedColumns(where + problem->reason));
             return;
         }
-        judgeExaminee(std::get<Examinee>(examinee), [this](const Judgement &judged) {
+        judgeExaminee(std::move(std::get<Examinee>(examinee)), [this](const Judgement &judged) {
             m_added.addTo(m_line, judged);
             m_summary.countJudged(judged);
         });

@@ -22,7 +22,7 @@ decltype(Routes::JudgementRoute::click) judgementButton(AgeBand band)
 
 } // namespace
 
-void judgeExaminee(const Examinee &examinee, const JudgementSeen &seen)
+void judgeExaminee(Examinee examinee, const JudgementSeen &seen)
 {
     MemoryForm form;
     choose(form, examinee.female, Choice::kFemale, Choice::kMale);
@@ -32,13 +32,13 @@ void judgeExaminee(const Examinee &examinee, const JudgementSeen &seen)
     choose(form, examinee.choices.smoker, Choice::kSmoker, Choice::kNonSmoker);
     // In the order of the Enter chain, as the values are typed.
     for (std::size_t field = 0; field < kFieldCount; ++field)
-        form.setText(Field(field), examinee.texts[field]);
+        form.setText(Field(field), std::move(examinee.texts[field]));
     judgementButton(examinee.band)(form, seen);
 }
 
-Judgement judgeExaminee(const Examinee &examinee)
+Judgement judgeExaminee(Examinee examinee)
 {
     std::optional<Judgement> seen;
-    judgeExaminee(examinee, [&seen](const Judgement &judged) { seen = judged; });
+    judgeExaminee(std::move(examinee), [&seen](const Judgement &judged) { seen = judged; });
     return *seen;
 }

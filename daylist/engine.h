@@ -10,5 +10,5 @@
 // judgement button of the band. The judgement is the one the button's
 // handler hands on, so a result cannot differ from the window's.
 // `seen` hears the judgement while the button's handler holds it.
-void judgeExaminee(const Examinee &examinee, const JudgementSeen &seen);
-Judgement judgeExaminee(const Examinee &examinee);
+void judgeExaminee(Examinee examinee, const JudgementSeen &seen);
+Judgement judgeExaminee(Examinee examinee);

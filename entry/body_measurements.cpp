@@ -67,6 +67,11 @@ std::optional<QString> plainOneDecimal(double value)
     if (std::fabs(tenths - std::floor(tenths) - 0.5) <= kClearOfHalf)
         return std::nullopt;
     auto rounded = static_cast<std::uint32_t>(std::floor(tenths + 0.5));
+    if (rounded == 0 && value >= 0) {
+        // What the display shows while the weight is still empty.
+        static const QString zero = QStringLiteral("0.0");
+        return zero;
+    }
     char16_t text[8];
     char16_t *first = std::end(text);
     *--first = char16_t(u'0' + rounded % 10);

@@ -66,10 +66,12 @@ QStringList judgedRecordRow(const Judgement &judged)
         row << shownText(entryText(judged.entries, entry));
     row << choiceName(choices.bloodPressureDrugs) << choiceName(choices.lipidDrugs) << choiceName(choices.glucoseDrugs)
         << choiceName(choices.smoker);
-    return row << judgedResultCells(judged);
+    for (const QString &cell : judgedResultCells(judged))
+        row << cell;
+    return row;
 }
 
-QStringList judgedResultCells(const Judgement &judged)
+std::array<QString, 5> judgedResultCells(const Judgement &judged)
 {
     QString toCheck;
     for (const ValueToCheck &doubt : judged.findings.toCheck)

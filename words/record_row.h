@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 // The judged record as a row for a spreadsheet or a record system: the
 // examinee as judged and the two results as shown, one column each.
 
@@ -20,7 +22,7 @@ QStringList judgedRecordRow(const Judgement &judged);
 
 // The row's last five cells, メタボリックシンドローム to 確認: what was
 // judged of the examinee, without the examinee.
-QStringList judgedResultCells(const Judgement &judged);
+std::array<QString, 5> judgedResultCells(const Judgement &judged);
 
 // One tab-separated line, ended with CRLF as spreadsheets expect, so that
 // rows pasted one after another into a text file stay rows.
