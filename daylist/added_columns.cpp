@@ -6,6 +6,7 @@
 #include "words/record_row.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -33,17 +34,18 @@ QString missingEntries(const Judgement &judged)
 }
 
 // Each added column in turn, to `add`: the record's results, 未入力, and
-// the two explanations on one line each, written in `explanation`.
-template <typename Add> void forEachAddedColumn(const Judgement &judged, TextBuilder &explanation, Add add)
+// the two explanations on one line each, written in `explanations`.
+template <typename Add>
+void forEachAddedColumn(const Judgement &judged, std::array<TextBuilder, 2> &explanations, Add add)
 {
     for (const QString &cell : judgedResultCells(judged))
         add(cell);
     add(missingEntries(judged));
-    for (const Explained which : {Explained::SyndromeClass, Explained::Guidance}) {
+    for (TextBuilder &explanation : explanations)
         explanation.truncate(0);
-        appendExplanation(explanation, judged, which, kLineJoin);
+    appendJudgementExplanations(explanations[0], explanations[1], judged, kLineJoin);
+    for (const TextBuilder &explanation : explanations)
         add(explanation.view());
-    }
 }
 
 } // namespace
@@ -59,14 +61,14 @@ QStringList addedHeadings()
 QStringList addedColumns(const Judgement &judged)
 {
     QStringList columns;
-    TextBuilder explanation;
-    forEachAddedColumn(judged, explanation, [&columns](QStringView cell) { columns << cell.toString(); });
+    std::array<TextBuilder, 2> explanations;
+    forEachAddedColumn(judged, explanations, [&columns](QStringView cell) { columns << cell.toString(); });
     return columns;
 }
 
 void AddedColumns::addTo(DelimitedLine &line, const Judgement &judged)
 {
-    forEachAddedColumn(judged, m_explanation, [&line](QStringView cell) { line.add(cell); });
+    forEachAddedColumn(judged, m_explanations, [&line](QStringView cell) { line.add(cell); });
 }
 
 QStringList notJudgedColumns(const QString &reason)

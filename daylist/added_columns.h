@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 // The columns that a judged day's list gains after its own: the record's
 // results as the window's copied record has them (メタボリックシンドローム,
 // 保健指導レベル, the two data-standard codes, 確認), then 未入力 (the entries
@@ -25,7 +27,7 @@ public:
     void addTo(DelimitedLine &line, const Judgement &judged);
 
 private:
-    TextBuilder m_explanation;
+    std::array<TextBuilder, 2> m_explanations; // the class's and the guidance level's
 };
 
 // The added columns of a row that is not judged: the reason in 確認, every

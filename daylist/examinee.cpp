@@ -33,8 +33,18 @@ const QString &cellAt(const QStringList &cells, qsizetype column)
     return column < cells.size() ? cells[column] : missing;
 }
 
-// Empty or only spaces; a cell that starts with anything else is not.
-bool isBlank(QStringView cell) { return cell.isEmpty() || (cell.front().isSpace() && cell.trimmed().isEmpty()); }
+// Empty or only spaces. A cell that starts with printable ASCII or with a
+// character above U+3000 (the last of Unicode's spaces, where Japanese
+// text lies) is not, and is known so at once.
+bool isBlank(QStringView cell)
+{
+    if (cell.isEmpty())
+        return true;
+    const char16_t first = cell.front().unicode();
+    if ((first > u' ' && first < 0x7f) || first > 0x3000)
+        return false;
+    return cell.trimmed().isEmpty();
+}
 
 // What a row says of one item: its one value (or none), or the problem.
 struct Said {
@@ -119,9 +129,9 @@ constexpr std::array<QStringView, 4> kMaleWords = {u"男", u"男性", u"m", u"1"
 
 template <std::size_t N> bool isOneOf(QStringView key, const std::array<QStringView, N> &words)
 {
-    // The words differ in their first character or length, looked at first.
+    // (Compared here, character by character: the words are short.)
     return std::any_of(words.begin(), words.end(), [key](QStringView word) {
-        return word.size() == key.size() && !key.isEmpty() && word.front() == key.front() && word == key;
+        return word.size() == key.size() && std::equal(word.begin(), word.end(), key.begin());
     });
 }
 

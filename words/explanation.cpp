@@ -217,14 +217,11 @@ QString comparisonText(const EntrySnapshot &entries, const ValueFinding &f)
     return text.toString();
 }
 
-void appendClassExplanation(TextBuilder &text, const Judgement &j, QStringView lineBreak)
+namespace {
+
+// The class's lines after the first, on the body size.
+void appendClassFindings(Joined &lines, const Judgement &j)
 {
-    Joined lines(text, lineBreak);
-    if (j.classPrompt()) {
-        appendPrompt(lines, j.missingForClass);
-        return;
-    }
-    appendBodySize(lines.next(), j);
     // The criteria count only beside a waist at or above its limit.
     if (j.decision.bodySize == BodySize::Waist) {
         const auto listOf = [&](bool met, QStringView heading) {
@@ -251,15 +248,10 @@ void appendClassExplanation(TextBuilder &text, const Judgement &j, QStringView l
     appendRuleLine(lines.next(), classRuleReason(j.decision), j.syndromeClassCaption());
 }
 
-void appendGuidanceExplanation(TextBuilder &text, const Judgement &j, QStringView lineBreak)
+// The guidance level's lines after the first, on the body size.
+void appendGuidanceFindings(Joined &lines, const Judgement &j)
 {
-    Joined lines(text, lineBreak);
-    if (j.guidancePrompt()) {
-        appendPrompt(lines, j.missingForGuidance);
-        return;
-    }
     const Decision &d = j.decision;
-    appendBodySize(lines.next(), j);
 
     TextBuilder &risks = lines.next();
     if (d.riskCount == 0) {
@@ -299,6 +291,46 @@ void appendGuidanceExplanation(TextBuilder &text, const Judgement &j, QStringVie
     rule << ageBandName(d.band) << u": ";
     appendGuidanceRuleReason(rule, d);
     rule << u" → " << j.guidanceCaption();
+}
+
+} // namespace
+
+void appendClassExplanation(TextBuilder &text, const Judgement &j, QStringView lineBreak)
+{
+    Joined lines(text, lineBreak);
+    if (j.classPrompt()) {
+        appendPrompt(lines, j.missingForClass);
+        return;
+    }
+    appendBodySize(lines.next(), j);
+    appendClassFindings(lines, j);
+}
+
+void appendGuidanceExplanation(TextBuilder &text, const Judgement &j, QStringView lineBreak)
+{
+    Joined lines(text, lineBreak);
+    if (j.guidancePrompt()) {
+        appendPrompt(lines, j.missingForGuidance);
+        return;
+    }
+    appendBodySize(lines.next(), j);
+    appendGuidanceFindings(lines, j);
+}
+
+void appendExplanations(TextBuilder &syndromeClass, TextBuilder &guidance, const Judgement &j, QStringView lineBreak)
+{
+    if (j.classPrompt() || j.guidancePrompt()) {
+        appendClassExplanation(syndromeClass, j, lineBreak);
+        appendGuidanceExplanation(guidance, j, lineBreak);
+        return;
+    }
+    Joined classLines(syndromeClass, lineBreak), guidanceLines(guidance, lineBreak);
+    TextBuilder &bodySize = classLines.next();
+    const qsizetype from = bodySize.size();
+    appendBodySize(bodySize, j);
+    guidanceLines.next() << bodySize.view().sliced(from);
+    appendClassFindings(classLines, j);
+    appendGuidanceFindings(guidanceLines, j);
 }
 
 QString classExplanation(const Judgement &judged)

@@ -24,6 +24,10 @@ QString guidanceExplanation(const Judgement &judged);
 // where a line of a file must stay one cell).
 void appendClassExplanation(TextBuilder &text, const Judgement &judged, QStringView lineBreak);
 void appendGuidanceExplanation(TextBuilder &text, const Judgement &judged, QStringView lineBreak);
+// Both, each into its own text; the line they both begin with, on the body
+// size, is worded once.
+void appendExplanations(TextBuilder &syndromeClass, TextBuilder &guidance, const Judgement &judged,
+                        QStringView lineBreak);
 
 // "最高血圧 142 mmHg ≥ 130 mmHg", "腹囲 80 cm < 85 cm".
 QString comparisonText(const EntrySnapshot &entries, const ValueFinding &finding);

@@ -6,20 +6,18 @@
 
 JudgementWords wordsFor(const Judgement &judged)
 {
-    const auto explanation = [&judged](Explained which) {
-        TextBuilder text;
-        appendExplanation(text, judged, which, u"\n");
-        return text.toString();
-    };
-    return {explanation(Explained::SyndromeClass), explanation(Explained::Guidance), judgedRecordRow(judged)};
+    TextBuilder syndromeClass, guidance;
+    appendJudgementExplanations(syndromeClass, guidance, judged, u"\n");
+    return {syndromeClass.toString(), guidance.toString(), judgedRecordRow(judged)};
 }
 
-void appendExplanation(TextBuilder &text, const Judgement &judged, Explained which, QStringView lineBreak)
+void appendJudgementExplanations(TextBuilder &syndromeClass, TextBuilder &guidance, const Judgement &judged,
+                                 QStringView lineBreak)
 {
-    for (const ValueToCheck &doubt : judged.findings.toCheck)
-        text << valueToCheckText(judged.entries, doubt) << lineBreak;
-    if (which == Explained::SyndromeClass)
-        appendClassExplanation(text, judged, lineBreak);
-    else
-        appendGuidanceExplanation(text, judged, lineBreak);
+    for (const ValueToCheck &doubt : judged.findings.toCheck) {
+        const QString line = valueToCheckText(judged.entries, doubt);
+        syndromeClass << line << lineBreak;
+        guidance << line << lineBreak;
+    }
+    appendExplanations(syndromeClass, guidance, judged, lineBreak);
 }

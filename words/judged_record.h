@@ -19,7 +19,7 @@ struct JudgementWords {
 // result surprises.
 JudgementWords wordsFor(const Judgement &judged);
 
-// One of the two explanations of wordsFor(), appended to `text` with
+// The two explanations of wordsFor(), each appended to its text with
 // `lineBreak` between its lines.
-enum class Explained { SyndromeClass, Guidance };
-void appendExplanation(TextBuilder &text, const Judgement &judged, Explained which, QStringView lineBreak);
+void appendJudgementExplanations(TextBuilder &syndromeClass, TextBuilder &guidance, const Judgement &judged,
+                                 QStringView lineBreak);
