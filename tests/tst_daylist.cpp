@@ -294,6 +294,20 @@ void TestDayList::rowCells_data()
         {QStringLiteral("140"), QStringLiteral("129"), QStringLiteral("130")}, QStringLiteral("140"));
     row("more cells than headings", {sys}, {QStringLiteral("128"), QStringLiteral("x")},
         QStringLiteral("× : 見出しより多いセルがあります (15 個、見出しは 14 個)"));
+    // A choice is read whatever spaces, widths or case it comes in; only
+    // spaces is an empty cell.
+    const auto smoking = [&](const char *name, const QString &cell, const QString &systolic) {
+        QStringList withSmoking = choices;
+        withSmoking.last() = cell;
+        QTest::newRow(name) << base + QStringList{sys} << withSmoking + QStringList{QStringLiteral("128")} << systolic;
+    };
+    smoking("choice after an ideographic space", QStringLiteral("\u3000あり"), QStringLiteral("128"));
+    smoking("choice in full-width digits", QStringLiteral("１"), QStringLiteral("128"));
+    smoking("choice with a blank after it", QStringLiteral("なし "), QStringLiteral("128"));
+    smoking("only an ideographic space", QStringLiteral("\u3000"), QStringLiteral("× 喫煙: 空です"));
+    smoking("only blanks", QStringLiteral(" \t"), QStringLiteral("× 喫煙: 空です"));
+    smoking("a word that is no choice", QStringLiteral("たまに"),
+            QStringLiteral("× 喫煙: \"たまに\" はあり・なしとして読めません"));
 }
 
 void TestDayList::rowCells()

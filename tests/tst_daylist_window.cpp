@@ -3,13 +3,19 @@
 #include "app/results/judged_results.h"
 #include "daylist/added_columns.h"
 #include "daylist/columns.h"
+#include "daylist/day_list.h"
+#include "daylist/decoded_text.h"
+#include "daylist/delimited_reader.h"
+#include "daylist/delimited_writer.h"
 #include "daylist/engine.h"
 #include "daylist/examinee.h"
 #include "state/limits.h"
 #include "words/desk_names.h"
 #include "words/record_row.h"
 
+#include <QFile>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 // The day's list against the window: random examinees, entered into the
 // real window and written as a row of a day's list, must come out of the
@@ -111,6 +117,8 @@ void TestDayListWindow::engineShowsWhatTheWindowShows()
 
     QRandomGenerator random(24);
     FormControls &form = w.window->controls();
+    QStringList rows{delimitedLine(headings, u',')};
+    QList<QStringList> shownRows;
     for (int n = 0; n < kExaminees; ++n) {
         const AgeBand band = coin(random) ? AgeBand::From40To64 : AgeBand::From65To74;
         const bool female = coin(random);
@@ -144,7 +152,30 @@ void TestDayListWindow::engineShowsWhatTheWindowShows()
 
         QCOMPARE(judged.size(), addedHeadings().size());
         QVERIFY2(judged == shown, qPrintable(row.join(u',') + u'\n' + judged.join(u'|') + u'\n' + shown.join(u'|')));
+        rows << delimitedLine(row, u',');
+        shownRows << shown;
     }
+
+    // The same rows as a file, through kalvemo-judge's own run: each written
+    // row ends in what the window showed.
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("list.csv")), output = dir.filePath(QStringLiteral("out.csv"));
+    QFile list(input);
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write(rows.join(QString()).toUtf8());
+    list.close();
+    QCOMPARE(judgeDayList({input, output, {}, false}), 0);
+    QFile written(output);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    DecodedText text(written, TextEncoding::Utf8);
+    DelimitedReader reader(text);
+    DelimitedRecord record;
+    QVERIFY(reader.read(record)); // the headings
+    for (const QStringList &shown : shownRows) {
+        QVERIFY(reader.read(record));
+        QCOMPARE(record.cells.mid(headings.size()), shown);
+    }
+    QVERIFY(!reader.read(record));
 }
 
 QTEST_MAIN(TestDayListWindow)

@@ -1,6 +1,7 @@
 #include "indicator_states.h"
 #include "words/desk_names.h"
 #include "words/explanation.h"
+#include "words/judged_record.h"
 #include "words/record_row.h"
 
 #include <QRegularExpression>
@@ -52,6 +53,8 @@ private slots:
     void everyPromptCombination();
     void recordRow_data();
     void recordRow();
+    void longTextKeptWhole_data();
+    void longTextKeptWhole();
 };
 
 void TestExplanation::everyIndicatorState_data()
@@ -272,6 +275,33 @@ void TestExplanation::recordRow()
     const QStringList row = judgedRecordRow(judge(IndicatorSnapshot{}, entries, choices, band));
     QCOMPARE(row, expected);
     QCOMPARE(tabSeparatedLine(row).split(u'\t').size(), headings.size());
+}
+
+// A field can hold a text of any length (a paste), which the explanation
+// repeats whole: it is written piece by piece into a buffer that must grow.
+void TestExplanation::longTextKeptWhole_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::newRow("past the first room") << 600;
+    QTest::newRow("many times over") << 20000;
+}
+
+void TestExplanation::longTextKeptWhole()
+{
+    QFETCH(int, length);
+    // "160" and then ".1" again and again: kept as it stands, read as 160.1.
+    const QString text = QStringLiteral("160") + QStringLiteral(".1").repeated(length / 2);
+    EntrySnapshot entries = kUnremarkable;
+    entries.triglycerides = text;
+    const Judgement judged = judge(IndicatorSnapshot{}, entries, ChoiceSnapshot{}, AgeBand::From40To64);
+    const JudgementWords words = wordsFor(judged);
+    for (const QString &explanation : {words.classExplanation, words.guidanceExplanation}) {
+        QVERIFY(explanation.startsWith(QStringLiteral("確認: 中性脂肪 \"") + text
+                                       + QStringLiteral("\" は 160.1 と読みました\n")));
+        QVERIFY(explanation.endsWith(
+            QStringLiteral(" → ")
+            + (explanation == words.classExplanation ? judged.syndromeClassCaption() : judged.guidanceCaption())));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestExplanation)
