@@ -94,7 +94,15 @@ void MemoryForm::setCaption(Readout label, const QString &caption)
 {
     note(Write::Kind::Caption, label, caption);
     m_captions[std::size_t(label)] = caption;
-    m_captionValues[std::size_t(label)] = NumericValue(caption);
+    m_captionValues[std::size_t(label)].reset();
+}
+
+double MemoryForm::value(Readout label) const
+{
+    std::optional<double> &value = m_captionValues[std::size_t(label)];
+    if (!value)
+        value = NumericValue(m_captions[std::size_t(label)]);
+    return *value;
 }
 
 void MemoryForm::setTextColour(Readout label, Rgb colour) { note(Write::Kind::Colour, label, {}, colour); }

@@ -3,6 +3,7 @@
 #include "state/form_controls.h"
 
 #include <array>
+#include <optional>
 #include <variant>
 
 // The window's controls without widgets: the texts of the fields, the
@@ -36,7 +37,7 @@ public:
     void setTextColour(Readout label, Rgb colour) override;
 
     double value(Field field) const override { return m_textValues[std::size_t(field)]; }
-    double value(Readout label) const override { return m_captionValues[std::size_t(label)]; }
+    double value(Readout label) const override;
 
     bool isSelected(Option option) const override { return m_selected[std::size_t(option)]; }
     void select(Option option) override;
@@ -79,7 +80,9 @@ private:
     std::array<QString, kFieldCount> m_texts;
     std::array<QString, kReadoutCount> m_captions;
     std::array<double, kFieldCount> m_textValues{}; // an empty text reads as 0
-    std::array<double, kReadoutCount> m_captionValues{};
+    // Read when first asked for: most captions (the results) are never read
+    // as numbers.
+    mutable std::array<std::optional<double>, kReadoutCount> m_captionValues{};
     std::array<bool, kOptionCount> m_selected{};
     Focus m_focus;
     IndicatorStore m_indicators;
