@@ -38,14 +38,3 @@ QList<MissingEntry> missingEntries(const EntrySnapshot &entries, const EntryValu
     }
     return missing;
 }
-
-std::optional<Prompt> promptFor(const QList<MissingEntry> &missing)
-{
-    if (missing.isEmpty())
-        return std::nullopt;
-    for (const MissingEntry &m : missing) {
-        if (isStep1(m.entry))
-            return Prompt::EnterStep1;
-    }
-    return Prompt::EnterStep2;
-}

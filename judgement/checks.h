@@ -34,4 +34,15 @@ QList<MissingEntry> missingEntries(const EntrySnapshot &entries, const EntryValu
 // The prompt that the missing entries call for: Step1 if any of them is a
 // Step1 entry, else Step2; none when nothing is missing.
 enum class Prompt { EnterStep1, EnterStep2 };
-std::optional<Prompt> promptFor(const QList<MissingEntry> &missing);
+// (Here, where it can be inlined: it is asked many times of every
+// judgement, nearly always of an empty list.)
+inline std::optional<Prompt> promptFor(const QList<MissingEntry> &missing)
+{
+    if (missing.isEmpty())
+        return std::nullopt;
+    for (const MissingEntry &m : missing) {
+        if (isStep1(m.entry))
+            return Prompt::EnterStep1;
+    }
+    return Prompt::EnterStep2;
+}

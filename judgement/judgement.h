@@ -24,15 +24,8 @@ struct Judgement {
     QList<MissingEntry> missingForClass;    // Label37
     QList<MissingEntry> missingForGuidance; // Label15
 
-    // (Asked many times of every judgement, nearly always of empty lists.)
-    std::optional<Prompt> classPrompt() const
-    {
-        return missingForClass.isEmpty() ? std::nullopt : promptFor(missingForClass);
-    }
-    std::optional<Prompt> guidancePrompt() const
-    {
-        return missingForGuidance.isEmpty() ? std::nullopt : promptFor(missingForGuidance);
-    }
+    std::optional<Prompt> classPrompt() const { return promptFor(missingForClass); }
+    std::optional<Prompt> guidancePrompt() const { return promptFor(missingForGuidance); }
     QString syndromeClassCaption() const;
     QString guidanceCaption() const;
 };

@@ -55,8 +55,6 @@ std::optional<ValueToCheck> valueToCheck(const EntrySnapshot &entries, const Ent
     return std::nullopt;
 }
 
-QList<ValueToCheck> valuesToCheck(const EntrySnapshot &entries) { return valuesToCheck(entries, EntryValues(entries)); }
-
 QList<ValueToCheck> valuesToCheck(const EntrySnapshot &entries, const EntryValues &values)
 {
     QList<ValueToCheck> doubts;

@@ -40,5 +40,4 @@ std::optional<ValueToCheck> valueToCheck(const EntrySnapshot &entries, Entry ent
 std::optional<ValueToCheck> valueToCheck(const EntrySnapshot &entries, const EntryValues &values, Entry entry);
 
 // Every value to check, in screen order.
-QList<ValueToCheck> valuesToCheck(const EntrySnapshot &entries);
 QList<ValueToCheck> valuesToCheck(const EntrySnapshot &entries, const EntryValues &values);

@@ -35,11 +35,9 @@ PairRule ruleOf(Criterion criterion, LimitKind kind)
     return guidanceRuleOf(criterion);
 }
 
-double valueOf(const EntryValues &values, Entry entry) { return values[entry]; }
-
 ValueFinding against(const EntrySnapshot &entries, const EntryValues &values, Entry entry, double limit, bool meets)
 {
-    const double value = valueOf(values, entry);
+    const double value = values[entry];
     return {entry, value, limit, value >= limit, meets, !entryText(entries, entry).isEmpty()};
 }
 
@@ -49,8 +47,8 @@ ValueFinding against(const EntrySnapshot &entries, const EntryValues &values, En
 ValuePair criterionValues(const EntrySnapshot &entries, const EntryValues &values, Criterion criterion, LimitKind kind)
 {
     const PairRule rule = ruleOf(criterion, kind);
-    const double first = valueOf(values, rule.first);
-    const double second = valueOf(values, rule.second);
+    const double first = values[rule.first];
+    const double second = values[rule.second];
     return {{against(entries, values, rule.first, rule.firstLimit, rule.meets(first, 0)),
              against(entries, values, rule.second, rule.secondLimit, rule.meets(0, second))}};
 }
@@ -58,12 +56,12 @@ ValuePair criterionValues(const EntrySnapshot &entries, const EntryValues &value
 ValueFinding waistFinding(const EntrySnapshot &entries, const EntryValues &values)
 {
     const double limit = entries.female ? kFemaleWaistLimitCm : kMaleWaistLimitCm;
-    return against(entries, values, Entry::Waist, limit, valueOf(values, Entry::Waist) >= limit);
+    return against(entries, values, Entry::Waist, limit, values[Entry::Waist] >= limit);
 }
 
 ValueFinding bmiFinding(const EntrySnapshot &entries, const EntryValues &values)
 {
-    return against(entries, values, Entry::Bmi, kBmiLimit, valueOf(values, Entry::Bmi) >= kBmiLimit);
+    return against(entries, values, Entry::Bmi, kBmiLimit, values[Entry::Bmi] >= kBmiLimit);
 }
 
 } // namespace
@@ -75,8 +73,6 @@ const ValuePair &EntryFindings::values(Criterion criterion, LimitKind kind) cons
         ++row;
     return kind == LimitKind::GuidanceRisk ? guidanceValues[row] : syndromeValues[row];
 }
-
-EntryFindings findEntries(const EntrySnapshot &entries) { return findEntries(entries, EntryValues(entries)); }
 
 EntryFindings findEntries(const EntrySnapshot &entries, const EntryValues &values)
 {

@@ -44,5 +44,4 @@ struct EntryFindings {
     const ValuePair &values(Criterion criterion, LimitKind kind) const;
 };
 
-EntryFindings findEntries(const EntrySnapshot &entries);
 EntryFindings findEntries(const EntrySnapshot &entries, const EntryValues &values);

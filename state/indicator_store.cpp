@@ -14,11 +14,6 @@ constexpr std::size_t kLongestName = 8; // "Label47"
 
 } // namespace
 
-const IndicatorStore::Held &IndicatorStore::designNameHeld(Indicator indicator)
-{
-    return designNamesHeld()[std::size_t(indicator)];
-}
-
 const std::array<IndicatorStore::Held, kIndicatorCount> &IndicatorStore::designNamesHeld()
 {
     static std::array<std::array<char16_t, kLongestName>, kIndicatorCount> utf16{};
@@ -45,7 +40,7 @@ const std::array<IndicatorStore::Held, 3> IndicatorStore::s_numbers = [] {
     return all;
 }();
 
-QString indicatorName(Indicator indicator) { return IndicatorStore::designNameHeld(indicator).text; }
+QString indicatorName(Indicator indicator) { return IndicatorStore::designNamesHeld()[std::size_t(indicator)].text; }
 
 IndicatorStore::IndicatorStore()
 {

@@ -61,7 +61,6 @@ private:
         QString text;
         double value;
     };
-    static const Held &designNameHeld(Indicator indicator);
     static const std::array<Held, kIndicatorCount> &designNamesHeld();
     static const std::array<Held, 3> s_numbers;
     friend QString indicatorName(Indicator indicator);

@@ -49,14 +49,6 @@ QString valueToCheckText(const EntrySnapshot &entries, const ValueToCheck &doubt
     return kCheck + valueToCheckSummary(entries, doubt);
 }
 
-QStringList valuesToCheckLines(const Judgement &judged)
-{
-    QStringList lines;
-    for (const ValueToCheck &doubt : judged.findings.toCheck)
-        lines << valueToCheckText(judged.entries, doubt);
-    return lines;
-}
-
 QList<AttentionMark> missingEntryMarks(const Judgement &judged)
 {
     QList<AttentionMark> marks;

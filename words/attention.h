@@ -17,10 +17,6 @@ QString valueToCheckText(const EntrySnapshot &entries, const ValueToCheck &doubt
 // The same without 「確認: 」, for a list: 「腹囲 9.5 cm (通常 40～200 cm)」.
 QString valueToCheckSummary(const EntrySnapshot &entries, const ValueToCheck &doubt);
 
-// The values to check of a judgement, each on a line, first in the
-// explanations of both results; empty when there are none.
-QStringList valuesToCheckLines(const Judgement &judged);
-
 struct AttentionMark {
     // What ends a missing-entry mark: the entry filled, or reading as more
     // than 0; either glucose value filled; the BMI shown again.

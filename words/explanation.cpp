@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -208,42 +209,38 @@ void appendPrompt(Joined &lines, const QList<MissingEntry> &missing)
     }
 }
 
-} // namespace
-
-QString comparisonText(const EntrySnapshot &entries, const ValueFinding &f)
+void appendCriterionName(TextBuilder &text, const CriterionFinding &finding)
 {
-    TextBuilder text;
-    appendComparison(text, entries, f);
-    return text.toString();
+    text << criterionName(finding.criterion);
 }
 
-namespace {
+// "heading: item、item", a line of the criteria that hold, if any do; each
+// item written by `item`.
+template <typename Holds, typename Item>
+void appendCriteriaLine(Joined &lines, const CriterionFindings &criteria, QStringView heading, Holds holds, Item item)
+{
+    if (std::none_of(criteria.begin(), criteria.end(), holds))
+        return;
+    TextBuilder &line = lines.next();
+    line << heading;
+    Joined items(line, kListSeparator);
+    for (const CriterionFinding &finding : criteria) {
+        if (holds(finding))
+            item(items.next(), finding);
+    }
+}
 
 // The class's lines after the first, on the body size.
 void appendClassFindings(Joined &lines, const Judgement &j)
 {
     // The criteria count only beside a waist at or above its limit.
     if (j.decision.bodySize == BodySize::Waist) {
-        const auto listOf = [&](bool met, QStringView heading) {
-            bool any = false;
-            for (const CriterionFinding &finding : j.decision.criteria)
-                any = any || finding.met == met;
-            if (!any)
-                return;
-            TextBuilder &line = lines.next();
-            line << heading;
-            Joined items(line, kListSeparator);
-            for (const CriterionFinding &finding : j.decision.criteria) {
-                if (finding.met != met)
-                    continue;
-                if (met)
-                    appendMetByWhat(items.next(), j, finding);
-                else
-                    items.next() << criterionName(finding.criterion);
-            }
-        };
-        listOf(true, u"該当: ");
-        listOf(false, u"該当なし: ");
+        appendCriteriaLine(
+            lines, j.decision.criteria, u"該当: ", [](const CriterionFinding &f) { return f.met; },
+            [&j](TextBuilder &text, const CriterionFinding &f) { appendMetByWhat(text, j, f); });
+        appendCriteriaLine(
+            lines, j.decision.criteria, u"該当なし: ", [](const CriterionFinding &f) { return !f.met; },
+            appendCriterionName);
     }
     appendRuleLine(lines.next(), classRuleReason(j.decision), j.syndromeClassCaption());
 }
@@ -269,59 +266,48 @@ void appendGuidanceFindings(Joined &lines, const Judgement &j)
         if (d.smokingCounted)
             counted.next() << wordText(Word::Smoking);
     }
-    const auto namesWhere = [&](QStringView heading, auto holds) {
-        bool any = false;
-        for (const CriterionFinding &finding : d.criteria)
-            any = any || holds(finding);
-        if (!any)
-            return;
-        TextBuilder &line = lines.next();
-        line << heading;
-        Joined names(line, kListSeparator);
-        for (const CriterionFinding &finding : d.criteria) {
-            if (holds(finding))
-                names.next() << criterionName(finding.criterion);
-        }
-    };
-    namesWhere(u"リスクなし: ", [](const CriterionFinding &f) { return !f.risk; });
+    appendCriteriaLine(
+        lines, d.criteria, u"リスクなし: ", [](const CriterionFinding &f) { return !f.risk; }, appendCriterionName);
     lines.next() << smokingLine(j);
     static const QString treatedHeading = wordText(Word::DrugTreatment) + wordText(Word::Yes) + QStringLiteral(": ");
-    namesWhere(treatedHeading, [](const CriterionFinding &f) { return f.treated; });
+    appendCriteriaLine(
+        lines, d.criteria, treatedHeading, [](const CriterionFinding &f) { return f.treated; }, appendCriterionName);
     TextBuilder &rule = lines.next();
     rule << ageBandName(d.band) << u": ";
     appendGuidanceRuleReason(rule, d);
     rule << u" → " << j.guidanceCaption();
 }
 
+// One result's explanation: the lines of its prompt where the label shows
+// one; else the line on the body size, then the result's own findings.
+using Findings = void (*)(Joined &lines, const Judgement &j);
+
+void appendExplanation(TextBuilder &text, const Judgement &j, QStringView lineBreak, const QList<MissingEntry> &missing,
+                       Findings findings)
+{
+    Joined lines(text, lineBreak);
+    if (promptFor(missing)) {
+        appendPrompt(lines, missing);
+        return;
+    }
+    appendBodySize(lines.next(), j);
+    findings(lines, j);
+}
+
+QString explanationText(const Judgement &j, const QList<MissingEntry> &missing, Findings findings)
+{
+    TextBuilder text;
+    appendExplanation(text, j, u"\n", missing, findings);
+    return text.toString();
+}
+
 } // namespace
-
-void appendClassExplanation(TextBuilder &text, const Judgement &j, QStringView lineBreak)
-{
-    Joined lines(text, lineBreak);
-    if (j.classPrompt()) {
-        appendPrompt(lines, j.missingForClass);
-        return;
-    }
-    appendBodySize(lines.next(), j);
-    appendClassFindings(lines, j);
-}
-
-void appendGuidanceExplanation(TextBuilder &text, const Judgement &j, QStringView lineBreak)
-{
-    Joined lines(text, lineBreak);
-    if (j.guidancePrompt()) {
-        appendPrompt(lines, j.missingForGuidance);
-        return;
-    }
-    appendBodySize(lines.next(), j);
-    appendGuidanceFindings(lines, j);
-}
 
 void appendExplanations(TextBuilder &syndromeClass, TextBuilder &guidance, const Judgement &j, QStringView lineBreak)
 {
     if (j.classPrompt() || j.guidancePrompt()) {
-        appendClassExplanation(syndromeClass, j, lineBreak);
-        appendGuidanceExplanation(guidance, j, lineBreak);
+        appendExplanation(syndromeClass, j, lineBreak, j.missingForClass, appendClassFindings);
+        appendExplanation(guidance, j, lineBreak, j.missingForGuidance, appendGuidanceFindings);
         return;
     }
     Joined classLines(syndromeClass, lineBreak), guidanceLines(guidance, lineBreak);
@@ -335,14 +321,10 @@ void appendExplanations(TextBuilder &syndromeClass, TextBuilder &guidance, const
 
 QString classExplanation(const Judgement &judged)
 {
-    TextBuilder text;
-    appendClassExplanation(text, judged, u"\n");
-    return text.toString();
+    return explanationText(judged, judged.missingForClass, appendClassFindings);
 }
 
 QString guidanceExplanation(const Judgement &judged)
 {
-    TextBuilder text;
-    appendGuidanceExplanation(text, judged, u"\n");
-    return text.toString();
+    return explanationText(judged, judged.missingForGuidance, appendGuidanceFindings);
 }

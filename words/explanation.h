@@ -1,7 +1,6 @@
 #pragma once
 
 #include "judgement/judgement.h"
-#include "judgement/value_findings.h"
 #include "words/text_builder.h"
 
 #include <QString>
@@ -20,14 +19,8 @@
 QString classExplanation(const Judgement &judged);
 QString guidanceExplanation(const Judgement &judged);
 
-// The same, appended to `text` with `lineBreak` between the lines (" / "
-// where a line of a file must stay one cell).
-void appendClassExplanation(TextBuilder &text, const Judgement &judged, QStringView lineBreak);
-void appendGuidanceExplanation(TextBuilder &text, const Judgement &judged, QStringView lineBreak);
-// Both, each into its own text; the line they both begin with, on the body
-// size, is worded once.
+// Both, each appended to its own text with `lineBreak` between the lines
+// (" / " where a line of a file must stay one cell); the line they both
+// begin with, on the body size, is worded once.
 void appendExplanations(TextBuilder &syndromeClass, TextBuilder &guidance, const Judgement &judged,
                         QStringView lineBreak);
-
-// "最高血圧 142 mmHg ≥ 130 mmHg", "腹囲 80 cm < 85 cm".
-QString comparisonText(const EntrySnapshot &entries, const ValueFinding &finding);

@@ -73,12 +73,13 @@ QStringList judgedRecordRow(const Judgement &judged)
 
 std::array<QString, 5> judgedResultCells(const Judgement &judged)
 {
-    QString toCheck;
+    QStringList toCheck;
     for (const ValueToCheck &doubt : judged.findings.toCheck)
-        toCheck += (toCheck.isEmpty() ? QString() : QStringLiteral("、")) + valueToCheckSummary(judged.entries, doubt);
+        toCheck << valueToCheckSummary(judged.entries, doubt);
     return {judged.syndromeClassCaption(), judged.guidanceCaption(),
             codeText(judged.classPrompt() ? kCannotJudge : dataCode(judged.decision.classRule)),
-            codeText(judged.guidancePrompt() ? kCannotJudge : dataCode(judged.decision.guidanceRule)), toCheck};
+            codeText(judged.guidancePrompt() ? kCannotJudge : dataCode(judged.decision.guidanceRule)),
+            toCheck.join(QStringLiteral("、"))};
 }
 
 QString tabSeparatedLine(const QStringList &columns) { return columns.join(u'\t') + QStringLiteral("\r\n"); }

@@ -16,17 +16,6 @@
 // check of room and a copy.
 class TextBuilder {
 public:
-    TextBuilder() = default;
-    TextBuilder(const TextBuilder &other) { append(other.m_data.get(), other.m_size); }
-    TextBuilder &operator=(const TextBuilder &other)
-    {
-        if (this != &other) {
-            m_size = 0;
-            append(other.m_data.get(), other.m_size);
-        }
-        return *this;
-    }
-
     TextBuilder &operator<<(QStringView piece)
     {
         append(piece.utf16(), piece.size());
