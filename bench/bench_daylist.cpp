@@ -11,11 +11,11 @@
 //       one run; prints the processor nanoseconds it took and the peak RSS in KiB
 //       (VmHWM).
 #include "daylist/day_list.h"
-#include "daylist/decoded_text.h"
-#include "daylist/delimited_reader.h"
 #include "daylist/delimited_writer.h"
 #include "daylist/output_file.h"
-#include "daylist/text_codec.h"
+#include "examinee/decoded_text.h"
+#include "examinee/delimited_reader.h"
+#include "examinee/text_codec.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -11,7 +11,7 @@
 namespace {
 
 // The record's columns from its results on: メタボリックシンドローム to 確認.
-constexpr qsizetype kResultColumns = 5;
+constexpr qsizetype kResultColumns = std::tuple_size_v<ResultCells>;
 
 const QString kMissing = QStringLiteral("未入力");
 constexpr QStringView kLineJoin = u" / ";
@@ -49,14 +49,6 @@ void forEachAddedColumn(const Judgement &judged, std::array<TextBuilder, 2> &exp
 }
 
 } // namespace
-
-QStringList addedHeadings()
-{
-    static const QStringList headings = judgedRecordHeadings().mid(judgedRecordHeadings().size() - kResultColumns)
-                                        << kMissing << wordText(Word::SyndromeClass) + QStringLiteral("の説明")
-                                        << wordText(Word::GuidanceLevel) + QStringLiteral("の説明");
-    return headings;
-}
 
 QStringList addedColumns(const Judgement &judged)
 {

@@ -2,6 +2,7 @@
 
 #include "daylist/delimited_writer.h"
 #include "judgement/judgement.h"
+#include "words/record_row.h"
 #include "words/text_builder.h"
 
 #include <QString>
@@ -9,14 +10,7 @@
 
 #include <array>
 
-// The columns that a judged day's list gains after its own: the record's
-// results as the window's copied record has them (メタボリックシンドローム,
-// 保健指導レベル, the two data-standard codes, 確認), then 未入力 (the entries
-// a prompt asks for) and the two explanations, each line of them joined
-// with " / ".
-QStringList addedHeadings();
-
-// The added columns for a judgement, every word of them from the words
+// The added columns (addedHeadings()) for a judgement, every word of them from the words
 // layer, as the window shows them.
 QStringList addedColumns(const Judgement &judged);
 

@@ -1,15 +1,15 @@
 #include "daylist/day_list.h"
 
 #include "daylist/added_columns.h"
-#include "daylist/columns.h"
 #include "daylist/console.h"
-#include "daylist/decoded_text.h"
-#include "daylist/delimited_reader.h"
 #include "daylist/delimited_writer.h"
-#include "daylist/engine.h"
-#include "daylist/examinee.h"
 #include "daylist/result_sink.h"
 #include "daylist/summary.h"
+#include "examinee/columns.h"
+#include "examinee/decoded_text.h"
+#include "examinee/delimited_reader.h"
+#include "examinee/examinee.h"
+#include "examinee/form_entry.h"
 
 #include <QElapsedTimer>
 #include <QFile>

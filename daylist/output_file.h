@@ -1,6 +1,6 @@
 #pragma once
 
-#include "daylist/text_codec.h"
+#include "examinee/text_codec.h"
 
 #include <QByteArray>
 #include <QString>

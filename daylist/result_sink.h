@@ -2,7 +2,7 @@
 
 #include "daylist/command_line.h"
 #include "daylist/output_file.h"
-#include "daylist/text_codec.h"
+#include "examinee/text_codec.h"
 
 #include <QByteArray>
 #include <QString>

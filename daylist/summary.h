@@ -1,6 +1,6 @@
 #pragma once
 
-#include "daylist/columns.h"
+#include "examinee/columns.h"
 #include "judgement/judgement.h"
 
 #include <QMap>

@@ -1,11 +1,11 @@
 #include "daylist/added_columns.h"
-#include "daylist/age_band.h"
-#include "daylist/columns.h"
-#include "daylist/decoded_text.h"
-#include "daylist/delimited_reader.h"
 #include "daylist/delimited_writer.h"
-#include "daylist/engine.h"
-#include "daylist/examinee.h"
+#include "examinee/age_band.h"
+#include "examinee/columns.h"
+#include "examinee/decoded_text.h"
+#include "examinee/delimited_reader.h"
+#include "examinee/examinee.h"
+#include "examinee/form_entry.h"
 #include "words/desk_names.h"
 
 #include <QBuffer>

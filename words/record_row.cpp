@@ -71,7 +71,7 @@ QStringList judgedRecordRow(const Judgement &judged)
     return row;
 }
 
-std::array<QString, 5> judgedResultCells(const Judgement &judged)
+ResultCells judgedResultCells(const Judgement &judged)
 {
     QStringList toCheck;
     for (const ValueToCheck &doubt : judged.findings.toCheck)
@@ -83,3 +83,13 @@ std::array<QString, 5> judgedResultCells(const Judgement &judged)
 }
 
 QString tabSeparatedLine(const QStringList &columns) { return columns.join(u'\t') + QStringLiteral("\r\n"); }
+
+QStringList addedHeadings()
+{
+    const QStringList record = judgedRecordHeadings();
+    static const QStringList headings = record.mid(record.size() - qsizetype(std::tuple_size_v<ResultCells>))
+                                        << QStringLiteral("未入力")
+                                        << wordText(Word::SyndromeClass) + QStringLiteral("の説明")
+                                        << wordText(Word::GuidanceLevel) + QStringLiteral("の説明");
+    return headings;
+}

@@ -22,7 +22,15 @@ QStringList judgedRecordRow(const Judgement &judged);
 
 // The row's last five cells, メタボリックシンドローム to 確認: what was
 // judged of the examinee, without the examinee.
-std::array<QString, 5> judgedResultCells(const Judgement &judged);
+using ResultCells = std::array<QString, 5>;
+ResultCells judgedResultCells(const Judgement &judged);
+
+// The columns that a judged day's list gains after its own: the record's
+// results as the copied record has them (メタボリックシンドローム,
+// 保健指導レベル, the two data-standard codes, 確認), then 未入力 (the entries
+// a prompt asks for) and the two explanations, each line of them joined
+// with " / ". A list that already has them is never read from them.
+QStringList addedHeadings();
 
 // One tab-separated line, ended with CRLF as spreadsheets expect, so that
 // rows pasted one after another into a text file stay rows.

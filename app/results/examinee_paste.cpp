@@ -1,7 +1,7 @@
 #include "app/results/examinee_paste.h"
 
 #include "app/results/examinee_undo.h"
-#include "daylist/pasted_row.h"
+#include "examinee/pasted_row.h"
 #include "words/desk_names.h"
 #include "words/notices.h"
 

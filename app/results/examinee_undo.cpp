@@ -2,7 +2,7 @@
 
 #include "app/adapter/qt_form_controls.h"
 #include "app/window/find_control.h"
-#include "daylist/pasted_row.h"
+#include "examinee/pasted_row.h"
 #include "form/event_routes.h"
 #include "judgement/judgement_buttons.h"
 #include "words/notices.h"

@@ -3,7 +3,7 @@
 #include "app/adapter/field_look.h"
 #include "app/results/attention_marks.h"
 #include "app/results/judged_results.h"
-#include "daylist/examinee.h"
+#include "examinee/examinee.h"
 #include "state/design_names.h"
 
 #include <QObject>

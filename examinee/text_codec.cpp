@@ -1,4 +1,4 @@
-#include "daylist/text_codec.h"
+#include "examinee/text_codec.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,4 +1,4 @@
-#include "daylist/engine.h"
+#include "examinee/form_entry.h"
 
 #include "form/event_routes.h"
 #include "form/memory_form.h"

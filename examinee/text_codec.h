@@ -1,6 +1,6 @@
 #pragma once
 
-#include "daylist/text_encoding.h"
+#include "examinee/text_encoding.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

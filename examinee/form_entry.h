@@ -1,6 +1,6 @@
 #pragma once
 
-#include "daylist/examinee.h"
+#include "examinee/examinee.h"
 #include "judgement/judgement.h"
 #include "judgement/judgement_buttons.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "daylist/decoded_text.h"
+#include "examinee/decoded_text.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "daylist/delimited_reader.h"
+#include "examinee/delimited_reader.h"
 
 DelimitedReader::DelimitedReader(DecodedText &text) : m_text(text) {}
 

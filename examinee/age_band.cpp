@@ -1,4 +1,4 @@
-#include "daylist/age_band.h"
+#include "examinee/age_band.h"
 
 #include "words/desk_names.h"
 

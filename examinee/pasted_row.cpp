@@ -1,7 +1,7 @@
-#include "daylist/pasted_row.h"
+#include "examinee/pasted_row.h"
 
-#include "daylist/decoded_text.h"
-#include "daylist/delimited_reader.h"
+#include "examinee/decoded_text.h"
+#include "examinee/delimited_reader.h"
 #include "state/form_controls.h"
 #include "words/record_row.h"
 

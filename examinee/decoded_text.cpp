@@ -1,4 +1,4 @@
-#include "daylist/decoded_text.h"
+#include "examinee/decoded_text.h"
 
 namespace {
 constexpr qint64 kPieceBytes = 64 * 1024;

@@ -1,7 +1,7 @@
-#include "daylist/examinee.h"
+#include "examinee/examinee.h"
 
-#include "daylist/age_band.h"
 #include "entry/numeric_entry.h"
+#include "examinee/age_band.h"
 #include "words/desk_names.h"
 
 #include <QRegularExpression>

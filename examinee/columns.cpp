@@ -1,7 +1,7 @@
-#include "daylist/columns.h"
+#include "examinee/columns.h"
 
-#include "daylist/added_columns.h"
 #include "words/desk_names.h"
+#include "words/record_row.h"
 
 #include <QHash>
 

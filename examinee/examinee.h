@@ -1,6 +1,6 @@
 #pragma once
 
-#include "daylist/columns.h"
+#include "examinee/columns.h"
 #include "judgement/decision.h"
 #include "judgement/entries.h"
 #include "state/design_names.h"

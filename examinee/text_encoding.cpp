@@ -1,4 +1,4 @@
-#include "daylist/text_encoding.h"
+#include "examinee/text_encoding.h"
 
 namespace {
 
