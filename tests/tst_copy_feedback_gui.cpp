@@ -33,12 +33,9 @@ private slots:
     void longBmiIsElidedNotCut();
 
 private:
-    // Options clicked, then values typed with Enter between them from the
-    // height on: height weight waist systolic diastolic TG HDL glucose HbA1c.
-    void enter(const QString &choices, const QStringList &values);
     void manOf43()
     {
-        enter({}, {"170", "70", "95", "142", "87", "160", "38", "93", "5.2"});
+        w.enter({}, {"170", "70", "95", "142", "87", "160", "38", "93", "5.2"});
         w.click("Command1");
     }
     QMenu *openRecordMenu();
@@ -65,17 +62,6 @@ QString clipboardText() { return QGuiApplication::clipboard()->text(); }
 QImage picture(QWidget *widget) { return widget->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 } // namespace
-
-void TestCopyFeedback::enter(const QString &choices, const QStringList &values)
-{
-    for (const QString &name : choices.split(u' ', Qt::SkipEmptyParts))
-        w.click(name.toLatin1().constData());
-    w.click("Text9");
-    for (const QString &value : values) {
-        QTest::keyClicks(QApplication::focusWidget(), value);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    }
-}
 
 QMenu *TestCopyFeedback::openRecordMenu()
 {
@@ -163,7 +149,7 @@ void TestCopyFeedback::eachColumnUnderItsHeading()
     QFETCH(QString, button);
     QFETCH(QStringList, expected);
 
-    enter(choices, values);
+    w.enter(choices, values);
     w.click(button.toLatin1().constData());
     chooseFromMenu(QStringLiteral("見出し付きでコピー"));
 
@@ -373,7 +359,7 @@ void TestCopyFeedback::f1ExplainsWithoutTakingTheFocus()
     QFETCH(bool, judged);
     QFETCH(QString, shown);
 
-    enter({}, {"170", "70", "95", "142", "87", "160", "38", "93", "5.2"});
+    w.enter({}, {"170", "70", "95", "142", "87", "160", "38", "93", "5.2"});
     QLineEdit *field = w.field("Text1");
     w.click("Text1");
     if (judged) {

@@ -69,13 +69,7 @@ void TestExaminees::judged()
     QFETCH(QString, guidance40);
     QFETCH(QString, guidance65);
 
-    for (const QString &name : choices.split(u' ', Qt::SkipEmptyParts))
-        w.click(name.toLatin1().constData());
-    w.click("Text9");
-    for (const QString &value : values) {
-        QTest::keyClicks(QApplication::focusWidget(), value);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    }
+    w.enter(choices, values);
     QCOMPARE(w.field("Text5")->text(), values.last());
 
     w.click("Command1");

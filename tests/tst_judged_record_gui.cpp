@@ -24,9 +24,6 @@ private slots:
     void promptReplacesTheWholeRecord();
 
 private:
-    // Values typed with Enter between them, from the height on:
-    // height weight waist systolic diastolic triglycerides HDL glucose HbA1c.
-    void enter(const QString &choices, const QStringList &values);
     void manOf43();
     QMenu *openRecordMenu(const char *resultLabel);
     void pressCopyShortcut()
@@ -68,21 +65,10 @@ QString clipboardText() { return QGuiApplication::clipboard()->text(); }
 
 } // namespace
 
-void TestJudgedRecord::enter(const QString &choices, const QStringList &values)
-{
-    for (const QString &name : choices.split(u' ', Qt::SkipEmptyParts))
-        w.click(name.toLatin1().constData());
-    w.click("Text9");
-    for (const QString &value : values) {
-        QTest::keyClicks(QApplication::focusWidget(), value);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    }
-}
-
 // The examinee of the desk's example: 43, non-smoker, no drugs.
 void TestJudgedRecord::manOf43()
 {
-    enter({}, {"170", "70", "95", "142", "87", "160", "38", "93", "5.2"});
+    w.enter({}, {"170", "70", "95", "142", "87", "160", "38", "93", "5.2"});
     w.click("Command1");
 }
 
@@ -192,7 +178,7 @@ void TestJudgedRecord::explainedExaminees()
     QFETCH(QString, classWhy);
     QFETCH(QString, guidanceWhy);
 
-    enter(choices, values);
+    w.enter(choices, values);
     w.click(button.toLatin1().constData());
     QCOMPARE(w.label("Label37")->toolTip(), classWhy);
     QCOMPARE(w.label("Label15")->toolTip(), guidanceWhy);
@@ -274,7 +260,7 @@ void TestJudgedRecord::pastedControlCharacterStaysInOneColumn_data()
 void TestJudgedRecord::pastedControlCharacterStaysInOneColumn()
 {
     QFETCH(QString, pasted);
-    enter({}, {"170", "70", "95", "", "87", "160", "38", "93", "5.2"});
+    w.enter({}, {"170", "70", "95", "", "87", "160", "38", "93", "5.2"});
     QGuiApplication::clipboard()->setText(pasted);
     w.click("Text1");
     QTest::keyClick(w.field("Text1"), Qt::Key_V, Qt::ControlModifier);

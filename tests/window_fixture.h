@@ -54,6 +54,21 @@ public:
             QTest::keyClicks(edit, text);
     }
 
+    // Clicks the options named (separated by spaces), then types the values
+    // from the height field on, each followed by Enter, which moves along the
+    // fields' chain: height weight waist systolic diastolic triglycerides HDL
+    // glucose HbA1c.
+    void enter(const QString &choices, const QStringList &values)
+    {
+        for (const QString &name : choices.split(u' ', Qt::SkipEmptyParts))
+            click(name.toLatin1().constData());
+        click("Text9");
+        for (const QString &value : values) {
+            QTest::keyClicks(QApplication::focusWidget(), value);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+    }
+
     void click(const char *name)
     {
         QWidget *target = control(name);

@@ -2,8 +2,10 @@
 
 #include "app/window/command_button.h"
 #include "app/window/find_control.h"
+#include "state/design_names.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QStringList>
 
 namespace {
@@ -21,15 +23,6 @@ constexpr ButtonKey kButtonKeys[] = {
 QString keyName(QKeyCombination key) { return QKeySequence(key).toString(QKeySequence::NativeText); }
 
 } // namespace
-
-QKeySequence buttonKey(Command command)
-{
-    for (const ButtonKey &k : kButtonKeys) {
-        if (k.command == command)
-            return QKeySequence(k.key);
-    }
-    return {};
-}
 
 void giveButtonsKeys(QWidget &window)
 {

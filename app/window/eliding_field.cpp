@@ -1,5 +1,7 @@
 #include "app/window/eliding_field.h"
 
+#include "app/window/elided_text.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -22,14 +24,7 @@ QRect ElidingField::textRect() const
     return contents.marginsRemoved(textMargins()).adjusted(kLineEditInsetPx, 0, -kLineEditInsetPx, 0);
 }
 
-QString ElidingField::drawnText() const
-{
-    if (hasFocus())
-        return text();
-    // Cut at the end: the digits that remain are the number's leading ones,
-    // and the "…" says that more follow.
-    return fontMetrics().elidedText(text(), Qt::ElideRight, textRect().width());
-}
+QString ElidingField::drawnText() const { return hasFocus() ? text() : elidedText(*this, text(), textRect()); }
 
 void ElidingField::paintEvent(QPaintEvent *event)
 {
@@ -42,6 +37,5 @@ void ElidingField::paintEvent(QPaintEvent *event)
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-    const Qt::Alignment align = QStyle::visualAlignment(layoutDirection(), alignment());
-    style()->drawItemText(&painter, textRect(), int(align), palette(), isEnabled(), drawn, QPalette::Text);
+    paintElidedText(painter, *this, textRect(), alignment(), palette(), QPalette::Text, drawn);
 }

@@ -1,5 +1,7 @@
 #include "app/window/eliding_label.h"
 
+#include "app/window/elided_text.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
@@ -26,12 +28,7 @@ QRect ElidingLabel::textRect() const
     return room;
 }
 
-QString ElidingLabel::drawnText() const
-{
-    // Cut at the end: the digits that remain are the number's leading ones,
-    // and the "…" says that more follow.
-    return fontMetrics().elidedText(text(), Qt::ElideRight, textRect().width());
-}
+QString ElidingLabel::drawnText() const { return elidedText(*this, text(), textRect()); }
 
 void ElidingLabel::paintEvent(QPaintEvent *event)
 {
@@ -44,6 +41,5 @@ void ElidingLabel::paintEvent(QPaintEvent *event)
     drawFrame(&painter);
     QStyleOption option;
     option.initFrom(this);
-    const Qt::Alignment align = QStyle::visualAlignment(layoutDirection(), alignment());
-    style()->drawItemText(&painter, textRect(), int(align), option.palette, isEnabled(), drawn, foregroundRole());
+    paintElidedText(painter, *this, textRect(), alignment(), option.palette, foregroundRole(), drawn);
 }

@@ -4,11 +4,6 @@
 
 QColor toColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
-Rgb toRgb(const QColor &colour)
-{
-    return {std::uint8_t(colour.red()), std::uint8_t(colour.green()), std::uint8_t(colour.blue())};
-}
-
 void setColourRole(QWidget &widget, QPalette::ColorRole role, Rgb colour)
 {
     QPalette palette = widget.palette();

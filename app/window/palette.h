@@ -8,7 +8,6 @@
 class QWidget;
 
 QColor toColor(Rgb rgb);
-Rgb toRgb(const QColor &colour);
 
 // Sets one colour role of the widget, in the active, inactive and disabled
 // groups alike; the other roles stay as the widget inherits them.
