@@ -69,14 +69,16 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     m_results = new JudgedResults(this);
     new ResultsView(*this, *m_results);
     m_marks = new AttentionMarks(*this, *m_controls, m_controls->look());
-    m_undo = new ExamineeUndo(*this, *m_controls, *m_results, *m_marks);
+    const ExamineeParts examinee{*m_controls, *m_results, *m_marks};
+    m_undo = new ExamineeUndo(*this, examinee);
     auto *recordCopy = new RecordCopy(*this, *m_results);
     auto *note = new ExplanationPopup(*this, *m_results);
     auto *menu = new ResultsMenu(*this, *m_results, *recordCopy, *note);
-    auto *paste = new ExamineePaste(*this, *m_controls, *m_undo);
+    auto *paste = new ExamineePaste(*this, examinee, *m_undo);
     menu->addItem(paste->menuItem());
     connect(m_controls, &QtFormControls::inputChanged, this, &Form3::inputChanged);
     connect(m_controls, &QtFormControls::judged, this, &Form3::judged);
+    connect(m_controls, &QtFormControls::commandClicked, m_undo, &ExamineeUndo::commandClicked);
 
     connect(recordCopy, &RecordCopy::notice, m_messageLine, &MessageLine::show);
     connect(m_undo, &ExamineeUndo::notice, m_messageLine, &MessageLine::show);
@@ -98,8 +100,8 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
 FormControls &Form3::controls() { return *m_controls; }
 
 // The marks follow the values; the results go out of date or come back;
-// an entry or a choice ends the undo of Reset and the message about what
-// the window did before.
+// an entry or a choice ends the undo and the message about what the window
+// did before.
 void Form3::inputChanged()
 {
     m_marks->entriesChanged();
@@ -109,7 +111,8 @@ void Form3::inputChanged()
 }
 
 // A judgement's results first, then the marks that its prompts and values
-// call for; it also ends the undo of Reset.
+// call for; it also ends the undo and the message about what the window
+// did before.
 void Form3::judged(const Judgement &judgement)
 {
     m_results->judged(judgement);

@@ -5,7 +5,7 @@
 //   app/           this window, Form3, which puts the three rooms together:
 //     results/     the feedback on the results: JudgedResults and what draws
 //                  from it (labels, held button, copy, F1 note), the marks,
-//                  the message line, the undo of Reset
+//                  the message line, the undo of Reset and of a paste
 //     adapter/     QtFormControls, the one place where events re-enter the
 //                  handlers, and FieldLook, the one owner of an entry's look
 //     window/      the window built from the design table
@@ -30,7 +30,10 @@
 // marks follow. Back in Command1_Click the result labels Label37 and Label15
 // show the captions of those rules, or a prompt, and the values are coloured
 // through FieldLook.
-// Reset runs as a ResetCommand on ExamineeUndo's one-level QUndoStack.
+// A click on Reset (Command3) reaches QtFormControls through the routing
+// table like the other buttons; ExamineeUndo pushes a ResetCommand on its
+// one-level QUndoStack, whose redo() runs Command3_Click and clears the
+// results and marks; a paste pushes a PasteCommand the same way.
 
 #include <QWidget>
 

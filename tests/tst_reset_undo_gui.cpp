@@ -123,7 +123,7 @@ void TestResetUndo::undoReset()
     pressUndo();
     // The message line says what Ctrl+Z did, also to a screen reader.
     const QString said =
-        restored ? QStringLiteral("元に戻しました") : QStringLiteral("元に戻せるのは Reset の直後だけです");
+        restored ? QStringLiteral("元に戻しました") : QStringLiteral("元に戻せるのは Reset か貼り付けの直後だけです");
     QCOMPARE(w.label("MessageLine")->text(), said);
     QCOMPARE(w.label("MessageLine")->accessibleName(), said);
     if (restored)

@@ -24,9 +24,9 @@ inline QString staleRowRemovedNotice(bool outdated)
                     : QStringLiteral("判定結果がないので、クリップボードの前の行を消しました");
 }
 
-// The undo of Reset.
+// The undo of Reset and of a paste.
 inline QString undoneNotice() { return QStringLiteral("元に戻しました"); }
-inline QString nothingToUndoNotice() { return QStringLiteral("元に戻せるのは Reset の直後だけです"); }
+inline QString nothingToUndoNotice() { return QStringLiteral("元に戻せるのは Reset か貼り付けの直後だけです"); }
 
 // The paste of one examinee (Ctrl+Shift+V): what was pasted and what to do
 // next, or why nothing was.

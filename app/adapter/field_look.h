@@ -15,7 +15,7 @@ class QWidget;
 //  - a field taking the focus paints it black, and Reset paints them black;
 //  - an attention mark puts a pale yellow background under the text, whatever
 //    its colour, and takes it away again;
-//  - an undo of Reset puts back the look as it was. While it is putting the
+//  - an undo (of Reset or a paste) puts back the look as it was. While it is putting the
 //    examinee back, nothing else paints (the focus it restores on the way
 //    turns no field black), so the order in which it restores things cannot
 //    leave a wrong colour.

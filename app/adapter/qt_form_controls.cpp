@@ -59,6 +59,11 @@ QtFormControls::QtFormControls(QWidget &window) : QObject(&window), m_look(windo
         connect(findControl<QAbstractButton>(window, route.command), &QAbstractButton::clicked, this,
                 [this, click] { click(*this, [this](const Judgement &judgement) { emit judged(judgement); }); });
     }
+    for (const Routes::CommandRoute &route : Routes::commands()) {
+        const Command command = route.command;
+        connect(findControl<QAbstractButton>(window, command), &QAbstractButton::clicked, this,
+                [this, command] { emit commandClicked(command); });
+    }
     m_indicators.setChangeListener([this](Indicator written) {
         for (const Routes::IndicatorRoute &route : Routes::indicatorChanges()) {
             if (route.indicator == written)

@@ -27,8 +27,10 @@ class QWidget;
 //  - every indicator write runs the change handler of Label4, Label7 and
 //    Label10 before the writer continues;
 //  - key presses and focus-ins of the fields reach their handlers through an
-//    event filter, before the line edit sees the key.
-// Reset is not routed here: its undo runs it (examinee_undo.h).
+//    event filter, before the line edit sees the key;
+//  - a command button's click (Reset) is handed on as commandClicked: its
+//    handler replaces the examinee, so it runs as an undoable command
+//    (examinee_commands.h).
 class QtFormControls final : public QObject, public FormControls {
     Q_OBJECT
 public:
@@ -62,6 +64,8 @@ signals:
     void inputChanged();
     // A judgement button judged, before the results show.
     void judged(const Judgement &judgement);
+    // A command button was clicked; its handler has not run.
+    void commandClicked(Command command);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -35,7 +35,7 @@ public:
     // The marks' texts on an entry, one a line; empty without a mark.
     QString marksOn(Entry entry) const;
 
-    // The marks standing, to be put back by an undo of Reset.
+    // The marks standing, to be put back by an undo.
     struct Marks {
         std::optional<QString> valueToCheck;
         std::optional<AttentionMark> missing;

@@ -1,5 +1,6 @@
 #include "app/results/examinee_paste.h"
 
+#include "app/results/examinee_commands.h"
 #include "app/results/examinee_undo.h"
 #include "examinee/pasted_row.h"
 #include "words/desk_names.h"
@@ -10,8 +11,8 @@
 #include <QGuiApplication>
 #include <QWidget>
 
-ExamineePaste::ExamineePaste(QWidget &window, FormControls &form, ExamineeUndo &undo)
-    : QObject(&window), m_form(form), m_undo(undo)
+ExamineePaste::ExamineePaste(QWidget &window, const ExamineeParts &parts, ExamineeUndo &undo)
+    : QObject(&window), m_parts(parts), m_undo(undo)
 {
     auto *shortcut = new QAction(this);
     shortcut->setObjectName(QStringLiteral("pasteExamineeShortcut"));
@@ -37,7 +38,7 @@ void ExamineePaste::paste()
         return;
     }
     const PastedRow &row = std::get<PastedRow>(pasted);
-    m_undo.push(new PasteCommand(m_undo, m_form, row.examinee));
+    m_undo.push(new PasteCommand(m_parts, m_undo.examinee(), row.examinee));
     emit notice(row.examinee.band ? pressBandNotice(row.moreRows, ageBandName(*row.examinee.band))
                                   : pastedNotice(row.moreRows));
 }

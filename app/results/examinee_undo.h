@@ -1,67 +1,48 @@
 #pragma once
 
-#include "app/adapter/field_look.h"
-#include "app/results/attention_marks.h"
-#include "app/results/judged_results.h"
-#include "examinee/examinee.h"
-#include "state/design_names.h"
+#include "app/results/examinee_on_window.h"
 
 #include <QObject>
 #include <QPointer>
-#include <QUndoCommand>
-
-#include <array>
 
 class QAbstractButton;
-class QLineEdit;
 class QUndoStack;
-class FormControls;
-class QtFormControls;
+class ReplaceExamineeCommand;
 
-// Everything of one examinee on the window: entries, choices, results as
-// shown and judged, the look of the entries, the marks, and where the focus
-// was. An undo puts it all back.
-struct ExamineeOnWindow {
-    std::array<QString, kFieldCount> texts;
-    std::array<bool, kOptionCount> selected{};
-    QString results[2]; // Label37, Label15 as shown
-    JudgedResults::Snapshot judged;
-    AttentionMarks::State marks;
-    FieldLook::State look;
-    QPointer<QWidget> focus;
-
-    // Nothing entered, the start choices, no results: nothing to lose.
-    bool isEmpty() const;
-};
-
-// One slip of the hand on Reset must not lose an examinee. Reset runs as a
-// command on a one-level undo stack: Ctrl+Z right after it (wherever the
-// focus is) brings the examinee back as it was and puts the focus back where
-// it was. The next entry, choice or judgement clears the stack; nothing can
-// be redone. A Reset of an empty window pushes nothing, so the undo of the
-// Reset before it stays: pressing Reset twice loses nothing. Reset itself asks
-// nothing, so the desk is not slowed down. Ctrl+Z with nothing to undo says
-// so, except in a field, where it is the field's own undo.
+// One slip of the hand on Reset, or a paste over the wrong examinee, must
+// not lose an examinee. Both run as commands on a one-level undo stack:
+// Ctrl+Z right after either (wherever the focus is, a field included)
+// brings the examinee back as it was and puts the focus back where it was.
+// The next entry, choice or judgement clears the stack; nothing can be
+// redone. A Reset of an empty window pushes nothing, so the undo of the
+// Reset before it stays: pressing Reset twice loses nothing. Reset itself
+// asks nothing, so the desk is not slowed down. Ctrl+Z with nothing to undo
+// says so, except in a field, where it is the field's own undo.
+//
+// Ctrl+Z reaches the stack through one window shortcut. A line edit claims
+// Ctrl+Z for its own undo even with nothing to undo, which would keep the
+// shortcut from firing in a field; while there is something on the stack,
+// the one filter of this window declines that claim. The same filter
+// follows where the focus was before a click on Reset took it.
 class ExamineeUndo final : public QObject {
     Q_OBJECT
 public:
-    ExamineeUndo(QWidget &window, QtFormControls &form, JudgedResults &results, AttentionMarks &marks);
+    ExamineeUndo(QWidget &window, const ExamineeParts &parts);
+
+    // A command button was clicked (the mouse, Space on it, or its key).
+    // Reset, the only one, runs as the one undo, or at once where the window
+    // holds nothing to lose.
+    void commandClicked(Command command);
+    // Runs a command that replaces the examinee and keeps it as the one undo.
+    void push(ReplaceExamineeCommand *command);
+    // The examinee on the window now, for a command to keep.
+    ExamineeOnWindow examinee() const;
 
     bool canUndo() const;
     void undo();
     // An entry, a choice or a judgement: the undo ends, unless the change is
-    // the undo's or Reset's own.
+    // a command's own or its undo's.
     void inputChanged();
-
-    // Reset, in the order it must run: the handler empties the window and
-    // selects the start choices, then the results and marks go, then the
-    // message about the examinee before.
-    void runReset();
-    // Runs a command that replaces the examinee (Reset, a paste) and keeps
-    // it as the one undo.
-    void push(QUndoCommand *command);
-    ExamineeOnWindow capture() const;
-    void restore(const ExamineeOnWindow &examinee);
 
 signals:
     void notice(const QString &message);
@@ -70,52 +51,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void resetClicked();
+    bool isOnThisWindow(const QObject *watched) const;
 
     QWidget &m_window;
-    QtFormControls &m_form;
-    JudgedResults &m_results;
-    AttentionMarks &m_marks;
+    ExamineeParts m_parts;
     QUndoStack *m_stack = nullptr;
     QAbstractButton *m_reset = nullptr;
-    std::array<QLineEdit *, kFieldCount> m_fields{};
-    QPointer<QWidget> m_focusBeforeReset;
-    bool m_resetFocusedByMouse = false;
-    bool m_busy = false; // running Reset or putting an examinee back
-};
-
-// Reset as an undoable command: takes the examinee in its constructor and
-// resets in redo().
-class ResetCommand final : public QUndoCommand {
-public:
-    explicit ResetCommand(ExamineeUndo &owner) : m_owner(owner), m_before(owner.capture()) {}
-
-    bool losesNothing() const { return m_before.isEmpty(); }
-
-    void redo() override { m_owner.runReset(); }
-    void undo() override { m_owner.restore(m_before); }
-
-private:
-    ExamineeUndo &m_owner;
-    ExamineeOnWindow m_before;
-};
-
-// A paste of one examinee as an undoable command: takes the examinee on
-// the window in its constructor; redo() does Reset's work and enters the
-// pasted one as if typed and clicked.
-class PasteCommand final : public QUndoCommand {
-public:
-    PasteCommand(ExamineeUndo &owner, FormControls &form, const PastedExaminee &pasted)
-        : m_owner(owner), m_form(form), m_before(owner.capture()), m_pasted(pasted)
-    {
-    }
-
-    void redo() override;
-    void undo() override { m_owner.restore(m_before); }
-
-private:
-    ExamineeUndo &m_owner;
-    FormControls &m_form;
-    ExamineeOnWindow m_before;
-    PastedExaminee m_pasted;
+    QPointer<QWidget> m_focusLeft;        // the widget that just lost the focus
+    QPointer<QWidget> m_focusBeforeReset; // where the focus was when Reset took it
+    bool m_busy = false;                  // a command or its undo running
 };

@@ -14,7 +14,7 @@ class FormControls;
 // judgement itself, its explanations and record row in the desk's words,
 // the band judged, and whether they still belong to the entries and choices
 // on screen. The result labels' look, tooltips and accessible descriptions,
-// the held band button, the copy, the F1 note and the undo of Reset all draw
+// the held band button, the copy, the F1 note and the undo all draw
 // from here; none of them keeps a copy or reads a widget back.
 //
 // After a judgement, as soon as an entry or a choice differs from what was

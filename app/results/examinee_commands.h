@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/results/examinee_on_window.h"
+#include "examinee/examinee.h"
+
+#include <QUndoCommand>
+
+// A command that replaces the examinee on the window. It keeps the examinee
+// it replaces, captured before it runs; undo() puts that examinee back
+// through the handlers. Each command does its own work on the parts it was
+// given and knows nothing of the stack that keeps it.
+class ReplaceExamineeCommand : public QUndoCommand {
+public:
+    // The examinee before is `before`, taken just before the command runs.
+    ReplaceExamineeCommand(const ExamineeParts &parts, ExamineeOnWindow before);
+
+    // The examinee before it was empty: nothing would be lost.
+    bool losesNothing() const { return m_before.isEmpty(); }
+
+    void undo() override;
+
+protected:
+    // Reset's work: its handler from the routing table empties the window,
+    // selects the start choices and puts the focus on the sex group; then
+    // the results and the marks go.
+    void reset();
+
+    ExamineeParts m_parts;
+
+private:
+    ExamineeOnWindow m_before;
+};
+
+// Reset, for the next examinee.
+class ResetCommand final : public ReplaceExamineeCommand {
+public:
+    using ReplaceExamineeCommand::ReplaceExamineeCommand;
+
+    void redo() override { reset(); }
+};
+
+// The paste of one examinee: Reset's work, then each choice the row names
+// through its click handler and each value through its field's change
+// handler, as if clicked and typed.
+class PasteCommand final : public ReplaceExamineeCommand {
+public:
+    PasteCommand(const ExamineeParts &parts, ExamineeOnWindow before, const PastedExaminee &pasted);
+
+    void redo() override;
+
+private:
+    PastedExaminee m_pasted;
+};
