@@ -7,6 +7,7 @@
 #include "app/results/explanation_popup.h"
 #include "app/results/judged_results.h"
 #include "app/results/message_line.h"
+#include "app/results/pasted_band.h"
 #include "app/results/record_copy.h"
 #include "app/results/results_menu.h"
 #include "app/results/results_view.h"
@@ -69,7 +70,8 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     m_results = new JudgedResults(this);
     new ResultsView(*this, *m_results);
     m_marks = new AttentionMarks(*this, *m_controls, m_controls->look());
-    const ExamineeParts examinee{*m_controls, *m_results, *m_marks};
+    m_pastedBand = std::make_unique<PastedBand>();
+    const ExamineeParts examinee{*m_controls, *m_results, *m_marks, *m_pastedBand};
     m_undo = new ExamineeUndo(*this, examinee);
     auto *recordCopy = new RecordCopy(*this, *m_results);
     auto *note = new ExplanationPopup(*this, *m_results);
@@ -97,6 +99,8 @@ Form3::Form3(QWidget *parent) : QWidget(parent)
     m_controls->setFocus(kFirstFocus);
 }
 
+Form3::~Form3() = default;
+
 FormControls &Form3::controls() { return *m_controls; }
 
 // The marks follow the values; the results go out of date or come back;
@@ -111,14 +115,14 @@ void Form3::inputChanged()
 }
 
 // A judgement's results first, then the marks that its prompts and values
-// call for; it also ends the undo and the message about what the window
-// did before.
+// call for; it also ends the undo, and the message line says so where the
+// pasted row named the other band.
 void Form3::judged(const Judgement &judgement)
 {
     m_results->judged(judgement);
     m_marks->judged(judgement);
     m_undo->inputChanged();
-    m_messageLine->clear();
+    m_messageLine->show(m_pastedBand->noticeFor(judgement.band));
 }
 
 MessageLine &Form3::messageLine() { return *m_messageLine; }

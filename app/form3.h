@@ -37,12 +37,15 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class AttentionMarks;
 class ExamineeUndo;
 class FormControls;
 class FormScrollArea;
 class JudgedResults;
 class MessageLine;
+class PastedBand;
 class QTimer;
 class QtFormControls;
 class RecordCopy;
@@ -59,6 +62,7 @@ class Form3 final : public QWidget {
     Q_OBJECT
 public:
     explicit Form3(QWidget *parent = nullptr);
+    ~Form3() override;
 
     // The window as the handlers see it (tests and benchmarks use it too).
     FormControls &controls();
@@ -87,6 +91,7 @@ private:
     JudgedResults *m_results = nullptr;
     AttentionMarks *m_marks = nullptr;
     ExamineeUndo *m_undo = nullptr;
+    std::unique_ptr<PastedBand> m_pastedBand;
     MessageLine *m_messageLine = nullptr;
     QTimer *m_tmrDelay = nullptr;
 };

@@ -1,3 +1,4 @@
+#include "app/window/command_button.h"
 #include "window_fixture.h"
 
 #include <QClipboard>
@@ -16,6 +17,8 @@ private slots:
     void refusedPasteLeavesTheWindow_data();
     void refusedPasteLeavesTheWindow();
     void spreadsheetRowsAndUndo();
+    void focusAndBandAfterPaste_data();
+    void focusAndBandAfterPaste();
 
 private:
     QString clipboard() const { return QGuiApplication::clipboard()->text(); }
@@ -115,7 +118,7 @@ void TestPaste::roundTrip()
     const QString band = qobject_cast<QAbstractButton *>(w.control(button.toLatin1().constData()))->text();
     QCOMPARE(message(), QStringLiteral("貼り付けました。") + band + QStringLiteral(" を押して判定してください"));
     QCOMPARE(w.label("MessageLine")->text(), message());
-    QCOMPARE(QApplication::focusWidget(), w.control("Option5")); // as after Reset
+    QCOMPARE(QApplication::focusWidget(), w.control("Option6")); // her sex, as Tab reaches the group
     QVERIFY(w.label("Label37")->text().isEmpty());               // nothing judged by itself
     QCOMPARE(clipboard(), copied);                               // the clipboard only read
     w.click(button.toLatin1().constData());
@@ -189,6 +192,129 @@ void TestPaste::spreadsheetRowsAndUndo()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(message(), QStringLiteral("元に戻しました"));
     QCOMPARE(shown(), before);
+}
+
+void TestPaste::focusAndBandAfterPaste_data()
+{
+    QTest::addColumn<QString>("sex");   // the row's 性別 cell; empty: no such column
+    QTest::addColumn<QString>("band");  // the row's 年齢区分 cell; empty: no such column
+    QTest::addColumn<QString>("after"); // steps between the paste and the judgement
+    QTest::addColumn<QString>("press"); // a band button clicked, or its key
+    QTest::addColumn<QString>("focus"); // where the paste put the focus
+    QTest::addColumn<QString>("said");  // the message line after the judgement
+
+    const QString young = QStringLiteral("40歳～64歳");
+    const QString old = QStringLiteral("65歳～74歳");
+    const auto other = [](const QString &pasted, const QString &judged) {
+        return QStringLiteral("貼り付けた行の年齢区分は ") + pasted + QStringLiteral(" です。") + judged
+               + QStringLiteral(" で判定しました");
+    };
+    QTest::newRow("female, row 65-74, 40-64 clicked") << "女" << old << ""
+                                                      << "Command1"
+                                                      << "Option6" << other(old, young);
+    QTest::newRow("male, row 40-64, Alt+6") << "男" << young << ""
+                                            << "Alt+6"
+                                            << "Option5" << other(young, old);
+    QTest::newRow("female, row 40-64, Alt+6") << "女" << young << ""
+                                              << "Alt+6"
+                                              << "Option6" << other(young, old);
+    QTest::newRow("no sex cell, the row's own band") << "" << old << ""
+                                                     << "Command2"
+                                                     << "Option5"
+                                                     << "";
+    QTest::newRow("no band in the row") << "女"
+                                        << ""
+                                        << ""
+                                        << "Command1"
+                                        << "Option6"
+                                        << "";
+    QTest::newRow("the band kept over an entry") << "女" << old << "Text9=171"
+                                                 << "Alt+4"
+                                                 << "Option6" << other(old, young);
+    QTest::newRow("the band gone after Reset") << "女" << old << "reset"
+                                               << "Command1"
+                                               << "Option6"
+                                               << "";
+    QTest::newRow("the band gone with the paste's undo") << "女" << old << "undo"
+                                                         << "Command1"
+                                                         << "Option6"
+                                                         << "";
+    QTest::newRow("the band gone after Reset and Ctrl+Z") << "女" << old << "reset;undo"
+                                                          << "Command1"
+                                                          << "Option6"
+                                                          << "";
+    QTest::newRow("the band gone with the next paste") << "女" << old << "paste without band"
+                                                       << "Command1"
+                                                       << "Option6"
+                                                       << "";
+}
+
+// After a paste the focus stands on the sex the row selected, as Tab would
+// reach the group, so Space changes nothing; a band button other than the
+// row's judges as pressed, and the message line says so until the next entry.
+void TestPaste::focusAndBandAfterPaste()
+{
+    QFETCH(QString, sex);
+    QFETCH(QString, band);
+    QFETCH(QString, after);
+    QFETCH(QString, press);
+    QFETCH(QString, focus);
+    QFETCH(QString, said);
+
+    const auto clipboardRow = [&sex](const QString &bandCell) {
+        QStringList headings{"身長",     "体重",    "腹囲",       "最高血圧", "最低血圧",
+                             "中性脂肪", "HDL-CHO", "空腹時血糖", "HbA1c"};
+        QStringList cells{"165", "72", "92", "136", "86", "170", "42", "104", "5.8"};
+        if (!sex.isEmpty()) {
+            headings.prepend(QStringLiteral("性別"));
+            cells.prepend(sex);
+        }
+        if (!bandCell.isEmpty()) {
+            headings.prepend(QStringLiteral("年齢区分"));
+            cells.prepend(bandCell);
+        }
+        return headings.join(u'\t') + QStringLiteral("\r\n") + cells.join(u'\t') + QStringLiteral("\r\n");
+    };
+    const auto pasteRow = [&](const QString &bandCell) {
+        QGuiApplication::clipboard()->setText(clipboardRow(bandCell));
+        pasteByKey();
+        QVERIFY2(!message().startsWith(QStringLiteral("貼り付けませんでした")), qPrintable(message()));
+    };
+
+    pasteRow(band);
+    const bool female = sex == QStringLiteral("女");
+    QCOMPARE(QApplication::focusWidget(), w.control(qPrintable(focus)));
+    QVERIFY(w.option(qPrintable(focus))->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(w.option("Option6")->isChecked(), female);
+
+    for (const QString &step : after.split(u';', Qt::SkipEmptyParts)) {
+        if (step == "reset") {
+            w.click("Command3");
+        } else if (step == "undo") {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(message(), QStringLiteral("元に戻しました"));
+        } else if (step == "paste without band") {
+            pasteRow({});
+        } else {
+            const QStringList typed = step.split(u'=');
+            w.type(qPrintable(typed[0]), typed[1]);
+        }
+    }
+
+    if (press.startsWith("Alt+"))
+        QTest::keyClick(QApplication::focusWidget(), press.back().toLatin1(), Qt::AltModifier);
+    else
+        w.click(qPrintable(press));
+    const bool young = press == "Command1" || press == "Alt+4";
+    QVERIFY(static_cast<CommandButton *>(w.control("Command1"))->isHeld() == young);
+    QVERIFY(static_cast<CommandButton *>(w.control("Command2"))->isHeld() == !young);
+    QCOMPARE(message(), said);
+    QCOMPARE(w.label("MessageLine")->isVisible(), !said.isEmpty());
+
+    // The next entry ends the message.
+    w.type("Text10", QStringLiteral("73"));
+    QCOMPARE(message(), QString());
 }
 
 QTEST_MAIN(TestPaste)

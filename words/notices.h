@@ -41,6 +41,12 @@ inline QString pressBandNotice(bool firstOfSeveral, const QString &band)
     return (firstOfSeveral ? QStringLiteral("最初の行を貼り付けました。") : QStringLiteral("貼り付けました。")) + band
            + QStringLiteral(" を押して判定してください");
 }
+// A judgement with the other band's button than the one the pasted row named.
+inline QString otherBandJudgedNotice(const QString &pasted, const QString &judged)
+{
+    return QStringLiteral("貼り付けた行の年齢区分は ") + pasted + QStringLiteral(" です。") + judged
+           + QStringLiteral(" で判定しました");
+}
 inline QString notPastedNotice(const QString &column, const QString &reason)
 {
     return QStringLiteral("貼り付けませんでした: ") + (column.isEmpty() ? QString() : column + QStringLiteral(" "))

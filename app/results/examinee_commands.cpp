@@ -1,6 +1,7 @@
 #include "app/results/examinee_commands.h"
 
 #include "app/adapter/qt_form_controls.h"
+#include "app/results/pasted_band.h"
 #include "examinee/pasted_row.h"
 #include "form/event_routes.h"
 
@@ -15,6 +16,17 @@ Routes::Handler resetHandler()
     Q_UNREACHABLE();
 }
 
+// The selected option of the group that holds `option`: where Tab enters
+// the group.
+Option selectedOfGroup(const FormControls &form, Option option)
+{
+    for (const OptionGroup &group : kOptionGroups) {
+        if (group.startChoice == option || group.otherChoice == option)
+            return form.isSelected(group.otherChoice) ? group.otherChoice : group.startChoice;
+    }
+    return option;
+}
+
 } // namespace
 
 ReplaceExamineeCommand::ReplaceExamineeCommand(const ExamineeParts &parts, ExamineeOnWindow before)
@@ -22,13 +34,18 @@ ReplaceExamineeCommand::ReplaceExamineeCommand(const ExamineeParts &parts, Exami
 {
 }
 
-void ReplaceExamineeCommand::undo() { m_before.putBack(m_parts); }
+void ReplaceExamineeCommand::undo()
+{
+    m_parts.pastedBand.set(std::nullopt);
+    m_before.putBack(m_parts);
+}
 
 void ReplaceExamineeCommand::reset()
 {
     resetHandler()(m_parts.form);
     m_parts.results.clear();
     m_parts.marks.reset();
+    m_parts.pastedBand.set(std::nullopt);
 }
 
 PasteCommand::PasteCommand(const ExamineeParts &parts, ExamineeOnWindow before, const PastedExaminee &pasted)
@@ -40,4 +57,6 @@ void PasteCommand::redo()
 {
     reset();
     enterPasted(m_parts.form, m_pasted);
+    m_parts.form.setFocus(selectedOfGroup(m_parts.form, kFirstFocus));
+    m_parts.pastedBand.set(m_pasted.band);
 }

@@ -22,7 +22,7 @@ public:
 protected:
     // Reset's work: its handler from the routing table empties the window,
     // selects the start choices and puts the focus on the sex group; then
-    // the results and the marks go.
+    // the results and the marks go, and the band a row named.
     void reset();
 
     ExamineeParts m_parts;
@@ -41,7 +41,9 @@ public:
 
 // The paste of one examinee: Reset's work, then each choice the row names
 // through its click handler and each value through its field's change
-// handler, as if clicked and typed.
+// handler, as if clicked and typed. The focus goes to the sex the row
+// selected, where Tab would reach the group, so that Space cannot change it
+// by accident. The band the row named is kept for the judgement.
 class PasteCommand final : public ReplaceExamineeCommand {
 public:
     PasteCommand(const ExamineeParts &parts, ExamineeOnWindow before, const PastedExaminee &pasted);

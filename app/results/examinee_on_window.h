@@ -11,6 +11,7 @@
 
 #include <array>
 
+class PastedBand;
 class QtFormControls;
 
 // The parts of the window that hold one examinee: what a command that
@@ -20,6 +21,7 @@ struct ExamineeParts {
     QtFormControls &form;
     JudgedResults &results;
     AttentionMarks &marks;
+    PastedBand &pastedBand;
 };
 
 // Everything of one examinee on the window: entries, choices, the judged
