@@ -1,5 +1,7 @@
 #include "window_fixture.h"
 
+#include "added_cells.h"
+
 #include "app/results/judged_results.h"
 #include "daylist/added_columns.h"
 #include "daylist/day_list.h"
@@ -146,9 +148,11 @@ void TestDayListWindow::engineShowsWhatTheWindowShows()
         // The same examinee as a row of a day's list, through the engine.
         QStringList row{ageBandName(band), sexName(female)};
         row << values << choiceName(drugs[0]) << choiceName(drugs[1]) << choiceName(drugs[2]) << choiceName(smoker);
-        const auto examinee = examineeOf(row, headings, plan);
+        const auto examinee = examineeOf(row, headings, plan, RowUse::Judged);
         QVERIFY2(std::holds_alternative<Examinee>(examinee), qPrintable(row.join(u',')));
-        const QStringList judged = addedColumns(judgeExaminee(std::get<Examinee>(examinee)));
+        QStringList judged;
+        judgeExaminee(std::get<Examinee>(examinee),
+                      [&judged](const Judgement &judgement) { judged = addedCellsOf(judgement); });
 
         QCOMPARE(judged.size(), addedHeadings().size());
         QVERIFY2(judged == shown, qPrintable(row.join(u',') + u'\n' + judged.join(u'|') + u'\n' + shown.join(u'|')));

@@ -2,7 +2,7 @@
 
 #include "app/adapter/qt_form_controls.h"
 #include "app/window/find_control.h"
-#include "examinee/pasted_row.h"
+#include "examinee/form_entry.h"
 #include "form/event_routes.h"
 #include "judgement/judgement_buttons.h"
 #include "words/notices.h"
@@ -106,7 +106,7 @@ void ExamineeUndo::push(QUndoCommand *command)
 void PasteCommand::redo()
 {
     m_owner.runReset();
-    enterPasted(m_form, m_pasted);
+    enterExaminee(m_form, m_pasted);
 }
 
 void ExamineeUndo::runReset()

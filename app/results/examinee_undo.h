@@ -105,7 +105,7 @@ private:
 // pasted one as if typed and clicked.
 class PasteCommand final : public QUndoCommand {
 public:
-    PasteCommand(ExamineeUndo &owner, FormControls &form, const PastedExaminee &pasted)
+    PasteCommand(ExamineeUndo &owner, FormControls &form, const Examinee &pasted)
         : m_owner(owner), m_form(form), m_before(owner.capture()), m_pasted(pasted)
     {
     }
@@ -117,5 +117,5 @@ private:
     ExamineeUndo &m_owner;
     FormControls &m_form;
     ExamineeOnWindow m_before;
-    PastedExaminee m_pasted;
+    Examinee m_pasted;
 };
