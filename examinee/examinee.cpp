@@ -88,11 +88,6 @@ std::optional<double> plainNumber(const QString &text)
 // reading there is.
 Resolved measuredValue(const QStringList &cells, const QStringList &headings, const QList<ItemColumn> &columns)
 {
-    // The usual list: one column for the item, one value.
-    if (columns.size() == 1 && columns.front().reading == Reading::Only) {
-        const QString &cell = cellAt(cells, columns.front().column);
-        return Said{cell, cell.isEmpty() ? -1 : columns.front().column};
-    }
     Resolved only = agreedCell(cells, headings, columns, Reading::Only);
     if (std::holds_alternative<RowProblem>(only) || std::get<Said>(only).column >= 0)
         return only;
