@@ -52,8 +52,6 @@ QString normalised(QStringView text)
 
 AgeProblem problem(Item item, const QString &cell, const QString &reason) { return {item, cell, reason}; }
 
-QString quoted(const QString &cell) { return u'"' + shownText(cell) + u'"'; }
-
 } // namespace
 
 std::optional<QDate> dateOf(QStringView text)

@@ -25,8 +25,6 @@ constexpr FieldItem kFieldItems[] = {
 };
 // clang-format on
 
-QString quoted(const QString &cell) { return u'"' + shownText(cell) + u'"'; }
-
 const QString &cellAt(const QStringList &cells, qsizetype column)
 {
     static const QString missing;
