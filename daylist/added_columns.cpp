@@ -13,7 +13,6 @@ namespace {
 // The record's columns from its results on: メタボリックシンドローム to 確認.
 constexpr qsizetype kResultColumns = std::tuple_size_v<ResultCells>;
 
-const QString kMissing = QStringLiteral("未入力");
 constexpr QStringView kLineJoin = u" / ";
 
 // 「腹囲、HDL-CHO」: the entries that the prompts ask for, each once and in
@@ -28,8 +27,9 @@ QString missingEntries(const Judgement &judged)
                      [](const AttentionMark &a, const AttentionMark &b) { return a.entry < b.entry; });
     QStringList named;
     for (const AttentionMark &mark : marks)
-        named << (mark.text == kMissing ? entryName(mark.entry)
-                                        : entryName(mark.entry) + QStringLiteral(" (") + mark.text + u')');
+        named << (mark.until == AttentionMark::Until::Filled
+                      ? entryName(mark.entry)
+                      : entryName(mark.entry) + QStringLiteral(" (") + mark.text + u')');
     return named.join(QStringLiteral("、"));
 }
 
@@ -49,14 +49,6 @@ void forEachAddedColumn(const Judgement &judged, std::array<TextBuilder, 2> &exp
 }
 
 } // namespace
-
-QStringList addedColumns(const Judgement &judged)
-{
-    QStringList columns;
-    std::array<TextBuilder, 2> explanations;
-    forEachAddedColumn(judged, explanations, [&columns](QStringView cell) { columns << cell.toString(); });
-    return columns;
-}
 
 void AddedColumns::addTo(DelimitedLine &line, const Judgement &judged)
 {

@@ -10,12 +10,10 @@
 
 #include <array>
 
-// The added columns (addedHeadings()) for a judgement, every word of them from the words
-// layer, as the window shows them.
-QStringList addedColumns(const Judgement &judged);
-
-// The same columns, added to a line as they are written: row after row,
-// the explanations are written in one room that this keeps.
+// The added columns (addedHeadings()) for a judgement, every word of them
+// from the words layer, as the window shows them, added to a line as they
+// are written: row after row, the explanations are written in one room that
+// this keeps.
 class AddedColumns {
 public:
     void addTo(DelimitedLine &line, const Judgement &judged);

@@ -51,7 +51,9 @@ std::optional<TextEncoding> encodingOf(const CommandLine &line, QFile &input)
     return named;
 }
 
-bool isAllEmpty(const QStringList &cells)
+// A row of empty cells is no examinee: a spreadsheet writes one for a row
+// it left empty.
+bool allCellsEmpty(const QStringList &cells)
 {
     return std::all_of(cells.cbegin(), cells.cend(), [](const QString &cell) { return cell.isEmpty(); });
 }
@@ -84,7 +86,7 @@ private:
     // counted in the summary.
     void judge(const DelimitedRecord &record)
     {
-        auto examinee = examineeOf(record.cells, m_headings, m_plan);
+        const auto examinee = examineeOf(record.cells, m_headings, m_plan, RowUse::Judged);
         if (const auto *problem = std::get_if<RowProblem>(&examinee)) {
             const QString where =
                 problem->column.isEmpty() ? QString() : QStringLiteral("列 ") + problem->column + QStringLiteral(": ");
@@ -93,7 +95,7 @@ private:
             m_line.add(notJudgedColumns(where + problem->reason));
             return;
         }
-        judgeExaminee(std::move(std::get<Examinee>(examinee)), [this](const Judgement &judged) {
+        judgeExaminee(std::get<Examinee>(examinee), [this](const Judgement &judged) {
             m_added.addTo(m_line, judged);
             m_summary.countJudged(judged);
         });
@@ -179,7 +181,7 @@ int judgeDayList(const CommandLine &line)
         Progress progress(errorIsTerminal() && line.output != u"-", input.size());
         RowWriter rows(delimiter, headings, plan, summary);
         for (DelimitedRecord record; reader.read(record);) {
-            if (isAllEmpty(record.cells))
+            if (allCellsEmpty(record.cells))
                 continue;
             if (!sink.putLine(rows.lineOf(record), record.line))
                 return cannotJudge({}, sink.error());

@@ -1,37 +1,17 @@
 #include "daylist/delimited_writer.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include <algorithm>
 
 namespace {
 
 bool isSpecial(char16_t c, char16_t delimiter) { return c == delimiter || c == u'"' || c == u'\n' || c == u'\r'; }
 
-// Most cells need no quotes, and the explanations are long: eight
-// characters are compared at a time where the processor can.
+// Most cells need no quotes: a cell is written as it stands unless it
+// holds the delimiter, a quote or a line break.
 bool needsQuotes(QStringView cell, QChar delimiter)
 {
-    const char16_t *const chars = cell.utf16();
     const char16_t d = delimiter.unicode();
-    qsizetype i = 0;
-#if defined(__SSE2__)
-    const __m128i wanted[] = {_mm_set1_epi16(short(d)), _mm_set1_epi16(u'"'), _mm_set1_epi16(u'\n'),
-                              _mm_set1_epi16(u'\r')};
-    for (; i + 8 <= cell.size(); i += 8) {
-        const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i *>(chars + i));
-        const __m128i found =
-            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(eight, wanted[0]), _mm_cmpeq_epi16(eight, wanted[1])),
-                         _mm_or_si128(_mm_cmpeq_epi16(eight, wanted[2]), _mm_cmpeq_epi16(eight, wanted[3])));
-        if (_mm_movemask_epi8(found) != 0)
-            return true;
-    }
-#endif
-    for (; i < cell.size(); ++i) {
-        if (isSpecial(chars[i], d))
-            return true;
-    }
-    return false;
+    return std::any_of(cell.utf16(), cell.utf16() + cell.size(), [d](char16_t c) { return isSpecial(c, d); });
 }
 
 } // namespace

@@ -50,9 +50,7 @@ QString normalised(QStringView text)
     return text.toString().normalized(QString::NormalizationForm_KC).trimmed().toLower();
 }
 
-AgeProblem problem(const QString &item, const QString &cell, const QString &reason) { return {item, cell, reason}; }
-
-QString quoted(const QString &cell) { return u'"' + shownText(cell) + u'"'; }
+AgeProblem problem(Item item, const QString &cell, const QString &reason) { return {item, cell, reason}; }
 
 } // namespace
 
@@ -122,8 +120,8 @@ std::optional<AgeBand> bandNamed(QStringView text)
 
 std::variant<AgeBand, AgeProblem> bandOfRow(const AgeCells &cells)
 {
-    const QString bandItem = QStringLiteral("年齢区分"), ageItem = QStringLiteral("年度末年齢");
-    const QString birthItem = QStringLiteral("生年月日"), examItem = QStringLiteral("受診日");
+    constexpr Item bandItem = Item::AgeBand, ageItem = Item::FiscalYearEndAge;
+    constexpr Item birthItem = Item::BirthDate, examItem = Item::ExamDate;
     std::optional<AgeBand> band;
     if (!cells.band.trimmed().isEmpty()) {
         band = bandNamed(cells.band);
@@ -133,7 +131,8 @@ std::variant<AgeBand, AgeProblem> bandOfRow(const AgeCells &cells)
 
     std::optional<int> yearEndAge;
     std::optional<int> examAge;
-    QString ageSource = ageItem, ageCell = cells.fiscalYearEndAge;
+    Item ageSource = ageItem;
+    QString ageCell = cells.fiscalYearEndAge;
     if (!cells.fiscalYearEndAge.trimmed().isEmpty()) {
         bool ok = false;
         const int age = normalised(cells.fiscalYearEndAge).toInt(&ok);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "examinee/columns.h"
 #include "judgement/decision.h"
 
 #include <QDate>
@@ -47,7 +48,7 @@ struct AgeCells {
 // Why a row's age band is not known: the item whose cell is at fault, the
 // cell, and what is wrong, in the desk's words.
 struct AgeProblem {
-    QString item;
+    Item item;
     QString cell;
     QString reason;
 };

@@ -25,8 +25,6 @@ constexpr FieldItem kFieldItems[] = {
 };
 // clang-format on
 
-QString quoted(const QString &cell) { return u'"' + shownText(cell) + u'"'; }
-
 const QString &cellAt(const QStringList &cells, qsizetype column)
 {
     static const QString missing;
@@ -88,11 +86,6 @@ std::optional<double> plainNumber(const QString &text)
 // reading there is.
 Resolved measuredValue(const QStringList &cells, const QStringList &headings, const QList<ItemColumn> &columns)
 {
-    // The usual list: one column for the item, one value.
-    if (columns.size() == 1 && columns.front().reading == Reading::Only) {
-        const QString &cell = cellAt(cells, columns.front().column);
-        return Said{cell, cell.isEmpty() ? -1 : columns.front().column};
-    }
     Resolved only = agreedCell(cells, headings, columns, Reading::Only);
     if (std::holds_alternative<RowProblem>(only) || std::get<Said>(only).column >= 0)
         return only;
@@ -208,9 +201,9 @@ QString firstFilled(const QStringList &cells, const ColumnPlan &plan, Item item)
 }
 
 // The heading of the first column of the item, for a message about it.
-QString headingOf(const QStringList &headings, const ColumnPlan &plan, Item item, const QString &itemWord)
+QString headingOf(const QStringList &headings, const ColumnPlan &plan, Item item)
 {
-    return plan.of(item).isEmpty() ? itemWord : headings[plan.of(item).front().column];
+    return plan.of(item).isEmpty() ? itemName(item) : headings[plan.of(item).front().column];
 }
 
 // A row with more cells than headings cannot be read safely.
@@ -250,73 +243,34 @@ std::optional<RowProblem> readFieldTexts(const QStringList &cells, const QString
 } // namespace
 
 std::variant<Examinee, RowProblem> examineeOf(const QStringList &cells, const QStringList &headings,
-                                              const ColumnPlan &plan)
+                                              const ColumnPlan &plan, RowUse use)
 {
     if (auto problem = tooManyCells(cells, headings))
         return *problem;
     Examinee examinee;
-    const AgeCells ageCells = ageCellsOf(cells, plan);
-    const auto band = bandOfRow(ageCells);
-    if (const auto *problem = std::get_if<AgeProblem>(&band)) {
-        const Item item = problem->item == itemName(Item::FiscalYearEndAge) ? Item::FiscalYearEndAge
-                          : problem->item == itemName(Item::BirthDate)      ? Item::BirthDate
-                          : problem->item == itemName(Item::ExamDate)       ? Item::ExamDate
-                                                                            : Item::AgeBand;
-        return RowProblem{headingOf(headings, plan, item, problem->item), problem->reason};
+    const auto band = bandOfRow(ageCellsOf(cells, plan));
+    if (const auto *told = std::get_if<AgeBand>(&band))
+        examinee.band = *told;
+    else if (use == RowUse::Judged) {
+        const AgeProblem &problem = std::get<AgeProblem>(band);
+        return RowProblem{headingOf(headings, plan, problem.item), problem.reason};
     }
-    examinee.band = std::get<AgeBand>(band);
 
-    const auto choice = [&](Item item, bool &into) -> std::optional<RowProblem> {
+    for (const auto &[item, into] : {std::pair{Item::Sex, &examinee.female},
+                                     {Item::BloodPressureDrugs, &examinee.bloodPressureDrugs},
+                                     {Item::LipidDrugs, &examinee.lipidDrugs},
+                                     {Item::GlucoseDrugs, &examinee.glucoseDrugs},
+                                     {Item::Smoking, &examinee.smoker}}) {
+        // A paste leaves a choice that the row does not tell at its start.
+        if (use == RowUse::Pasted && firstFilled(cells, plan, item).isEmpty())
+            continue;
         const auto chosen = choiceOf(cells, headings, plan, item);
         if (const auto *problem = std::get_if<RowProblem>(&chosen))
             return *problem;
-        into = std::get<bool>(chosen);
-        return std::nullopt;
-    };
-    if (auto p = choice(Item::Sex, examinee.female))
-        return *p;
-    if (auto p = choice(Item::BloodPressureDrugs, examinee.choices.bloodPressureDrugs))
-        return *p;
-    if (auto p = choice(Item::LipidDrugs, examinee.choices.lipidDrugs))
-        return *p;
-    if (auto p = choice(Item::GlucoseDrugs, examinee.choices.glucoseDrugs))
-        return *p;
-    if (auto p = choice(Item::Smoking, examinee.choices.smoker))
-        return *p;
+        *into = std::get<bool>(chosen);
+    }
 
     if (auto problem = readFieldTexts(cells, headings, plan, examinee.texts))
         return *problem;
     return examinee;
-}
-
-std::variant<PastedExaminee, RowProblem> pastedExamineeOf(const QStringList &cells, const QStringList &headings,
-                                                          const ColumnPlan &plan)
-{
-    if (auto problem = tooManyCells(cells, headings))
-        return *problem;
-    PastedExaminee pasted;
-    const AgeCells ageCells = ageCellsOf(cells, plan);
-    if (const auto band = bandOfRow(ageCells); std::holds_alternative<AgeBand>(band))
-        pasted.band = std::get<AgeBand>(band);
-
-    const auto choice = [&](Item item, std::optional<bool> &into) -> std::optional<RowProblem> {
-        if (firstFilled(cells, plan, item).isEmpty())
-            return std::nullopt;
-        const auto chosen = choiceOf(cells, headings, plan, item);
-        if (const auto *problem = std::get_if<RowProblem>(&chosen))
-            return *problem;
-        into = std::get<bool>(chosen);
-        return std::nullopt;
-    };
-    for (const auto &[item, into] : {std::pair{Item::Sex, &pasted.female},
-                                     {Item::BloodPressureDrugs, &pasted.bloodPressureDrugs},
-                                     {Item::LipidDrugs, &pasted.lipidDrugs},
-                                     {Item::GlucoseDrugs, &pasted.glucoseDrugs},
-                                     {Item::Smoking, &pasted.smoker}}) {
-        if (auto problem = choice(item, *into))
-            return *problem;
-    }
-    if (auto problem = readFieldTexts(cells, headings, plan, pasted.texts))
-        return *problem;
-    return pasted;
 }

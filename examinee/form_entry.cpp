@@ -5,9 +5,10 @@
 
 namespace {
 
-void choose(FormControls &form, bool yes, Option yesOption, Option noOption)
+void choose(FormControls &form, const std::optional<bool> &yes, Option yesOption, Option noOption)
 {
-    form.select(yes ? yesOption : noOption);
+    if (yes)
+        form.select(*yes ? yesOption : noOption);
 }
 
 decltype(Routes::JudgementRoute::click) judgementButton(AgeBand band)
@@ -22,23 +23,21 @@ decltype(Routes::JudgementRoute::click) judgementButton(AgeBand band)
 
 } // namespace
 
-void judgeExaminee(Examinee examinee, const JudgementSeen &seen)
+void enterExaminee(FormControls &form, const Examinee &examinee)
 {
-    MemoryForm form;
     choose(form, examinee.female, Choice::kFemale, Choice::kMale);
-    choose(form, examinee.choices.bloodPressureDrugs, Choice::kBloodPressureDrugs, Choice::kNoBloodPressureDrugs);
-    choose(form, examinee.choices.lipidDrugs, Choice::kLipidDrugs, Choice::kNoLipidDrugs);
-    choose(form, examinee.choices.glucoseDrugs, Choice::kGlucoseDrugs, Choice::kNoGlucoseDrugs);
-    choose(form, examinee.choices.smoker, Choice::kSmoker, Choice::kNonSmoker);
-    // In the order of the Enter chain, as the values are typed.
+    choose(form, examinee.bloodPressureDrugs, Choice::kBloodPressureDrugs, Choice::kNoBloodPressureDrugs);
+    choose(form, examinee.lipidDrugs, Choice::kLipidDrugs, Choice::kNoLipidDrugs);
+    choose(form, examinee.glucoseDrugs, Choice::kGlucoseDrugs, Choice::kNoGlucoseDrugs);
+    choose(form, examinee.smoker, Choice::kSmoker, Choice::kNonSmoker);
     for (std::size_t field = 0; field < kFieldCount; ++field)
-        form.setText(Field(field), std::move(examinee.texts[field]));
-    judgementButton(examinee.band)(form, seen);
+        form.setText(Field(field), examinee.texts[field]);
 }
 
-Judgement judgeExaminee(Examinee examinee)
+void judgeExaminee(const Examinee &examinee, const JudgementSeen &seen)
 {
-    std::optional<Judgement> seen;
-    judgeExaminee(std::move(examinee), [&seen](const Judgement &judged) { seen = judged; });
-    return *seen;
+    Q_ASSERT(examinee.band);
+    MemoryForm form;
+    enterExaminee(form, examinee);
+    judgementButton (*examinee.band)(form, seen);
 }

@@ -2,7 +2,6 @@
 
 #include "examinee/decoded_text.h"
 #include "examinee/delimited_reader.h"
-#include "state/form_controls.h"
 #include "words/record_row.h"
 
 #include <QBuffer>
@@ -11,7 +10,8 @@
 
 namespace {
 
-bool isAllEmpty(const QStringList &cells)
+// A spreadsheet's copy may hold rows of empty or blank cells: not rows.
+bool allCellsBlank(const QStringList &cells)
 {
     return std::all_of(cells.cbegin(), cells.cend(), [](const QString &cell) { return cell.trimmed().isEmpty(); });
 }
@@ -28,12 +28,6 @@ bool namesAnEntry(const ColumnPlan &plan)
     return false;
 }
 
-void choose(FormControls &form, const std::optional<bool> &yes, Option yesOption, Option noOption)
-{
-    if (yes)
-        form.select(*yes ? yesOption : noOption);
-}
-
 } // namespace
 
 std::variant<PastedRow, PasteProblem> pastedRowOf(const QString &clipboardText)
@@ -46,7 +40,7 @@ std::variant<PastedRow, PasteProblem> pastedRowOf(const QString &clipboardText)
     QList<QStringList> records;
     DelimitedRecord record;
     while (reader.read(record)) {
-        if (!isAllEmpty(record.cells))
+        if (!allCellsBlank(record.cells))
             records << record.cells;
     }
     if (reader.error() == DelimitedReader::Error::UnclosedQuote)
@@ -68,19 +62,8 @@ std::variant<PastedRow, PasteProblem> pastedRowOf(const QString &clipboardText)
     if (records.isEmpty())
         return PasteProblem{{}, QStringLiteral("見出しの下に受診者の行がありません")};
 
-    const auto examinee = pastedExamineeOf(records.front(), headings, plan);
+    const auto examinee = examineeOf(records.front(), headings, plan, RowUse::Pasted);
     if (const auto *problem = std::get_if<RowProblem>(&examinee))
         return *problem;
-    return PastedRow{std::get<PastedExaminee>(examinee), records.size() > 1};
-}
-
-void enterPasted(FormControls &form, const PastedExaminee &examinee)
-{
-    choose(form, examinee.female, Choice::kFemale, Choice::kMale);
-    choose(form, examinee.bloodPressureDrugs, Choice::kBloodPressureDrugs, Choice::kNoBloodPressureDrugs);
-    choose(form, examinee.lipidDrugs, Choice::kLipidDrugs, Choice::kNoLipidDrugs);
-    choose(form, examinee.glucoseDrugs, Choice::kGlucoseDrugs, Choice::kNoGlucoseDrugs);
-    choose(form, examinee.smoker, Choice::kSmoker, Choice::kNonSmoker);
-    for (std::size_t field = 0; field < kFieldCount; ++field)
-        form.setText(Field(field), examinee.texts[field]);
+    return PastedRow{std::get<Examinee>(examinee), records.size() > 1};
 }

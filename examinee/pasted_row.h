@@ -6,14 +6,12 @@
 
 #include <variant>
 
-class FormControls;
-
 // The clipboard as the desk pastes one examinee into the window: one row
 // that Kalvemo copied (with or without its heading line, as its two copies
 // make it), or a heading line and rows from a spreadsheet, with the headings
 // a day's list may have. Of several rows the first is taken.
 struct PastedRow {
-    PastedExaminee examinee;
+    Examinee examinee;
     bool moreRows = false; // rows after the first were left
 };
 
@@ -22,9 +20,3 @@ struct PastedRow {
 using PasteProblem = RowProblem;
 
 std::variant<PastedRow, PasteProblem> pastedRowOf(const QString &clipboardText);
-
-// Enters the examinee on a form that Reset has just emptied, as the desk
-// would: each choice the row names through its click handler, then each
-// value through its field's change handler, in the order of the Enter
-// chain. Choices the row does not name keep their start choice.
-void enterPasted(FormControls &form, const PastedExaminee &examinee);

@@ -63,15 +63,13 @@ MemoryForm::MemoryForm()
     });
 }
 
-void MemoryForm::setText(Field field, const QString &text) { setText(field, QString(text)); }
-
-void MemoryForm::setText(Field field, QString &&text)
+void MemoryForm::setText(Field field, const QString &text)
 {
     note(Write::Kind::Text, field, text);
     QString &held = m_texts[std::size_t(field)];
     if (text == held)
         return;
-    held = std::move(text);
+    held = text;
     m_textValues[std::size_t(field)] = NumericValue(held);
     routeOf(field).change(*this);
 }

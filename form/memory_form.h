@@ -26,8 +26,6 @@ public:
 
     QString text(Field field) const override { return m_texts[std::size_t(field)]; }
     void setText(Field field, const QString &text) override;
-    // The same, the text taken over rather than copied.
-    void setText(Field field, QString &&text);
     void putCaretAtEnd(Field field) override;
     void setFocus(Field field) override;
     void setTextColour(Field field, Rgb colour) override;

@@ -16,11 +16,6 @@ bool readsZeroAndIsAskedFor(const EntryValues &values, AgeBand band, ResultLabel
 
 } // namespace
 
-QList<MissingEntry> missingEntries(const EntrySnapshot &entries, AgeBand band, ResultLabel label)
-{
-    return missingEntries(entries, EntryValues(entries), band, label);
-}
-
 QList<MissingEntry> missingEntries(const EntrySnapshot &entries, const EntryValues &values, AgeBand band,
                                    ResultLabel label)
 {

@@ -27,7 +27,6 @@ struct MissingEntry {
 
 // The entries whose absence makes the checks prompt in the result label,
 // in screen order.
-QList<MissingEntry> missingEntries(const EntrySnapshot &entries, AgeBand band, ResultLabel label);
 QList<MissingEntry> missingEntries(const EntrySnapshot &entries, const EntryValues &values, AgeBand band,
                                    ResultLabel label);
 

@@ -15,8 +15,6 @@ Rgb glucoseColour(double value, double guidanceLimit, double syndromeLimit)
 
 } // namespace
 
-MarkColours markColours(const EntrySnapshot &entries) { return markColours(entries, EntryValues(entries)); }
-
 MarkColours markColours(const EntrySnapshot &entries, const EntryValues &v)
 {
     const double waistLimit = entries.female ? kFemaleWaistLimitCm : kMaleWaistLimitCm;

@@ -20,7 +20,6 @@ struct MarkColours {
     Rgb waist;          // Text12
 };
 
-MarkColours markColours(const EntrySnapshot &entries);
 MarkColours markColours(const EntrySnapshot &entries, const EntryValues &values);
 
 // The controls that a judgement marks, each with its colour, in the order in

@@ -54,7 +54,7 @@ EntrySnapshot entriesWith(const QString &changes)
 // decision's result.
 QString shownIn(ResultLabel label, const EntrySnapshot &entries, AgeBand band)
 {
-    const auto prompt = promptFor(missingEntries(entries, band, label));
+    const auto prompt = promptFor(missingEntries(entries, EntryValues(entries), band, label));
     return prompt ? captionOf(*prompt) : kDecided;
 }
 
@@ -184,7 +184,7 @@ void TestChecksColours::colours()
     EntrySnapshot e;
     e.*field(entry).text = text;
     e.female = female;
-    QCOMPARE(colourName(markColours(e).*field(entry).colour), expected);
+    QCOMPARE(colourName(markColours(e, EntryValues(e)).*field(entry).colour), expected);
 }
 
 // Each plausible range at its edges, and texts that are not one plain

@@ -1,3 +1,4 @@
+#include "added_cells.h"
 #include "daylist/added_columns.h"
 #include "daylist/delimited_writer.h"
 #include "examinee/age_band.h"
@@ -41,7 +42,11 @@ Examinee examineeOf(AgeBand band, const QString &values, const QString &choices)
     const QStringList v = values.split(u' ');
     for (std::size_t i = 0; i < kFieldCount; ++i)
         e.texts[i] = v[qsizetype(i)] == u"-" ? QString() : v[qsizetype(i)];
-    e.choices = {choices[0] == u'1', choices[1] == u'1', choices[2] == u'1', choices[3] == u'1'};
+    e.female = false;
+    e.bloodPressureDrugs = choices[0] == u'1';
+    e.lipidDrugs = choices[1] == u'1';
+    e.glucoseDrugs = choices[2] == u'1';
+    e.smoker = choices[3] == u'1';
     return e;
 }
 
@@ -103,8 +108,11 @@ void TestDayList::dataStandardCodes()
     QFETCH(int, guidanceRule);
     QFETCH(QString, codes);
 
-    const Judgement judged = judgeExaminee(examineeOf(band, values, choices));
-    const QStringList columns = addedColumns(judged);
+    std::optional<Judgement> seen;
+    judgeExaminee(examineeOf(band, values, choices), [&seen](const Judgement &judged) { seen = judged; });
+    QVERIFY(seen);
+    const Judgement &judged = *seen;
+    const QStringList columns = addedCellsOf(judged);
     const qsizetype classCode = addedHeadings().indexOf(QStringLiteral("メタボリックシンドローム判定コード"));
     QCOMPARE(columns[classCode] + u' ' + columns[classCode + 1], codes);
     if (classRule != kPrompt)
@@ -324,7 +332,7 @@ void TestDayList::rowCells()
     }
     const ColumnPlan plan = planColumns(headings);
     QCOMPARE(missingItem(plan), QString());
-    const auto examinee = ::examineeOf(cells, headings, plan);
+    const auto examinee = ::examineeOf(cells, headings, plan, RowUse::Judged);
     const auto *problem = std::get_if<RowProblem>(&examinee);
     const QString read = problem ? QStringLiteral("× ") + problem->column + QStringLiteral(": ") + problem->reason
                                  : std::get<Examinee>(examinee).texts[std::size_t(Field::Text1)];
@@ -386,7 +394,7 @@ void TestDayList::ageBand()
 
     const auto found = bandOfRow({band, yearEndAge, birth, exam});
     const auto *problem = std::get_if<AgeProblem>(&found);
-    QCOMPARE(problem ? QStringLiteral("× ") + problem->item : ageBandName(std::get<AgeBand>(found)), read);
+    QCOMPARE(problem ? QStringLiteral("× ") + itemName(problem->item) : ageBandName(std::get<AgeBand>(found)), read);
 }
 
 QTEST_APPLESS_MAIN(TestDayList)

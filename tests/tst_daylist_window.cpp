@@ -1,5 +1,7 @@
 #include "window_fixture.h"
 
+#include "added_cells.h"
+
 #include "app/results/judged_results.h"
 #include "daylist/added_columns.h"
 #include "daylist/day_list.h"
@@ -9,10 +11,12 @@
 #include "examinee/delimited_reader.h"
 #include "examinee/examinee.h"
 #include "examinee/form_entry.h"
+#include "form/memory_form.h"
 #include "state/limits.h"
 #include "words/desk_names.h"
 #include "words/record_row.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -27,6 +31,7 @@ private slots:
     void init() { w.open(); }
     void cleanup() { w.close(); }
     void engineShowsWhatTheWindowShows();
+    void pasteEntersWhatTheListJudges();
 
 private:
     WindowFixture w;
@@ -35,6 +40,7 @@ private:
 namespace {
 
 constexpr int kExaminees = 120;
+constexpr int kPastedExaminees = 40;
 
 // The fields and their entries, in the order of the list's columns.
 // clang-format off
@@ -104,14 +110,19 @@ QString windowMissingEntries(const WindowFixture &w)
 
 QString joinedLines(const QString &tooltip) { return tooltip.split(u'\n').join(QStringLiteral(" / ")); }
 
+// The list's headings: the window's own record headings up to 喫煙.
+QStringList listHeadings()
+{
+    QStringList headings = judgedRecordHeadings();
+    headings.remove(headings.indexOf(entryName(Entry::Bmi)));
+    return headings.mid(0, headings.indexOf(wordText(Word::Smoking)) + 1);
+}
+
 } // namespace
 
 void TestDayListWindow::engineShowsWhatTheWindowShows()
 {
-    // The list's headings: the window's own record headings up to 喫煙.
-    QStringList headings = judgedRecordHeadings();
-    headings.remove(headings.indexOf(entryName(Entry::Bmi)));
-    headings = headings.mid(0, headings.indexOf(wordText(Word::Smoking)) + 1);
+    const QStringList headings = listHeadings();
     const ColumnPlan plan = planColumns(headings);
     QVERIFY(missingItem(plan).isEmpty());
 
@@ -146,9 +157,11 @@ void TestDayListWindow::engineShowsWhatTheWindowShows()
         // The same examinee as a row of a day's list, through the engine.
         QStringList row{ageBandName(band), sexName(female)};
         row << values << choiceName(drugs[0]) << choiceName(drugs[1]) << choiceName(drugs[2]) << choiceName(smoker);
-        const auto examinee = examineeOf(row, headings, plan);
+        const auto examinee = examineeOf(row, headings, plan, RowUse::Judged);
         QVERIFY2(std::holds_alternative<Examinee>(examinee), qPrintable(row.join(u',')));
-        const QStringList judged = addedColumns(judgeExaminee(std::get<Examinee>(examinee)));
+        QStringList judged;
+        judgeExaminee(std::get<Examinee>(examinee),
+                      [&judged](const Judgement &judgement) { judged = addedCellsOf(judgement); });
 
         QCOMPARE(judged.size(), addedHeadings().size());
         QVERIFY2(judged == shown, qPrintable(row.join(u',') + u'\n' + judged.join(u'|') + u'\n' + shown.join(u'|')));
@@ -176,6 +189,45 @@ void TestDayListWindow::engineShowsWhatTheWindowShows()
         QCOMPARE(record.cells.mid(headings.size()), shown);
     }
     QVERIFY(!reader.read(record));
+}
+
+// A row pasted into the real window and the same row read by the day's
+// list leave the window and the in-memory form alike: the same texts, the
+// same choices and, once the band's button is pressed, the same judgement.
+void TestDayListWindow::pasteEntersWhatTheListJudges()
+{
+    const QStringList headings = listHeadings();
+    const ColumnPlan plan = planColumns(headings);
+    QRandomGenerator random(31);
+    FormControls &window = w.window->controls();
+    for (int n = 0; n < kPastedExaminees; ++n) {
+        const AgeBand band = coin(random) ? AgeBand::From40To64 : AgeBand::From65To74;
+        QStringList row{ageBandName(band), sexName(coin(random))};
+        for (const FieldColumn &column : kFieldColumns)
+            row << randomValue(random, column);
+        for (int choice = 0; choice < 4; ++choice)
+            row << choiceName(random.bounded(3) == 0);
+        const QString context = row.join(u',');
+
+        QGuiApplication::clipboard()->setText(delimitedLine(headings, u'\t') + delimitedLine(row, u'\t'));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+
+        const auto examinee = examineeOf(row, headings, plan, RowUse::Judged);
+        QVERIFY2(std::holds_alternative<Examinee>(examinee), qPrintable(context));
+        MemoryForm memory;
+        enterExaminee(memory, std::get<Examinee>(examinee));
+        for (std::size_t field = 0; field < kFieldCount; ++field)
+            QVERIFY2(window.text(Field(field)) == memory.text(Field(field)), qPrintable(context));
+        for (std::size_t option = 0; option < kOptionCount; ++option)
+            QVERIFY2(window.isSelected(Option(option)) == memory.isSelected(Option(option)), qPrintable(context));
+
+        w.click(band == AgeBand::From40To64 ? "Command1" : "Command2");
+        QStringList listRecord;
+        judgeExaminee(std::get<Examinee>(examinee),
+                      [&listRecord](const Judgement &judged) { listRecord = judgedRecordRow(judged); });
+        QVERIFY2(w.window->results().record() == listRecord,
+                 qPrintable(context + u'\n' + w.window->results().record().join(u'|') + u'\n' + listRecord.join(u'|')));
+    }
 }
 
 QTEST_MAIN(TestDayListWindow)

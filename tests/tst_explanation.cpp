@@ -74,8 +74,9 @@ void TestExplanation::everyIndicatorState()
     const Judgement judged = judge(s.indicators, kUnremarkable, ChoiceSnapshot{}, s.band);
     const QString classShown = judged.syndromeClassCaption();
     const QString guidanceShown = judged.guidanceCaption();
-    const QString classText = classExplanation(judged);
-    const QString guidanceText = guidanceExplanation(judged);
+    const JudgementWords words = wordsFor(judged);
+    const QString &classText = words.classExplanation;
+    const QString &guidanceText = words.guidanceExplanation;
     QVERIFY2(classText.endsWith(QStringLiteral("→ ") + classShown), qPrintable(classText));
     QVERIFY2(guidanceText.endsWith(QStringLiteral("→ ") + guidanceShown), qPrintable(guidanceText));
     QSet<QString> risksNamed, metExpected;
@@ -158,7 +159,8 @@ void TestExplanation::everyPromptCombination()
 
         const Judgement judged = judge(IndicatorSnapshot{}, e, ChoiceSnapshot{}, band);
         const QString shown[2] = {judged.syndromeClassCaption(), judged.guidanceCaption()};
-        const QString texts[2] = {classExplanation(judged), guidanceExplanation(judged)};
+        const JudgementWords words = wordsFor(judged);
+        const QString texts[2] = {words.classExplanation, words.guidanceExplanation};
         const QList<MissingEntry> *missingIn[2] = {&judged.missingForClass, &judged.missingForGuidance};
         for (int label = 0; label < 2; ++label) {
             const QSet<Entry> expected = step1Missing[label] + step2Missing;

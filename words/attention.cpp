@@ -63,7 +63,7 @@ QList<AttentionMark> missingEntryMarks(const Judgement &judged)
             else if (m.lack == Lack::ReadsZero)
                 addOnce(marks, m.entry, QStringLiteral("0 は使えません"), Until::NotZero);
             else
-                addOnce(marks, m.entry, QStringLiteral("未入力"), Until::Filled);
+                addOnce(marks, m.entry, wordText(Word::NotEntered), Until::Filled);
         }
     }
     return marks;

@@ -73,6 +73,8 @@ QString shownText(const QString &text)
     return shown.toString();
 }
 
+QString quoted(const QString &cell) { return u'"' + shownText(cell) + u'"'; }
+
 void appendShownText(TextBuilder &to, QStringView text)
 {
     if (std::none_of(text.begin(), text.end(), isControl)) {

@@ -27,6 +27,8 @@ const QString &entryUnit(Entry entry);
 // NumericValue), but must not split an explanation line or a copied row.
 QString shownText(const QString &text);
 void appendShownText(TextBuilder &to, QStringView text);
+// A cell as a message quotes it: "1S0", as the user saw it.
+QString quoted(const QString &cell);
 
 // A limit as the checkup rules write it: "130", "5.6", "6.0".
 QString limitText(Entry entry, double limit);

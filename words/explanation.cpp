@@ -294,13 +294,6 @@ void appendExplanation(TextBuilder &text, const Judgement &j, QStringView lineBr
     findings(lines, j);
 }
 
-QString explanationText(const Judgement &j, const QList<MissingEntry> &missing, Findings findings)
-{
-    TextBuilder text;
-    appendExplanation(text, j, u"\n", missing, findings);
-    return text.toString();
-}
-
 } // namespace
 
 void appendExplanations(TextBuilder &syndromeClass, TextBuilder &guidance, const Judgement &j, QStringView lineBreak)
@@ -317,14 +310,4 @@ void appendExplanations(TextBuilder &syndromeClass, TextBuilder &guidance, const
     guidanceLines.next() << bodySize.view().sliced(from);
     appendClassFindings(classLines, j);
     appendGuidanceFindings(guidanceLines, j);
-}
-
-QString classExplanation(const Judgement &judged)
-{
-    return explanationText(judged, judged.missingForClass, appendClassFindings);
-}
-
-QString guidanceExplanation(const Judgement &judged)
-{
-    return explanationText(judged, judged.missingForGuidance, appendGuidanceFindings);
 }

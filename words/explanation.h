@@ -16,11 +16,8 @@
 // again. A prompt is explained by the entries the checks found missing. The
 // texts hold no ASCII ">" (the relation is written "≥"), so that a tooltip
 // never takes them for rich text and keeps their line breaks.
-QString classExplanation(const Judgement &judged);
-QString guidanceExplanation(const Judgement &judged);
-
-// Both, each appended to its own text with `lineBreak` between the lines
-// (" / " where a line of a file must stay one cell); the line they both
-// begin with, on the body size, is worded once.
+// Both explanations, each appended to its own text with `lineBreak` between
+// the lines (" / " where a line of a file must stay one cell); the line they
+// both begin with, on the body size, is worded once.
 void appendExplanations(TextBuilder &syndromeClass, TextBuilder &guidance, const Judgement &judged,
                         QStringView lineBreak);

@@ -9,7 +9,7 @@ namespace {
 
 // The codes of the national data standard for the two results: 4 where a
 // prompt stands, since nothing could be judged.
-constexpr int kCannotJudge = 4;
+constexpr int kNotJudgedCode = 4;
 
 int dataCode(ClassRule rule)
 {
@@ -19,7 +19,7 @@ int dataCode(ClassRule rule)
     case ClassRule::WaistAndNoCriterion:
     case ClassRule::WaistBelowLimit: return 3;
     }
-    return kCannotJudge;
+    return kNotJudgedCode;
 }
 
 int dataCode(GuidanceRule rule)
@@ -32,14 +32,14 @@ int dataCode(GuidanceRule rule)
     case GuidanceRule::NeitherWaistNorBmi:
     case GuidanceRule::DrugTreatment: return 3;
     }
-    return kCannotJudge;
+    return kNotJudgedCode;
 }
 
 // "1" to "4", written on every row.
 QString codeText(int code)
 {
-    static const std::array<QString, kCannotJudge> texts = {QStringLiteral("1"), QStringLiteral("2"),
-                                                            QStringLiteral("3"), QStringLiteral("4")};
+    static const std::array<QString, kNotJudgedCode> texts = {QStringLiteral("1"), QStringLiteral("2"),
+                                                              QStringLiteral("3"), QStringLiteral("4")};
     return texts[std::size_t(code - 1)];
 }
 
@@ -77,8 +77,8 @@ ResultCells judgedResultCells(const Judgement &judged)
     for (const ValueToCheck &doubt : judged.findings.toCheck)
         toCheck << valueToCheckSummary(judged.entries, doubt);
     return {judged.syndromeClassCaption(), judged.guidanceCaption(),
-            codeText(judged.classPrompt() ? kCannotJudge : dataCode(judged.decision.classRule)),
-            codeText(judged.guidancePrompt() ? kCannotJudge : dataCode(judged.decision.guidanceRule)),
+            codeText(judged.classPrompt() ? kNotJudgedCode : dataCode(judged.decision.classRule)),
+            codeText(judged.guidancePrompt() ? kNotJudgedCode : dataCode(judged.decision.guidanceRule)),
             toCheck.join(QStringLiteral("、"))};
 }
 
@@ -88,7 +88,7 @@ QStringList addedHeadings()
 {
     const QStringList record = judgedRecordHeadings();
     static const QStringList headings = record.mid(record.size() - qsizetype(std::tuple_size_v<ResultCells>))
-                                        << QStringLiteral("未入力")
+                                        << wordText(Word::NotEntered)
                                         << wordText(Word::SyndromeClass) + QStringLiteral("の説明")
                                         << wordText(Word::GuidanceLevel) + QStringLiteral("の説明");
     return headings;

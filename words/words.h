@@ -28,9 +28,10 @@ enum class Word {
     Ages65To74,
     SyndromeClass,
     GuidanceLevel,
+    NotEntered,
 };
 
-inline constexpr std::size_t kWordCount = std::size_t(Word::GuidanceLevel) + 1;
+inline constexpr std::size_t kWordCount = std::size_t(Word::NotEntered) + 1;
 
 constexpr const char *word(Word w)
 {
@@ -41,6 +42,7 @@ constexpr const char *word(Word w)
         "BMI", "最高血圧", "最低血圧", "中性脂肪", "HDL-CHO", "空腹時血糖",
         "40歳～64歳", "65歳～74歳",
         "メタボリックシンドローム", "保健指導レベル",
+        "未入力",
     };
     // clang-format on
     return words[std::size_t(w)];

@@ -2,7 +2,7 @@
 
 #include "app/adapter/qt_form_controls.h"
 #include "app/results/pasted_band.h"
-#include "examinee/pasted_row.h"
+#include "examinee/form_entry.h"
 #include "form/event_routes.h"
 
 namespace {
@@ -48,7 +48,7 @@ void ReplaceExamineeCommand::reset()
     m_parts.pastedBand.set(std::nullopt);
 }
 
-PasteCommand::PasteCommand(const ExamineeParts &parts, ExamineeOnWindow before, const PastedExaminee &pasted)
+PasteCommand::PasteCommand(const ExamineeParts &parts, ExamineeOnWindow before, const Examinee &pasted)
     : ReplaceExamineeCommand(parts, std::move(before)), m_pasted(pasted)
 {
 }
@@ -56,7 +56,7 @@ PasteCommand::PasteCommand(const ExamineeParts &parts, ExamineeOnWindow before, 
 void PasteCommand::redo()
 {
     reset();
-    enterPasted(m_parts.form, m_pasted);
+    enterExaminee(m_parts.form, m_pasted);
     m_parts.form.setFocus(selectedOfGroup(m_parts.form, kFirstFocus));
     m_parts.pastedBand.set(m_pasted.band);
 }

@@ -46,10 +46,10 @@ public:
 // by accident. The band the row named is kept for the judgement.
 class PasteCommand final : public ReplaceExamineeCommand {
 public:
-    PasteCommand(const ExamineeParts &parts, ExamineeOnWindow before, const PastedExaminee &pasted);
+    PasteCommand(const ExamineeParts &parts, ExamineeOnWindow before, const Examinee &pasted);
 
     void redo() override;
 
 private:
-    PastedExaminee m_pasted;
+    Examinee m_pasted;
 };
