@@ -20,7 +20,7 @@
 // the waist/BMI class Label29 into the IndicatorStore and cleans the text;
 // then QtFormControls emits inputChanged, and Form3::inputChanged lets the
 // marks follow the value, the results go out of date or come back, and the
-// undo of Reset end.
+// undo end.
 // A click on Command1 runs Command1_Click (judgement/): decide() reads the
 // indicators and returns the rules that fired with their findings, the
 // checks return the entries missing, and the judgement carries what each
