@@ -5,16 +5,55 @@
 
 #include <QHash>
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 namespace {
 
-// A heading as compared: compatibility forms folded (full-width letters,
-// digits and parentheses become ASCII), no blanks, ASCII in lower case.
-QString headingKey(QStringView heading)
+// A heading as written, compared: compatibility forms folded (full-width
+// letters, digits and brackets become ASCII, "㎝" becomes "cm"), no blanks,
+// ASCII in lower case.
+QString normalisedHeading(QStringView heading)
 {
     QString key = heading.toString().normalized(QString::NormalizationForm_KC);
     key.removeIf([](QChar c) { return c.isSpace(); });
     return key.toLower();
 }
+
+// The units desks write after a heading, as normalisedHeading() leaves them.
+bool isUnit(QStringView text)
+{
+    static constexpr std::array<QStringView, 9> kUnits = {
+        u"cm", u"kg", u"mmhg", u"mg/dl", u"%", u"kg/m2", u"kg/m^2", u"歳", u"才",
+    };
+    return std::find(kUnits.begin(), kUnits.end(), text) != kUnits.end();
+}
+
+// The heading without its units: "身長[cm]", "身長【cm】" and "HbA1c(NGSP)(%)"
+// are "身長" and "hba1c(ngsp)". A bracket holding anything else, "中性脂肪(食後)",
+// stays: it says what the column holds.
+QString withoutUnits(QString key)
+{
+    static constexpr std::array<std::pair<char16_t, char16_t>, 3> kBrackets = {
+        {{u'(', u')'}, {u'[', u']'}, {u'【', u'】'}}};
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        for (const auto &[open, close] : kBrackets) {
+            if (key[i] != open)
+                continue;
+            const qsizetype end = key.indexOf(close, i + 1);
+            if (end > i && isUnit(QStringView(key).sliced(i + 1, end - i - 1))) {
+                key.remove(i, end - i + 1);
+                --i;
+            }
+            break;
+        }
+    }
+    return key;
+}
+
+// A heading as compared: normalised, its units dropped.
+QString headingKey(QStringView heading) { return withoutUnits(normalisedHeading(heading)); }
 
 struct Role {
     Item item;
@@ -152,15 +191,25 @@ Found fromCode(const QString &key)
     return {};
 }
 
+// A value not taken fasting, named anywhere in the heading: "随時血糖",
+// "中性脂肪(食後)", "中性脂肪(非空腹時)".
+bool isNonFasting(const QString &heading)
+{
+    return heading.contains(u"随時") || heading.contains(u"食後") || heading.contains(u"非空腹");
+}
+
 Found fromHeading(QStringView heading)
 {
-    const QString key = headingKey(heading);
-    if (looksLikeItemCode(key))
-        return fromCode(key);
-    if (key.contains(u"jds"))
+    // What the whole heading says first: an item code, or a value the rules
+    // must not read, whatever else the heading names.
+    const QString whole = normalisedHeading(heading);
+    if (looksLikeItemCode(whole))
+        return fromCode(whole);
+    if (whole.contains(u"jds"))
         return {{}, jdsWhy()};
-    if (key.contains(u"随時"))
+    if (isNonFasting(whole))
         return {{}, nonFastingWhy()};
+    const QString key = withoutUnits(whole);
     for (const QString &added : addedHeadings()) {
         if (key == headingKey(added))
             return {{}, QStringLiteral("結果の列: 読まずにそのまま残します")};
@@ -174,14 +223,6 @@ Found fromHeading(QStringView heading)
     const auto &names = headingNames();
     if (const auto it = names.find(key); it != names.end())
         return {*it, {}};
-    // A unit in parentheses at the end: "身長(cm)", "中性脂肪（mg/dL）".
-    if (key.endsWith(u')')) {
-        const qsizetype open = key.lastIndexOf(u'(');
-        if (open > 0) {
-            if (const auto it = names.find(key.left(open)); it != names.end())
-                return {*it, {}};
-        }
-    }
     return {};
 }
 
