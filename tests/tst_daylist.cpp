@@ -24,6 +24,8 @@ private slots:
     void writer();
     void headings_data();
     void headings();
+    void headingLine_data();
+    void headingLine();
     void rowCells_data();
     void rowCells();
     void ageBand_data();
@@ -234,6 +236,17 @@ void TestDayList::headings_data()
     row("bare age", QStringLiteral("年齢"), QStringLiteral("unused"));
     row("BMI", QStringLiteral("BMI"), QStringLiteral("unused"));
     row("a result column", QStringLiteral("保健指導レベル"), QStringLiteral("unused"));
+    row("blood pressure, highest", QStringLiteral("血圧(最高)"), QStringLiteral("最高血圧"));
+    row("blood pressure, lower", QStringLiteral("血圧 下"), QStringLiteral("最低血圧"));
+    row("diastolic alone", QStringLiteral("拡張期"), QStringLiteral("最低血圧"));
+    row("fasting glucose as FPG", QStringLiteral("空腹時血糖(FPG)"), QStringLiteral("空腹時血糖"));
+    row("triglycerides as TG", QStringLiteral("中性脂肪(TG)"), QStringLiteral("中性脂肪"));
+    row("HbA1c in katakana", QStringLiteral("ヘモグロビンA1c"), QStringLiteral("HbA1c"));
+    row("antihypertensive drugs", QStringLiteral("服薬(降圧薬)"), QStringLiteral("血圧 薬剤治療"));
+    row("year-end age in brackets", QStringLiteral("年齢(年度末)"), QStringLiteral("年度末年齢"));
+    row("bare glucose may be non-fasting", QStringLiteral("血糖"), QString());
+    row("bare glucose with a unit", QStringLiteral("血糖(mg/dL)"), QString());
+    row("smoking history counts past smokers", QStringLiteral("喫煙歴"), QString());
     row("ID", QStringLiteral("受診者ID"), QString());
     row("code height", QStringLiteral("9N001000000000001"), QStringLiteral("身長"));
     row("code waist self-reported", QStringLiteral("9N016160300000001"), QStringLiteral("腹囲"));
@@ -265,6 +278,60 @@ void TestDayList::headings()
         }
     }
     QCOMPARE(found, read);
+}
+
+void TestDayList::headingLine_data()
+{
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<bool>("headingLine");
+    QTest::addColumn<QString>("missing");      // every missing item, "、" between
+    QTest::addColumn<QString>("unrecognised"); // "|" between
+
+    const auto row = [](const char *name, const char *cells, bool headingLine, const char *missing,
+                        const char *unrecognised) {
+        QTest::newRow(name) << QString::fromUtf8(cells).split(u',') << headingLine << QString::fromUtf8(missing)
+                            << QString::fromUtf8(unrecognised);
+    };
+    const char *rest =
+        "腹囲、最高血圧、最低血圧、中性脂肪、HDL-CHO、血圧 薬剤治療、脂質 薬剤治療、血糖 薬剤治療、喫煙、"
+        "空腹時血糖かHbA1c、年齢区分 (年齢区分、年度末年齢、または生年月日と受診日)";
+    row("a title line", "令和8年度 特定健診 受診者一覧,,", false,
+        "性別、身長、体重、腹囲、最高血圧、最低血圧、中性脂肪、HDL-CHO、血圧 薬剤治療、脂質 薬剤治療、血糖 薬剤治療、"
+        "喫煙、空腹時血糖かHbA1c、年齢区分 (年齢区分、年度末年齢、または生年月日と受診日)",
+        "令和8年度 特定健診 受診者一覧");
+    row("sex and a measured item", "氏名,性別,身長[cm],体重[kg],メモ", true, rest, "メモ");
+    row("sex alone", "受診者ID,性別,生年月日,受診日", false,
+        "身長、体重、腹囲、最高血圧、最低血圧、中性脂肪、HDL-CHO、血圧 薬剤治療、脂質 薬剤治療、血糖 薬剤治療、喫煙、"
+        "空腹時血糖かHbA1c",
+        "");
+    row("a measured item alone", "身長,体重,年度末年齢", false,
+        "性別、腹囲、最高血圧、最低血圧、中性脂肪、HDL-CHO、血圧 薬剤治療、脂質 薬剤治療、血糖 薬剤治療、喫煙、"
+        "空腹時血糖かHbA1c",
+        "");
+    row("headings in a sentence are no headings", "性別と身長を記入してください,", false,
+        "性別、身長、体重、腹囲、最高血圧、最低血圧、中性脂肪、HDL-CHO、血圧 薬剤治療、脂質 薬剤治療、血糖 薬剤治療、"
+        "喫煙、空腹時血糖かHbA1c、年齢区分 (年齢区分、年度末年齢、または生年月日と受診日)",
+        "性別と身長を記入してください");
+    row("a desk's own sheet",
+        "番号,氏名,性別,年齢(年度末),身長(cm),体重(kg),腹囲(cm),血圧(最高),血圧(最低),中性脂肪(TG),"
+        "HDLコレステロール,空腹時血糖(FPG),ヘモグロビンA1c,服薬(降圧薬),服薬(血糖),服薬(脂質),喫煙,BMI,備考",
+        true, "", "備考");
+    row("what is not read, and unknown words", "性別,HbA1c(JDS),中性脂肪(食後),血糖,喫煙歴,腹囲,年齢", true,
+        "身長、体重、最高血圧、最低血圧、中性脂肪、HDL-CHO、血圧 薬剤治療、脂質 薬剤治療、血糖 薬剤治療、喫煙、"
+        "空腹時血糖かHbA1c、年齢区分 (年齢区分、年度末年齢、または生年月日と受診日)",
+        "血糖|喫煙歴");
+}
+
+void TestDayList::headingLine()
+{
+    QFETCH(QStringList, cells);
+    QFETCH(bool, headingLine);
+    QFETCH(QString, missing);
+    QFETCH(QString, unrecognised);
+
+    QCOMPARE(canBeHeadingLine(cells), headingLine);
+    QCOMPARE(missingItems(planColumns(cells)).join(QStringLiteral("、")), missing);
+    QCOMPARE(unrecognisedHeadings(cells).join(u'|'), unrecognised);
 }
 
 void TestDayList::rowCells_data()
@@ -340,7 +407,7 @@ void TestDayList::rowCells()
         cells.prepend(QString());
     }
     const ColumnPlan plan = planColumns(headings);
-    QCOMPARE(missingItem(plan), QString());
+    QCOMPARE(missingItems(plan), QStringList());
     const auto examinee = ::examineeOf(cells, headings, plan);
     const auto *problem = std::get_if<RowProblem>(&examinee);
     const QString read = problem ? QStringLiteral("× ") + problem->column + QStringLiteral(": ") + problem->reason
