@@ -1,6 +1,7 @@
 #include "daylist/added_columns.h"
 #include "daylist/delimited_writer.h"
 #include "examinee/age_band.h"
+#include "examinee/choice_words.h"
 #include "examinee/columns.h"
 #include "examinee/decoded_text.h"
 #include "examinee/delimited_reader.h"
@@ -26,6 +27,8 @@ private slots:
     void headings();
     void headingLine_data();
     void headingLine();
+    void choiceWords_data();
+    void choiceWords();
     void rowCells_data();
     void rowCells();
     void ageBand_data();
@@ -334,6 +337,55 @@ void TestDayList::headingLine()
     QCOMPARE(unrecognisedHeadings(cells).join(u'|'), unrecognised);
 }
 
+void TestDayList::choiceWords_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<ChoiceKind>("kind");
+    QTest::addColumn<QString>("read"); // "yes" (for the sex: female), "no", or "× " and the codes a refusal gives
+
+    const auto row = [](const char *name, const char *cell, ChoiceKind kind, const char *read) {
+        QTest::newRow(name) << QString::fromUtf8(cell) << kind << QString::fromUtf8(read);
+    };
+    const ChoiceKind sex = ChoiceKind::Sex, yesNo = ChoiceKind::YesNo, smoking = ChoiceKind::Smoking;
+    row("male", "男性", sex, "no");
+    row("female as F in full width", "Ｆ", sex, "yes");
+    row("female as f", "f", sex, "yes");
+    row("female as the data standard's 2", "2", sex, "yes");
+    row("sex as 0", "0", sex, "× 1 男性 / 2 女性");
+    row("sex left empty", "", sex, "× 1 男性 / 2 女性");
+    row("sex as a yes", "あり", sex, "× 1 男性 / 2 女性");
+    row("有", "有", yesNo, "yes");
+    row("a circle", "○", yesNo, "yes");
+    row("a large circle", "◯", yesNo, "yes");
+    row("Yes in full width", "Ｙｅｓ", yesNo, "yes");
+    row("無", "無", yesNo, "no");
+    row("a cross", "×", yesNo, "no");
+    row("No", "No", yesNo, "no");
+    row("いいえ after blanks", " いいえ", yesNo, "no");
+    row("0 from an empty formula", "0", yesNo, "× 1 あり / 2 なし");
+    row("the kanji zero looks like a circle", "〇", yesNo, "× 1 あり / 2 なし");
+    row("吸う for a drug", "吸う", yesNo, "× 1 あり / 2 なし");
+    row("3 for a drug", "3", yesNo, "× 1 あり / 2 なし");
+    row("吸う", "吸う", smoking, "yes");
+    row("吸わない", "吸わない", smoking, "no");
+    row("the data standard's 3 for smoking", "3", smoking, "no");
+    row("はい for smoking", "はい", smoking, "yes");
+    row("0 for smoking", "0", smoking, "× 1 あり / 2 なし");
+}
+
+void TestDayList::choiceWords()
+{
+    QFETCH(QString, cell);
+    QFETCH(ChoiceKind, kind);
+    QFETCH(QString, read);
+
+    const Answer answer = answerOf(cell, kind);
+    QCOMPARE(answer == Answer::Yes  ? QStringLiteral("yes")
+             : answer == Answer::No ? QStringLiteral("no")
+                                    : QStringLiteral("× ") + choiceCodes(kind),
+             read);
+}
+
 void TestDayList::rowCells_data()
 {
     QTest::addColumn<QStringList>("headings");
@@ -391,7 +443,9 @@ void TestDayList::rowCells_data()
     smoking("only an ideographic space", QStringLiteral("\u3000"), QStringLiteral("× 喫煙: 空です"));
     smoking("only blanks", QStringLiteral(" \t"), QStringLiteral("× 喫煙: 空です"));
     smoking("a word that is no choice", QStringLiteral("たまに"),
-            QStringLiteral("× 喫煙: \"たまに\" はあり・なしとして読めません"));
+            QStringLiteral("× 喫煙: \"たまに\" はあり・なしとして読めません (1 あり / 2 なし)"));
+    smoking("a zero is no answer", QStringLiteral("0"),
+            QStringLiteral("× 喫煙: \"0\" はあり・なしとして読めません (1 あり / 2 なし)"));
 }
 
 void TestDayList::rowCells()
