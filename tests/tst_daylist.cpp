@@ -491,11 +491,22 @@ void TestDayList::ageBand_data()
     row("year-end age 39", "", "39", "", "", "× 年度末年齢");
     row("year-end age 65", "", "65", "", "", "65歳～74歳");
     row("year-end age 75 without dates", "", "75", "", "", "× 年度末年齢");
+    row("age with 歳", "", "64歳", "", "", "40歳～64歳");
+    row("age as a spreadsheet's decimal", "", "65.0", "", "", "65歳～74歳");
+    row("age in full-width digits", "", "６４", "", "", "40歳～64歳");
+    row("age with a fraction", "", "64.5", "", "", "× 年度末年齢");
+    row("age with a sign", "", "+64", "", "", "× 年度末年齢");
     row("born 1 April: a year older on 31 March", "", "", "1960/4/1", "2024/6/1", "65歳～74歳");
     row("born 2 April", "", "", "1960/4/2", "2024/6/1", "40歳～64歳");
     row("turns 40 on 1 April after the year", "", "", "1985-04-01", "2024-05-01", "40歳～64歳");
     row("turns 40 on 2 April after the year", "", "", "1985-04-02", "2024-05-01", "× 生年月日");
     row("examined in March of the year", "", "", "19600401", "20250331", "65歳～74歳");
+    // The fiscal year's first and last months: 64 on 1 April of the next
+    // year, or 65, decides the band.
+    row("examined on 1 April, the year's first day", "", "", "1960/4/1", "2024/4/1", "65歳～74歳");
+    row("examined on 30 April", "", "", "1960/4/1", "2024/4/30", "65歳～74歳");
+    row("examined on 31 March, the year's last day", "", "", "1960/4/2", "2025/3/31", "40歳～64歳");
+    row("examined on 1 March", "", "", "1960/4/2", "2025/3/1", "40歳～64歳");
     row("29 February, 74 on 28 February", "", "", "1952/2/29", "2027/2/28", "65歳～74歳");
     row("29 February, 75 on 1 March", "", "", "1952/2/29", "2027/3/1", "× 生年月日");
     row("74 turning 75 later in the year", "", "", "1950/10/10", "2025/6/1", "65歳～74歳");
@@ -507,6 +518,10 @@ void TestDayList::ageBand_data()
     row("Showa 64", "", "", "昭和64年1月7日", "2053/6/1", "65歳～74歳");
     row("full-width digits", "", "", "１９６０／４／１", "２０２４／６／１", "65歳～74歳");
     row("unreadable date", "", "", "1960/13/1", "2024/6/1", "× 生年月日");
+    row("dates with midnight", "", "", "1960/04/01 0:00", "2024-06-01 00:00:00", "65歳～74歳");
+    row("date and midnight joined by T", "", "", "1960-04-02T00:00:00", "2024/6/1", "40歳～64歳");
+    row("birth date with a time of day", "", "", "1960/04/01 9:30", "2024/6/1", "× 生年月日");
+    row("examination with a time past midnight", "", "", "1960/04/01", "2024/6/1 0:01", "× 受診日");
     row("examination before birth", "", "", "2024/6/2", "2024/6/1", "× 受診日");
     row("band and age agree", "65歳～74歳", "70", "", "", "65歳～74歳");
     row("band and age disagree", "40歳～64歳", "70", "", "", "× 年齢区分");
