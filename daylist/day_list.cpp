@@ -165,9 +165,10 @@ int judgeDayList(const CommandLine &line)
     }
     const QStringList headings = headingRecord.cells;
     const ColumnPlan plan = planColumns(headings);
-    if (const QString missing = missingItem(plan); !missing.isEmpty())
-        return cannotJudge(
-            line.input, QStringLiteral("%1 行目 (見出し): %2 の列がありません").arg(headingRecord.line).arg(missing));
+    if (const QStringList missing = missingItems(plan); !missing.isEmpty())
+        return cannotJudge(line.input, QStringLiteral("%1 行目 (見出し): %2 の列がありません")
+                                           .arg(headingRecord.line)
+                                           .arg(missing.join(QStringLiteral("、"))));
 
     ResultSink sink(line, *encoding);
     const QChar delimiter = reader.delimiter();

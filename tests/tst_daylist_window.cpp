@@ -124,7 +124,7 @@ void TestDayListWindow::engineShowsWhatTheWindowShows()
 {
     const QStringList headings = listHeadings();
     const ColumnPlan plan = planColumns(headings);
-    QVERIFY(missingItem(plan).isEmpty());
+    QVERIFY(missingItems(plan).isEmpty());
 
     QRandomGenerator random(24);
     FormControls &form = w.window->controls();
