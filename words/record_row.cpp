@@ -86,10 +86,11 @@ QString tabSeparatedLine(const QStringList &columns) { return columns.join(u'\t'
 
 QStringList addedHeadings()
 {
-    const QStringList record = judgedRecordHeadings();
-    static const QStringList headings = record.mid(record.size() - qsizetype(std::tuple_size_v<ResultCells>))
-                                        << wordText(Word::NotEntered)
-                                        << wordText(Word::SyndromeClass) + QStringLiteral("の説明")
-                                        << wordText(Word::GuidanceLevel) + QStringLiteral("の説明");
+    static const QStringList headings = [] {
+        const QStringList record = judgedRecordHeadings();
+        return record.mid(record.size() - qsizetype(std::tuple_size_v<ResultCells>))
+               << wordText(Word::NotEntered) << wordText(Word::SyndromeClass) + QStringLiteral("の説明")
+               << wordText(Word::GuidanceLevel) + QStringLiteral("の説明");
+    }();
     return headings;
 }
