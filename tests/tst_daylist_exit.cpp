@@ -9,6 +9,7 @@
 #include <windows.h>
 #else
 #include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #endif
 
@@ -20,6 +21,7 @@ class TestDayListExit : public QObject {
 private slots:
     void exitStatus_data();
     void exitStatus();
+    void interruptLeavesNothing_data();
     void interruptLeavesNothing();
     void resultInTheInputsEncoding_data();
     void resultInTheInputsEncoding();
@@ -107,11 +109,25 @@ void TestDayListExit::exitStatus()
     QCOMPARE(done.files, files);
 }
 
+// Ctrl+C, a termination request, the terminal closed under the run and
+// Ctrl+\ (SIGQUIT): each stops the run half way and leaves no file behind.
+void TestDayListExit::interruptLeavesNothing_data()
+{
+    QTest::addColumn<int>("signal");
+#ifndef Q_OS_WIN
+    QTest::newRow("Ctrl+C (SIGINT)") << int(SIGINT);
+    QTest::newRow("termination request (SIGTERM)") << int(SIGTERM);
+    QTest::newRow("terminal closed (SIGHUP)") << int(SIGHUP);
+    QTest::newRow("Ctrl+\\ (SIGQUIT)") << int(SIGQUIT);
+#endif
+}
+
 void TestDayListExit::interruptLeavesNothing()
 {
 #ifdef Q_OS_WIN
     QSKIP("Ctrl+C is sent as a signal on Linux only");
 #else
+    QFETCH(int, signal);
     // A list long enough to be stopped half way.
     QByteArray input = kHeadings.toUtf8();
     for (int i = 0; i < 200000; ++i)
@@ -124,11 +140,16 @@ void TestDayListExit::interruptLeavesNothing()
 
     QProcess judge;
     judge.setWorkingDirectory(dir.path());
+    // SIGQUIT's default is a core dump, which is no file of the run's.
+    judge.setChildProcessModifier([] {
+        const rlimit none{};
+        setrlimit(RLIMIT_CORE, &none);
+    });
     judge.start(QStringLiteral(KALVEMO_JUDGE), {QStringLiteral("long.csv")});
     QVERIFY(judge.waitForStarted());
-    // Once the temporary file is there, Ctrl+C.
+    // Once the temporary file is there, the signal.
     QTRY_VERIFY_WITH_TIMEOUT(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size() == 2, 20000);
-    ::kill(pid_t(judge.processId()), SIGINT);
+    ::kill(pid_t(judge.processId()), signal);
     QVERIFY(judge.waitForFinished());
     QCOMPARE(judge.exitStatus(), QProcess::CrashExit);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("long.csv")});
