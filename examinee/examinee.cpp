@@ -223,6 +223,20 @@ std::optional<RowProblem> tooManyCells(const QStringList &cells, const QStringLi
         QStringLiteral("見出しより多いセルがあります (%1 個、見出しは %2 個)").arg(cells.size()).arg(headings.size())};
 }
 
+// Nor a row with fewer: a cell dropped in the middle moves every later value
+// one column left, and nothing tells it from empty cells at the end. (A row
+// pasted into the window may stop short: the desk sees every value entered.)
+std::optional<RowProblem> tooFewCells(const QStringList &cells, const QStringList &headings)
+{
+    if (cells.size() >= headings.size())
+        return std::nullopt;
+    return RowProblem{{},
+                      QStringLiteral("列が %1 つ足りません (見出しは %2 列、この行は %3 列)")
+                          .arg(headings.size() - cells.size())
+                          .arg(headings.size())
+                          .arg(cells.size())};
+}
+
 AgeCells ageCellsOf(const QStringList &cells, const ColumnPlan &plan)
 {
     return {firstFilled(cells, plan, Item::AgeBand), firstFilled(cells, plan, Item::FiscalYearEndAge),
@@ -253,6 +267,8 @@ std::variant<Examinee, RowProblem> examineeOf(const QStringList &cells, const QS
                                               const ColumnPlan &plan)
 {
     if (auto problem = tooManyCells(cells, headings))
+        return *problem;
+    if (auto problem = tooFewCells(cells, headings))
         return *problem;
     Examinee examinee;
     const AgeCells ageCells = ageCellsOf(cells, plan);

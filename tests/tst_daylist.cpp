@@ -294,6 +294,11 @@ void TestDayList::rowCells_data()
         {QStringLiteral("140"), QStringLiteral("129"), QStringLiteral("130")}, QStringLiteral("140"));
     row("more cells than headings", {sys}, {QStringLiteral("128"), QStringLiteral("x")},
         QStringLiteral("× : 見出しより多いセルがあります (15 個、見出しは 14 個)"));
+    // A cell dropped in the middle would move every later value one column
+    // left: a short row is not read at all.
+    row("one cell short", {sys}, {}, QStringLiteral("× : 列が 1 つ足りません (見出しは 14 列、この行は 13 列)"));
+    row("two cells short", {sys, QStringLiteral("9A755000000000001")}, {},
+        QStringLiteral("× : 列が 2 つ足りません (見出しは 15 列、この行は 13 列)"));
     // A choice is read whatever spaces, widths or case it comes in; only
     // spaces is an empty cell.
     const auto smoking = [&](const char *name, const QString &cell, const QString &systolic) {

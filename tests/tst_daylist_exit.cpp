@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -21,6 +22,8 @@ class TestDayListExit : public QObject {
 private slots:
     void exitStatus_data();
     void exitStatus();
+    void shortRowNotJudged_data();
+    void shortRowNotJudged();
     void interruptLeavesNothing_data();
     void interruptLeavesNothing();
     void resultInTheInputsEncoding_data();
@@ -38,6 +41,7 @@ const QString kNotJudged = QStringLiteral("2,40歳～64歳,男,170,1S0,92,138,82
 struct Run {
     int status;
     QStringList files; // in the folder afterwards
+    QByteArray output, errors;
 };
 
 Run run(const QByteArray &input, const QStringList &arguments, const QStringList &existing = {})
@@ -56,7 +60,8 @@ Run run(const QByteArray &input, const QStringList &arguments, const QStringList
     judge.start(QStringLiteral(KALVEMO_JUDGE), arguments);
     judge.waitForFinished();
     return {judge.exitStatus() == QProcess::NormalExit ? judge.exitCode() : -1,
-            QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name)};
+            QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), judge.readAllStandardOutput(),
+            judge.readAllStandardError()};
 }
 
 } // namespace
@@ -76,6 +81,8 @@ void TestDayListExit::exitStatus_data()
     };
     row("every row judged", kHeadings + kJudged, {list}, {}, 0, {list, result});
     row("a row not judged", kHeadings + kJudged + kNotJudged, {list}, {}, 1, {list, result});
+    row("a row one cell short", kHeadings + kJudged + QString(kJudged).remove(QStringLiteral(",82")), {list}, {}, 1,
+        {list, result});
     row("an all-empty row is skipped", kHeadings + kJudged + QStringLiteral(",,,\n"), {list}, {}, 0, {list, result});
     row("default name taken: (2)", kHeadings + kJudged, {list}, {result}, 0,
         {list, QStringLiteral("list_判定(2).csv"), result});
@@ -107,6 +114,40 @@ void TestDayListExit::exitStatus()
     const Run done = run(input, arguments, existing);
     QCOMPARE(done.status, status);
     QCOMPARE(done.files, files);
+}
+
+void TestDayListExit::shortRowNotJudged_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("written"); // the row as written back: its cells, then the added columns
+
+    // The examinee of kJudged with cells left out: judged on the cells as
+    // they stand, every value after the gap would be one column to the left.
+    const auto row = [](const char *name, const char *cells, const char *written) {
+        QTest::newRow(name) << QString::fromUtf8(cells) << QString::fromUtf8(written);
+    };
+    row("diastolic left out", "1,40歳～64歳,男,170,72,92,138,160,45,105,5.7,なし,なし,なし,はい",
+        "1,40歳～64歳,男,170,72,92,138,160,45,105,5.7,なし,なし,なし,はい,"
+        ",,,,,列が 1 つ足りません (見出しは 16 列、この行は 15 列),,,");
+    row("height and weight left out", "1,40歳～64歳,男,92,138,82,160,45,105,5.7,なし,なし,なし,はい",
+        "1,40歳～64歳,男,92,138,82,160,45,105,5.7,なし,なし,なし,はい,,"
+        ",,,,,列が 2 つ足りません (見出しは 16 列、この行は 14 列),,,");
+    row("the last cell left out", "1,40歳～64歳,男,170,72,92,138,82,160,45,105,5.7,なし,なし,なし",
+        "1,40歳～64歳,男,170,72,92,138,82,160,45,105,5.7,なし,なし,なし,"
+        ",,,,,列が 1 つ足りません (見出しは 16 列、この行は 15 列),,,");
+}
+
+void TestDayListExit::shortRowNotJudged()
+{
+    QFETCH(QString, row);
+    QFETCH(QString, written);
+
+    const Run done = run((kHeadings + row + u'\n').toUtf8(),
+                         {QStringLiteral("list.csv"), QStringLiteral("-o"), QStringLiteral("-")});
+    QCOMPARE(done.status, 1);
+    const QStringList lines = QString::fromUtf8(done.output).split(QRegularExpression(QStringLiteral("\r?\n")));
+    QCOMPARE(lines.value(1), written);
+    QVERIFY(QString::fromUtf8(done.errors).contains(written.section(u',', -4, -4)));
 }
 
 // Ctrl+C, a termination request, the terminal closed under the run and
