@@ -3,6 +3,7 @@
 #include "daylist/added_columns.h"
 #include "daylist/console.h"
 #include "daylist/delimited_writer.h"
+#include "daylist/input_kind.h"
 #include "daylist/result_sink.h"
 #include "daylist/summary.h"
 #include "examinee/columns.h"
@@ -139,6 +140,8 @@ private:
 
 int judgeDayList(const CommandLine &line)
 {
+    if (const QString notAList = notAListMessage(inputKindOf(line.input)); !notAList.isEmpty())
+        return cannotJudge(line.input, notAList);
     QFile input(line.input);
     if (!input.open(QIODevice::ReadOnly))
         return cannotJudge(line.input, QStringLiteral("開けません: ") + input.errorString());

@@ -91,6 +91,10 @@ void TestDayListExit::exitStatus_data()
     row("named output exists", kHeadings + kJudged, {list, QStringLiteral("-o"), QStringLiteral("out.csv")},
         {QStringLiteral("out.csv")}, 2, {list, QStringLiteral("out.csv")});
     row("standard output", kHeadings + kJudged, {list, QStringLiteral("-o"), QStringLiteral("-")}, {}, 0, {list});
+    row("an Excel book: nothing written",
+        QString::fromLatin1(QByteArray("PK\x03\x04", 4) + QByteArray(26, '\0') + "xl/workbook.xml"), {list}, {}, 2,
+        {list});
+    row("a folder: nothing written", kHeadings + kJudged, {QStringLiteral(".")}, {}, 2, {list});
     row("a required column missing", QStringLiteral("ID,性別\n1,男\n"), {list}, {}, 2, {list});
     row("unclosed quote", kHeadings + kJudged + QStringLiteral("\"3,"), {list}, {}, 2, {list});
     row("not UTF-8 as named", kHeadings + kJudged, {list, QStringLiteral("--encoding"), QStringLiteral("cp932")}, {}, 2,
