@@ -4,6 +4,7 @@
 #include "daylist/console.h"
 #include "daylist/delimited_writer.h"
 #include "daylist/input_kind.h"
+#include "daylist/kept_bytes.h"
 #include "daylist/result_sink.h"
 #include "daylist/summary.h"
 #include "examinee/columns.h"
@@ -52,55 +53,46 @@ std::optional<TextEncoding> encodingOf(const CommandLine &line, QFile &input)
     return named;
 }
 
-bool isAllEmpty(const QStringList &cells)
+// A record with nothing in it: a blank line, or cells of spaces alone.
+bool isBlank(const QStringList &cells)
 {
-    return std::all_of(cells.cbegin(), cells.cend(), [](const QString &cell) { return cell.isEmpty(); });
+    return std::all_of(cells.cbegin(), cells.cend(), [](const QString &cell) {
+        return std::all_of(cell.cbegin(), cell.cend(), [](QChar c) { return c.isSpace(); });
+    });
 }
 
-// The row as written: its cells under their headings (missing ones empty),
-// the added columns, then any cells beyond the headings, so that nothing of
-// the row is lost and the results stay under their own headings.
-class RowWriter {
+// Each row judged into the added columns put into it, as KeptBytesWriter
+// writes it.
+class RowJudge {
 public:
-    RowWriter(QChar delimiter, const QStringList &headings, const ColumnPlan &plan, Summary &summary)
-        : m_line(delimiter), m_headings(headings), m_plan(plan), m_summary(summary)
+    RowJudge(const QStringList &headings, const ColumnPlan &plan, Summary &summary)
+        : m_headings(headings), m_plan(plan), m_summary(summary)
     {
     }
 
-    QStringView lineOf(const DelimitedRecord &record)
-    {
-        const QStringList &cells = record.cells;
-        const qsizetype headingCount = m_headings.size();
-        m_line.clear();
-        for (qsizetype i = 0; i < headingCount; ++i)
-            m_line.add(i < cells.size() ? QStringView(cells[i]) : QStringView());
-        judge(record);
-        for (qsizetype i = headingCount; i < cells.size(); ++i)
-            m_line.add(cells[i]);
-        return m_line.ended();
-    }
-
-private:
     // The added columns of the row; its problem told on standard error and
     // counted in the summary.
-    void judge(const DelimitedRecord &record)
+    void judge(const DelimitedRecord &record, DelimitedLine &line)
     {
         auto examinee = examineeOf(record.cells, m_headings, m_plan);
-        if (const auto *problem = std::get_if<RowProblem>(&examinee)) {
-            const QString where =
-                problem->column.isEmpty() ? QString() : QStringLiteral("列 ") + problem->column + QStringLiteral(": ");
-            writeError(QStringLiteral("行 %1, ").arg(record.line) + where + problem->reason + u'\n');
-            ++m_summary.notJudged;
-            m_line.add(notJudgedColumns(where + problem->reason));
-            return;
-        }
-        judgeExaminee(std::move(std::get<Examinee>(examinee)), [this](const Judgement &judged) {
-            m_added.addTo(m_line, judged);
+        if (const auto *problem = std::get_if<RowProblem>(&examinee))
+            return notJudged(record, line, *problem);
+        judgeExaminee(std::move(std::get<Examinee>(examinee)), [&](const Judgement &judged) {
+            m_added.addTo(line, judged);
             m_summary.countJudged(judged);
         });
     }
 
-    DelimitedLine m_line;
+private:
+    void notJudged(const DelimitedRecord &record, DelimitedLine &line, const RowProblem &problem)
+    {
+        const QString where =
+            problem.column.isEmpty() ? QString() : QStringLiteral("列 ") + problem.column + QStringLiteral(": ");
+        writeError(QStringLiteral("行 %1, ").arg(record.line) + where + problem.reason + u'\n');
+        ++m_summary.notJudged;
+        line.add(notJudgedColumns(where + problem.reason));
+    }
+
     AddedColumns m_added;
     const QStringList &m_headings;
     const ColumnPlan &m_plan;
@@ -138,6 +130,71 @@ private:
 
 } // namespace
 
+namespace {
+
+// How far down a title above the headings may reach.
+constexpr int kHeadingSearchRecords = 20;
+
+// Whether a record can be the heading line: it names the sex and at least
+// one measured item.
+bool canBeHeadingLine(const QStringList &cells)
+{
+    const ColumnPlan plan = planColumns(cells);
+    if (plan.of(Item::Sex).isEmpty())
+        return false;
+    for (const Item item : {Item::Height, Item::Weight, Item::Waist, Item::Systolic, Item::Diastolic,
+                            Item::Triglycerides, Item::Hdl, Item::FastingGlucose, Item::Hba1c}) {
+        if (!plan.of(item).isEmpty())
+            return true;
+    }
+    return false;
+}
+
+// Why the list has no heading line that can be judged, for the record that
+// came closest to one.
+QString headingProblem(const DelimitedRecord &record)
+{
+    return QStringLiteral("行 %1 (見出し): %2 の列がありません")
+        .arg(record.row)
+        .arg(missingItem(planColumns(record.cells)));
+}
+
+// The records up to the heading line (the last of them), or to the end of
+// the search without one.
+struct HeadingSearch {
+    QList<DelimitedRecord> records;
+    bool found = false;
+};
+
+HeadingSearch findHeadingLine(DelimitedReader &reader)
+{
+    HeadingSearch search;
+    for (DelimitedRecord record; search.records.size() < kHeadingSearchRecords && reader.read(record);) {
+        search.records << record;
+        if (canBeHeadingLine(record.cells)) {
+            search.found = true;
+            break;
+        }
+    }
+    return search;
+}
+
+// The record of the search that came closest to a heading line: the one
+// with the most columns recognised.
+const DelimitedRecord &closestToHeadings(const QList<DelimitedRecord> &records)
+{
+    const auto recognised = [](const DelimitedRecord &record) {
+        const ColumnPlan plan = planColumns(record.cells);
+        return std::count_if(plan.items.cbegin(), plan.items.cend(),
+                             [](const auto &columns) { return !columns.isEmpty(); });
+    };
+    return *std::max_element(records.cbegin(), records.cend(), [&](const DelimitedRecord &a, const DelimitedRecord &b) {
+        return recognised(a) < recognised(b);
+    });
+}
+
+} // namespace
+
 int judgeDayList(const CommandLine &line)
 {
     if (const QString notAList = notAListMessage(inputKindOf(line.input)); !notAList.isEmpty())
@@ -152,46 +209,51 @@ int judgeDayList(const CommandLine &line)
                                .arg(line.encoding));
 
     DecodedText text(input, *encoding);
+    text.keepBytes();
     DelimitedReader reader(text);
     const auto readError = [&] {
         return cannotJudge(line.input, QStringLiteral("%1 行目: %2 (%3 として読みました)")
                                            .arg(reader.errorLine())
                                            .arg(readerProblem(reader.error()), encodingName(*encoding)));
     };
-    DelimitedRecord headingRecord;
-    if (!reader.read(headingRecord)) {
-        return reader.error() != DelimitedReader::Error::None
-                   ? readError()
-                   : cannotJudge(line.input, QStringLiteral("空のファイルです: 見出しの行が要ります"));
-    }
-    const QStringList headings = headingRecord.cells;
+    const HeadingSearch search = findHeadingLine(reader);
+    if (reader.error() != DelimitedReader::Error::None)
+        return readError();
+    if (search.records.isEmpty())
+        return cannotJudge(line.input, QStringLiteral("空のファイルです: 見出しの行が要ります"));
+    if (!search.found)
+        return cannotJudge(line.input, headingProblem(closestToHeadings(search.records)));
+    const DelimitedRecord &headingRecord = search.records.last();
+    const QStringList &headings = headingRecord.cells;
     const ColumnPlan plan = planColumns(headings);
     if (const QString missing = missingItem(plan); !missing.isEmpty())
-        return cannotJudge(
-            line.input, QStringLiteral("%1 行目 (見出し): %2 の列がありません").arg(headingRecord.line).arg(missing));
+        return cannotJudge(line.input, headingProblem(headingRecord));
 
     ResultSink sink(line, *encoding);
-    const QChar delimiter = reader.delimiter();
-    if (!sink.open() || !sink.putBytes(byteOrderMark(*encoding))
-        || !sink.putLine(delimitedLine(headings + addedHeadings(), delimiter), headingRecord.line))
+    KeptBytesWriter written(text, sink, reader.delimiter(), headings.size());
+    if (!sink.open())
+        return cannotJudge({}, sink.error());
+    written.cellsFor(headingRecord).add(addedHeadings());
+    if (!written.put(headingRecord))
         return cannotJudge({}, sink.error());
 
     Summary summary;
     summary.unusedColumns = unusedColumnsOf(plan, headings);
     {
         Progress progress(errorIsTerminal() && line.output != u"-", input.size());
-        RowWriter rows(delimiter, headings, plan, summary);
+        RowJudge rows(headings, plan, summary);
         for (DelimitedRecord record; reader.read(record);) {
-            if (isAllEmpty(record.cells))
-                continue;
-            if (!sink.putLine(rows.lineOf(record), record.line))
+            if (isBlank(record.cells))
+                continue; // copied as it stands, with the bytes around it
+            rows.judge(record, written.cellsFor(record));
+            if (!written.put(record))
                 return cannotJudge({}, sink.error());
             progress.rowDone(summary.judged + summary.notJudged, text.bytesRead());
         }
     }
     if (reader.error() != DelimitedReader::Error::None)
         return readError();
-    if (!sink.finish())
+    if (!written.finish() || !sink.finish())
         return cannotJudge({}, sink.error());
     summary.output = sink.finalPath();
     writeError(summaryText(summary));
