@@ -74,6 +74,8 @@ public:
     // counted in the summary.
     void judge(const DelimitedRecord &record, DelimitedLine &line)
     {
+        if (auto problem = runOnQuote(record))
+            return notJudged(record, line, *problem);
         auto examinee = examineeOf(record.cells, m_headings, m_plan);
         if (const auto *problem = std::get_if<RowProblem>(&examinee))
             return notJudged(record, line, *problem);
@@ -84,6 +86,20 @@ public:
     }
 
 private:
+    // A quote left open runs on over the line breaks up to the next quote,
+    // joining lines into one record: where the cells then do not match the
+    // headings, that is what the desk must mend.
+    std::optional<RowProblem> runOnQuote(const DelimitedRecord &record) const
+    {
+        if (record.lastLine == record.line || record.cells.size() == m_headings.size())
+            return std::nullopt;
+        return RowProblem{{},
+                          QStringLiteral("行 %1～%2: 引用符 (\") が閉じず、%3 行が 1 件になっています")
+                              .arg(record.line)
+                              .arg(record.lastLine)
+                              .arg(record.lastLine - record.line + 1)};
+    }
+
     void notJudged(const DelimitedRecord &record, DelimitedLine &line, const RowProblem &problem)
     {
         const QString where =

@@ -110,6 +110,10 @@ void TestDayListFiles::recordShapes_data()
     row("quotes and spaces kept as written",
         headings + "\n\"1\", \"40歳～64歳\" ,男 ," + kFifteen.section(u',', 2) + "‹\n",
         {added, u',' + addedNotJudged(shortBy(1))});
+    row("a stray quote joins lines: named, the joined lines kept",
+        headings + "\n1,\"" + kFifteen + "\n2,40歳～64歳,女\n3,\",なし‹\n",
+        {added, QString(13, u',')
+                    + addedNotJudged(QStringLiteral("行 2～4: 引用符 (\") が閉じず、3 行が 1 件になっています"))});
     row("UTF-16LE in code units", QStringLiteral("\uFEFF") + headings + "\r\n1," + kFifteen + "‹\n",
         {added, u',' + addedNotJudged(shortBy(1))}, "UTF-16LE");
     row("CP932", headings + "\r\n髙," + kFifteen + "‹\r\n", {added, u',' + addedNotJudged(shortBy(1))}, "windows-31j");
