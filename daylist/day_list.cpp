@@ -61,12 +61,28 @@ bool isBlank(const QStringList &cells)
     });
 }
 
+// The column that names the examinee in a message: the first of these
+// headings that the list has.
+qsizetype nameColumnOf(const QStringList &headings)
+{
+    static const QStringList names{
+        QStringLiteral("受診者ID"), QStringLiteral("受診者番号"), QStringLiteral("受診券番号"), QStringLiteral("番号"),
+        QStringLiteral("ID"),       QStringLiteral("氏名"),       QStringLiteral("カナ氏名")};
+    for (const QString &name : names) {
+        for (qsizetype i = 0; i < headings.size(); ++i) {
+            if (headings[i].trimmed().normalized(QString::NormalizationForm_KC).compare(name, Qt::CaseInsensitive) == 0)
+                return i;
+        }
+    }
+    return -1;
+}
+
 // Each row judged into the added columns put into it, as KeptBytesWriter
 // writes it.
 class RowJudge {
 public:
     RowJudge(const QStringList &headings, const ColumnPlan &plan, Summary &summary)
-        : m_headings(headings), m_plan(plan), m_summary(summary)
+        : m_headings(headings), m_plan(plan), m_summary(summary), m_nameColumn(nameColumnOf(headings))
     {
     }
 
@@ -104,15 +120,26 @@ private:
     {
         const QString where =
             problem.column.isEmpty() ? QString() : QStringLiteral("列 ") + problem.column + QStringLiteral(": ");
-        writeError(QStringLiteral("行 %1, ").arg(record.line) + where + problem.reason + u'\n');
+        writeError(QStringLiteral("行 %1").arg(record.row) + examineeNamed(record) + QStringLiteral(", ") + where
+                   + problem.reason + u'\n');
         ++m_summary.notJudged;
         line.add(notJudgedColumns(where + problem.reason));
+    }
+
+    // " (受診者ID K12)", where the list names its examinees.
+    QString examineeNamed(const DelimitedRecord &record) const
+    {
+        const QString name = m_nameColumn >= 0 ? record.cells.value(m_nameColumn).trimmed() : QString();
+        if (name.isEmpty())
+            return {};
+        return QStringLiteral(" (") + m_headings[m_nameColumn].trimmed() + u' ' + name + u')';
     }
 
     AddedColumns m_added;
     const QStringList &m_headings;
     const ColumnPlan &m_plan;
     Summary &m_summary;
+    qsizetype m_nameColumn;
 };
 
 // Percent of the file and rows per second, over the same line, on a
@@ -228,8 +255,8 @@ int judgeDayList(const CommandLine &line)
     text.keepBytes();
     DelimitedReader reader(text);
     const auto readError = [&] {
-        return cannotJudge(line.input, QStringLiteral("%1 行目: %2 (%3 として読みました)")
-                                           .arg(reader.errorLine())
+        return cannotJudge(line.input, QStringLiteral("行 %1: %2 (%3 として読みました)")
+                                           .arg(reader.errorRow())
                                            .arg(readerProblem(reader.error()), encodingName(*encoding)));
     };
     const HeadingSearch search = findHeadingLine(reader);

@@ -24,6 +24,9 @@ private slots:
     void exitStatus();
     void shortRowNotJudged_data();
     void shortRowNotJudged();
+    void messageNamesTheRow_data();
+    void messageNamesTheRow();
+    void nothingToJudgeIsSaid();
     void interruptLeavesNothing_data();
     void interruptLeavesNothing();
     void resultInTheInputsEncoding_data();
@@ -152,6 +155,49 @@ void TestDayListExit::shortRowNotJudged()
     const QStringList lines = QString::fromUtf8(done.output).split(QRegularExpression(QStringLiteral("\r?\n")));
     QCOMPARE(lines.value(1), written);
     QVERIFY(QString::fromUtf8(done.errors).contains(written.section(u',', -4, -4)));
+}
+
+// A message names the row as a spreadsheet shows it, every record one row
+// (titles, blank lines and the heading line too, a quoted line break none),
+// and the examinee by the first naming column the list has.
+void TestDayListExit::messageNamesTheRow_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("named"); // the start of the row's message
+
+    const QString headings = kHeadings;
+    QTest::newRow("the row after the headings") << headings + kNotJudged << QStringLiteral("行 2 (ID 2), 列 体重: ");
+    QTest::newRow("title and blank lines counted")
+        << QStringLiteral("特定健診 受診者一覧\n\n") + headings + kJudged + kNotJudged
+        << QStringLiteral("行 5 (ID 2), 列 体重: ");
+    QTest::newRow("a line break in quotes: one row")
+        << headings + QStringLiteral("\"1\n\"") + kJudged.mid(1) + kNotJudged << QStringLiteral("行 3 (ID 2), ");
+    QTest::newRow("受診者ID before 氏名")
+        << QStringLiteral("氏名,受診者ID,") + headings.mid(3) + QStringLiteral("山田 花子,K-7,") + kNotJudged.mid(2)
+        << QStringLiteral("行 2 (受診者ID K-7), ");
+    QTest::newRow("氏名 when no number") << QStringLiteral("氏名,") + headings.mid(3) + QStringLiteral("山田 花子,")
+                                                + kNotJudged.mid(2)
+                                         << QStringLiteral("行 2 (氏名 山田 花子), ");
+    QTest::newRow("no naming column") << QStringLiteral("メモ,") + headings.mid(3) + kNotJudged
+                                      << QStringLiteral("行 2, ");
+}
+
+void TestDayListExit::messageNamesTheRow()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, named);
+
+    const Run done = run(input.toUtf8(), {QStringLiteral("list.csv"), QStringLiteral("-o"), QStringLiteral("-")});
+    QCOMPARE(done.status, 1);
+    const QString errors = QString::fromUtf8(done.errors);
+    QVERIFY2(errors.startsWith(named), qPrintable(errors));
+}
+
+void TestDayListExit::nothingToJudgeIsSaid()
+{
+    const Run done = run(kHeadings.toUtf8(), {QStringLiteral("list.csv")});
+    QCOMPARE(done.status, 0);
+    QVERIFY(QString::fromUtf8(done.errors).contains(QStringLiteral("判定する行がありません")));
 }
 
 // Ctrl+C, a termination request, the terminal closed under the run and
