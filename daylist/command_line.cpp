@@ -1,5 +1,11 @@
 #include "daylist/command_line.h"
 
+#include "examinee/choice_words.h"
+#include "examinee/columns.h"
+#include "words/desk_names.h"
+
+#include <utility>
+
 std::variant<CommandLine, QString> parseCommandLine(const QStringList &arguments)
 {
     CommandLine line;
@@ -48,28 +54,64 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList &arguments
     return line;
 }
 
+namespace {
+
+QString joined(const QStringList &words) { return words.join(QStringLiteral(" / ")); }
+
+// The headings read as each item, and the words read as each answer, from
+// the tables that read them.
+QString wordsText()
+{
+    QString text =
+        QStringLiteral("見出し (順番は自由。全角と半角、空白、かっこ ( ) [ ] 【 】 の中の単位 (cm, kg, mmHg,\n"
+                       "mg/dL, %, kg/m2, 歳) は問いません。国の標準様式の項目コードも使えます):\n");
+    for (std::size_t i = 0; i < kItemCount; ++i)
+        text += QStringLiteral("  ") + joined(headingsOf(Item(i))) + u'\n';
+    text += QStringLiteral("  年齢区分は 年齢区分、年度末年齢、または 生年月日と受診日 のどれかから。\n"
+                           "  空腹時血糖か HbA1c のどちらかの列が要ります。\n"
+                           "\n"
+                           "選択肢の言葉 (全角と半角、大文字と小文字は問いません):\n");
+    const auto answer = [](ChoiceKind kind, bool yes, const QString &name) {
+        return name + QStringLiteral(": ") + joined(choiceWords(kind, yes));
+    };
+    text += QStringLiteral("  性別  ") + answer(ChoiceKind::Sex, false, sexName(false)) + QStringLiteral("   ")
+            + answer(ChoiceKind::Sex, true, sexName(true)) + u'\n';
+    for (const auto &[kind, name] : {std::pair{ChoiceKind::YesNo, QStringLiteral("服薬・喫煙")},
+                                     std::pair{ChoiceKind::Smoking, QStringLiteral("喫煙ではさらに")}})
+        text += QStringLiteral("  ") + name + QStringLiteral("  ") + answer(kind, true, choiceName(true))
+                + QStringLiteral("   ") + answer(kind, false, choiceName(false)) + u'\n';
+    text += QStringLiteral("  0 と 〇 (漢数字) は読みません: 空の数式や空欄の数値書式は 0 と表示されます。\n");
+    return text;
+}
+
+} // namespace
+
 QString helpText()
 {
     return QStringLiteral(
-        "使い方: kalvemo-judge 入力ファイル [-o 出力ファイル] [--encoding 文字コード]\n"
-        "\n"
-        "その日の受診者の一覧 (CSV かタブ区切り、1行に1人) を、Kalvemo の画面と同じ処理で\n"
-        "判定し、メタボリックシンドローム、保健指導レベル、それぞれの判定コード、確認、未入力と\n"
-        "2つの説明の列を加えたファイルを書きます。元の列はそのまま残ります。\n"
-        "\n"
-        "  -o 出力ファイル    結果の書き先。既にあるファイルは上書きしません (終了コード 2)。\n"
-        "                     省略すると入力の横に「名前_判定.拡張子」、あれば (2)、(3)… を付けます。\n"
-        "                     -o - は標準出力に書きます (一時ファイルを使わず、途中で止まると\n"
-        "                     書きかけが残ります)。\n"
-        "  --encoding 名前    入力の文字コード: utf-8, utf-8-bom, utf-16le, utf-16be, cp932。\n"
-        "                     省略するとファイル全体から判断します (BOM、UTF-8、それ以外は CP932)。\n"
-        "  -h, --help         この説明。\n"
-        "\n"
-        "終了コード: 0 すべての行を判定, 1 判定できなかった行がある, 2 ファイルを判定できない\n"
-        "(読めない、見出しが足りない、引用符が閉じていない、書けないなど。結果のファイルは残りません)。\n"
-        "\n"
-        "Usage: kalvemo-judge INPUT [-o OUTPUT] [--encoding NAME]\n"
-        "Judges a day's list (CSV or tab-separated, one examinee a row) with the window's own handlers.\n"
-        "-o - writes to standard output, which is not atomic: an interrupted run leaves part of it.\n"
-        "Exit status: 0 all rows judged, 1 some rows not judged, 2 the file could not be judged.\n");
+               "使い方: kalvemo-judge 入力ファイル [-o 出力ファイル] [--encoding 文字コード]\n"
+               "\n"
+               "その日の受診者の一覧 (CSV かタブ区切り、1行に1人) を、Kalvemo の画面と同じ処理で\n"
+               "判定し、メタボリックシンドローム、保健指導レベル、それぞれの判定コード、確認、未入力と\n"
+               "2つの説明の列を加えたファイルを書きます。元の列はそのまま残ります。\n"
+               "\n"
+               "  -o 出力ファイル    結果の書き先。既にあるファイルは上書きしません (終了コード 2)。\n"
+               "                     省略すると入力の横に「名前_判定.拡張子」、あれば (2)、(3)… を付けます。\n"
+               "                     -o - は標準出力に書きます (一時ファイルを使わず、途中で止まると\n"
+               "                     書きかけが残ります)。\n"
+               "  --encoding 名前    入力の文字コード: utf-8, utf-8-bom, utf-16le, utf-16be, cp932。\n"
+               "                     省略するとファイル全体から判断します (BOM、UTF-8、それ以外は CP932)。\n"
+               "  -h, --help         この説明。\n"
+               "\n"
+               "終了コード: 0 すべての行を判定, 1 判定できなかった行がある, 2 ファイルを判定できない\n"
+               "(読めない、見出しが足りない、引用符が閉じていない、書けないなど。結果のファイルは残りません)。\n"
+               "\n")
+           + wordsText()
+           + QStringLiteral(
+               "\n"
+               "Usage: kalvemo-judge INPUT [-o OUTPUT] [--encoding NAME]\n"
+               "Judges a day's list (CSV or tab-separated, one examinee a row) with the window's own handlers.\n"
+               "-o - writes to standard output, which is not atomic: an interrupted run leaves part of it.\n"
+               "Exit status: 0 all rows judged, 1 some rows not judged, 2 the file could not be judged.\n"
+               "The headings and the words of a choice it reads are listed above.\n");
 }

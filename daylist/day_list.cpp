@@ -61,16 +61,18 @@ bool isBlank(const QStringList &cells)
     });
 }
 
-// The column that names the examinee in a message: the first of these
-// headings that the list has.
+// The column that names the examinee in a message: the first of the
+// naming headings that the list has, compared in any width and case.
 qsizetype nameColumnOf(const QStringList &headings)
 {
-    static const QStringList names{
-        QStringLiteral("受診者ID"), QStringLiteral("受診者番号"), QStringLiteral("受診券番号"), QStringLiteral("番号"),
-        QStringLiteral("ID"),       QStringLiteral("氏名"),       QStringLiteral("カナ氏名")};
-    for (const QString &name : names) {
+    const auto key = [](const QString &heading) {
+        QString k = heading.normalized(QString::NormalizationForm_KC);
+        k.removeIf([](QChar c) { return c.isSpace(); });
+        return k.toLower();
+    };
+    for (const QString &name : examineeIdHeadings()) {
         for (qsizetype i = 0; i < headings.size(); ++i) {
-            if (headings[i].trimmed().normalized(QString::NormalizationForm_KC).compare(name, Qt::CaseInsensitive) == 0)
+            if (key(headings[i]) == key(name))
                 return i;
         }
     }
@@ -178,28 +180,16 @@ namespace {
 // How far down a title above the headings may reach.
 constexpr int kHeadingSearchRecords = 20;
 
-// Whether a record can be the heading line: it names the sex and at least
-// one measured item.
-bool canBeHeadingLine(const QStringList &cells)
+// What the heading line lacks: every item missing, and the headings that
+// were not recognised, which are often the missing items under a name of
+// the desk's own.
+QString missingColumns(const QStringList &cells)
 {
-    const ColumnPlan plan = planColumns(cells);
-    if (plan.of(Item::Sex).isEmpty())
-        return false;
-    for (const Item item : {Item::Height, Item::Weight, Item::Waist, Item::Systolic, Item::Diastolic,
-                            Item::Triglycerides, Item::Hdl, Item::FastingGlucose, Item::Hba1c}) {
-        if (!plan.of(item).isEmpty())
-            return true;
-    }
-    return false;
-}
-
-// Why the list has no heading line that can be judged, for the record that
-// came closest to one.
-QString headingProblem(const DelimitedRecord &record)
-{
-    return QStringLiteral("行 %1 (見出し): %2 の列がありません")
-        .arg(record.row)
-        .arg(missingItem(planColumns(record.cells)));
+    QString text =
+        QStringLiteral("%1 の列がありません").arg(missingItems(planColumns(cells)).join(QStringLiteral("、")));
+    if (const QStringList unrecognised = unrecognisedHeadings(cells); !unrecognised.isEmpty())
+        text += QStringLiteral("。見出しと分からなかった列: ") + unrecognised.join(QStringLiteral("、"));
+    return text;
 }
 
 // The records up to the heading line (the last of them), or to the end of
@@ -236,6 +226,15 @@ const DelimitedRecord &closestToHeadings(const QList<DelimitedRecord> &records)
     });
 }
 
+QString noHeadingLine(const DelimitedRecord &closest)
+{
+    return QStringLiteral("見出しの行がありません (先頭から %1 行のうち、性別と測定値の見出しのある行がありません)。"
+                          "いちばん近い行 %2: ")
+               .arg(kHeadingSearchRecords)
+               .arg(closest.row)
+           + missingColumns(closest.cells);
+}
+
 } // namespace
 
 int judgeDayList(const CommandLine &line)
@@ -265,12 +264,13 @@ int judgeDayList(const CommandLine &line)
     if (search.records.isEmpty())
         return cannotJudge(line.input, QStringLiteral("空のファイルです: 見出しの行が要ります"));
     if (!search.found)
-        return cannotJudge(line.input, headingProblem(closestToHeadings(search.records)));
+        return cannotJudge(line.input, noHeadingLine(closestToHeadings(search.records)));
     const DelimitedRecord &headingRecord = search.records.last();
     const QStringList &headings = headingRecord.cells;
     const ColumnPlan plan = planColumns(headings);
-    if (const QString missing = missingItem(plan); !missing.isEmpty())
-        return cannotJudge(line.input, headingProblem(headingRecord));
+    if (!missingItems(plan).isEmpty())
+        return cannotJudge(line.input,
+                           QStringLiteral("行 %1 (見出し): ").arg(headingRecord.row) + missingColumns(headings));
 
     ResultSink sink(line, *encoding);
     KeptBytesWriter written(text, sink, reader.delimiter(), headings.size());

@@ -54,11 +54,29 @@ AgeProblem problem(const QString &item, const QString &cell, const QString &reas
 
 QString quoted(const QString &cell) { return u'"' + shownText(cell) + u'"'; }
 
+// The date part of a date as a spreadsheet may write it, with a time of
+// midnight after it: "1960/05/01 0:00", "1960-05-01 00:00:00",
+// "1960-05-01T00:00:00". Any other time is not a date of birth or of an
+// examination, and stays to be refused.
+QString withoutMidnight(const QString &text)
+{
+    static const QRegularExpression midnight(QStringLiteral(R"(^(.+?)(?:\s+|t)0?0:00(?::00(?:\.0+)?)?$)"));
+    const auto m = midnight.match(text);
+    return m.hasMatch() ? m.captured(1) : text;
+}
+
 } // namespace
+
+std::optional<int> yearsOf(QStringView text)
+{
+    static const QRegularExpression years(QStringLiteral(R"(^(\d{1,3})(?:\.0+)?\s*[歳才]?$)"));
+    const auto m = years.match(normalised(text));
+    return m.hasMatch() ? std::optional(m.captured(1).toInt()) : std::nullopt;
+}
 
 std::optional<QDate> dateOf(QStringView text)
 {
-    const QString t = normalised(text);
+    const QString t = withoutMidnight(normalised(text));
     static const QRegularExpression western(QStringLiteral(R"(^(\d{4})[/.\-年](\d{1,2})[/.\-月](\d{1,2})日?$)"));
     static const QRegularExpression compact(QStringLiteral(R"(^(\d{4})(\d{2})(\d{2})$)"));
     static const QRegularExpression era(
@@ -135,11 +153,9 @@ std::variant<AgeBand, AgeProblem> bandOfRow(const AgeCells &cells)
     std::optional<int> examAge;
     QString ageSource = ageItem, ageCell = cells.fiscalYearEndAge;
     if (!cells.fiscalYearEndAge.trimmed().isEmpty()) {
-        bool ok = false;
-        const int age = normalised(cells.fiscalYearEndAge).toInt(&ok);
-        if (!ok)
+        yearEndAge = yearsOf(cells.fiscalYearEndAge);
+        if (!yearEndAge)
             return problem(ageItem, ageCell, quoted(ageCell) + QStringLiteral(" は年齢として読めません"));
-        yearEndAge = age;
     }
     if (!cells.birthDate.trimmed().isEmpty() && !cells.examDate.trimmed().isEmpty()) {
         const auto birth = dateOf(cells.birthDate);

@@ -20,8 +20,13 @@
 // programme.
 
 // "2024/4/1", "2024-04-01", "20240401", "2024年4月1日" and the Japanese
-// eras: "昭和35年4月1日", "S35.4.1", "平成元年1月8日", "R6/4/1".
+// eras: "昭和35年4月1日", "S35.4.1", "平成元年1月8日", "R6/4/1"; each may be
+// followed by a time of midnight ("2024/4/1 0:00", "2024-04-01T00:00:00").
 std::optional<QDate> dateOf(QStringView text);
+
+// An age in whole years as a spreadsheet may write it: "64", "64歳",
+// "64.0", "６４"; not "64.5".
+std::optional<int> yearsOf(QStringView text);
 
 // The age on a day (complete years), and the age at the end of the fiscal
 // year in which the day falls.

@@ -5,68 +5,119 @@
 
 #include <QHash>
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 namespace {
 
-// A heading as compared: compatibility forms folded (full-width letters,
-// digits and parentheses become ASCII), no blanks, ASCII in lower case.
-QString headingKey(QStringView heading)
+// A heading as written, compared: compatibility forms folded (full-width
+// letters, digits and brackets become ASCII, "㎝" becomes "cm"), no blanks,
+// ASCII in lower case.
+QString normalisedHeading(QStringView heading)
 {
     QString key = heading.toString().normalized(QString::NormalizationForm_KC);
     key.removeIf([](QChar c) { return c.isSpace(); });
     return key.toLower();
 }
 
+// The units desks write after a heading, as normalisedHeading() leaves them.
+bool isUnit(QStringView text)
+{
+    static constexpr std::array<QStringView, 9> kUnits = {
+        u"cm", u"kg", u"mmhg", u"mg/dl", u"%", u"kg/m2", u"kg/m^2", u"歳", u"才",
+    };
+    return std::find(kUnits.begin(), kUnits.end(), text) != kUnits.end();
+}
+
+// The heading without its units: "身長[cm]", "身長【cm】" and "HbA1c(NGSP)(%)"
+// are "身長" and "hba1c(ngsp)". A bracket holding anything else, "中性脂肪(食後)",
+// stays: it says what the column holds.
+QString withoutUnits(QString key)
+{
+    static constexpr std::array<std::pair<char16_t, char16_t>, 3> kBrackets = {
+        {{u'(', u')'}, {u'[', u']'}, {u'【', u'】'}}};
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        for (const auto &[open, close] : kBrackets) {
+            if (key[i] != open)
+                continue;
+            const qsizetype end = key.indexOf(close, i + 1);
+            if (end > i && isUnit(QStringView(key).sliced(i + 1, end - i - 1))) {
+                key.remove(i, end - i + 1);
+                --i;
+            }
+            break;
+        }
+    }
+    return key;
+}
+
+// A heading as compared: normalised, its units dropped.
+QString headingKey(QStringView heading) { return withoutUnits(normalisedHeading(heading)); }
+
 struct Role {
     Item item;
     Reading reading = Reading::Only;
 };
 
-void add(QHash<QString, Role> &names, Item item, std::initializer_list<QString> headings)
-{
-    for (const QString &heading : headings)
-        names.insert(headingKey(heading), {item});
-}
-
 QString drugHeading(Criterion criterion) { return criterionName(criterion) + u' ' + wordText(Word::DrugTreatment); }
 
-// The window's own headings, then the names desks use.
+// The names desks give a column beside the window's own heading (itemName()):
+// the national questionnaire's, the laboratory's and the spreadsheets' usual
+// ones. A unit in brackets is dropped before they are compared, so none is
+// written here. Not a bare 血糖 (it may be a non-fasting value) nor 喫煙歴 (a
+// past smoker answers あり; the rules count current smoking).
+// clang-format off
+struct DeskName { Item item; const char16_t *name; };
+constexpr DeskName kDeskNames[] = {
+    {Item::AgeBand, u"年齢階層"},
+    {Item::Sex, u"男女"},
+    {Item::Waist, u"腹囲(実測)"}, {Item::Waist, u"腹囲(自己測定)"}, {Item::Waist, u"腹囲(自己申告)"},
+    {Item::Waist, u"ウエスト"}, {Item::Waist, u"ウエスト周囲径"},
+    {Item::Systolic, u"収縮期血圧"}, {Item::Systolic, u"収縮期"}, {Item::Systolic, u"血圧(収縮期)"},
+    {Item::Systolic, u"血圧(最高)"}, {Item::Systolic, u"血圧 上"}, {Item::Systolic, u"血圧(上)"},
+    {Item::Diastolic, u"拡張期血圧"}, {Item::Diastolic, u"拡張期"}, {Item::Diastolic, u"血圧(拡張期)"},
+    {Item::Diastolic, u"血圧(最低)"}, {Item::Diastolic, u"血圧 下"}, {Item::Diastolic, u"血圧(下)"},
+    {Item::Triglycerides, u"中性脂肪(空腹時)"}, {Item::Triglycerides, u"空腹時中性脂肪"},
+    {Item::Triglycerides, u"中性脂肪(TG)"}, {Item::Triglycerides, u"トリグリセライド"},
+    {Item::Triglycerides, u"トリグリセリド"}, {Item::Triglycerides, u"TG"},
+    {Item::Hdl, u"HDLコレステロール"}, {Item::Hdl, u"HDL-コレステロール"}, {Item::Hdl, u"HDL-C"},
+    {Item::Hdl, u"HDL"},
+    {Item::FastingGlucose, u"空腹時血糖値"}, {Item::FastingGlucose, u"血糖(空腹時)"},
+    {Item::FastingGlucose, u"空腹時血糖(FPG)"}, {Item::FastingGlucose, u"FPG"},
+    {Item::Hba1c, u"HbA1c(NGSP)"}, {Item::Hba1c, u"HbA1c(NGSP値)"}, {Item::Hba1c, u"ヘモグロビンA1c"},
+    {Item::Hba1c, u"ヘモグロビンA1c(NGSP)"},
+    {Item::BloodPressureDrugs, u"服薬1(血圧)"}, {Item::BloodPressureDrugs, u"服薬(血圧)"},
+    {Item::BloodPressureDrugs, u"服薬(降圧薬)"}, {Item::BloodPressureDrugs, u"降圧薬"},
+    {Item::BloodPressureDrugs, u"血圧服薬"}, {Item::BloodPressureDrugs, u"血圧の服薬"},
+    {Item::BloodPressureDrugs, u"血圧を下げる薬"},
+    {Item::GlucoseDrugs, u"服薬2(血糖)"}, {Item::GlucoseDrugs, u"服薬(血糖)"},
+    {Item::GlucoseDrugs, u"服薬(血糖降下薬)"}, {Item::GlucoseDrugs, u"血糖降下薬"},
+    {Item::GlucoseDrugs, u"血糖服薬"}, {Item::GlucoseDrugs, u"血糖の服薬"},
+    {Item::GlucoseDrugs, u"インスリン注射又は血糖を下げる薬"},
+    {Item::LipidDrugs, u"服薬3(脂質)"}, {Item::LipidDrugs, u"服薬(脂質)"},
+    {Item::LipidDrugs, u"服薬(脂質異常症)"}, {Item::LipidDrugs, u"脂質異常症治療薬"},
+    {Item::LipidDrugs, u"脂質服薬"}, {Item::LipidDrugs, u"脂質の服薬"},
+    {Item::LipidDrugs, u"コレステロールや中性脂肪を下げる薬"},
+    {Item::Smoking, u"現在の喫煙"}, {Item::Smoking, u"喫煙(現在)"}, {Item::Smoking, u"現在喫煙"},
+    {Item::Smoking, u"喫煙習慣"},
+    {Item::FiscalYearEndAge, u"年度末の年齢"}, {Item::FiscalYearEndAge, u"年齢(年度末)"},
+    {Item::BirthDate, u"誕生日"},
+    {Item::ExamDate, u"健診日"}, {Item::ExamDate, u"検診日"}, {Item::ExamDate, u"受診年月日"},
+    {Item::ExamDate, u"健診年月日"}, {Item::ExamDate, u"健診実施日"}, {Item::ExamDate, u"実施日"},
+};
+// clang-format on
+
+// Every heading of an item, as compared; no heading names two items.
 QHash<QString, Role> makeHeadingNames()
 {
     QHash<QString, Role> names;
-    add(names, Item::AgeBand, {QStringLiteral("年齢区分")});
-    add(names, Item::Sex, {wordText(Word::Sex)});
-    add(names, Item::Height, {entryName(Entry::Height)});
-    add(names, Item::Weight, {entryName(Entry::Weight)});
-    add(names, Item::Waist,
-        {entryName(Entry::Waist), QStringLiteral("腹囲(実測)"), QStringLiteral("腹囲(自己測定)"),
-         QStringLiteral("腹囲(自己申告)"), QStringLiteral("ウエスト"), QStringLiteral("ウエスト周囲径")});
-    add(names, Item::Systolic,
-        {entryName(Entry::Systolic), QStringLiteral("収縮期血圧"), QStringLiteral("血圧(収縮期)")});
-    add(names, Item::Diastolic,
-        {entryName(Entry::Diastolic), QStringLiteral("拡張期血圧"), QStringLiteral("血圧(拡張期)")});
-    add(names, Item::Triglycerides,
-        {entryName(Entry::Triglycerides), QStringLiteral("中性脂肪(空腹時)"), QStringLiteral("空腹時中性脂肪"),
-         QStringLiteral("トリグリセライド"), QStringLiteral("TG")});
-    add(names, Item::Hdl,
-        {entryName(Entry::Hdl), QStringLiteral("HDLコレステロール"), QStringLiteral("HDL-C"), QStringLiteral("HDL")});
-    add(names, Item::FastingGlucose,
-        {entryName(Entry::FastingGlucose), QStringLiteral("空腹時血糖値"), QStringLiteral("血糖(空腹時)")});
-    add(names, Item::Hba1c, {entryName(Entry::Hba1c), QStringLiteral("HbA1c(NGSP)"), QStringLiteral("HbA1c(NGSP値)")});
-    add(names, Item::BloodPressureDrugs,
-        {drugHeading(Criterion::BloodPressure), QStringLiteral("服薬1(血圧)"), QStringLiteral("服薬(血圧)"),
-         QStringLiteral("血圧服薬"), QStringLiteral("血圧の服薬")});
-    add(names, Item::GlucoseDrugs,
-        {drugHeading(Criterion::Glucose), QStringLiteral("服薬2(血糖)"), QStringLiteral("服薬(血糖)"),
-         QStringLiteral("血糖服薬"), QStringLiteral("血糖の服薬")});
-    add(names, Item::LipidDrugs,
-        {drugHeading(Criterion::Lipids), QStringLiteral("服薬3(脂質)"), QStringLiteral("服薬(脂質)"),
-         QStringLiteral("脂質服薬"), QStringLiteral("脂質の服薬")});
-    add(names, Item::Smoking, {wordText(Word::Smoking)});
-    add(names, Item::FiscalYearEndAge, {QStringLiteral("年度末年齢")});
-    add(names, Item::BirthDate, {QStringLiteral("生年月日")});
-    add(names, Item::ExamDate,
-        {QStringLiteral("受診日"), QStringLiteral("健診日"), QStringLiteral("受診年月日"), QStringLiteral("健診年月日"),
-         QStringLiteral("健診実施日")});
+    for (std::size_t i = 0; i < kItemCount; ++i) {
+        for (const QString &heading : headingsOf(Item(i))) {
+            Q_ASSERT(!names.contains(headingKey(heading)));
+            names.insert(headingKey(heading), {Item(i)});
+        }
+    }
     return names;
 }
 
@@ -152,38 +203,44 @@ Found fromCode(const QString &key)
     return {};
 }
 
+// A value not taken fasting, named anywhere in the heading: "随時血糖",
+// "中性脂肪(食後)", "中性脂肪(非空腹時)".
+bool isNonFasting(const QString &heading)
+{
+    return heading.contains(u"随時") || heading.contains(u"食後") || heading.contains(u"非空腹");
+}
+
 Found fromHeading(QStringView heading)
 {
-    const QString key = headingKey(heading);
-    if (looksLikeItemCode(key))
-        return fromCode(key);
-    if (key.contains(u"jds"))
+    // What the whole heading says first: an item code, or a value the rules
+    // must not read, whatever else the heading names.
+    const QString whole = normalisedHeading(heading);
+    if (looksLikeItemCode(whole))
+        return fromCode(whole);
+    if (whole.contains(u"jds"))
         return {{}, jdsWhy()};
-    if (key.contains(u"随時"))
+    if (isNonFasting(whole))
         return {{}, nonFastingWhy()};
+    const QString key = withoutUnits(whole);
     for (const QString &added : addedHeadings()) {
         if (key == headingKey(added))
             return {{}, QStringLiteral("結果の列: 読まずにそのまま残します")};
     }
+    const auto &names = headingNames();
+    if (const auto it = names.find(key); it != names.end())
+        return {*it, {}};
     if (key == u"bmi" || key.startsWith(u"bmi("))
         return {{}, QStringLiteral("BMI は身長と体重から計算します")};
     if (key == u"年齢" || key.startsWith(u"年齢("))
         return {
             {},
             QStringLiteral("受診日の年齢は年度末年齢と1歳違うことがあります: 年度末年齢か生年月日と受診日を使います")};
-    const auto &names = headingNames();
-    if (const auto it = names.find(key); it != names.end())
-        return {*it, {}};
-    // A unit in parentheses at the end: "身長(cm)", "中性脂肪（mg/dL）".
-    if (key.endsWith(u')')) {
-        const qsizetype open = key.lastIndexOf(u'(');
-        if (open > 0) {
-            if (const auto it = names.find(key.left(open)); it != names.end())
-                return {*it, {}};
-        }
-    }
     return {};
 }
+
+constexpr Item kMeasuredItems[] = {Item::Height,   Item::Weight,         Item::Waist,
+                                   Item::Systolic, Item::Diastolic,      Item::Triglycerides,
+                                   Item::Hdl,      Item::FastingGlucose, Item::Hba1c};
 
 } // namespace
 
@@ -225,18 +282,60 @@ QString itemName(Item item)
     return {};
 }
 
-QString missingItem(const ColumnPlan &plan)
+QStringList headingsOf(Item item)
 {
+    QStringList headings{itemName(item)};
+    for (const DeskName &desk : kDeskNames) {
+        if (desk.item == item)
+            headings << QString::fromUtf16(desk.name);
+    }
+    return headings;
+}
+
+QStringList examineeIdHeadings()
+{
+    return {QStringLiteral("受診者ID"), QStringLiteral("受診者番号"), QStringLiteral("受診券番号"),
+            QStringLiteral("番号"),     QStringLiteral("ID"),         QStringLiteral("氏名"),
+            QStringLiteral("カナ氏名")};
+}
+
+QStringList missingItems(const ColumnPlan &plan)
+{
+    QStringList missing;
     for (const Item item :
          {Item::Sex, Item::Height, Item::Weight, Item::Waist, Item::Systolic, Item::Diastolic, Item::Triglycerides,
           Item::Hdl, Item::BloodPressureDrugs, Item::LipidDrugs, Item::GlucoseDrugs, Item::Smoking}) {
         if (plan.of(item).isEmpty())
-            return itemName(item);
+            missing << itemName(item);
     }
     if (plan.of(Item::FastingGlucose).isEmpty() && plan.of(Item::Hba1c).isEmpty())
-        return itemName(Item::FastingGlucose) + QStringLiteral("か") + itemName(Item::Hba1c);
+        missing << itemName(Item::FastingGlucose) + QStringLiteral("か") + itemName(Item::Hba1c);
     const bool dates = !plan.of(Item::BirthDate).isEmpty() && !plan.of(Item::ExamDate).isEmpty();
     if (plan.of(Item::AgeBand).isEmpty() && plan.of(Item::FiscalYearEndAge).isEmpty() && !dates)
-        return QStringLiteral("年齢区分 (年齢区分、年度末年齢、または生年月日と受診日)");
-    return {};
+        missing << QStringLiteral("年齢区分 (年齢区分、年度末年齢、または生年月日と受診日)");
+    return missing;
+}
+
+QStringList unrecognisedHeadings(const QStringList &headings)
+{
+    QStringList keptKeys;
+    for (const QString &id : examineeIdHeadings())
+        keptKeys << headingKey(id);
+    QStringList unrecognised;
+    for (const QString &heading : headings) {
+        const Found found = fromHeading(heading);
+        if (!found.role && found.why.isEmpty() && !heading.trimmed().isEmpty()
+            && !keptKeys.contains(headingKey(heading)))
+            unrecognised << heading;
+    }
+    return unrecognised;
+}
+
+bool canBeHeadingLine(const QStringList &cells)
+{
+    const ColumnPlan plan = planColumns(cells);
+    if (plan.of(Item::Sex).isEmpty())
+        return false;
+    return std::any_of(std::begin(kMeasuredItems), std::end(kMeasuredItems),
+                       [&plan](Item item) { return !plan.of(item).isEmpty(); });
 }

@@ -59,6 +59,26 @@ ColumnPlan planColumns(const QStringList &headings);
 // The item's name in the desk's words, for a message: "腹囲", "血圧 薬剤治療".
 QString itemName(Item item);
 
-// What the list lacks to be judged at all: the name of a required item that
-// no column holds, or of the age band when nothing tells it; empty if none.
-QString missingItem(const ColumnPlan &plan);
+// Every heading read as the item, the window's own first: "最高血圧",
+// "収縮期血圧", "血圧(最高)", …; compared in any width, without blanks, and
+// without a unit in brackets. (Item codes of the national data standard are
+// read as well.)
+QStringList headingsOf(Item item);
+
+// The headings that name the examinee, in the order one is chosen to name a
+// row: "受診者ID", …, "氏名", "カナ氏名". Copied as they are.
+QStringList examineeIdHeadings();
+
+// What the list lacks to be judged at all: the name of each required item
+// that no column holds, and of the age band when nothing tells it.
+QStringList missingItems(const ColumnPlan &plan);
+
+// The headings of a heading line that are neither an item, nor a column known
+// not to be read, nor one that names the examinee: for a message that shows
+// the desk which of its headings were not understood.
+QStringList unrecognisedHeadings(const QStringList &headings);
+
+// Whether a record can be the heading line: one of its cells is a heading of
+// the sex and one a heading of a measured item (whole cells, compared as
+// headings are).
+bool canBeHeadingLine(const QStringList &cells);

@@ -2,6 +2,7 @@
 
 #include "entry/numeric_entry.h"
 #include "examinee/age_band.h"
+#include "examinee/choice_words.h"
 #include "words/desk_names.h"
 
 #include <QRegularExpression>
@@ -115,54 +116,9 @@ Resolved measuredValue(const QStringList &cells, const QStringList &headings, co
     return Said{QString::number(mean, 'f', 0), a.column};
 }
 
-enum class Answer { Yes, No, Unknown };
-
-// The words of the choices, as a key of a cell reads (compatibility form,
-// trimmed, lower case): あり/はい/1 and なし/いいえ/2, where for smoking the
-// data standard's 3 is a non-smoker too; 女/女性/F/2 and 男/男性/M/1, as
-// the data standard codes the sex.
-constexpr std::array<QStringView, 3> kYesWords = {u"あり", u"はい", u"1"};
-constexpr std::array<QStringView, 3> kNoWords = {u"なし", u"いいえ", u"2"};
-constexpr QStringView kNonSmokerCode = u"3";
-constexpr std::array<QStringView, 4> kFemaleWords = {u"女", u"女性", u"f", u"2"};
-constexpr std::array<QStringView, 4> kMaleWords = {u"男", u"男性", u"m", u"1"};
-
-template <std::size_t N> bool isOneOf(QStringView key, const std::array<QStringView, N> &words)
+ChoiceKind choiceKindOf(Item item)
 {
-    // (Compared here, character by character: the words are short.)
-    return std::any_of(words.begin(), words.end(), [key](QStringView word) {
-        return word.size() == key.size() && std::equal(word.begin(), word.end(), key.begin());
-    });
-}
-
-// The key of a cell; a cell that is already one of the words ("あり", "2")
-// is its own key.
-template <std::size_t N, std::size_t M>
-QString choiceKey(const QString &cell, const std::array<QStringView, N> &yes, const std::array<QStringView, M> &no)
-{
-    if (isOneOf(cell, yes) || isOneOf(cell, no))
-        return cell;
-    return cell.normalized(QString::NormalizationForm_KC).trimmed().toLower();
-}
-
-Answer answerOf(const QString &cell, Item item)
-{
-    const QString key = choiceKey(cell, kYesWords, kNoWords);
-    if (isOneOf(key, kYesWords))
-        return Answer::Yes;
-    if (isOneOf(key, kNoWords) || (item == Item::Smoking && key == kNonSmokerCode))
-        return Answer::No;
-    return Answer::Unknown;
-}
-
-Answer femaleOf(const QString &cell)
-{
-    const QString key = choiceKey(cell, kFemaleWords, kMaleWords);
-    if (isOneOf(key, kFemaleWords))
-        return Answer::Yes;
-    if (isOneOf(key, kMaleWords))
-        return Answer::No;
-    return Answer::Unknown;
+    return item == Item::Sex ? ChoiceKind::Sex : item == Item::Smoking ? ChoiceKind::Smoking : ChoiceKind::YesNo;
 }
 
 // A choice from every column of the item: each filled, each readable, all
@@ -180,12 +136,14 @@ std::variant<bool, RowProblem> choiceOf(const QStringList &cells, const QStringL
         if (isBlank(cell))
             continue;
         anyFilled = true;
-        const Answer answer = item == Item::Sex ? femaleOf(cell) : answerOf(cell, item);
+        const ChoiceKind kind = choiceKindOf(item);
+        const Answer answer = answerOf(cell, kind);
         if (answer == Answer::Unknown)
             return RowProblem{headings[c.column],
                               quoted(cell)
                                   + (item == Item::Sex ? QStringLiteral(" は性別として読めません")
-                                                       : QStringLiteral(" はあり・なしとして読めません"))};
+                                                       : QStringLiteral(" はあり・なしとして読めません"))
+                                  + QStringLiteral(" (") + choiceCodes(kind) + u')'};
         const bool yes = answer == Answer::Yes;
         if (chosen && *chosen != yes)
             return RowProblem{headings[c.column], quoted(cell) + QStringLiteral(" と列 ") + headings[chosenColumn]

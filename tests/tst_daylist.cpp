@@ -1,6 +1,7 @@
 #include "daylist/added_columns.h"
 #include "daylist/delimited_writer.h"
 #include "examinee/age_band.h"
+#include "examinee/choice_words.h"
 #include "examinee/columns.h"
 #include "examinee/decoded_text.h"
 #include "examinee/delimited_reader.h"
@@ -24,6 +25,10 @@ private slots:
     void writer();
     void headings_data();
     void headings();
+    void headingLine_data();
+    void headingLine();
+    void choiceWords_data();
+    void choiceWords();
     void rowCells_data();
     void rowCells();
     void ageBand_data();
@@ -221,12 +226,35 @@ void TestDayList::headings_data()
     row("unit in parentheses", QStringLiteral("身長(cm)"), QStringLiteral("身長"));
     row("full-width unit", QStringLiteral("中性脂肪（mg/dL）"), QStringLiteral("中性脂肪"));
     row("full-width letters", QStringLiteral("ＨＤＬコレステロール"), QStringLiteral("HDL-CHO"));
+    row("unit in square brackets", QStringLiteral("身長[cm]"), QStringLiteral("身長"));
+    row("unit in lenticular brackets", QStringLiteral("身長【cm】"), QStringLiteral("身長"));
+    row("unit after a blank", QStringLiteral("身長 (cm)"), QStringLiteral("身長"));
+    row("unit as one character", QStringLiteral("腹囲(㎝)"), QStringLiteral("腹囲"));
+    row("unit in full width", QStringLiteral("最高血圧（ｍｍＨｇ）"), QStringLiteral("最高血圧"));
+    row("unit in lower case", QStringLiteral("HDL-C(mg/dl)"), QStringLiteral("HDL-CHO"));
+    row("full-width HbA1c", QStringLiteral("ＨｂＡ１ｃ"), QStringLiteral("HbA1c"));
     row("NGSP", QStringLiteral("HbA1c(NGSP)(%)"), QStringLiteral("HbA1c"));
     row("JDS", QStringLiteral("HbA1c(JDS)"), QStringLiteral("unused"));
+    row("JDS with its unit", QStringLiteral("HbA1c(JDS)(%)"), QStringLiteral("unused"));
+    row("triglycerides after a meal", QStringLiteral("中性脂肪(食後)"), QStringLiteral("unused"));
+    row("triglycerides not fasting", QStringLiteral("中性脂肪（非空腹）"), QStringLiteral("unused"));
+    row("triglycerides at any time", QStringLiteral("中性脂肪[随時](mg/dL)"), QStringLiteral("unused"));
+    row("a word in brackets is no unit", QStringLiteral("身長(自己申告)"), QString());
     row("non-fasting glucose", QStringLiteral("随時血糖"), QStringLiteral("unused"));
     row("bare age", QStringLiteral("年齢"), QStringLiteral("unused"));
     row("BMI", QStringLiteral("BMI"), QStringLiteral("unused"));
     row("a result column", QStringLiteral("保健指導レベル"), QStringLiteral("unused"));
+    row("blood pressure, highest", QStringLiteral("血圧(最高)"), QStringLiteral("最高血圧"));
+    row("blood pressure, lower", QStringLiteral("血圧 下"), QStringLiteral("最低血圧"));
+    row("diastolic alone", QStringLiteral("拡張期"), QStringLiteral("最低血圧"));
+    row("fasting glucose as FPG", QStringLiteral("空腹時血糖(FPG)"), QStringLiteral("空腹時血糖"));
+    row("triglycerides as TG", QStringLiteral("中性脂肪(TG)"), QStringLiteral("中性脂肪"));
+    row("HbA1c in katakana", QStringLiteral("ヘモグロビンA1c"), QStringLiteral("HbA1c"));
+    row("antihypertensive drugs", QStringLiteral("服薬(降圧薬)"), QStringLiteral("血圧 薬剤治療"));
+    row("year-end age in brackets", QStringLiteral("年齢(年度末)"), QStringLiteral("年度末年齢"));
+    row("bare glucose may be non-fasting", QStringLiteral("血糖"), QString());
+    row("bare glucose with a unit", QStringLiteral("血糖(mg/dL)"), QString());
+    row("smoking history counts past smokers", QStringLiteral("喫煙歴"), QString());
     row("ID", QStringLiteral("受診者ID"), QString());
     row("code height", QStringLiteral("9N001000000000001"), QStringLiteral("身長"));
     row("code waist self-reported", QStringLiteral("9N016160300000001"), QStringLiteral("腹囲"));
@@ -258,6 +286,109 @@ void TestDayList::headings()
         }
     }
     QCOMPARE(found, read);
+}
+
+void TestDayList::headingLine_data()
+{
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<bool>("headingLine");
+    QTest::addColumn<QString>("missing");      // every missing item, "、" between
+    QTest::addColumn<QString>("unrecognised"); // "|" between
+
+    const auto row = [](const char *name, const char *cells, bool headingLine, const char *missing,
+                        const char *unrecognised) {
+        QTest::newRow(name) << QString::fromUtf8(cells).split(u',') << headingLine << QString::fromUtf8(missing)
+                            << QString::fromUtf8(unrecognised);
+    };
+    const char *rest =
+        "腹囲、最高血圧、最低血圧、中性脂肪、HDL-CHO、血圧 薬剤治療、脂質 薬剤治療、血糖 薬剤治療、喫煙、"
+        "空腹時血糖かHbA1c、年齢区分 (年齢区分、年度末年齢、または生年月日と受診日)";
+    row("a title line", "令和8年度 特定健診 受診者一覧,,", false,
+        "性別、身長、体重、腹囲、最高血圧、最低血圧、中性脂肪、HDL-CHO、血圧 薬剤治療、脂質 薬剤治療、血糖 薬剤治療、"
+        "喫煙、空腹時血糖かHbA1c、年齢区分 (年齢区分、年度末年齢、または生年月日と受診日)",
+        "令和8年度 特定健診 受診者一覧");
+    row("sex and a measured item", "氏名,性別,身長[cm],体重[kg],メモ", true, rest, "メモ");
+    row("sex alone", "受診者ID,性別,生年月日,受診日", false,
+        "身長、体重、腹囲、最高血圧、最低血圧、中性脂肪、HDL-CHO、血圧 薬剤治療、脂質 薬剤治療、血糖 薬剤治療、喫煙、"
+        "空腹時血糖かHbA1c",
+        "");
+    row("a measured item alone", "身長,体重,年度末年齢", false,
+        "性別、腹囲、最高血圧、最低血圧、中性脂肪、HDL-CHO、血圧 薬剤治療、脂質 薬剤治療、血糖 薬剤治療、喫煙、"
+        "空腹時血糖かHbA1c",
+        "");
+    row("headings in a sentence are no headings", "性別と身長を記入してください,", false,
+        "性別、身長、体重、腹囲、最高血圧、最低血圧、中性脂肪、HDL-CHO、血圧 薬剤治療、脂質 薬剤治療、血糖 薬剤治療、"
+        "喫煙、空腹時血糖かHbA1c、年齢区分 (年齢区分、年度末年齢、または生年月日と受診日)",
+        "性別と身長を記入してください");
+    row("a desk's own sheet",
+        "番号,氏名,性別,年齢(年度末),身長(cm),体重(kg),腹囲(cm),血圧(最高),血圧(最低),中性脂肪(TG),"
+        "HDLコレステロール,空腹時血糖(FPG),ヘモグロビンA1c,服薬(降圧薬),服薬(血糖),服薬(脂質),喫煙,BMI,備考",
+        true, "", "備考");
+    row("what is not read, and unknown words", "性別,HbA1c(JDS),中性脂肪(食後),血糖,喫煙歴,腹囲,年齢", true,
+        "身長、体重、最高血圧、最低血圧、中性脂肪、HDL-CHO、血圧 薬剤治療、脂質 薬剤治療、血糖 薬剤治療、喫煙、"
+        "空腹時血糖かHbA1c、年齢区分 (年齢区分、年度末年齢、または生年月日と受診日)",
+        "血糖|喫煙歴");
+}
+
+void TestDayList::headingLine()
+{
+    QFETCH(QStringList, cells);
+    QFETCH(bool, headingLine);
+    QFETCH(QString, missing);
+    QFETCH(QString, unrecognised);
+
+    QCOMPARE(canBeHeadingLine(cells), headingLine);
+    QCOMPARE(missingItems(planColumns(cells)).join(QStringLiteral("、")), missing);
+    QCOMPARE(unrecognisedHeadings(cells).join(u'|'), unrecognised);
+}
+
+void TestDayList::choiceWords_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<ChoiceKind>("kind");
+    QTest::addColumn<QString>("read"); // "yes" (for the sex: female), "no", or "× " and the codes a refusal gives
+
+    const auto row = [](const char *name, const char *cell, ChoiceKind kind, const char *read) {
+        QTest::newRow(name) << QString::fromUtf8(cell) << kind << QString::fromUtf8(read);
+    };
+    const ChoiceKind sex = ChoiceKind::Sex, yesNo = ChoiceKind::YesNo, smoking = ChoiceKind::Smoking;
+    row("male", "男性", sex, "no");
+    row("female as F in full width", "Ｆ", sex, "yes");
+    row("female as f", "f", sex, "yes");
+    row("female as the data standard's 2", "2", sex, "yes");
+    row("sex as 0", "0", sex, "× 1 男性 / 2 女性");
+    row("sex left empty", "", sex, "× 1 男性 / 2 女性");
+    row("sex as a yes", "あり", sex, "× 1 男性 / 2 女性");
+    row("有", "有", yesNo, "yes");
+    row("a circle", "○", yesNo, "yes");
+    row("a large circle", "◯", yesNo, "yes");
+    row("Yes in full width", "Ｙｅｓ", yesNo, "yes");
+    row("無", "無", yesNo, "no");
+    row("a cross", "×", yesNo, "no");
+    row("No", "No", yesNo, "no");
+    row("いいえ after blanks", " いいえ", yesNo, "no");
+    row("0 from an empty formula", "0", yesNo, "× 1 あり / 2 なし");
+    row("the kanji zero looks like a circle", "〇", yesNo, "× 1 あり / 2 なし");
+    row("吸う for a drug", "吸う", yesNo, "× 1 あり / 2 なし");
+    row("3 for a drug", "3", yesNo, "× 1 あり / 2 なし");
+    row("吸う", "吸う", smoking, "yes");
+    row("吸わない", "吸わない", smoking, "no");
+    row("the data standard's 3 for smoking", "3", smoking, "no");
+    row("はい for smoking", "はい", smoking, "yes");
+    row("0 for smoking", "0", smoking, "× 1 あり / 2 なし");
+}
+
+void TestDayList::choiceWords()
+{
+    QFETCH(QString, cell);
+    QFETCH(ChoiceKind, kind);
+    QFETCH(QString, read);
+
+    const Answer answer = answerOf(cell, kind);
+    QCOMPARE(answer == Answer::Yes  ? QStringLiteral("yes")
+             : answer == Answer::No ? QStringLiteral("no")
+                                    : QStringLiteral("× ") + choiceCodes(kind),
+             read);
 }
 
 void TestDayList::rowCells_data()
@@ -317,7 +448,9 @@ void TestDayList::rowCells_data()
     smoking("only an ideographic space", QStringLiteral("\u3000"), QStringLiteral("× 喫煙: 空です"));
     smoking("only blanks", QStringLiteral(" \t"), QStringLiteral("× 喫煙: 空です"));
     smoking("a word that is no choice", QStringLiteral("たまに"),
-            QStringLiteral("× 喫煙: \"たまに\" はあり・なしとして読めません"));
+            QStringLiteral("× 喫煙: \"たまに\" はあり・なしとして読めません (1 あり / 2 なし)"));
+    smoking("a zero is no answer", QStringLiteral("0"),
+            QStringLiteral("× 喫煙: \"0\" はあり・なしとして読めません (1 あり / 2 なし)"));
 }
 
 void TestDayList::rowCells()
@@ -333,7 +466,7 @@ void TestDayList::rowCells()
         cells.prepend(QString());
     }
     const ColumnPlan plan = planColumns(headings);
-    QCOMPARE(missingItem(plan), QString());
+    QCOMPARE(missingItems(plan), QStringList());
     const auto examinee = ::examineeOf(cells, headings, plan);
     const auto *problem = std::get_if<RowProblem>(&examinee);
     const QString read = problem ? QStringLiteral("× ") + problem->column + QStringLiteral(": ") + problem->reason
@@ -363,11 +496,22 @@ void TestDayList::ageBand_data()
     row("year-end age 39", "", "39", "", "", "× 年度末年齢");
     row("year-end age 65", "", "65", "", "", "65歳～74歳");
     row("year-end age 75 without dates", "", "75", "", "", "× 年度末年齢");
+    row("age with 歳", "", "64歳", "", "", "40歳～64歳");
+    row("age as a spreadsheet's decimal", "", "65.0", "", "", "65歳～74歳");
+    row("age in full-width digits", "", "６４", "", "", "40歳～64歳");
+    row("age with a fraction", "", "64.5", "", "", "× 年度末年齢");
+    row("age with a sign", "", "+64", "", "", "× 年度末年齢");
     row("born 1 April: a year older on 31 March", "", "", "1960/4/1", "2024/6/1", "65歳～74歳");
     row("born 2 April", "", "", "1960/4/2", "2024/6/1", "40歳～64歳");
     row("turns 40 on 1 April after the year", "", "", "1985-04-01", "2024-05-01", "40歳～64歳");
     row("turns 40 on 2 April after the year", "", "", "1985-04-02", "2024-05-01", "× 生年月日");
     row("examined in March of the year", "", "", "19600401", "20250331", "65歳～74歳");
+    // The fiscal year's first and last months: 64 on 1 April of the next
+    // year, or 65, decides the band.
+    row("examined on 1 April, the year's first day", "", "", "1960/4/1", "2024/4/1", "65歳～74歳");
+    row("examined on 30 April", "", "", "1960/4/1", "2024/4/30", "65歳～74歳");
+    row("examined on 31 March, the year's last day", "", "", "1960/4/2", "2025/3/31", "40歳～64歳");
+    row("examined on 1 March", "", "", "1960/4/2", "2025/3/1", "40歳～64歳");
     row("29 February, 74 on 28 February", "", "", "1952/2/29", "2027/2/28", "65歳～74歳");
     row("29 February, 75 on 1 March", "", "", "1952/2/29", "2027/3/1", "× 生年月日");
     row("74 turning 75 later in the year", "", "", "1950/10/10", "2025/6/1", "65歳～74歳");
@@ -379,6 +523,10 @@ void TestDayList::ageBand_data()
     row("Showa 64", "", "", "昭和64年1月7日", "2053/6/1", "65歳～74歳");
     row("full-width digits", "", "", "１９６０／４／１", "２０２４／６／１", "65歳～74歳");
     row("unreadable date", "", "", "1960/13/1", "2024/6/1", "× 生年月日");
+    row("dates with midnight", "", "", "1960/04/01 0:00", "2024-06-01 00:00:00", "65歳～74歳");
+    row("date and midnight joined by T", "", "", "1960-04-02T00:00:00", "2024/6/1", "40歳～64歳");
+    row("birth date with a time of day", "", "", "1960/04/01 9:30", "2024/6/1", "× 生年月日");
+    row("examination with a time past midnight", "", "", "1960/04/01", "2024/6/1 0:01", "× 受診日");
     row("examination before birth", "", "", "2024/6/2", "2024/6/1", "× 受診日");
     row("band and age agree", "65歳～74歳", "70", "", "", "65歳～74歳");
     row("band and age disagree", "40歳～64歳", "70", "", "", "× 年齢区分");

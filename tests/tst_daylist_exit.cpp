@@ -24,6 +24,8 @@ private slots:
     void exitStatus();
     void shortRowNotJudged_data();
     void shortRowNotJudged();
+    void headingLine_data();
+    void headingLine();
     void messageNamesTheRow_data();
     void messageNamesTheRow();
     void nothingToJudgeIsSaid();
@@ -155,6 +157,48 @@ void TestDayListExit::shortRowNotJudged()
     const QStringList lines = QString::fromUtf8(done.output).split(QRegularExpression(QStringLiteral("\r?\n")));
     QCOMPARE(lines.value(1), written);
     QVERIFY(QString::fromUtf8(done.errors).contains(written.section(u',', -4, -4)));
+}
+
+// The heading line is the first of the first 20 records that names the sex
+// and a measured item; the lines above it are kept. Without it, or with
+// columns missing, one message names every missing item and the headings
+// not recognised.
+void TestDayListExit::headingLine_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said"); // in the output (status 0) or the message (2)
+
+    const QString title = QStringLiteral("2026年度 特定健診 受診者一覧\n作成,健診センター\n\n");
+    QTest::newRow("below a title") << title + kHeadings + kJudged << 0 << title + kHeadings.trimmed() + u',';
+    QTest::newRow("a title naming the sex alone is no heading line")
+        << QStringLiteral("性別,男女とも\n") + kHeadings + kJudged << 0 << QStringLiteral("性別,男女とも\nID,");
+    QTest::newRow("on the 20th record") << QString(19, u'\n') + kHeadings + kJudged << 0
+                                        << QString(19, u'\n') + QStringLiteral("ID,");
+    QTest::newRow("on the 21st record: none")
+        << QString(20, u'\n') + kHeadings + kJudged << 2 << QStringLiteral("見出しの行がありません");
+    QTest::newRow("every missing item named, the headings not recognised listed")
+        << QStringLiteral("ID,性別,身長,体重,腹まわり,メモ\n1,男,170,60,80,\n") << 2
+        << QStringLiteral(
+               "行 1 (見出し): 腹囲、最高血圧、最低血圧、中性脂肪、HDL-CHO、血圧 薬剤治療、脂質 薬剤治療、"
+               "血糖 薬剤治療、喫煙、空腹時血糖かHbA1c、年齢区分 (年齢区分、年度末年齢、または生年月日と受診日) "
+               "の列がありません。見出しと分からなかった列: 腹まわり、メモ");
+    QTest::newRow("no heading line: the closest record's") << QStringLiteral("一覧\nID,性,身長,体重\n1,男,170,60\n")
+                                                           << 2 << QStringLiteral("いちばん近い行 2: 性別、腹囲");
+}
+
+void TestDayListExit::headingLine()
+{
+    QFETCH(QString, input);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+
+    const Run done = run(input.toUtf8(), {QStringLiteral("list.csv"), QStringLiteral("-o"), QStringLiteral("-")});
+    QCOMPARE(done.status, status);
+    if (status == 0)
+        QVERIFY(QString::fromUtf8(done.output).startsWith(said));
+    else
+        QVERIFY2(QString::fromUtf8(done.errors).contains(said), done.errors.constData());
 }
 
 // A message names the row as a spreadsheet shows it, every record one row

@@ -113,7 +113,7 @@ void TestDayListWindow::engineShowsWhatTheWindowShows()
     headings.remove(headings.indexOf(entryName(Entry::Bmi)));
     headings = headings.mid(0, headings.indexOf(wordText(Word::Smoking)) + 1);
     const ColumnPlan plan = planColumns(headings);
-    QVERIFY(missingItem(plan).isEmpty());
+    QVERIFY(missingItems(plan).isEmpty());
 
     QRandomGenerator random(24);
     FormControls &form = w.window->controls();

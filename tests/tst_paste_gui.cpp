@@ -142,8 +142,9 @@ void TestPaste::refusedPasteLeavesTheWindow_data()
                                        << no + "身長 \"１７０\" は数値として読めません";
     QTest::newRow("long heading and cell") << "HDLコレステロール(mg/dL)\r\n１２０．５０\r\n"
                                            << no + "HDLコレステロール(mg/dL) \"１２０．５０\" は数値として読めません";
-    QTest::newRow("a choice neither yes nor no") << "体重\t喫煙\r\n65\tときどき\r\n"
-                                                 << no + "喫煙 \"ときどき\" はあり・なしとして読めません";
+    QTest::newRow("a choice neither yes nor no")
+        << "体重\t喫煙\r\n65\tときどき\r\n"
+        << no + "喫煙 \"ときどき\" はあり・なしとして読めません (1 あり / 2 なし)";
 }
 
 // All or nothing: the window stays exactly as it was.
