@@ -24,6 +24,8 @@ private slots:
     void exitStatus();
     void shortRowNotJudged_data();
     void shortRowNotJudged();
+    void bandUsed_data();
+    void bandUsed();
     void headingLine_data();
     void headingLine();
     void messageNamesTheRow_data();
@@ -137,13 +139,13 @@ void TestDayListExit::shortRowNotJudged_data()
     };
     row("diastolic left out", "1,40歳～64歳,男,170,72,92,138,160,45,105,5.7,なし,なし,なし,はい",
         "1,40歳～64歳,男,170,72,92,138,160,45,105,5.7,なし,なし,なし,はい,"
-        ",,,,,列が 1 つ足りません (見出しは 16 列、この行は 15 列),,,");
+        ",,,,,列が 1 つ足りません (見出しは 16 列、この行は 15 列),,,,");
     row("height and weight left out", "1,40歳～64歳,男,92,138,82,160,45,105,5.7,なし,なし,なし,はい",
         "1,40歳～64歳,男,92,138,82,160,45,105,5.7,なし,なし,なし,はい,,"
-        ",,,,,列が 2 つ足りません (見出しは 16 列、この行は 14 列),,,");
+        ",,,,,列が 2 つ足りません (見出しは 16 列、この行は 14 列),,,,");
     row("the last cell left out", "1,40歳～64歳,男,170,72,92,138,82,160,45,105,5.7,なし,なし,なし",
         "1,40歳～64歳,男,170,72,92,138,82,160,45,105,5.7,なし,なし,なし,"
-        ",,,,,列が 1 つ足りません (見出しは 16 列、この行は 15 列),,,");
+        ",,,,,列が 1 つ足りません (見出しは 16 列、この行は 15 列),,,,");
 }
 
 void TestDayListExit::shortRowNotJudged()
@@ -156,7 +158,40 @@ void TestDayListExit::shortRowNotJudged()
     QCOMPARE(done.status, 1);
     const QStringList lines = QString::fromUtf8(done.output).split(QRegularExpression(QStringLiteral("\r?\n")));
     QCOMPARE(lines.value(1), written);
-    QVERIFY(QString::fromUtf8(done.errors).contains(written.section(u',', -4, -4)));
+    QVERIFY(QString::fromUtf8(done.errors).contains(written.section(u',', -5, -5)));
+}
+
+// 判定した年齢区分 holds the band that judged the row, from whichever
+// column told it, and nothing for a row not judged; a column of the input
+// with that heading is kept and never read.
+void TestDayListExit::bandUsed_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("band");
+
+    QString byAge = kHeadings;
+    byAge.replace(QStringLiteral("年齢区分"), QStringLiteral("年度末年齢"));
+    QString aged67 = kJudged;
+    aged67.replace(QStringLiteral("40歳～64歳"), QStringLiteral("67"));
+    QTest::newRow("from 年齢区分") << kHeadings + kJudged << QStringLiteral("40歳～64歳");
+    QTest::newRow("from 年度末年齢") << byAge + aged67 << QStringLiteral("65歳～74歳");
+    QTest::newRow("the input's own 判定した年齢区分 not read")
+        << QStringLiteral("判定した年齢区分,") + byAge + QStringLiteral("40歳～64歳,") + aged67
+        << QStringLiteral("65歳～74歳");
+    QTest::newRow("not judged: empty") << kHeadings + kNotJudged << QString();
+}
+
+void TestDayListExit::bandUsed()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, band);
+
+    const Run done = run(input.toUtf8(), {QStringLiteral("list.csv"), QStringLiteral("-o"), QStringLiteral("-")});
+    const QStringList lines = QString::fromUtf8(done.output).split(u'\n');
+    QVERIFY(lines.size() >= 2);
+    const qsizetype column = lines[0].split(u',').lastIndexOf(QStringLiteral("判定した年齢区分"));
+    QVERIFY(column > lines[0].split(u',').indexOf(QStringLiteral("確認")));
+    QCOMPARE(lines[1].split(u',').value(column), band);
 }
 
 // The heading line is the first of the first 20 records that names the sex

@@ -88,7 +88,7 @@ QStringList addedHeadings()
 {
     const QStringList record = judgedRecordHeadings();
     static const QStringList headings = record.mid(record.size() - qsizetype(std::tuple_size_v<ResultCells>))
-                                        << QStringLiteral("未入力")
+                                        << QStringLiteral("判定した年齢区分") << QStringLiteral("未入力")
                                         << wordText(Word::SyndromeClass) + QStringLiteral("の説明")
                                         << wordText(Word::GuidanceLevel) + QStringLiteral("の説明");
     return headings;
