@@ -177,9 +177,6 @@ private:
 
 namespace {
 
-// How far down a title above the headings may reach.
-constexpr int kHeadingSearchRecords = 20;
-
 // What the heading line lacks: every item missing, and the headings that
 // were not recognised, which are often the missing items under a name of
 // the desk's own.
@@ -202,7 +199,7 @@ struct HeadingSearch {
 HeadingSearch findHeadingLine(DelimitedReader &reader)
 {
     HeadingSearch search;
-    for (DelimitedRecord record; search.records.size() < kHeadingSearchRecords && reader.read(record);) {
+    for (DelimitedRecord record; search.records.size() < kHeadingLineSearch && reader.read(record);) {
         search.records << record;
         if (canBeHeadingLine(record.cells)) {
             search.found = true;
@@ -230,7 +227,7 @@ QString noHeadingLine(const DelimitedRecord &closest)
 {
     return QStringLiteral("見出しの行がありません (先頭から %1 行のうち、性別と測定値の見出しのある行がありません)。"
                           "いちばん近い行 %2: ")
-               .arg(kHeadingSearchRecords)
+               .arg(kHeadingLineSearch)
                .arg(closest.row)
            + missingColumns(closest.cells);
 }

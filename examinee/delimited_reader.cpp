@@ -80,8 +80,10 @@ QChar DelimitedReader::delimiter()
 {
     if (m_delimiterKnown)
         return m_delimiter;
-    // Gather the heading line (to its first line break outside quotes).
+    // Gather the first line that holds either (to its first line break
+    // outside quotes): a title above the heading line may hold neither.
     int tabs = 0, commas = 0;
+    int lines = 0;
     bool quoted = false;
     qsizetype i = m_pos;
     for (bool more = true; more;) {
@@ -89,7 +91,7 @@ QChar DelimitedReader::delimiter()
             const QChar c = m_buffer[i];
             if (c == u'"')
                 quoted = !quoted;
-            else if (!quoted && (c == u'\n' || c == u'\r'))
+            else if (!quoted && (c == u'\n' || c == u'\r') && (tabs + commas > 0 || ++lines == kHeadingLineSearch))
                 break;
             else if (!quoted && c == u'\t')
                 ++tabs;

@@ -18,9 +18,14 @@ struct DelimitedRecord {
     QList<qint64> cellEnds;
 };
 
+// How many records from the top of a file may hold its heading line: a
+// desk's sheet has a title, a date or blank lines above it.
+inline constexpr int kHeadingLineSearch = 20;
+
 // Comma- or tab-separated text as RFC 4180 has it: a cell in double quotes
 // may hold the delimiter, line breaks and quotes (written twice); records end
-// with CRLF or LF. The delimiter is the one the heading line holds more of.
+// with CRLF or LF. The delimiter is the one that the first line holding
+// either holds more of (within the lines that may hold the heading line).
 class DelimitedReader {
 public:
     enum class Error { None, InvalidBytes, UnreadableFile, UnclosedQuote };

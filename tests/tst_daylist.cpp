@@ -131,6 +131,8 @@ void TestDayList::reader_data()
     row("comma, CRLF, no final break", "a,b\r\n1,2", "UTF-8", "1:a|b\n2:1|2");
     row("lone CR ends a record", "a,b\r1,2\r", "UTF-8", "1:a|b\n2:1|2");
     row("tab found from the heading line", "a\tb\tc,d\n1\t2\t3,4\n", "UTF-8", "1:a|b|c,d\n2:1|2|3,4");
+    row("tab found below a title that holds neither", "一覧\n\na\tb\tc,d\n1\t2\n", "UTF-8",
+        QStringLiteral("1:一覧\n2:\n3:a|b|c,d\n4:1|2"));
     row("quoted delimiter, quote and line break", "a,b\n\"x,y\",\"say \"\"hi\"\"\"\n\"two\r\nlines\",z\nlast,1\n",
         "UTF-8", "1:a|b\n2:x,y|say \"hi\"\n3:two\r\nlines|z\n5:last|1");
     row("empty line is a record of one empty cell", "a\n\nb\n", "UTF-8", "1:a\n2:\n3:b");
