@@ -283,10 +283,10 @@ int judgeDayList(const CommandLine &line)
         Progress progress(errorIsTerminal() && line.output != u"-", input.size());
         RowJudge rows(headings, plan, summary);
         for (DelimitedRecord record; reader.read(record);) {
-            if (isBlank(record.cells))
-                continue; // copied as it stands, with the bytes around it
-            rows.judge(record, written.cellsFor(record));
-            if (!written.put(record))
+            const bool blank = isBlank(record.cells);
+            if (!blank)
+                rows.judge(record, written.cellsFor(record));
+            if (!(blank ? written.putAsItIs(record) : written.put(record)))
                 return cannotJudge({}, sink.error());
             progress.rowDone(summary.judged + summary.notJudged, text.bytesRead());
         }

@@ -18,21 +18,20 @@ qint64 KeptBytesWriter::insertionPoint(const DelimitedRecord &record) const
     return record.cellEnds[std::min(record.cells.size(), m_headingCount) - 1];
 }
 
-bool KeptBytesWriter::put(const DelimitedRecord &record)
+bool KeptBytesWriter::putInputTo(qint64 end)
 {
-    const qint64 at = insertionPoint(record);
-    if (!m_sink.putBytes(m_text.keptBytes(m_written, at)) || !m_sink.putText(m_cells.text(), record.row))
+    if (!m_sink.putBytes(m_text.keptBytes(m_written, end)))
         return false;
-    m_written = at;
+    m_written = end;
     m_text.releaseBytes(m_written);
     return true;
 }
 
-bool KeptBytesWriter::finish()
+bool KeptBytesWriter::put(const DelimitedRecord &record)
 {
-    if (!m_sink.putBytes(m_text.keptBytes(m_written, m_text.bytesRead())))
-        return false;
-    m_written = m_text.bytesRead();
-    m_text.releaseBytes(m_written);
-    return true;
+    return putInputTo(insertionPoint(record)) && m_sink.putText(m_cells.text(), record.row);
 }
+
+bool KeptBytesWriter::putAsItIs(const DelimitedRecord &record) { return putInputTo(record.cellEnds.last()); }
+
+bool KeptBytesWriter::finish() { return putInputTo(m_text.bytesRead()); }

@@ -24,11 +24,15 @@ public:
     // The input up to the record's cell under the last heading, then its
     // cells as added; false if they cannot be written (error() of the sink).
     bool put(const DelimitedRecord &record);
+    // The input up to the end of a record that gets nothing, so that its
+    // bytes need not be kept: a list of many blank lines takes no memory.
+    bool putAsItIs(const DelimitedRecord &record);
     // The rest of the input, to its end.
     bool finish();
 
 private:
     qint64 insertionPoint(const DelimitedRecord &record) const;
+    bool putInputTo(qint64 end);
 
     DecodedText &m_text;
     ResultSink &m_sink;
