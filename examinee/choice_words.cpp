@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -46,16 +48,28 @@ bool applies(const ChoiceWord &word, ChoiceKind kind)
 
 QString folded(QStringView text) { return text.toString().normalized(QString::NormalizationForm_KC).toCaseFolded(); }
 
-// The table's words as a cell is compared, in the table's order.
-const std::array<QString, std::size(kChoiceWords)> &foldedWords()
+// The words of one kind of choice: as the table writes them, and as a cell
+// is compared.
+struct KindWords {
+    std::vector<std::pair<QStringView, bool>> written;
+    std::vector<std::pair<QString, bool>> folded;
+};
+
+const KindWords &wordsOf(ChoiceKind kind)
 {
-    static const auto words = [] {
-        std::array<QString, std::size(kChoiceWords)> w;
-        std::transform(std::begin(kChoiceWords), std::end(kChoiceWords), w.begin(),
-                       [](const ChoiceWord &c) { return folded(c.word); });
-        return w;
+    static const auto all = [] {
+        std::array<KindWords, 3> words;
+        for (const ChoiceKind k : {ChoiceKind::Sex, ChoiceKind::YesNo, ChoiceKind::Smoking}) {
+            for (const ChoiceWord &c : kChoiceWords) {
+                if (!applies(c, k))
+                    continue;
+                words[std::size_t(k)].written.emplace_back(c.word, c.yes);
+                words[std::size_t(k)].folded.emplace_back(folded(c.word), c.yes);
+            }
+        }
+        return words;
     }();
-    return words;
+    return all[std::size_t(kind)];
 }
 
 } // namespace
@@ -64,15 +78,15 @@ Answer answerOf(QStringView cell, ChoiceKind kind)
 {
     // A cell written as the table writes a word, the usual one, is known at
     // once; any other is folded first.
-    for (const ChoiceWord &c : kChoiceWords) {
-        if (applies(c, kind) && cell == c.word)
-            return c.yes ? Answer::Yes : Answer::No;
+    const KindWords &words = wordsOf(kind);
+    for (const auto &[word, yes] : words.written) {
+        if (cell == word)
+            return yes ? Answer::Yes : Answer::No;
     }
     const QString key = folded(cell.trimmed()).trimmed();
-    const auto &words = foldedWords();
-    for (std::size_t i = 0; i < std::size(kChoiceWords); ++i) {
-        if (applies(kChoiceWords[i], kind) && key == words[i])
-            return kChoiceWords[i].yes ? Answer::Yes : Answer::No;
+    for (const auto &[word, yes] : words.folded) {
+        if (key == word)
+            return yes ? Answer::Yes : Answer::No;
     }
     return Answer::Unknown;
 }

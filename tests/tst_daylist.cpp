@@ -248,14 +248,12 @@ void TestDayList::headings_data()
     row("a result column", QStringLiteral("保健指導レベル"), QStringLiteral("unused"));
     row("blood pressure, highest", QStringLiteral("血圧(最高)"), QStringLiteral("最高血圧"));
     row("blood pressure, lower", QStringLiteral("血圧 下"), QStringLiteral("最低血圧"));
-    row("diastolic alone", QStringLiteral("拡張期"), QStringLiteral("最低血圧"));
     row("fasting glucose as FPG", QStringLiteral("空腹時血糖(FPG)"), QStringLiteral("空腹時血糖"));
     row("triglycerides as TG", QStringLiteral("中性脂肪(TG)"), QStringLiteral("中性脂肪"));
     row("HbA1c in katakana", QStringLiteral("ヘモグロビンA1c"), QStringLiteral("HbA1c"));
     row("antihypertensive drugs", QStringLiteral("服薬(降圧薬)"), QStringLiteral("血圧 薬剤治療"));
     row("year-end age in brackets", QStringLiteral("年齢(年度末)"), QStringLiteral("年度末年齢"));
     row("bare glucose may be non-fasting", QStringLiteral("血糖"), QString());
-    row("bare glucose with a unit", QStringLiteral("血糖(mg/dL)"), QString());
     row("smoking history counts past smokers", QStringLiteral("喫煙歴"), QString());
     row("ID", QStringLiteral("受診者ID"), QString());
     row("code height", QStringLiteral("9N001000000000001"), QStringLiteral("身長"));
@@ -314,10 +312,6 @@ void TestDayList::headingLine_data()
         "身長、体重、腹囲、最高血圧、最低血圧、中性脂肪、HDL-CHO、血圧 薬剤治療、脂質 薬剤治療、血糖 薬剤治療、喫煙、"
         "空腹時血糖かHbA1c",
         "");
-    row("a measured item alone", "身長,体重,年度末年齢", false,
-        "性別、腹囲、最高血圧、最低血圧、中性脂肪、HDL-CHO、血圧 薬剤治療、脂質 薬剤治療、血糖 薬剤治療、喫煙、"
-        "空腹時血糖かHbA1c",
-        "");
     row("headings in a sentence are no headings", "性別と身長を記入してください,", false,
         "性別、身長、体重、腹囲、最高血圧、最低血圧、中性脂肪、HDL-CHO、血圧 薬剤治療、脂質 薬剤治療、血糖 薬剤治療、"
         "喫煙、空腹時血糖かHbA1c、年齢区分 (年齢区分、年度末年齢、または生年月日と受診日)",
@@ -356,7 +350,6 @@ void TestDayList::choiceWords_data()
     const ChoiceKind sex = ChoiceKind::Sex, yesNo = ChoiceKind::YesNo, smoking = ChoiceKind::Smoking;
     row("male", "男性", sex, "no");
     row("female as F in full width", "Ｆ", sex, "yes");
-    row("female as f", "f", sex, "yes");
     row("female as the data standard's 2", "2", sex, "yes");
     row("sex as 0", "0", sex, "× 1 男性 / 2 女性");
     row("sex left empty", "", sex, "× 1 男性 / 2 女性");
@@ -368,7 +361,6 @@ void TestDayList::choiceWords_data()
     row("無", "無", yesNo, "no");
     row("a cross", "×", yesNo, "no");
     row("No", "No", yesNo, "no");
-    row("いいえ after blanks", " いいえ", yesNo, "no");
     row("0 from an empty formula", "0", yesNo, "× 1 あり / 2 なし");
     row("the kanji zero looks like a circle", "〇", yesNo, "× 1 あり / 2 なし");
     row("吸う for a drug", "吸う", yesNo, "× 1 あり / 2 なし");
@@ -376,7 +368,6 @@ void TestDayList::choiceWords_data()
     row("吸う", "吸う", smoking, "yes");
     row("吸わない", "吸わない", smoking, "no");
     row("the data standard's 3 for smoking", "3", smoking, "no");
-    row("はい for smoking", "はい", smoking, "yes");
     row("0 for smoking", "0", smoking, "× 1 あり / 2 なし");
 }
 
@@ -502,7 +493,6 @@ void TestDayList::ageBand_data()
     row("age as a spreadsheet's decimal", "", "65.0", "", "", "65歳～74歳");
     row("age in full-width digits", "", "６４", "", "", "40歳～64歳");
     row("age with a fraction", "", "64.5", "", "", "× 年度末年齢");
-    row("age with a sign", "", "+64", "", "", "× 年度末年齢");
     row("born 1 April: a year older on 31 March", "", "", "1960/4/1", "2024/6/1", "65歳～74歳");
     row("born 2 April", "", "", "1960/4/2", "2024/6/1", "40歳～64歳");
     row("turns 40 on 1 April after the year", "", "", "1985-04-01", "2024-05-01", "40歳～64歳");
@@ -511,9 +501,7 @@ void TestDayList::ageBand_data()
     // The fiscal year's first and last months: 64 on 1 April of the next
     // year, or 65, decides the band.
     row("examined on 1 April, the year's first day", "", "", "1960/4/1", "2024/4/1", "65歳～74歳");
-    row("examined on 30 April", "", "", "1960/4/1", "2024/4/30", "65歳～74歳");
     row("examined on 31 March, the year's last day", "", "", "1960/4/2", "2025/3/31", "40歳～64歳");
-    row("examined on 1 March", "", "", "1960/4/2", "2025/3/1", "40歳～64歳");
     row("29 February, 74 on 28 February", "", "", "1952/2/29", "2027/2/28", "65歳～74歳");
     row("29 February, 75 on 1 March", "", "", "1952/2/29", "2027/3/1", "× 生年月日");
     row("74 turning 75 later in the year", "", "", "1950/10/10", "2025/6/1", "65歳～74歳");
