@@ -37,24 +37,42 @@ bool isImage(const QByteArray &start, qint64 size)
            || start.startsWith(QByteArrayView("MM\0*", 4)) || isBitmap(start, size);
 }
 
+// The last bytes of the file, where a zip keeps its directory of names and
+// a large OLE2 file often its directory of streams.
+QByteArray endOf(QFile &file)
+{
+    if (!file.seek(std::max<qint64>(0, file.size() - kEndBytes)))
+        return {};
+    return file.read(kEndBytes);
+}
+
+QString suffixOf(const QFile &file) { return QFileInfo(file.fileName()).suffix().toLower(); }
+
 // A zip's kind from the names it holds: in the local header of its first
 // entry (an OpenDocument file opens with "mimetype" stored as it is) and in
-// its central directory at the end.
+// its central directory at the end. A damaged book still tells by its name
+// what it was saved as.
 InputKind zipKind(QFile &file, const QByteArray &start)
 {
     if (start.mid(30, 8) == "mimetype" && start.mid(38, 64).contains("opendocument"))
         return InputKind::OpenDocument;
-    const qint64 size = file.size();
-    QByteArray end;
-    if (file.seek(std::max<qint64>(0, size - kEndBytes)))
-        end = file.read(kEndBytes);
-    if (start.contains("xl/workbook") || end.contains("xl/workbook"))
-        return InputKind::ExcelBook;
-    // A damaged book still tells by its name what it was saved as.
-    const QString suffix = QFileInfo(file.fileName()).suffix().toLower();
-    if (suffix == u"xlsx" || suffix == u"xlsm")
+    const QString suffix = suffixOf(file);
+    if (start.contains("xl/workbook") || endOf(file).contains("xl/workbook") || suffix == u"xlsx" || suffix == u"xlsm")
         return InputKind::ExcelBook;
     return suffix == u"ods" ? InputKind::OpenDocument : InputKind::Zip;
+}
+
+// An OLE2 file is an Excel book if it holds a stream named Workbook (or
+// Book, as Excel 5 named it), written in UTF-16, or is named .xls.
+InputKind oleKind(QFile &file, const QByteArray &start)
+{
+    static const QByteArray workbook("W\0o\0r\0k\0b\0o\0o\0k\0", 16);
+    static const QByteArray book("B\0o\0o\0k\0\0\0", 10);
+    for (const QByteArray &bytes : {start, endOf(file)}) {
+        if (bytes.contains(workbook) || bytes.contains(book))
+            return InputKind::ExcelBook;
+    }
+    return suffixOf(file) == u"xls" ? InputKind::ExcelBook : InputKind::OldOfficeFile;
 }
 
 } // namespace
@@ -71,8 +89,7 @@ InputKind inputKindOf(const QString &path)
     if (start.startsWith("PK\x03\x04"))
         return zipKind(file, start);
     if (start.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
-        return start.contains(QByteArrayView("W\0o\0r\0k\0b\0o\0o\0k\0", 16)) ? InputKind::ExcelBook
-                                                                              : InputKind::OldOfficeFile;
+        return oleKind(file, start);
     if (start.startsWith("%PDF-"))
         return InputKind::Pdf;
     if (isImage(start, file.size()))

@@ -175,6 +175,10 @@ void TestDayListFiles::inputKind_data()
     QTest::newRow("a damaged book named .xlsx")
         << QByteArray("PK\x03\x04", 4) << InputKind::ExcelBook << QStringLiteral("book.xlsx");
     QTest::newRow("a damaged zip") << QByteArray("PK\x03\x04", 4) << InputKind::Zip << QStringLiteral("list.zip");
+    QTest::newRow("xls: OLE2 holding its Workbook at the end")
+        << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(200 * 1024, '\0')
+               + QByteArray("W\0o\0r\0k\0b\0o\0o\0k\0", 16) + QByteArray(512, '\0')
+        << InputKind::ExcelBook << QStringLiteral("list.csv");
     QTest::newRow("PDF") << QByteArray("%PDF-1.7\n%\xE2\xE3\xCF\xD3\n") << InputKind::Pdf << QStringLiteral("list.csv");
     QTest::newRow("PNG") << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16) << InputKind::Image
                          << QStringLiteral("list.csv");
