@@ -33,13 +33,15 @@ QString missingEntries(const Judgement &judged)
     return named.join(QStringLiteral("、"));
 }
 
-// Each added column in turn, to `add`: the record's results, 未入力, and
-// the two explanations on one line each, written in `explanations`.
+// Each added column in turn, to `add`: the record's results, the band that
+// judged the row, 未入力, and the two explanations on one line each,
+// written in `explanations`.
 template <typename Add>
 void forEachAddedColumn(const Judgement &judged, std::array<TextBuilder, 2> &explanations, Add add)
 {
     for (const QString &cell : judgedResultCells(judged))
         add(cell);
+    add(ageBandName(judged.band));
     add(missingEntries(judged));
     for (TextBuilder &explanation : explanations)
         explanation.truncate(0);

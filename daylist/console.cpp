@@ -47,7 +47,7 @@ bool errorIsTerminal()
 #endif
 }
 
-bool writeOutput(const QByteArray &bytes)
+bool writeOutput(QByteArrayView bytes)
 {
 #ifdef Q_OS_WIN
     static const bool binary = _setmode(_fileno(stdout), _O_BINARY) != -1;

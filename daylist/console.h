@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Standard error and output as the day's list uses them. On Linux the text
@@ -11,7 +12,7 @@ void writeError(const QString &text);
 // --help's text on standard output, as writeError writes its own.
 void writeHelp(const QString &text);
 bool errorIsTerminal();
-bool writeOutput(const QByteArray &bytes);
+bool writeOutput(QByteArrayView bytes);
 
 // When the program was started by dropping a file on its icon, Windows gave
 // it a console of its own, which closes with it: keep the summary on screen

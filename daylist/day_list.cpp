@@ -3,6 +3,8 @@
 #include "daylist/added_columns.h"
 #include "daylist/console.h"
 #include "daylist/delimited_writer.h"
+#include "daylist/input_kind.h"
+#include "daylist/kept_bytes.h"
 #include "daylist/result_sink.h"
 #include "daylist/summary.h"
 #include "examinee/columns.h"
@@ -51,61 +53,87 @@ std::optional<TextEncoding> encodingOf(const CommandLine &line, QFile &input)
     return named;
 }
 
-// A row of empty cells is no examinee: a spreadsheet writes one for a row
-// it left empty.
-bool allCellsEmpty(const QStringList &cells)
+// The column that names the examinee in a message: the first of the
+// naming headings that the list has, compared in any width and case.
+qsizetype nameColumnOf(const QStringList &headings)
 {
-    return std::all_of(cells.cbegin(), cells.cend(), [](const QString &cell) { return cell.isEmpty(); });
+    const auto key = [](const QString &heading) {
+        QString k = heading.normalized(QString::NormalizationForm_KC);
+        k.removeIf([](QChar c) { return c.isSpace(); });
+        return k.toLower();
+    };
+    for (const QString &name : examineeIdHeadings()) {
+        for (qsizetype i = 0; i < headings.size(); ++i) {
+            if (key(headings[i]) == key(name))
+                return i;
+        }
+    }
+    return -1;
 }
 
-// The row as written: its cells under their headings (missing ones empty),
-// the added columns, then any cells beyond the headings, so that nothing of
-// the row is lost and the results stay under their own headings.
-class RowWriter {
+// Each row judged into the added columns put into it, as KeptBytesWriter
+// writes it.
+class RowJudge {
 public:
-    RowWriter(QChar delimiter, const QStringList &headings, const ColumnPlan &plan, Summary &summary)
-        : m_line(delimiter), m_headings(headings), m_plan(plan), m_summary(summary)
+    RowJudge(const QStringList &headings, const ColumnPlan &plan, Summary &summary)
+        : m_headings(headings), m_plan(plan), m_summary(summary), m_nameColumn(nameColumnOf(headings))
     {
     }
 
-    QStringView lineOf(const DelimitedRecord &record)
-    {
-        const QStringList &cells = record.cells;
-        const qsizetype headingCount = m_headings.size();
-        m_line.clear();
-        for (qsizetype i = 0; i < headingCount; ++i)
-            m_line.add(i < cells.size() ? QStringView(cells[i]) : QStringView());
-        judge(record);
-        for (qsizetype i = headingCount; i < cells.size(); ++i)
-            m_line.add(cells[i]);
-        return m_line.ended();
-    }
-
-private:
     // The added columns of the row; its problem told on standard error and
     // counted in the summary.
-    void judge(const DelimitedRecord &record)
+    void judge(const DelimitedRecord &record, DelimitedLine &line)
     {
+        if (auto problem = runOnQuote(record))
+            return notJudged(record, line, *problem);
         const auto examinee = examineeOf(record.cells, m_headings, m_plan, RowUse::Judged);
-        if (const auto *problem = std::get_if<RowProblem>(&examinee)) {
-            const QString where =
-                problem->column.isEmpty() ? QString() : QStringLiteral("列 ") + problem->column + QStringLiteral(": ");
-            writeError(QStringLiteral("行 %1, ").arg(record.line) + where + problem->reason + u'\n');
-            ++m_summary.notJudged;
-            m_line.add(notJudgedColumns(where + problem->reason));
-            return;
-        }
-        judgeExaminee(std::get<Examinee>(examinee), [this](const Judgement &judged) {
-            m_added.addTo(m_line, judged);
+        if (const auto *problem = std::get_if<RowProblem>(&examinee))
+            return notJudged(record, line, *problem);
+        judgeExaminee(std::get<Examinee>(examinee), [&](const Judgement &judged) {
+            m_added.addTo(line, judged);
             m_summary.countJudged(judged);
         });
     }
 
-    DelimitedLine m_line;
+private:
+    // A quote left open runs on over the line breaks up to the next quote,
+    // joining lines into one record: where the cells then do not match the
+    // headings, that is what the desk must mend.
+    std::optional<RowProblem> runOnQuote(const DelimitedRecord &record) const
+    {
+        if (record.lastLine == record.line || record.cells.size() == m_headings.size())
+            return std::nullopt;
+        return RowProblem{{},
+                          QStringLiteral("行 %1～%2: 引用符 (\") が閉じず、%3 行が 1 件になっています")
+                              .arg(record.line)
+                              .arg(record.lastLine)
+                              .arg(record.lastLine - record.line + 1)};
+    }
+
+    void notJudged(const DelimitedRecord &record, DelimitedLine &line, const RowProblem &problem)
+    {
+        const QString where =
+            problem.column.isEmpty() ? QString() : QStringLiteral("列 ") + problem.column + QStringLiteral(": ");
+        writeError(QStringLiteral("行 %1").arg(record.row) + examineeNamed(record) + QStringLiteral(", ") + where
+                   + problem.reason + u'\n');
+        ++m_summary.notJudged;
+        line.add(notJudgedColumns(where + problem.reason));
+    }
+
+    // " (受診者ID K12)", where the list names its examinees.
+    QString examineeNamed(const DelimitedRecord &record) const
+    {
+        const QString name = m_nameColumn >= 0 ? record.cells.value(m_nameColumn).trimmed() : QString();
+        if (name.isEmpty())
+            return {};
+        return QStringLiteral(" (") + m_headings[m_nameColumn].trimmed() + u' ' + name + u')';
+    }
+
     AddedColumns m_added;
     const QStringList &m_headings;
     const ColumnPlan &m_plan;
     Summary &m_summary;
+    qsizetype m_nameColumn;
 };
 
 // Percent of the file and rows per second, over the same line, on a
@@ -139,8 +167,69 @@ private:
 
 } // namespace
 
+namespace {
+
+// What the heading line lacks: every item missing, and the headings that
+// were not recognised, which are often the missing items under a name of
+// the desk's own.
+QString missingColumns(const QStringList &cells)
+{
+    QString text =
+        QStringLiteral("%1 の列がありません").arg(missingItems(planColumns(cells)).join(QStringLiteral("、")));
+    if (const QStringList unrecognised = unrecognisedHeadings(cells); !unrecognised.isEmpty())
+        text += QStringLiteral("。見出しと分からなかった列: ") + unrecognised.join(QStringLiteral("、"));
+    return text;
+}
+
+// The records up to the heading line (the last of them), or to the end of
+// the search without one.
+struct HeadingSearch {
+    QList<DelimitedRecord> records;
+    bool found = false;
+};
+
+HeadingSearch findHeadingLine(DelimitedReader &reader)
+{
+    HeadingSearch search;
+    for (DelimitedRecord record; search.records.size() < kHeadingLineSearch && reader.read(record);) {
+        search.records << record;
+        if (canBeHeadingLine(record.cells)) {
+            search.found = true;
+            break;
+        }
+    }
+    return search;
+}
+
+// The record of the search that came closest to a heading line: the one
+// with the most columns recognised.
+const DelimitedRecord &closestToHeadings(const QList<DelimitedRecord> &records)
+{
+    const auto recognised = [](const DelimitedRecord &record) {
+        const ColumnPlan plan = planColumns(record.cells);
+        return std::count_if(plan.items.cbegin(), plan.items.cend(),
+                             [](const auto &columns) { return !columns.isEmpty(); });
+    };
+    return *std::max_element(records.cbegin(), records.cend(), [&](const DelimitedRecord &a, const DelimitedRecord &b) {
+        return recognised(a) < recognised(b);
+    });
+}
+
+QString noHeadingLine(const DelimitedRecord &closest)
+{
+    return QStringLiteral("見出しの行がありません (先頭から %1 行のうち、性別と測定値の見出しのある行がありません)。"
+                          "いちばん近い行 %2: ")
+               .arg(kHeadingLineSearch)
+               .arg(closest.row)
+           + missingColumns(closest.cells);
+}
+
+} // namespace
+
 int judgeDayList(const CommandLine &line)
 {
+    if (const QString notAList = notAListMessage(inputKindOf(line.input)); !notAList.isEmpty())
+        return cannotJudge(line.input, notAList);
     QFile input(line.input);
     if (!input.open(QIODevice::ReadOnly))
         return cannotJudge(line.input, QStringLiteral("開けません: ") + input.errorString());
@@ -151,47 +240,52 @@ int judgeDayList(const CommandLine &line)
                                .arg(line.encoding));
 
     DecodedText text(input, *encoding);
+    text.keepBytes();
     DelimitedReader reader(text);
     const auto readError = [&] {
-        return cannotJudge(line.input, QStringLiteral("%1 行目: %2 (%3 として読みました)")
-                                           .arg(reader.errorLine())
+        return cannotJudge(line.input, QStringLiteral("行 %1: %2 (%3 として読みました)")
+                                           .arg(reader.errorRow())
                                            .arg(readerProblem(reader.error()), encodingName(*encoding)));
     };
-    DelimitedRecord headingRecord;
-    if (!reader.read(headingRecord)) {
-        return reader.error() != DelimitedReader::Error::None
-                   ? readError()
-                   : cannotJudge(line.input, QStringLiteral("空のファイルです: 見出しの行が要ります"));
-    }
-    const QStringList headings = headingRecord.cells;
+    const HeadingSearch search = findHeadingLine(reader);
+    if (reader.error() != DelimitedReader::Error::None)
+        return readError();
+    if (search.records.isEmpty())
+        return cannotJudge(line.input, QStringLiteral("空のファイルです: 見出しの行が要ります"));
+    if (!search.found)
+        return cannotJudge(line.input, noHeadingLine(closestToHeadings(search.records)));
+    const DelimitedRecord &headingRecord = search.records.last();
+    const QStringList &headings = headingRecord.cells;
     const ColumnPlan plan = planColumns(headings);
-    if (const QStringList missing = missingItems(plan); !missing.isEmpty())
-        return cannotJudge(line.input, QStringLiteral("%1 行目 (見出し): %2 の列がありません")
-                                           .arg(headingRecord.line)
-                                           .arg(missing.join(QStringLiteral("、"))));
+    if (!missingItems(plan).isEmpty())
+        return cannotJudge(line.input,
+                           QStringLiteral("行 %1 (見出し): ").arg(headingRecord.row) + missingColumns(headings));
 
     ResultSink sink(line, *encoding);
-    const QChar delimiter = reader.delimiter();
-    if (!sink.open() || !sink.putBytes(byteOrderMark(*encoding))
-        || !sink.putLine(delimitedLine(headings + addedHeadings(), delimiter), headingRecord.line))
+    KeptBytesWriter written(text, sink, reader.delimiter(), headings.size());
+    if (!sink.open())
+        return cannotJudge({}, sink.error());
+    written.cellsFor(headingRecord).add(addedHeadings());
+    if (!written.put(headingRecord))
         return cannotJudge({}, sink.error());
 
     Summary summary;
     summary.unusedColumns = unusedColumnsOf(plan, headings);
     {
         Progress progress(errorIsTerminal() && line.output != u"-", input.size());
-        RowWriter rows(delimiter, headings, plan, summary);
+        RowJudge rows(headings, plan, summary);
         for (DelimitedRecord record; reader.read(record);) {
-            if (allCellsEmpty(record.cells))
-                continue;
-            if (!sink.putLine(rows.lineOf(record), record.line))
+            const bool blank = allCellsBlank(record.cells);
+            if (!blank)
+                rows.judge(record, written.cellsFor(record));
+            if (!(blank ? written.putAsItIs(record) : written.put(record)))
                 return cannotJudge({}, sink.error());
             progress.rowDone(summary.judged + summary.notJudged, text.bytesRead());
         }
     }
     if (reader.error() != DelimitedReader::Error::None)
         return readError();
-    if (!sink.finish())
+    if (!written.finish() || !sink.finish())
         return cannotJudge({}, sink.error());
     summary.output = sink.finalPath();
     writeError(summaryText(summary));

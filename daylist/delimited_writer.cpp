@@ -54,6 +54,12 @@ void DelimitedLine::clear()
     m_first = true;
 }
 
+void DelimitedLine::clearToFollowCells()
+{
+    m_line.truncate(0);
+    m_first = false;
+}
+
 QString delimitedLine(const QStringList &cells, QChar delimiter)
 {
     DelimitedLine line(delimiter);

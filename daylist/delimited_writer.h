@@ -20,6 +20,10 @@ public:
     QStringView ended();
     // Empty again, for the next line.
     void clear();
+    // Empty again, for cells that follow cells already written elsewhere:
+    // each of them after a delimiter, with no line break at the end.
+    void clearToFollowCells();
+    QStringView text() const { return m_line.view(); }
 
 private:
     QChar m_delimiter;

@@ -11,7 +11,8 @@ namespace FileSystem {
 // Creates a new file from the pattern, whose last six characters are
 // "XXXXXX", with the permissions any new file of the user gets; the path
 // made, or an empty path. The file is removed if the program is stopped by
-// Ctrl+C (or a termination request) before forgetTemporary().
+// Ctrl+C, a termination request or a closed terminal (on Windows, a closed
+// console window) before forgetTemporary().
 QString createTemporary(const QString &pattern, int &fd);
 void forgetTemporary();
 

@@ -39,8 +39,9 @@ QString createTemporary(const QString &pattern, int &fd)
     }
     g_haveTemporary = 0;
     std::memcpy(g_temporary, name.constData(), std::size_t(name.size()) + 1);
-    std::signal(SIGINT, removeTemporaryAndStop);
-    std::signal(SIGTERM, removeTemporaryAndStop);
+    // Ctrl+C, a termination request, a closed terminal (SIGHUP) and Ctrl+\ (SIGQUIT).
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
+        std::signal(signal, removeTemporaryAndStop);
     fd = mkstemp(g_temporary);
     if (fd < 0)
         return {};

@@ -4,10 +4,9 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdint>
 #include <fcntl.h>
 #include <io.h>
-#include <share.h>
-#include <sys/stat.h>
 #include <windows.h>
 
 // Paths go to Windows as UTF-16 (the wide functions), so that a folder with
@@ -18,13 +17,44 @@ wchar_t g_temporary[32768];
 volatile std::sig_atomic_t g_haveTemporary = 0;
 DWORD g_lastError = 0;
 
-// Ctrl+C: Windows runs the handler on a thread of its own.
+// A termination request (SIGTERM, as the C runtime raises it).
 extern "C" void removeTemporaryAndStop(int signal)
 {
     if (g_haveTemporary)
         DeleteFileW(g_temporary);
     std::signal(signal, SIG_DFL);
     std::raise(signal);
+}
+
+// Ctrl+C, Ctrl+Break and a closed console window. Windows runs this on a
+// thread of its own while the main thread may be writing: the file is open
+// with delete sharing, so that DeleteFileW removes it even then (Windows
+// lets it go when the process ends and its handle closes). FALSE hands the
+// event on to the default handler, which ends the process.
+BOOL WINAPI removeTemporaryOnConsoleEvent(DWORD event)
+{
+    if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT || event == CTRL_CLOSE_EVENT) {
+        if (g_haveTemporary)
+            DeleteFileW(g_temporary);
+    }
+    return FALSE;
+}
+
+// A new file, for writing only, that others may not open but that can be
+// deleted while it is open; as a C runtime descriptor for _write().
+bool createShareDelete(const wchar_t *path, int &fd)
+{
+    const HANDLE file =
+        CreateFileW(path, GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    fd = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_BINARY);
+    if (fd < 0) {
+        CloseHandle(file);
+        DeleteFileW(path);
+        return false;
+    }
+    return true;
 }
 
 const wchar_t *wide(const QString &path) { return reinterpret_cast<const wchar_t *>(path.utf16()); }
@@ -44,11 +74,10 @@ QString createTemporary(const QString &pattern, int &fd)
     g_haveTemporary = 0;
     native.toWCharArray(g_temporary);
     g_temporary[native.size()] = L'\0';
-    std::signal(SIGINT, removeTemporaryAndStop);
+    static const bool handlerSet = SetConsoleCtrlHandler(removeTemporaryOnConsoleEvent, TRUE) != 0;
+    (void)handlerSet;
     std::signal(SIGTERM, removeTemporaryAndStop);
-    if (_wmktemp_s(g_temporary, std::size_t(native.size()) + 1) != 0
-        || _wsopen_s(&fd, g_temporary, _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _SH_DENYRW, _S_IREAD | _S_IWRITE)
-               != 0) {
+    if (_wmktemp_s(g_temporary, std::size_t(native.size()) + 1) != 0 || !createShareDelete(g_temporary, fd)) {
         g_lastError = GetLastError();
         fd = -1;
         return {};

@@ -30,10 +30,10 @@ bool OutputFile::open(const QString &path)
     return true;
 }
 
-bool OutputFile::write(const QByteArray &bytes)
+bool OutputFile::write(QByteArrayView bytes)
 {
     makeRoom(bytes.size());
-    m_pending += bytes;
+    m_pending.append(bytes);
     return flushWhenFull();
 }
 

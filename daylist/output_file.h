@@ -3,6 +3,7 @@
 #include "examinee/text_codec.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // The result file, written so that no one ever finds half of it: into a
@@ -18,7 +19,7 @@ public:
 
     // Opens the temporary file beside the path; false with error() if not.
     bool open(const QString &path);
-    bool write(const QByteArray &bytes);
+    bool write(QByteArrayView bytes);
     // Text in the encoding, written without a copy of its own.
     bool write(QStringView text, TextEncoder &encoder);
     // Renames the finished file to the path; with pickFreeName, to the

@@ -22,7 +22,7 @@ bool ResultSink::open()
     return true;
 }
 
-bool ResultSink::putBytes(const QByteArray &bytes)
+bool ResultSink::putBytes(QByteArrayView bytes)
 {
     if (toStandardOutput() ? writeOutput(bytes) : m_file.write(bytes))
         return true;
@@ -30,9 +30,9 @@ bool ResultSink::putBytes(const QByteArray &bytes)
     return false;
 }
 
-bool ResultSink::putLine(QStringView line, qsizetype inputLine)
+bool ResultSink::putText(QStringView line, qsizetype inputRow)
 {
-    // A line that cannot be written ends the run: on standard output it is
+    // Text that cannot be written ends the run: on standard output it is
     // not written at all; in a file it goes with the temporary file.
     QByteArray bytes;
     bool written = true;
@@ -42,7 +42,7 @@ bool ResultSink::putLine(QStringView line, qsizetype inputLine)
         written = m_file.write(line, m_encoder);
     if (m_encoder.failed()) {
         m_error =
-            QStringLiteral("%1 行目: 「%2」は入力の文字コードで書けません").arg(inputLine).arg(m_encoder.unwritable());
+            QStringLiteral("行 %1: 「%2」は入力の文字コードで書けません").arg(inputRow).arg(m_encoder.unwritable());
         return false;
     }
     if (toStandardOutput())

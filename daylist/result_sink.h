@@ -15,9 +15,9 @@ public:
     ResultSink(const CommandLine &line, TextEncoding encoding);
 
     bool open();
-    bool putBytes(const QByteArray &bytes);
-    // A line of text; the input's line names it in a message.
-    bool putLine(QStringView line, qsizetype inputLine);
+    bool putBytes(QByteArrayView bytes);
+    // Text in the input's encoding; the input's row names it in a message.
+    bool putText(QStringView text, qsizetype inputRow);
     bool finish();
 
     // What went wrong, naming the file; and where the result went.

@@ -1,28 +1,89 @@
 #include "examinee/delimited_reader.h"
 
-DelimitedReader::DelimitedReader(DecodedText &text) : m_text(text) {}
+namespace {
+
+// The bytes of the characters in the encoding they were read from. Every
+// character of a valid file reads back from bytes of one length: UTF-16 two
+// a unit; UTF-8 one to three, four for a surrogate pair (two a unit); CP932
+// one for ASCII and the half-width katakana, two for every other character,
+// the duplicate codes of NEC and IBM included.
+qint64 utf8Bytes(const QChar *chars, qsizetype size)
+{
+    qint64 bytes = size;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = chars[i].unicode();
+        if (c >= 0x80)
+            bytes += c < 0x800 || QChar::isSurrogate(c) ? 1 : 2;
+    }
+    return bytes;
+}
+
+qint64 cp932Bytes(const QChar *chars, qsizetype size)
+{
+    qint64 bytes = size;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = chars[i].unicode();
+        bytes += c >= 0x80 && (c < 0xFF61 || c > 0xFF9F);
+    }
+    return bytes;
+}
+
+qint64 encodedBytes(TextEncoding encoding, const QChar *chars, qsizetype size)
+{
+    switch (encoding) {
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8WithBom: return utf8Bytes(chars, size);
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE: return 2 * qint64(size);
+    case TextEncoding::Cp932: break;
+    }
+    return cp932Bytes(chars, size);
+}
+
+} // namespace
+
+DelimitedReader::DelimitedReader(DecodedText &text) : m_text(text), m_countBytes(text.keepsBytes()) {}
 
 bool DelimitedReader::fill()
 {
     if (m_pos < m_buffer.size())
         return true;
+    if (m_countBytes && !m_buffer.isEmpty()) {
+        byteOffsetAt(m_buffer.size());
+        m_countedPos = 0;
+    }
     m_buffer = m_text.next();
     m_pos = 0;
     return !m_buffer.isEmpty();
 }
 
-void DelimitedReader::fail(Error error, qsizetype line)
+// Asked only once some text is read, when the start of the text is known.
+qint64 DelimitedReader::byteOffsetAt(qsizetype pos)
+{
+    if (!m_startCounted) {
+        m_countedBytes = m_text.textStart();
+        m_startCounted = true;
+    }
+    m_countedBytes += encodedBytes(m_text.encoding(), m_buffer.constData() + m_countedPos, pos - m_countedPos);
+    m_countedPos = pos;
+    return m_countedBytes;
+}
+
+void DelimitedReader::fail(Error error, qsizetype line, qsizetype row)
 {
     m_error = error;
     m_errorLine = line;
+    m_errorRow = row;
 }
 
 QChar DelimitedReader::delimiter()
 {
     if (m_delimiterKnown)
         return m_delimiter;
-    // Gather the heading line (to its first line break outside quotes).
+    // Gather the first line that holds either (to its first line break
+    // outside quotes): a title above the heading line may hold neither.
     int tabs = 0, commas = 0;
+    int lines = 0;
     bool quoted = false;
     qsizetype i = m_pos;
     for (bool more = true; more;) {
@@ -30,7 +91,7 @@ QChar DelimitedReader::delimiter()
             const QChar c = m_buffer[i];
             if (c == u'"')
                 quoted = !quoted;
-            else if (!quoted && (c == u'\n' || c == u'\r'))
+            else if (!quoted && (c == u'\n' || c == u'\r') && (tabs + commas > 0 || ++lines == kHeadingLineSearch))
                 break;
             else if (!quoted && c == u'\t')
                 ++tabs;
@@ -52,6 +113,7 @@ bool DelimitedReader::read(DelimitedRecord &record)
 {
     const QChar delimiter = this->delimiter();
     record.cells.clear();
+    record.cellEnds.clear();
     QString cell;
     State state = State::CellStart;
     bool started = false;
@@ -71,6 +133,7 @@ bool DelimitedReader::read(DelimitedRecord &record)
             if (!started) {
                 started = true;
                 record.line = m_line;
+                record.row = ++m_row;
             }
             const bool lineEnd = c == u'\n' || c == u'\r';
             if (state == State::Quoted) {
@@ -89,8 +152,11 @@ bool DelimitedReader::read(DelimitedRecord &record)
             if (c == delimiter || lineEnd) {
                 record.cells << cell;
                 cell.clear();
+                if (m_countBytes)
+                    record.cellEnds << byteOffsetAt(m_pos);
                 state = State::CellStart;
                 if (lineEnd) {
+                    record.lastLine = m_line;
                     ++m_line;
                     m_skipLineFeed = c == u'\r';
                     ++m_pos;
@@ -109,15 +175,18 @@ bool DelimitedReader::read(DelimitedRecord &record)
         }
     }
     if (m_text.failed()) {
-        fail(m_text.readFailed() ? Error::UnreadableFile : Error::InvalidBytes, m_line);
+        fail(m_text.readFailed() ? Error::UnreadableFile : Error::InvalidBytes, m_line, started ? m_row : m_row + 1);
         return false;
     }
     if (state == State::Quoted) {
-        fail(Error::UnclosedQuote, quoteLine);
+        fail(Error::UnclosedQuote, quoteLine, m_row);
         return false;
     }
     if (!started)
         return false;
     record.cells << cell; // the last record without a line break
+    if (m_countBytes)
+        record.cellEnds << m_countedBytes; // fill() counted to the end
+    record.lastLine = m_line;
     return true;
 }

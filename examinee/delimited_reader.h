@@ -5,15 +5,27 @@
 #include <QString>
 #include <QStringList>
 
-// One record of delimited text and the line of the file where it starts.
+// One record of delimited text: its cells, the lines of the file where it
+// starts and ends (more than one where a quoted cell holds a line break) and
+// its place among the records, as a spreadsheet numbers its rows. Where the
+// text keeps its bytes, the offset in the file where each cell ends (at the
+// delimiter or line break after it, or the end of the file).
 struct DelimitedRecord {
     QStringList cells;
     qsizetype line = 0;
+    qsizetype lastLine = 0;
+    qsizetype row = 0;
+    QList<qint64> cellEnds;
 };
+
+// How many records from the top of a file may hold its heading line: a
+// desk's sheet has a title, a date or blank lines above it.
+inline constexpr int kHeadingLineSearch = 20;
 
 // Comma- or tab-separated text as RFC 4180 has it: a cell in double quotes
 // may hold the delimiter, line breaks and quotes (written twice); records end
-// with CRLF or LF. The delimiter is the one the heading line holds more of.
+// with CRLF or LF. The delimiter is the one that the first line holding
+// either holds more of (within the lines that may hold the heading line).
 class DelimitedReader {
 public:
     enum class Error { None, InvalidBytes, UnreadableFile, UnclosedQuote };
@@ -27,12 +39,17 @@ public:
     bool read(DelimitedRecord &record);
     Error error() const { return m_error; }
     qsizetype errorLine() const { return m_errorLine; }
+    // The row of the record where the error stands.
+    qsizetype errorRow() const { return m_errorRow; }
 
 private:
     enum class State { CellStart, Unquoted, Quoted, QuoteInQuoted };
 
     bool fill();
-    void fail(Error error, qsizetype line);
+    void fail(Error error, qsizetype line, qsizetype row);
+    // The offset in the file of the character at pos in the buffer, at or
+    // after the last one asked.
+    qint64 byteOffsetAt(qsizetype pos);
 
     DecodedText &m_text;
     QString m_buffer;
@@ -41,6 +58,12 @@ private:
     bool m_delimiterKnown = false;
     bool m_skipLineFeed = false; // a CR ended the last record
     qsizetype m_line = 1;
+    qsizetype m_row = 0; // records read
+    bool m_countBytes = false;
+    qint64 m_countedBytes = 0; // the offset of the buffer's character at m_countedPos
+    qsizetype m_countedPos = 0;
+    bool m_startCounted = false;
     Error m_error = Error::None;
     qsizetype m_errorLine = 0;
+    qsizetype m_errorRow = 0;
 };

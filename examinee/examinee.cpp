@@ -214,6 +214,13 @@ std::optional<RowProblem> readFieldTexts(const QStringList &cells, const QString
 
 } // namespace
 
+bool allCellsBlank(const QStringList &cells)
+{
+    return std::all_of(cells.cbegin(), cells.cend(), [](const QString &cell) {
+        return std::all_of(cell.cbegin(), cell.cend(), [](QChar c) { return c.isSpace(); });
+    });
+}
+
 std::variant<Examinee, RowProblem> examineeOf(const QStringList &cells, const QStringList &headings,
                                               const ColumnPlan &plan, RowUse use)
 {

@@ -32,6 +32,10 @@ struct RowProblem {
     QString reason;
 };
 
+// A record with nothing in it: a blank line, or cells of spaces alone. It
+// is no examinee: a spreadsheet writes one for a row it left empty.
+bool allCellsBlank(const QStringList &cells);
+
 // What a row must tell. A day's list judges every row, so each row must
 // tell the band and every choice; a row pasted into the window enters what
 // it tells, and an age band it does not tell (or cannot) is left to the desk.

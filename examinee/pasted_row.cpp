@@ -10,12 +10,6 @@
 
 namespace {
 
-// A spreadsheet's copy may hold rows of empty or blank cells: not rows.
-bool allCellsBlank(const QStringList &cells)
-{
-    return std::all_of(cells.cbegin(), cells.cend(), [](const QString &cell) { return cell.trimmed().isEmpty(); });
-}
-
 // Whether the headings name anything the window takes: a value or a choice.
 bool namesAnEntry(const ColumnPlan &plan)
 {

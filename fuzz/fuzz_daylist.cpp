@@ -1,6 +1,9 @@
-// A day's list of arbitrary bytes, judged as kalvemo-judge judges a file: it
-// never crashes or reads out of bounds, a refused file (exit 2) leaves no
-// result and no temporary file, and an accepted one leaves exactly its result.
+// A day's list of arbitrary bytes, judged as kalvemo-judge judges a file,
+// through the search for its heading line and the writing of the input's own
+// bytes: it never crashes or reads out of bounds, a refused file (exit 2)
+// leaves no result and no temporary file, and an accepted one leaves exactly
+// its result, which holds every byte of the input in order (the added cells
+// are only put in between).
 #include "daylist/day_list.h"
 
 #include <QDir>
@@ -16,6 +19,20 @@ void require(bool holds)
 {
     if (!holds)
         std::abort();
+}
+
+// Whether every byte of `part` stands in `whole`, in order.
+bool keptInOrder(QByteArrayView part, QByteArrayView whole)
+{
+    qsizetype at = 0;
+    for (const char byte : part) {
+        while (at < whole.size() && whole[at] != byte)
+            ++at;
+        if (at == whole.size())
+            return false;
+        ++at;
+    }
+    return true;
 }
 
 } // namespace
@@ -36,7 +53,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         require(left == QStringList{QStringLiteral("list.csv")});
     } else {
         require(left == (QStringList{QStringLiteral("list.csv"), QStringLiteral("list_判定.csv")}));
-        QFile::remove(dir.filePath(QStringLiteral("list_判定.csv")));
+        QFile result(dir.filePath(QStringLiteral("list_判定.csv")));
+        require(result.open(QIODevice::ReadOnly));
+        const QByteArray written = result.readAll();
+        require(written.size() > qsizetype(size)); // the heading line gains the added headings
+        require(keptInOrder(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)), written));
+        result.remove();
     }
     return 0;
 }

@@ -139,6 +139,8 @@ void TestDayList::reader_data()
     row("comma, CRLF, no final break", "a,b\r\n1,2", "UTF-8", "1:a|b\n2:1|2");
     row("lone CR ends a record", "a,b\r1,2\r", "UTF-8", "1:a|b\n2:1|2");
     row("tab found from the heading line", "a\tb\tc,d\n1\t2\t3,4\n", "UTF-8", "1:a|b|c,d\n2:1|2|3,4");
+    row("tab found below a title that holds neither", "一覧\n\na\tb\tc,d\n1\t2\n", "UTF-8",
+        QStringLiteral("1:一覧\n2:\n3:a|b|c,d\n4:1|2"));
     row("quoted delimiter, quote and line break", "a,b\n\"x,y\",\"say \"\"hi\"\"\"\n\"two\r\nlines\",z\nlast,1\n",
         "UTF-8", "1:a|b\n2:x,y|say \"hi\"\n3:two\r\nlines|z\n5:last|1");
     row("empty line is a record of one empty cell", "a\n\nb\n", "UTF-8", "1:a\n2:\n3:b");
@@ -154,6 +156,11 @@ void TestDayList::reader_data()
     // Bytes Windows itself would let through (0x80 as U+0080) read as on Linux.
     row("CP932 undefined single byte 0x80", "\x90\xab\x95\xca\n\x92\x6a\x80\n", "CP932", "error 2");
     row("CP932 IBM extension and user-defined area", "\xed\x40,\xf0\x40\n", "CP932", QStringLiteral("1:纊|\uE000"));
+    // 髙 (IBM's extension, 0xFB 0xFC) split by the end of the first piece
+    // read: its lead byte the last of the piece, the other the first of the next.
+    const QByteArray beforeBoundary = QByteArray(65535 - 3, 'x');
+    row("CP932 IBM extension across a read boundary", "ID\n" + beforeBoundary + "\xFB\xFC,1\n", "CP932",
+        "1:ID\n2:" + QString::fromLatin1(beforeBoundary) + QStringLiteral("髙|1"));
     row("UTF-8 with BOM cut in a character", QByteArray("\xEF\xBB\xBF") + "a\n\xE3\x81", "UTF-8 (BOM)", "error 2");
     row("UTF-16LE with an odd byte at the end", QByteArray("\xFF\xFE", 2) + QByteArray("a\0\n\0b", 5), "UTF-16LE",
         "error 2");

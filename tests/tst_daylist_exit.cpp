@@ -10,6 +10,7 @@
 #include <windows.h>
 #else
 #include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #endif
 
@@ -23,6 +24,14 @@ private slots:
     void exitStatus();
     void shortRowNotJudged_data();
     void shortRowNotJudged();
+    void bandUsed_data();
+    void bandUsed();
+    void headingLine_data();
+    void headingLine();
+    void messageNamesTheRow_data();
+    void messageNamesTheRow();
+    void nothingToJudgeIsSaid();
+    void interruptLeavesNothing_data();
     void interruptLeavesNothing();
     void resultInTheInputsEncoding_data();
     void resultInTheInputsEncoding();
@@ -87,6 +96,10 @@ void TestDayListExit::exitStatus_data()
     row("named output exists", kHeadings + kJudged, {list, QStringLiteral("-o"), QStringLiteral("out.csv")},
         {QStringLiteral("out.csv")}, 2, {list, QStringLiteral("out.csv")});
     row("standard output", kHeadings + kJudged, {list, QStringLiteral("-o"), QStringLiteral("-")}, {}, 0, {list});
+    row("an Excel book: nothing written",
+        QString::fromLatin1(QByteArray("PK\x03\x04", 4) + QByteArray(26, '\0') + "xl/workbook.xml"), {list}, {}, 2,
+        {list});
+    row("a folder: nothing written", kHeadings + kJudged, {QStringLiteral(".")}, {}, 2, {list});
     row("a required column missing", QStringLiteral("ID,性別\n1,男\n"), {list}, {}, 2, {list});
     row("unclosed quote", kHeadings + kJudged + QStringLiteral("\"3,"), {list}, {}, 2, {list});
     row("not UTF-8 as named", kHeadings + kJudged, {list, QStringLiteral("--encoding"), QStringLiteral("cp932")}, {}, 2,
@@ -124,13 +137,13 @@ void TestDayListExit::shortRowNotJudged_data()
     };
     row("diastolic left out", "1,40歳～64歳,男,170,72,92,138,160,45,105,5.7,なし,なし,なし,はい",
         "1,40歳～64歳,男,170,72,92,138,160,45,105,5.7,なし,なし,なし,はい,"
-        ",,,,,列が 1 つ足りません (見出しは 16 列、この行は 15 列),,,");
+        ",,,,,列が 1 つ足りません (見出しは 16 列、この行は 15 列),,,,");
     row("height and weight left out", "1,40歳～64歳,男,92,138,82,160,45,105,5.7,なし,なし,なし,はい",
         "1,40歳～64歳,男,92,138,82,160,45,105,5.7,なし,なし,なし,はい,,"
-        ",,,,,列が 2 つ足りません (見出しは 16 列、この行は 14 列),,,");
+        ",,,,,列が 2 つ足りません (見出しは 16 列、この行は 14 列),,,,");
     row("the last cell left out", "1,40歳～64歳,男,170,72,92,138,82,160,45,105,5.7,なし,なし,なし",
         "1,40歳～64歳,男,170,72,92,138,82,160,45,105,5.7,なし,なし,なし,"
-        ",,,,,列が 1 つ足りません (見出しは 16 列、この行は 15 列),,,");
+        ",,,,,列が 1 つ足りません (見出しは 16 列、この行は 15 列),,,,");
 }
 
 void TestDayListExit::shortRowNotJudged()
@@ -143,7 +156,138 @@ void TestDayListExit::shortRowNotJudged()
     QCOMPARE(done.status, 1);
     const QStringList lines = QString::fromUtf8(done.output).split(QRegularExpression(QStringLiteral("\r?\n")));
     QCOMPARE(lines.value(1), written);
-    QVERIFY(QString::fromUtf8(done.errors).contains(written.section(u',', -4, -4)));
+    QVERIFY(QString::fromUtf8(done.errors).contains(written.section(u',', -5, -5)));
+}
+
+// 判定した年齢区分 holds the band that judged the row, from whichever
+// column told it, and nothing for a row not judged; a column of the input
+// with that heading is kept and never read.
+void TestDayListExit::bandUsed_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("band");
+
+    QString byAge = kHeadings;
+    byAge.replace(QStringLiteral("年齢区分"), QStringLiteral("年度末年齢"));
+    QString aged67 = kJudged;
+    aged67.replace(QStringLiteral("40歳～64歳"), QStringLiteral("67"));
+    QTest::newRow("from 年齢区分") << kHeadings + kJudged << QStringLiteral("40歳～64歳");
+    QTest::newRow("from 年度末年齢") << byAge + aged67 << QStringLiteral("65歳～74歳");
+    QTest::newRow("the input's own 判定した年齢区分 not read")
+        << QStringLiteral("判定した年齢区分,") + byAge + QStringLiteral("40歳～64歳,") + aged67
+        << QStringLiteral("65歳～74歳");
+    QTest::newRow("not judged: empty") << kHeadings + kNotJudged << QString();
+}
+
+void TestDayListExit::bandUsed()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, band);
+
+    const Run done = run(input.toUtf8(), {QStringLiteral("list.csv"), QStringLiteral("-o"), QStringLiteral("-")});
+    const QStringList lines = QString::fromUtf8(done.output).split(u'\n');
+    QVERIFY(lines.size() >= 2);
+    const qsizetype column = lines[0].split(u',').lastIndexOf(QStringLiteral("判定した年齢区分"));
+    QVERIFY(column > lines[0].split(u',').indexOf(QStringLiteral("確認")));
+    QCOMPARE(lines[1].split(u',').value(column), band);
+}
+
+// The heading line is the first of the first 20 records that names the sex
+// and a measured item; the lines above it are kept. Without it, or with
+// columns missing, one message names every missing item and the headings
+// not recognised.
+void TestDayListExit::headingLine_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said"); // in the output (status 0) or the message (2)
+
+    const QString title = QStringLiteral("2026年度 特定健診 受診者一覧\n作成,健診センター\n\n");
+    QTest::newRow("below a title") << title + kHeadings + kJudged << 0 << title + kHeadings.trimmed() + u',';
+    QTest::newRow("a title naming the sex alone is no heading line")
+        << QStringLiteral("性別,男女とも\n") + kHeadings + kJudged << 0 << QStringLiteral("性別,男女とも\nID,");
+    QTest::newRow("on the 20th record") << QString(19, u'\n') + kHeadings + kJudged << 0
+                                        << QString(19, u'\n') + QStringLiteral("ID,");
+    QTest::newRow("on the 21st record: none")
+        << QString(20, u'\n') + kHeadings + kJudged << 2 << QStringLiteral("見出しの行がありません");
+    QTest::newRow("every missing item named, the headings not recognised listed")
+        << QStringLiteral("ID,性別,身長,体重,腹まわり,メモ\n1,男,170,60,80,\n") << 2
+        << QStringLiteral(
+               "行 1 (見出し): 腹囲、最高血圧、最低血圧、中性脂肪、HDL-CHO、血圧 薬剤治療、脂質 薬剤治療、"
+               "血糖 薬剤治療、喫煙、空腹時血糖かHbA1c、年齢区分 (年齢区分、年度末年齢、または生年月日と受診日) "
+               "の列がありません。見出しと分からなかった列: 腹まわり、メモ");
+    QTest::newRow("no heading line: the closest record's") << QStringLiteral("一覧\nID,性,身長,体重\n1,男,170,60\n")
+                                                           << 2 << QStringLiteral("いちばん近い行 2: 性別、腹囲");
+}
+
+void TestDayListExit::headingLine()
+{
+    QFETCH(QString, input);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+
+    const Run done = run(input.toUtf8(), {QStringLiteral("list.csv"), QStringLiteral("-o"), QStringLiteral("-")});
+    QCOMPARE(done.status, status);
+    if (status == 0)
+        QVERIFY(QString::fromUtf8(done.output).startsWith(said));
+    else
+        QVERIFY2(QString::fromUtf8(done.errors).contains(said), done.errors.constData());
+}
+
+// A message names the row as a spreadsheet shows it, every record one row
+// (titles, blank lines and the heading line too, a quoted line break none),
+// and the examinee by the first naming column the list has.
+void TestDayListExit::messageNamesTheRow_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("named"); // the start of the row's message
+
+    const QString headings = kHeadings;
+    QTest::newRow("the row after the headings") << headings + kNotJudged << QStringLiteral("行 2 (ID 2), 列 体重: ");
+    QTest::newRow("title and blank lines counted")
+        << QStringLiteral("特定健診 受診者一覧\n\n") + headings + kJudged + kNotJudged
+        << QStringLiteral("行 5 (ID 2), 列 体重: ");
+    QTest::newRow("a line break in quotes: one row")
+        << headings + QStringLiteral("\"1\n\"") + kJudged.mid(1) + kNotJudged << QStringLiteral("行 3 (ID 2), ");
+    QTest::newRow("受診者ID before 氏名")
+        << QStringLiteral("氏名,受診者ID,") + headings.mid(3) + QStringLiteral("山田 花子,K-7,") + kNotJudged.mid(2)
+        << QStringLiteral("行 2 (受診者ID K-7), ");
+    QTest::newRow("氏名 when no number") << QStringLiteral("氏名,") + headings.mid(3) + QStringLiteral("山田 花子,")
+                                                + kNotJudged.mid(2)
+                                         << QStringLiteral("行 2 (氏名 山田 花子), ");
+    QTest::newRow("no naming column") << QStringLiteral("メモ,") + headings.mid(3) + kNotJudged
+                                      << QStringLiteral("行 2, ");
+}
+
+void TestDayListExit::messageNamesTheRow()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, named);
+
+    const Run done = run(input.toUtf8(), {QStringLiteral("list.csv"), QStringLiteral("-o"), QStringLiteral("-")});
+    QCOMPARE(done.status, 1);
+    const QString errors = QString::fromUtf8(done.errors);
+    QVERIFY2(errors.startsWith(named), qPrintable(errors));
+}
+
+void TestDayListExit::nothingToJudgeIsSaid()
+{
+    const Run done = run(kHeadings.toUtf8(), {QStringLiteral("list.csv")});
+    QCOMPARE(done.status, 0);
+    QVERIFY(QString::fromUtf8(done.errors).contains(QStringLiteral("判定する行がありません")));
+}
+
+// Ctrl+C, a termination request, the terminal closed under the run and
+// Ctrl+\ (SIGQUIT): each stops the run half way and leaves no file behind.
+void TestDayListExit::interruptLeavesNothing_data()
+{
+    QTest::addColumn<int>("signal");
+#ifndef Q_OS_WIN
+    QTest::newRow("Ctrl+C (SIGINT)") << int(SIGINT);
+    QTest::newRow("termination request (SIGTERM)") << int(SIGTERM);
+    QTest::newRow("terminal closed (SIGHUP)") << int(SIGHUP);
+    QTest::newRow("Ctrl+\\ (SIGQUIT)") << int(SIGQUIT);
+#endif
 }
 
 void TestDayListExit::interruptLeavesNothing()
@@ -151,6 +295,7 @@ void TestDayListExit::interruptLeavesNothing()
 #ifdef Q_OS_WIN
     QSKIP("Ctrl+C is sent as a signal on Linux only");
 #else
+    QFETCH(int, signal);
     // A list long enough to be stopped half way.
     QByteArray input = kHeadings.toUtf8();
     for (int i = 0; i < 200000; ++i)
@@ -163,11 +308,16 @@ void TestDayListExit::interruptLeavesNothing()
 
     QProcess judge;
     judge.setWorkingDirectory(dir.path());
+    // SIGQUIT's default is a core dump, which is no file of the run's.
+    judge.setChildProcessModifier([] {
+        const rlimit none{};
+        setrlimit(RLIMIT_CORE, &none);
+    });
     judge.start(QStringLiteral(KALVEMO_JUDGE), {QStringLiteral("long.csv")});
     QVERIFY(judge.waitForStarted());
-    // Once the temporary file is there, Ctrl+C.
+    // Once the temporary file is there, the signal.
     QTRY_VERIFY_WITH_TIMEOUT(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size() == 2, 20000);
-    ::kill(pid_t(judge.processId()), SIGINT);
+    ::kill(pid_t(judge.processId()), signal);
     QVERIFY(judge.waitForFinished());
     QCOMPARE(judge.exitStatus(), QProcess::CrashExit);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("long.csv")});
@@ -249,8 +399,10 @@ void TestDayListExit::resultInTheInputsEncoding()
     QVERIFY(bytes.startsWith(mark));
     const QString text = decoded(encoding, bytes.mid(mark.size()));
     QVERIFY(!text.isNull());
-    const QStringList lines = text.split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.size(), 3); // the headings, the row, and nothing after the last CRLF
+    // Line feeds as the input has them; nothing after the last.
+    QVERIFY(!text.contains(u'\r'));
+    const QStringList lines = text.split(u'\n');
+    QCOMPARE(lines.size(), 3);
     QVERIFY(lines[0].startsWith(kHeadings.trimmed() + u','));
     QVERIFY(lines[0].endsWith(QStringLiteral(",保健指導レベルの説明")));
     QVERIFY(lines[1].contains(QStringLiteral("腹囲 92 cm ") + atLeast + QStringLiteral(" 85 cm")));

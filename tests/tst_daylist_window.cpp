@@ -151,7 +151,7 @@ void TestDayListWindow::engineShowsWhatTheWindowShows()
         w.click(band == AgeBand::From40To64 ? "Command1" : "Command2");
         const QStringList record = w.window->results().record();
         QStringList shown = record.mid(record.size() - 5);
-        shown << windowMissingEntries(w) << joinedLines(w.label("Label37")->toolTip())
+        shown << ageBandName(band) << windowMissingEntries(w) << joinedLines(w.label("Label37")->toolTip())
               << joinedLines(w.label("Label15")->toolTip());
 
         // The same examinee as a row of a day's list, through the engine.

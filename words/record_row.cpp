@@ -89,7 +89,8 @@ QStringList addedHeadings()
     static const QStringList headings = [] {
         const QStringList record = judgedRecordHeadings();
         return record.mid(record.size() - qsizetype(std::tuple_size_v<ResultCells>))
-               << wordText(Word::NotEntered) << wordText(Word::SyndromeClass) + QStringLiteral("の説明")
+               << QStringLiteral("判定した年齢区分") << wordText(Word::NotEntered)
+               << wordText(Word::SyndromeClass) + QStringLiteral("の説明")
                << wordText(Word::GuidanceLevel) + QStringLiteral("の説明");
     }();
     return headings;

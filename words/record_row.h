@@ -27,9 +27,10 @@ ResultCells judgedResultCells(const Judgement &judged);
 
 // The columns that a judged day's list gains after its own: the record's
 // results as the copied record has them (メタボリックシンドローム,
-// 保健指導レベル, the two data-standard codes, 確認), then 未入力 (the entries
-// a prompt asks for) and the two explanations, each line of them joined
-// with " / ". A list that already has them is never read from them.
+// 保健指導レベル, the two data-standard codes, 確認), then 判定した年齢区分
+// (the band that judged the row, empty where it was not judged), 未入力 (the
+// entries a prompt asks for) and the two explanations, each line of them
+// joined with " / ". A list that already has them is never read from them.
 QStringList addedHeadings();
 
 // One tab-separated line, ended with CRLF as spreadsheets expect, so that
