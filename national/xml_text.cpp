@@ -1,0 +1,101 @@
+#include "national/xml_text.h"
+
+#include "examinee/text_codec.h"
+
+namespace {
+
+// The encoding of the bytes as the XML recommendation tells it from their
+// start: a byte order mark, or the "<?" of the declaration in UTF-16; UTF-8
+// otherwise.
+TextEncoding encodingOfStart(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return TextEncoding::Utf8WithBom;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith(QByteArrayView("<\0?\0", 4)))
+        return TextEncoding::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF") || bytes.startsWith(QByteArrayView("\0<\0?", 4)))
+        return TextEncoding::Utf16BE;
+    return TextEncoding::Utf8;
+}
+
+bool isUtf16(TextEncoding encoding) { return encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE; }
+
+// Whether the encoding the declaration names is the one the bytes are in.
+bool declarationFits(QStringView declared, bool utf16)
+{
+    if (declared.isEmpty())
+        return true;
+    if (utf16)
+        return declared.compare(u"UTF-16", Qt::CaseInsensitive) == 0
+               || declared.compare(u"UTF-16LE", Qt::CaseInsensitive) == 0
+               || declared.compare(u"UTF-16BE", Qt::CaseInsensitive) == 0;
+    return declared.compare(u"UTF-8", Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+XmlText::XmlText(const QByteArray &bytes)
+{
+    const TextEncoding encoding = encodingOfStart(bytes);
+    m_utf16 = isUtf16(encoding);
+    TextDecoder decoder(encoding);
+    QString text = decoder.decode(bytes);
+    if (!decoder.failed())
+        text += decoder.finish();
+    if (decoder.failed()) {
+        refuse(QStringLiteral("%1 として読めないバイトがあります (UTF-8 か UTF-16 のファイルだけを読みます)")
+                   .arg(m_utf16 ? QStringLiteral("UTF-16") : QStringLiteral("UTF-8")));
+        return;
+    }
+    // Handed over as text, the reader no longer decodes by the declaration.
+    m_xml.addData(text);
+}
+
+XmlText::~XmlText() = default;
+
+bool XmlText::refuse(const QString &why)
+{
+    m_problem = why;
+    m_done = true;
+    return false;
+}
+
+bool XmlText::next()
+{
+    if (m_done)
+        return false;
+    switch (m_xml.readNext()) {
+    case QXmlStreamReader::StartDocument:
+        if (!declarationFits(m_xml.documentEncoding(), m_utf16))
+            return refuse(QStringLiteral("文字コード %1 のファイルは読みません (UTF-8 か UTF-16 だけです)")
+                              .arg(m_xml.documentEncoding()));
+        break;
+    case QXmlStreamReader::DTD: return refuse(QStringLiteral("DOCTYPE のあるファイルは読みません"));
+    case QXmlStreamReader::StartElement:
+        if (++m_depth > kMaxXmlDepth)
+            return refuse(QStringLiteral("要素の入れ子が %1 段を超えています").arg(kMaxXmlDepth));
+        m_scopes.append(m_xml.namespaceDeclarations());
+        break;
+    case QXmlStreamReader::EndElement:
+        --m_depth;
+        m_scopes.removeLast();
+        break;
+    case QXmlStreamReader::EndDocument: m_done = true; return false;
+    case QXmlStreamReader::Invalid:
+        return refuse(
+            QStringLiteral("XML として読めません (%1 行目: %2)").arg(m_xml.lineNumber()).arg(m_xml.errorString()));
+    default: break;
+    }
+    return true;
+}
+
+QString XmlText::namespaceOfPrefix(QStringView prefix) const
+{
+    for (auto scope = m_scopes.crbegin(); scope != m_scopes.crend(); ++scope) {
+        for (const QXmlStreamNamespaceDeclaration &declaration : *scope) {
+            if (declaration.prefix() == prefix)
+                return declaration.namespaceUri().toString();
+        }
+    }
+    return {};
+}
