@@ -1,0 +1,61 @@
+#include "national/archive_layout.h"
+
+#include <algorithm>
+
+namespace {
+
+// The one folder every name lies under, with its '/', or empty when a file
+// lies at the root or the names lie under several folders.
+QString topFolder(const QStringList &names)
+{
+    QString top;
+    for (const QString &name : names) {
+        const qsizetype slash = name.indexOf(u'/');
+        if (slash <= 0)
+            return {};
+        const QStringView first = QStringView(name).first(slash + 1);
+        if (top.isEmpty())
+            top = first.toString();
+        else if (first != top)
+            return {};
+    }
+    return top;
+}
+
+bool startsWith(QStringView name, QStringView prefix) { return name.startsWith(prefix, Qt::CaseInsensitive); }
+
+} // namespace
+
+ArchiveLayout layOutArchive(const QStringList &names)
+{
+    ArchiveLayout layout;
+    const QString top = topFolder(names);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString &name = names[i];
+        const QStringView inside = QStringView(name).sliced(top.size());
+        if (name.endsWith(u'/') || startsWith(inside, u"XSD/"))
+            continue;
+        if (inside.compare(u"ix08_V08.xml", Qt::CaseInsensitive) == 0) {
+            if (!layout.index)
+                layout.index = i;
+            layout.hasData = true;
+            continue;
+        }
+        if (name.endsWith(u".zip", Qt::CaseInsensitive)) {
+            layout.nested.append(name);
+            continue;
+        }
+        if (startsWith(inside, u"DATA/") && inside.endsWith(u".xml", Qt::CaseInsensitive))
+            layout.hasData = true;
+        layout.files.push_back(i);
+    }
+    std::stable_sort(layout.files.begin(), layout.files.end(),
+                     [&](qsizetype a, qsizetype b) { return names[a] < names[b]; });
+    layout.nested.sort();
+    return layout;
+}
+
+bool looksLikeZip(const QByteArray &start)
+{
+    return start.startsWith(QByteArrayLiteral("PK\x03\x04")) || start.startsWith(QByteArrayLiteral("PK\x05\x06"));
+}
