@@ -3,6 +3,7 @@
 #include "daylist/added_columns.h"
 #include "daylist/console.h"
 #include "daylist/delimited_writer.h"
+#include "daylist/national_list.h"
 #include "daylist/result_sink.h"
 #include "daylist/summary.h"
 #include "examinee/columns.h"
@@ -10,6 +11,7 @@
 #include "examinee/delimited_reader.h"
 #include "examinee/examinee.h"
 #include "examinee/form_entry.h"
+#include "national/document_source.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -207,5 +209,7 @@ int runKalvemoJudge(const QStringList &arguments)
         writeHelp(helpText());
         return kAllJudged;
     }
+    if (isNationalInput(line.input))
+        return judgeNationalFiles(line);
     return judgeDayList(line);
 }
