@@ -4,8 +4,11 @@
 
 namespace {
 
+bool startsWith(QStringView name, QStringView prefix) { return name.startsWith(prefix, Qt::CaseInsensitive); }
+
 // The one folder every name lies under, with its '/', or empty when a file
-// lies at the root or the names lie under several folders.
+// lies at the root or the names lie under several folders. An archive whose
+// files are all in DATA/ has no top folder: DATA/ is its own.
 QString topFolder(const QStringList &names)
 {
     QString top;
@@ -19,10 +22,11 @@ QString topFolder(const QStringList &names)
         else if (first != top)
             return {};
     }
+    for (const char16_t *own : {u"DATA/", u"XSD/", u"CLAIMS/"})
+        if (top.compare(own, Qt::CaseInsensitive) == 0)
+            return {};
     return top;
 }
-
-bool startsWith(QStringView name, QStringView prefix) { return name.startsWith(prefix, Qt::CaseInsensitive); }
 
 } // namespace
 

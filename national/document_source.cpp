@@ -2,6 +2,8 @@
 
 #include "national/archive_layout.h"
 #include "national/disk_sources.h"
+#include "national/source_words.h"
+#include "national/zip_source.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,16 +11,9 @@
 
 namespace {
 
-// The first bytes of a file: enough to tell a zip, and an XML document's
-// root element behind its declaration and comments.
-QByteArray startOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.read(4096) : QByteArray();
-}
-
 // Whether the document's first element is an HL7 CDA ClinicalDocument. The
-// reader stops at that element: no DTD is read past, no entity expanded.
+// reader stops at that element, before any entity could be used; a file with
+// a DOCTYPE is still a checkup file, for its reading to refuse.
 bool isClinicalDocument(const QByteArray &start)
 {
     QXmlStreamReader xml(start);
@@ -26,7 +21,6 @@ bool isClinicalDocument(const QByteArray &start)
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
             return xml.name() == u"ClinicalDocument" && xml.namespaceUri() == u"urn:hl7-org:v3";
-        case QXmlStreamReader::DTD:
         case QXmlStreamReader::Invalid: return false;
         default: break;
         }
@@ -41,6 +35,11 @@ std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openDocumentSource(
     const QFileInfo info(path);
     if (info.isDir())
         return openFolderSource(path);
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        return SourceProblem{cannotOpenProblem(file->errorString())};
+    if (looksLikeZip(file->peek(4)))
+        return openZipSource(std::move(file));
     return openFileSource(path);
 }
 
@@ -48,6 +47,9 @@ bool isNationalInput(const QString &path)
 {
     if (QFileInfo(path).isDir())
         return true;
-    const QByteArray start = startOf(path);
-    return isClinicalDocument(start);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray start = file.peek(4096);
+    return looksLikeZip(start) ? holdsCheckupFiles(file) : isClinicalDocument(start);
 }
