@@ -70,12 +70,14 @@ private:
 
 std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openFolderSource(const QString &folder)
 {
-    const QDir dir(folder);
+    // Absolute, so that each file's name is its path inside the folder
+    // whatever the folder was named by.
+    const QDir dir(QFileInfo(folder).absoluteFilePath());
     if (!dir.isReadable())
         return SourceProblem{cannotOpenProblem(QStringLiteral("フォルダを読めません"))};
     QStringList names;
     // Links to folders are not followed: a link back up would never end.
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    QDirIterator it(dir.path(), QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         names.append(dir.relativeFilePath(it.next()));
         if (names.size() > maxSourceEntries)
