@@ -84,7 +84,11 @@ void readIndex(DocumentSource &source, NationalSummary &summary)
 
 QString nationalOutputPath(const QString &input)
 {
-    const QFileInfo info(QDir::cleanPath(QFileInfo(input).absoluteFilePath()));
+    // "archive/" is the folder archive; "." and ".." are named by their
+    // absolute path's name.
+    QFileInfo info(QDir::cleanPath(input));
+    if (info.fileName().isEmpty() || info.fileName() == u"." || info.fileName() == u"..")
+        info = QFileInfo(info.absoluteFilePath());
     const QString name = info.isDir() ? info.fileName() : info.completeBaseName();
     return info.dir().filePath(name + QStringLiteral("_判定.csv"));
 }

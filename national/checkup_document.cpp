@@ -213,6 +213,25 @@ private:
     QList<OpenObservation> m_open;
 };
 
+// Whether the bytes begin as an XML document does: '<' after any byte
+// order mark and blanks, in UTF-8 or UTF-16. Anything else in a folder (a
+// note, a spreadsheet, a PDF) is not a broken checkup file but another file.
+bool looksLikeXml(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || bytes.startsWith(QByteArrayView("<\0", 2))
+        || bytes.startsWith(QByteArrayView("\0<", 2)))
+        return true;
+    qsizetype i = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
+        ++i;
+    return i < bytes.size() && bytes[i] == '<';
+}
+
 } // namespace
 
-ReadDocument readCheckupDocument(const QByteArray &bytes) { return DocumentReader(bytes).read(); }
+ReadDocument readCheckupDocument(const QByteArray &bytes)
+{
+    if (!looksLikeXml(bytes))
+        return OtherDocument{};
+    return DocumentReader(bytes).read();
+}

@@ -39,10 +39,11 @@ struct CheckupDocument {
     QList<Observation> observations; // in the order of the file
 };
 
-// A well-formed XML file that is not a checkup file (a guidance, claim,
-// index or summary file, or anything else): counted, not judged.
+// A file that is not a checkup file: an XML document of another kind (a
+// guidance, claim, index or summary file), or not XML at all. Counted, not
+// judged.
 struct OtherDocument {
-    QString root; // its root element's name
+    QString root; // its root element's name; empty when not XML
 };
 
 // A file that cannot be read: why, in the desk's words.

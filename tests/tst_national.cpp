@@ -258,6 +258,8 @@ void TestNational::checkupFile_data()
                                               << "unreadable" << check << QStringLiteral("UTF-8 として読めない");
     QTest::newRow("refused: cut short") << bytes.left(bytes.size() / 2) << "unreadable" << check
                                         << QStringLiteral("XML として読めません");
+    QTest::newRow("other: not XML at all") << QByteArray("ID,性別\r\n1,男\r\n") << "other" << QString() << QString();
+    QTest::newRow("other: binary") << QByteArray("%PDF-1.4\n\xE2\xE3\xCF\xD3") << "other" << QString() << QString();
     QTest::newRow("other: not XML's root")
         << QByteArray("<?xml version=\"1.0\"?><index/>") << "other" << QString() << QString();
 }
