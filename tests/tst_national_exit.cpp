@@ -118,6 +118,19 @@ void TestNationalExit::exitStatus_data()
     QTest::newRow("folder: the index agrees")
         << Files{{"archive/ix08_V08.xml", indexOf(1)}, {"archive/DATA/h1.xml", agreeing}} << QStringList{folder} << 0
         << QStringList{folder, list} << QStringLiteral("totalRecordCount: 1");
+    QTest::newRow("folder: a nested archive named, not opened")
+        << Files{{"archive/DATA/h1.xml", agreeing}, {"archive/DATA/more.zip", "PK\x05\x06" + QByteArray(18, '\0')}}
+        << QStringList{folder} << 0 << QStringList{folder, list}
+        << QStringLiteral("開かなかったアーカイブ: DATA/more.zip");
+    QTest::newRow("folder: a note beside the files is another file")
+        << Files{{"archive/DATA/h1.xml", agreeing}, {"archive/README.txt", "送付状\n"}} << QStringList{folder} << 0
+        << QStringList{folder, list} << QStringLiteral("特定健診でないファイル (判定しません): 1");
+    QFile sample(QStringLiteral(KALVEMO_SOURCE_DIR "/examples/national_sample.zip"));
+    sample.open(QIODevice::ReadOnly);
+    QTest::newRow("the sample archive: a code differs")
+        << Files{{"national_sample.zip", sample.readAll()}} << QStringList{QStringLiteral("national_sample.zip")} << 1
+        << QStringList{QStringLiteral("national_sample.zip"), QStringLiteral("national_sample_判定.csv")}
+        << QStringLiteral("報告と違う保健指導レベルコード: 1");
     QTest::newRow("folder: no checkup file")
         << Files{{"archive/DATA/g1.xml", otherFile()}} << QStringList{folder} << 2 << QStringList{folder}
         << QStringLiteral("特定健診の XML ファイルがありません");
