@@ -9,10 +9,11 @@ bool startsWith(QStringView name, QStringView prefix) { return name.startsWith(p
 // The one folder every name lies under, with its '/', or empty when a file
 // lies at the root or the names lie under several folders. An archive whose
 // files are all in DATA/ has no top folder: DATA/ is its own.
-QString topFolder(const QStringList &names)
+QString topFolder(const ArchiveNames &names)
 {
     QString top;
-    for (const QString &name : names) {
+    for (qsizetype i = 0; i < names.count; ++i) {
+        const QString name = names.at(i);
         const qsizetype slash = name.indexOf(u'/');
         if (slash <= 0)
             return {};
@@ -30,12 +31,12 @@ QString topFolder(const QStringList &names)
 
 } // namespace
 
-ArchiveLayout layOutArchive(const QStringList &names)
+ArchiveLayout layOutArchive(const ArchiveNames &names)
 {
     ArchiveLayout layout;
     const QString top = topFolder(names);
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        const QString &name = names[i];
+    for (qsizetype i = 0; i < names.count; ++i) {
+        const QString name = names.at(i);
         const QStringView inside = QStringView(name).sliced(top.size());
         if (name.endsWith(u'/') || startsWith(inside, u"XSD/"))
             continue;
@@ -53,10 +54,15 @@ ArchiveLayout layOutArchive(const QStringList &names)
             layout.hasData = true;
         layout.files.push_back(i);
     }
-    std::stable_sort(layout.files.begin(), layout.files.end(),
-                     [&](qsizetype a, qsizetype b) { return names[a] < names[b]; });
+    std::stable_sort(layout.files.begin(), layout.files.end(), names.before);
     layout.nested.sort();
     return layout;
+}
+
+ArchiveLayout layOutArchive(const QStringList &names)
+{
+    return layOutArchive({names.size(), [&](qsizetype i) { return names[i]; },
+                          [&](qsizetype a, qsizetype b) { return names[a] < names[b]; }});
 }
 
 bool looksLikeZip(const QByteArray &start)

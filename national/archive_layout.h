@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -20,6 +21,15 @@ struct ArchiveLayout {
     bool hasData = false;           // an XML file in DATA/ (or the index): a national archive
 };
 
+// The names, one at a time by their position, and their order: an archive's
+// names stay in libzip's directory rather than being copied.
+struct ArchiveNames {
+    qsizetype count;
+    std::function<QString(qsizetype)> at;
+    std::function<bool(qsizetype, qsizetype)> before;
+};
+ArchiveLayout layOutArchive(const ArchiveNames &names);
+// Names held in a list, in the order of their text.
 ArchiveLayout layOutArchive(const QStringList &names);
 
 // Whether bytes begin as a zip archive does (a local file header, or the end

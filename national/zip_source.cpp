@@ -9,6 +9,8 @@
 
 #include <QStringDecoder>
 
+#include <cstring>
+
 namespace {
 
 // An entry's name as written: UTF-8 where it is valid UTF-8 (whether or not
@@ -42,6 +44,22 @@ QString brokenReason(int code, const char *libzipText)
     }
 }
 
+// An entry's name as libzip holds it, NUL-terminated; empty if it has none.
+const char *rawName(zip_t *zip, qsizetype entry)
+{
+    const char *raw = zip_get_name(zip, zip_uint64_t(entry), ZIP_FL_ENC_RAW);
+    return raw ? raw : "";
+}
+QString nameOf(zip_t *zip, qsizetype entry) { return entryName(rawName(zip, entry)); }
+
+// The archive's names as libzip holds them, sorted by their bytes: at 100,000
+// entries a copy of each as text would cost some 20 MB.
+ArchiveNames namesOf(zip_t *zip)
+{
+    return {qsizetype(zip_get_num_entries(zip, 0)), [zip](qsizetype i) { return nameOf(zip, i); },
+            [zip](qsizetype a, qsizetype b) { return std::strcmp(rawName(zip, a), rawName(zip, b)) < 0; }};
+}
+
 struct Closer {
     void operator()(zip_t *zip) const { zip_discard(zip); }
     void operator()(zip_file_t *file) const { zip_fclose(file); }
@@ -49,16 +67,15 @@ struct Closer {
 
 class ZipSource : public DocumentSource {
 public:
-    ZipSource(std::unique_ptr<QIODevice> device, std::unique_ptr<zip_t, Closer> zip, QStringList names)
-        : m_device(std::move(device)), m_zip(std::move(zip)), m_names(std::move(names)),
-          m_layout(layOutArchive(m_names))
+    ZipSource(std::unique_ptr<QIODevice> device, std::unique_ptr<zip_t, Closer> zip)
+        : m_device(std::move(device)), m_zip(std::move(zip)), m_layout(layOutArchive(namesOf(m_zip.get())))
     {
         m_nested = m_layout.nested;
     }
     ~ZipSource() override { m_zip.reset(); } // libzip lets go of the device first
 
     qsizetype count() const override { return qsizetype(m_layout.files.size()); }
-    QString name(qsizetype i) const override { return m_names[m_layout.files[size_t(i)]]; }
+    QString name(qsizetype i) const override { return nameOf(m_zip.get(), m_layout.files[size_t(i)]); }
     SourceFile read(qsizetype i) override
     {
         const qsizetype entry = m_layout.files[size_t(i)];
@@ -76,7 +93,7 @@ public:
 private:
     SourceFile readEntry(qsizetype entry)
     {
-        const QString &name = m_names[entry];
+        const QString name = nameOf(m_zip.get(), entry);
         zip_stat_t stat;
         zip_stat_init(&stat);
         if (zip_stat_index(m_zip.get(), zip_uint64_t(entry), 0, &stat) != 0)
@@ -124,7 +141,6 @@ private:
 
     std::unique_ptr<QIODevice> m_device;
     std::unique_ptr<zip_t, Closer> m_zip;
-    QStringList m_names; // every entry's name, by its index in the archive
     ArchiveLayout m_layout;
     QStringList m_nested; // the nested archives by name, and those found by content as they are read
 };
@@ -133,13 +149,8 @@ private:
 
 namespace {
 
-struct OpenedZip {
-    std::unique_ptr<zip_t, Closer> zip;
-    QStringList names; // every entry's name, by its index in the archive
-};
-
-// The archive's directory: its entries' names, or why it cannot be read.
-std::variant<OpenedZip, SourceProblem> openZip(QIODevice &device)
+// The archive's directory, or why it cannot be read.
+std::variant<std::unique_ptr<zip_t, Closer>, SourceProblem> openZip(QIODevice &device)
 {
     if (claimedEntries(device) > quint64(maxSourceEntries))
         return SourceProblem{tooManyEntriesProblem()};
@@ -155,17 +166,10 @@ std::variant<OpenedZip, SourceProblem> openZip(QIODevice &device)
         return SourceProblem{notAnArchiveProblem(reason)};
     }
     zip_error_fini(&error);
-    OpenedZip archive{std::unique_ptr<zip_t, Closer>(opened), {}};
-
-    const zip_int64_t entries = zip_get_num_entries(opened, 0);
-    if (entries > maxSourceEntries)
+    std::unique_ptr<zip_t, Closer> zip(opened);
+    if (zip_get_num_entries(opened, 0) > maxSourceEntries)
         return SourceProblem{tooManyEntriesProblem()};
-    archive.names.reserve(qsizetype(entries));
-    for (zip_int64_t i = 0; i < entries; ++i) {
-        const char *raw = zip_get_name(opened, zip_uint64_t(i), ZIP_FL_ENC_RAW);
-        archive.names.append(raw ? entryName(raw) : QString());
-    }
-    return archive;
+    return zip;
 }
 
 } // namespace
@@ -175,13 +179,12 @@ std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openZipSource(std::
     auto opened = openZip(*device);
     if (auto *problem = std::get_if<SourceProblem>(&opened))
         return *problem;
-    auto &archive = std::get<OpenedZip>(opened);
-    return std::make_unique<ZipSource>(std::move(device), std::move(archive.zip), std::move(archive.names));
+    return std::make_unique<ZipSource>(std::move(device), std::move(std::get<std::unique_ptr<zip_t, Closer>>(opened)));
 }
 
 bool holdsCheckupFiles(QIODevice &device)
 {
     auto opened = openZip(device);
-    const auto *archive = std::get_if<OpenedZip>(&opened);
-    return archive && layOutArchive(archive->names).hasData;
+    const auto *zip = std::get_if<std::unique_ptr<zip_t, Closer>>(&opened);
+    return zip && layOutArchive(namesOf(zip->get())).hasData;
 }
