@@ -20,16 +20,24 @@ TextEncoding encodingOfStart(const QByteArray &bytes)
 
 bool isUtf16(TextEncoding encoding) { return encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE; }
 
-// Whether the encoding the declaration names is the one the bytes are in.
-bool declarationFits(QStringView declared, bool utf16)
+bool namesUtf16(QStringView declared)
 {
-    if (declared.isEmpty())
-        return true;
-    if (utf16)
-        return declared.compare(u"UTF-16", Qt::CaseInsensitive) == 0
-               || declared.compare(u"UTF-16LE", Qt::CaseInsensitive) == 0
-               || declared.compare(u"UTF-16BE", Qt::CaseInsensitive) == 0;
-    return declared.compare(u"UTF-8", Qt::CaseInsensitive) == 0;
+    return declared.compare(u"UTF-16", Qt::CaseInsensitive) == 0
+           || declared.compare(u"UTF-16LE", Qt::CaseInsensitive) == 0
+           || declared.compare(u"UTF-16BE", Qt::CaseInsensitive) == 0;
+}
+
+// Why the encoding the declaration names is not the one the bytes are in;
+// empty when it is, or when it names none.
+QString declarationProblem(QStringView declared, bool utf16)
+{
+    const bool utf8 = declared.compare(u"UTF-8", Qt::CaseInsensitive) == 0;
+    if (declared.isEmpty() || (utf16 ? namesUtf16(declared) : utf8))
+        return {};
+    if (utf8 || namesUtf16(declared))
+        return QStringLiteral("宣言は %1 ですが、ファイルは %2 で書かれています")
+            .arg(declared, utf16 ? QStringLiteral("UTF-16") : QStringLiteral("UTF-8"));
+    return QStringLiteral("文字コード %1 のファイルは読みません (UTF-8 か UTF-16 だけです)").arg(declared);
 }
 
 } // namespace
@@ -66,9 +74,8 @@ bool XmlText::next()
         return false;
     switch (m_xml.readNext()) {
     case QXmlStreamReader::StartDocument:
-        if (!declarationFits(m_xml.documentEncoding(), m_utf16))
-            return refuse(QStringLiteral("文字コード %1 のファイルは読みません (UTF-8 か UTF-16 だけです)")
-                              .arg(m_xml.documentEncoding()));
+        if (const QString problem = declarationProblem(m_xml.documentEncoding(), m_utf16); !problem.isEmpty())
+            return refuse(problem);
         break;
     case QXmlStreamReader::DTD: return refuse(QStringLiteral("DOCTYPE のあるファイルは読みません"));
     case QXmlStreamReader::StartElement:

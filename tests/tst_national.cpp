@@ -254,6 +254,11 @@ void TestNational::checkupFile_data()
         << utf16(bytes, QStringConverter::Utf16LE) << "judged" << verdict << QStringLiteral("一致");
     QTest::newRow("read: UTF-16BE with its mark")
         << utf16(bytes, QStringConverter::Utf16BE) << "judged" << verdict << QStringLiteral("一致");
+    QTest::newRow("read: UTF-16LE without a mark")
+        << utf16(bytes, QStringConverter::Utf16LE).mid(2) << "judged" << verdict << QStringLiteral("一致");
+    QTest::newRow("refused: UTF-16 declared, UTF-8 written")
+        << QByteArray(bytes).replace("encoding=\"UTF-8\"", "encoding=\"UTF-16\"") << "unreadable" << check
+        << QStringLiteral("宣言は UTF-16 ですが、ファイルは UTF-8 で書かれています");
     QTest::newRow("refused: bytes not UTF-8") << QByteArray(bytes).replace("ケンシンタロウ", "\x83\x50\x83\x93")
                                               << "unreadable" << check << QStringLiteral("UTF-8 として読めない");
     QTest::newRow("refused: cut short") << bytes.left(bytes.size() / 2) << "unreadable" << check
