@@ -130,6 +130,19 @@ QString columnLabel(const QString &heading, const Row &row, const ColumnPlan &pl
     return heading;
 }
 
+// The plan of the file's headings. The files of one archive name the same
+// items in the same order, so the plan of the last headings is kept.
+const ColumnPlan &planOf(const QStringList &headings)
+{
+    thread_local QStringList lastHeadings;
+    thread_local ColumnPlan lastPlan;
+    if (headings != lastHeadings || lastHeadings.isEmpty()) {
+        lastPlan = planColumns(headings);
+        lastHeadings = headings;
+    }
+    return lastPlan;
+}
+
 void addOnce(QStringList &list, const QString &text)
 {
     if (!list.contains(text))
@@ -175,7 +188,7 @@ CheckupExaminee examineeOfCheckup(const CheckupDocument &document)
         row.cells << QString();
         row.sources << nullptr;
     }
-    const ColumnPlan plan = planColumns(row.headings);
+    const ColumnPlan &plan = planOf(row.headings);
 
     for (std::size_t i = 0; i < kItemCount; ++i) {
         for (const ItemColumn &column : plan.items[i]) {

@@ -1,6 +1,7 @@
 #include "national/xml_text.h"
 
 #include "examinee/text_codec.h"
+#include "examinee/text_encoding.h"
 
 namespace {
 
@@ -46,16 +47,27 @@ XmlText::XmlText(const QByteArray &bytes)
 {
     const TextEncoding encoding = encodingOfStart(bytes);
     m_utf16 = isUtf16(encoding);
+    if (!m_utf16) {
+        // Valid UTF-8 is handed over as it is: Qt's own UTF-8 decoder reads
+        // it alike everywhere, and the declaration must name UTF-8.
+        EncodingDetector utf8;
+        utf8.feed(QByteArrayView(bytes).sliced(encoding == TextEncoding::Utf8WithBom ? 3 : 0));
+        if (utf8.encoding() != TextEncoding::Utf8) {
+            refuse(QStringLiteral("UTF-8 として読めないバイトがあります (UTF-8 か UTF-16 のファイルだけを読みます)"));
+            return;
+        }
+        m_xml.addData(bytes);
+        return;
+    }
     TextDecoder decoder(encoding);
     QString text = decoder.decode(bytes);
     if (!decoder.failed())
         text += decoder.finish();
     if (decoder.failed()) {
-        refuse(QStringLiteral("%1 として読めないバイトがあります (UTF-8 か UTF-16 のファイルだけを読みます)")
-                   .arg(m_utf16 ? QStringLiteral("UTF-16") : QStringLiteral("UTF-8")));
+        refuse(QStringLiteral("UTF-16 として読めないバイトがあります (UTF-8 か UTF-16 のファイルだけを読みます)"));
         return;
     }
-    // Handed over as text, the reader no longer decodes by the declaration.
+    // Handed over as text, UTF-16 is not decoded again by the declaration.
     m_xml.addData(text);
 }
 
