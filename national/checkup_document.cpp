@@ -18,9 +18,49 @@ constexpr QStringView kCardNumberRoot = u"1.2.392.200119.6.205";
 constexpr QStringView kTicketRootStart = u"1.2.392.200119.6.209.1";
 constexpr QStringView kInstitutionRoot = u"1.2.392.200119.6.102";
 
-// What stands in the path for an element of another namespace: no name of
-// the checkup file matches it.
-const QString kForeign = QStringLiteral("#");
+// The names of the elements the reading follows; any other element, and
+// any of another namespace, stands in the path as kOther, which no path
+// matches. The path holds views of these, so no name is copied.
+constexpr QStringView kNames[] = {
+    u"ClinicalDocument",
+    u"code",
+    u"recordTarget",
+    u"patientRole",
+    u"id",
+    u"patient",
+    u"name",
+    u"administrativeGenderCode",
+    u"birthTime",
+    u"participant",
+    u"associatedEntity",
+    u"author",
+    u"assignedAuthor",
+    u"representedOrganization",
+    u"documentationOf",
+    u"serviceEvent",
+    u"effectiveTime",
+    u"low",
+    u"component",
+    u"structuredBody",
+    u"section",
+    u"entry",
+    u"observation",
+    u"entryRelationship",
+    u"value",
+};
+constexpr QStringView kOther = u"#";
+
+QStringView pathName(const QXmlStreamReader &xml)
+{
+    if (xml.namespaceUri() != kHl7Namespace)
+        return kOther;
+    const QStringView name = xml.name();
+    for (const QStringView known : kNames) {
+        if (known == name)
+            return known;
+    }
+    return kOther;
+}
 
 // "20250325" of "20250325093000+0900"; a value with fewer digits as written.
 QString firstEightDigits(const QString &time)
@@ -63,7 +103,7 @@ public:
             if (xml.isStartElement()) {
                 if (m_path.isEmpty() && (xml.namespaceUri() != kHl7Namespace || xml.name() != u"ClinicalDocument"))
                     return OtherDocument{xml.name().toString()};
-                m_path.append(xml.namespaceUri() == kHl7Namespace ? xml.name().toString() : kForeign);
+                m_path.append(pathName(xml));
                 started(xml.attributes());
             } else if (xml.isEndElement()) {
                 ended();
@@ -116,7 +156,7 @@ private:
 
     void started(const QXmlStreamAttributes &attributes)
     {
-        const QString &name = m_path.last();
+        const QStringView name = m_path.last();
         CheckupHeader &header = m_doc.header;
         if (isObservationStart()) {
             const bool noValue = has(attributes, "nullFlavor") || attr(attributes, "negationInd") == u"true";
@@ -205,7 +245,7 @@ private:
     }
 
     XmlText m_text;
-    QList<QString> m_path; // the open elements' names, the root first
+    QList<QStringView> m_path; // the open elements' names, the root first
     CheckupDocument m_doc;
     bool m_checkupReport = false;
     bool m_checkupProgram = false;
