@@ -57,6 +57,13 @@ void AddedColumns::addTo(DelimitedLine &line, const Judgement &judged)
     forEachAddedColumn(judged, m_explanations, [&line](QStringView cell) { line.add(cell); });
 }
 
+QStringList AddedColumns::cellsOf(const Judgement &judged)
+{
+    QStringList cells;
+    forEachAddedColumn(judged, m_explanations, [&cells](QStringView cell) { cells << cell.toString(); });
+    return cells;
+}
+
 QStringList notJudgedColumns(const QString &reason)
 {
     QStringList columns(addedHeadings().size());
@@ -65,3 +72,4 @@ QStringList notJudgedColumns(const QString &reason)
 }
 
 qsizetype checkColumnIndex() { return kResultColumns - 1; }
+qsizetype bandColumnIndex() { return kResultColumns; }

@@ -17,6 +17,9 @@
 class AddedColumns {
 public:
     void addTo(DelimitedLine &line, const Judgement &judged);
+    // The same cells, each a text of its own, for a list written cell by
+    // cell (the national files' list).
+    QStringList cellsOf(const Judgement &judged);
 
 private:
     std::array<TextBuilder, 2> m_explanations; // the class's and the guidance level's
@@ -26,5 +29,6 @@ private:
 // other column empty.
 QStringList notJudgedColumns(const QString &reason);
 
-// Where 確認 stands among the added columns.
+// Where 確認 stands among the added columns, and 判定した年齢区分 after it.
 qsizetype checkColumnIndex();
+qsizetype bandColumnIndex();

@@ -5,6 +5,7 @@
 #include "daylist/delimited_writer.h"
 #include "daylist/input_kind.h"
 #include "daylist/kept_bytes.h"
+#include "daylist/national_list.h"
 #include "daylist/result_sink.h"
 #include "daylist/summary.h"
 #include "examinee/columns.h"
@@ -12,6 +13,7 @@
 #include "examinee/delimited_reader.h"
 #include "examinee/examinee.h"
 #include "examinee/form_entry.h"
+#include "national/document_source.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -304,5 +306,7 @@ int runKalvemoJudge(const QStringList &arguments)
         writeHelp(helpText());
         return kAllJudged;
     }
+    if (isNationalInput(line.input))
+        return judgeNationalFiles(line);
     return judgeDayList(line);
 }

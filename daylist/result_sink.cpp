@@ -4,13 +4,17 @@
 
 #include <cstdio>
 
-ResultSink::ResultSink(const CommandLine &line, TextEncoding encoding) : m_line(line), m_encoder(encoding) {}
+ResultSink::ResultSink(const CommandLine &line, TextEncoding encoding, const QString &defaultPath)
+    : m_line(line), m_defaultPath(defaultPath.isEmpty() ? defaultOutputPath(line.input) : defaultPath),
+      m_encoder(encoding)
+{
+}
 
 bool ResultSink::open()
 {
     if (toStandardOutput())
         return true;
-    m_path = m_line.output.isEmpty() ? defaultOutputPath(m_line.input) : m_line.output;
+    m_path = m_line.output.isEmpty() ? m_defaultPath : m_line.output;
     if (!m_line.output.isEmpty() && pathExists(m_path)) {
         m_error = m_path + QStringLiteral(": ファイルがすでにあります (上書きしません)");
         return false;

@@ -9,10 +9,11 @@
 
 // Where the judged list goes, in the input's encoding: a file renamed into
 // place when complete (beside the input, or the one -o names, which must not
-// exist), or standard output as it comes (-o -).
+// exist), or standard output as it comes (-o -). Beside the input is
+// defaultOutputPath() of it unless another default path is given.
 class ResultSink {
 public:
-    ResultSink(const CommandLine &line, TextEncoding encoding);
+    ResultSink(const CommandLine &line, TextEncoding encoding, const QString &defaultPath = {});
 
     bool open();
     bool putBytes(QByteArrayView bytes);
@@ -29,6 +30,7 @@ private:
     QString writeFailed() const;
 
     const CommandLine &m_line;
+    QString m_defaultPath;
     TextEncoder m_encoder;
     OutputFile m_file;
     QString m_path;

@@ -157,6 +157,9 @@ constexpr LabCode kLabCodes[] = {
 };
 // clang-format on
 
+// The BMI has a code too, but is always computed.
+constexpr const char *kBmiCode = "9N011000000000001";
+
 constexpr qsizetype kCodeLength = 17;
 
 bool looksLikeItemCode(const QString &key)
@@ -170,6 +173,7 @@ bool looksLikeItemCode(const QString &key)
     return true;
 }
 
+QString bmiWhy() { return QStringLiteral("BMI は身長と体重から計算します"); }
 QString nonFastingWhy() { return QStringLiteral("随時 (空腹時でない) の値は使いません"); }
 QString jdsWhy() { return QStringLiteral("HbA1c (JDS) は使いません: HbA1c (NGSP) の列が要ります"); }
 
@@ -178,6 +182,7 @@ QString jdsWhy() { return QStringLiteral("HbA1c (JDS) は使いません: HbA1c 
 struct Found {
     std::optional<Role> role;
     QString why;
+    std::optional<Item> kindOf = std::nullopt;
 };
 
 Found fromCode(const QString &key)
@@ -190,7 +195,9 @@ Found fromCode(const QString &key)
     if (code.startsWith(u"3D046"))
         return {Role{Item::Hba1c}, {}};
     if (code.startsWith(u"3D045"))
-        return {{}, jdsWhy()};
+        return {{}, jdsWhy(), Item::Hba1c};
+    if (code == QLatin1String(kBmiCode))
+        return {{}, bmiWhy()};
     for (const LabCode &lab : kLabCodes) {
         if (!code.startsWith(QLatin1String(lab.prefix)))
             continue;
@@ -198,7 +205,7 @@ Found fromCode(const QString &key)
         if (sample == u"0000")
             return {Role{lab.item}, {}};
         if (sample == u"1299")
-            return {{}, nonFastingWhy()};
+            return {{}, nonFastingWhy(), lab.item};
     }
     return {};
 }
@@ -230,7 +237,7 @@ Found fromHeading(QStringView heading)
     if (const auto it = names.find(key); it != names.end())
         return {*it, {}};
     if (key == u"bmi" || key.startsWith(u"bmi("))
-        return {{}, QStringLiteral("BMI は身長と体重から計算します")};
+        return {{}, bmiWhy()};
     if (key == u"年齢" || key.startsWith(u"年齢("))
         return {
             {},
@@ -252,7 +259,7 @@ ColumnPlan planColumns(const QStringList &headings)
         if (found.role)
             plan.items[std::size_t(found.role->item)] << ItemColumn{column, found.role->reading};
         else if (!found.why.isEmpty())
-            plan.unused << UnusedColumn{column, found.why};
+            plan.unused << UnusedColumn{column, found.why, found.kindOf};
     }
     return plan;
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
 // What a column of a day's list holds, found from its heading: one of the
 // window's headings, a desk's usual name (with or without a unit in
@@ -41,10 +42,13 @@ struct ItemColumn {
     Reading reading = Reading::Only;
 };
 
-// A column that names something the judgement must not read, and why.
+// A column that names something the judgement must not read, and why; the
+// item it is a kind of, where it is one (a non-fasting triglyceride value
+// is of the triglycerides, HbA1c (JDS) of HbA1c).
 struct UnusedColumn {
     qsizetype column;
     QString why;
+    std::optional<Item> item = std::nullopt;
 };
 
 struct ColumnPlan {

@@ -31,12 +31,13 @@ expected_files=(
     "-rw-r--r-- ./usr/share/doc/kalvemo/copyright"
 )
 # Packages that Depends must name: the Qt libraries the program links, the
-# platform plugins Qt loads to open a window, Qt's Japanese texts, the
-# Japanese font.
+# zip library kalvemo-judge reads the national archives with, the platform
+# plugins Qt loads to open a window, Qt's Japanese texts, the Japanese font.
 expected_depends=(
     libqt6core6
     libqt6gui6
     libqt6widgets6
+    libzip4
     qt6-qpa-plugins
     qt6-translations-l10n
     fonts-ipafont-gothic

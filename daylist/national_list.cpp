@@ -1,0 +1,139 @@
+#include "daylist/national_list.h"
+
+#include "daylist/console.h"
+#include "daylist/day_list.h"
+#include "daylist/delimited_writer.h"
+#include "daylist/national_row.h"
+#include "daylist/national_summary.h"
+#include "daylist/result_sink.h"
+#include "national/archive_index.h"
+#include "national/checkup_document.h"
+#include "national/checkup_examinee.h"
+#include "national/document_source.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// A spreadsheet on a Japanese desktop takes UTF-8 for what it is only with
+// the byte order mark; the list is written so whatever the input was.
+constexpr TextEncoding kListEncoding = TextEncoding::Utf8WithBom;
+constexpr QChar kComma = u',';
+
+int cannotJudge(const QString &file, const QString &message)
+{
+    writeError(QStringLiteral("kalvemo-judge: ") + (file.isEmpty() ? QString() : file + QStringLiteral(": ")) + message
+               + u'\n');
+    return kCannotJudge;
+}
+
+// One file of the source as its row, counted; no row for a file that is
+// not a checkup file.
+std::optional<FileRow> rowOf(const SourceFile &file, NationalSummary &summary)
+{
+    ++summary.filesRead;
+    if (!file.refusal.isEmpty()) {
+        ++summary.unreadableFiles;
+        return unreadableFileRow(file.name, file.refusal);
+    }
+    const ReadDocument document = readCheckupDocument(file.bytes);
+    if (std::holds_alternative<OtherDocument>(document)) {
+        ++summary.otherFiles;
+        return std::nullopt;
+    }
+    if (const auto *unreadable = std::get_if<UnreadableDocument>(&document)) {
+        ++summary.unreadableFiles;
+        return unreadableFileRow(file.name, unreadable->reason);
+    }
+    ++summary.checkupFiles;
+    const CheckupDocument &checkup = std::get<CheckupDocument>(document);
+    const CheckupExaminee examinee = examineeOfCheckup(checkup);
+    for (const QString &unused : examinee.unused)
+        ++summary.unusedItems[unused];
+    return checkupFileRow(file.name, checkup, examinee);
+}
+
+void count(const QString &file, const FileRow &row, NationalSummary &summary)
+{
+    if (!row.judged) {
+        ++summary.rows.notJudged;
+        writeError(file + QStringLiteral(": ") + row.cells[nationalListHeadings().indexOf(QStringLiteral("確認"))]
+                   + u'\n');
+        return;
+    }
+    summary.rows.countJudged(*row.judged);
+    summary.classDisagreements += row.comparison.classDiffers;
+    summary.levelDisagreements += row.comparison.levelDiffers;
+}
+
+void readIndex(DocumentSource &source, NationalSummary &summary)
+{
+    const QByteArray index = source.index();
+    if (index.isEmpty())
+        return;
+    summary.hasIndex = true;
+    const auto count = indexRecordCount(index);
+    if (const auto *records = std::get_if<qint64>(&count))
+        summary.indexCount = *records;
+    else
+        summary.indexProblem = std::get<QString>(count);
+}
+
+} // namespace
+
+QString nationalOutputPath(const QString &input)
+{
+    // "archive/" is the folder archive; "." and ".." are named by their
+    // absolute path's name.
+    QFileInfo info(QDir::cleanPath(input));
+    if (info.fileName().isEmpty() || info.fileName() == u"." || info.fileName() == u"..")
+        info = QFileInfo(info.absoluteFilePath());
+    const QString name = info.isDir() ? info.fileName() : info.completeBaseName();
+    return info.dir().filePath(name + QStringLiteral("_判定.csv"));
+}
+
+int judgeNationalFiles(const CommandLine &line)
+{
+    if (!line.encoding.isEmpty())
+        return cannotJudge(line.input, QStringLiteral("--encoding は一覧の文字コードです: 全国標準の XML "
+                                                      "ファイルは自分の宣言で読みます"));
+    auto opened = openDocumentSource(line.input);
+    if (const auto *problem = std::get_if<SourceProblem>(&opened))
+        return cannotJudge(line.input, problem->message);
+    DocumentSource &source = *std::get<std::unique_ptr<DocumentSource>>(opened);
+
+    ResultSink sink(line, kListEncoding, nationalOutputPath(line.input));
+    if (!sink.open() || !sink.putBytes(byteOrderMark(kListEncoding))
+        || !sink.putText(delimitedLine(nationalListHeadings(), kComma), 1))
+        return cannotJudge({}, sink.error());
+
+    NationalSummary summary;
+    DelimitedLine csv(kComma);
+    qint64 rows = 0;
+    for (qsizetype i = 0; i < source.count(); ++i) {
+        const SourceFile file = source.read(i);
+        const std::optional<FileRow> row = rowOf(file, summary);
+        if (!row)
+            continue;
+        count(file.name, *row, summary);
+        csv.clear();
+        csv.add(row->cells);
+        if (!sink.putText(csv.ended(), ++rows + 1))
+            return cannotJudge({}, sink.error());
+    }
+    // An input without one checkup file is not what the desk meant to judge:
+    // no list is left.
+    if (rows == 0)
+        return cannotJudge(
+            line.input,
+            QStringLiteral("特定健診の XML ファイルがありません (読んだファイル: %1)").arg(summary.filesRead));
+    readIndex(source, summary);
+    summary.nestedArchives = source.nestedArchives();
+    if (!sink.finish())
+        return cannotJudge({}, sink.error());
+    summary.rows.output = sink.finalPath();
+    writeError(nationalSummaryText(summary));
+    const bool allAgree = summary.classDisagreements == 0 && summary.levelDisagreements == 0;
+    return summary.rows.notJudged == 0 && allAgree ? kAllJudged : kSomeNotJudged;
+}

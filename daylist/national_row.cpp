@@ -1,0 +1,104 @@
+#include "daylist/national_row.h"
+
+#include "daylist/added_columns.h"
+#include "examinee/age_band.h"
+#include "examinee/form_entry.h"
+#include "words/desk_names.h"
+#include "words/record_row.h"
+
+namespace {
+
+constexpr QStringView kNoteJoin = u" / ";
+
+QStringList headerHeadings()
+{
+    return {QStringLiteral("ファイル"),         QStringLiteral("保険者番号"), QStringLiteral("被保険者証等記号"),
+            QStringLiteral("被保険者証等番号"), QStringLiteral("受診券番号"), QStringLiteral("カナ氏名"),
+            QStringLiteral("生年月日"),         QStringLiteral("受診日"),     QStringLiteral("健診機関番号")};
+}
+
+QStringList reportHeadings()
+{
+    return {QStringLiteral("報告されたメタボリックシンドローム判定コード"),
+            QStringLiteral("報告された保健指導レベルコード"), QStringLiteral("照合")};
+}
+
+QStringList headerCells(const QString &file, const CheckupHeader &header)
+{
+    return {file,
+            header.insurer,
+            header.cardSymbol,
+            header.cardNumber,
+            header.ticket,
+            header.kanaName,
+            header.birthDate,
+            header.examDate,
+            header.institution};
+}
+
+// The added columns after the record's own: 未入力 and the explanations.
+// (The record's own 年齢区分 is the band that judged the file: the day's
+// list's 判定した年齢区分 would only repeat it.)
+qsizetype firstAddedAfterRecord() { return bandColumnIndex() + 1; }
+qsizetype addedAfterRecord() { return addedHeadings().size() - firstAddedAfterRecord(); }
+
+// The record's columns for a file not judged: each item's value as the file
+// writes it, under the record's heading of the item; the age band where the
+// dates tell it; the reason in 確認.
+QStringList readRecordCells(const CheckupHeader &header, const CheckupExaminee &examinee)
+{
+    const QStringList headings = judgedRecordHeadings();
+    static const ColumnPlan plan = planColumns(judgedRecordHeadings());
+    QStringList cells(headings.size());
+    for (std::size_t i = 0; i < kItemCount; ++i) {
+        if (!plan.items[i].isEmpty())
+            cells[plan.items[i].front().column] = examinee.read[i];
+    }
+    if (!plan.of(Item::AgeBand).isEmpty()) {
+        const auto band = bandOfRow({{}, {}, header.birthDate, header.examDate});
+        if (const auto *known = std::get_if<AgeBand>(&band))
+            cells[plan.of(Item::AgeBand).front().column] = ageBandName(*known);
+    }
+    cells.last() = examinee.problem;
+    return cells;
+}
+
+} // namespace
+
+QStringList nationalListHeadings()
+{
+    return headerHeadings() + judgedRecordHeadings() + addedHeadings().mid(firstAddedAfterRecord()) + reportHeadings();
+}
+
+FileRow checkupFileRow(const QString &file, const CheckupDocument &document, const CheckupExaminee &examinee)
+{
+    FileRow row;
+    row.cells = headerCells(file, document.header);
+    const QStringList reported{examinee.reportedClass, examinee.reportedLevel};
+    if (!examinee.examinee) {
+        row.cells << readRecordCells(document.header, examinee) << QStringList(addedAfterRecord()) << reported
+                  << QString();
+        return row;
+    }
+    judgeExaminee(*examinee.examinee, [&row](const Judgement &judged) { row.judged = judged; });
+    QStringList record = judgedRecordRow(*row.judged);
+    QStringList toCheck = record.last().isEmpty() ? QStringList() : QStringList{record.last()};
+    record.last() = (toCheck + examinee.notes).join(kNoteJoin);
+    const QStringList added = AddedColumns().cellsOf(*row.judged);
+    // The judged codes stand just before 確認.
+    const qsizetype check = record.size() - 1;
+    row.comparison =
+        compareCodes({examinee.reportedClass, examinee.reportedLevel}, {record[check - 2], record[check - 1]});
+    row.cells << record << added.mid(firstAddedAfterRecord()) << reported << row.comparison.text;
+    return row;
+}
+
+FileRow unreadableFileRow(const QString &file, const QString &reason)
+{
+    FileRow row;
+    row.cells = headerCells(file, {});
+    QStringList record(judgedRecordHeadings().size());
+    record.last() = reason;
+    row.cells << record << QStringList(addedAfterRecord()) << QStringList(reportHeadings().size());
+    return row;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "judgement/judgement.h"
+#include "national/checkup_document.h"
+#include "national/checkup_examinee.h"
+#include "national/reported_codes.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The list of the national files: one row per checkup file. ファイル and
+// the header's cells; the judged record's own columns (年齢区分 … 確認);
+// 未入力 and the two explanations; the codes the file reports and 照合.
+QStringList nationalListHeadings();
+
+// One file's row, and what the summary counts of it.
+struct FileRow {
+    QStringList cells;
+    std::optional<Judgement> judged; // none: not judged
+    CodeComparison comparison;
+};
+
+// A checkup file: judged through the window's own handlers where it can be,
+// else its header, the values read and why, in 確認.
+FileRow checkupFileRow(const QString &file, const CheckupDocument &document, const CheckupExaminee &examinee);
+
+// A file that could not be read: its name and why.
+FileRow unreadableFileRow(const QString &file, const QString &reason);

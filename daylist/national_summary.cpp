@@ -1,0 +1,30 @@
+#include "daylist/national_summary.h"
+
+#include "words/record_row.h"
+
+QString nationalSummaryText(const NationalSummary &summary)
+{
+    QString text =
+        QStringLiteral("読んだファイル: %1\n特定健診のファイル: %2\n").arg(summary.filesRead).arg(summary.checkupFiles);
+    if (summary.otherFiles > 0)
+        text += QStringLiteral("特定健診でないファイル (判定しません): %1\n").arg(summary.otherFiles);
+    if (summary.unreadableFiles > 0)
+        text += QStringLiteral("読めなかったファイル: %1\n").arg(summary.unreadableFiles);
+    text += summaryText(summary.rows);
+    const QStringList record = judgedRecordHeadings();
+    text += QStringLiteral("報告と違う%1: %2\n").arg(record[record.size() - 3]).arg(summary.classDisagreements);
+    text += QStringLiteral("報告と違う%1: %2\n").arg(record[record.size() - 2]).arg(summary.levelDisagreements);
+    if (summary.indexCount)
+        text += QStringLiteral("索引 ix08_V08.xml の totalRecordCount: %1\n").arg(*summary.indexCount);
+    if (summary.indexDiffers())
+        text += QStringLiteral("警告: 索引の件数 (%1) と特定健診のファイルの数 (%2) が違います\n")
+                    .arg(*summary.indexCount)
+                    .arg(summary.checkupFiles);
+    if (!summary.indexProblem.isEmpty())
+        text += QStringLiteral("警告: 索引 ix08_V08.xml が読めません: %1\n").arg(summary.indexProblem);
+    for (const QString &nested : summary.nestedArchives)
+        text += QStringLiteral("開かなかったアーカイブ: %1\n").arg(nested);
+    for (auto it = summary.unusedItems.cbegin(); it != summary.unusedItems.cend(); ++it)
+        text += QStringLiteral("使わなかった項目: %1: %2 ファイル\n").arg(it.key()).arg(it.value());
+    return text;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "daylist/summary.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What a run over national files did, told at its end: the files read and
+// what they were, the rows of the list as the day's list counts them, the
+// reported codes that differ from the judged ones, the index's count of
+// records against the checkup files found, the nested archives not opened
+// and the items named but not used.
+struct NationalSummary {
+    qint64 filesRead = 0;
+    qint64 checkupFiles = 0;
+    qint64 otherFiles = 0;
+    qint64 unreadableFiles = 0;
+    Summary rows;
+    qint64 classDisagreements = 0;
+    qint64 levelDisagreements = 0;
+    bool hasIndex = false;
+    std::optional<qint64> indexCount;
+    QString indexProblem;
+    QStringList nestedArchives;
+    QMap<QString, qint64> unusedItems; // "code (why)": files naming it
+
+    // Whether the index counts other than the checkup files found.
+    bool indexDiffers() const { return indexCount && *indexCount != checkupFiles; }
+};
+
+QString nationalSummaryText(const NationalSummary &summary);

@@ -1,0 +1,233 @@
+#include "national/checkup_examinee.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+namespace {
+
+// The codes a checkup file reports of its own judgement, and the timing of
+// the blood draw: read here, never judged from.
+constexpr QStringView kClassCode = u"9N501000000000011";  // メタボリックシンドローム判定
+constexpr QStringView kLevelCode = u"9N506000000000011";  // 保健指導レベル
+constexpr QStringView kTimingCode = u"9N141000000000011"; // 採血時間(食後)
+// 採血時間 (1.2.392.200119.6.2202): 3 is 3.5 to 10 hours after a meal, 4
+// less than 3.5 hours; 2 is ten hours or more.
+constexpr std::array<QStringView, 2> kDrawnSoonAfterMeal = {u"3", u"4"};
+
+// The unit each measured item is given in; a value in any other is not
+// converted.
+// clang-format off
+struct ItemUnit { Item item; QStringView unit; };
+constexpr ItemUnit kUnits[] = {
+    {Item::Height, u"cm"},             {Item::Weight, u"kg"},
+    {Item::Waist, u"cm"},              {Item::Systolic, u"mm[Hg]"},
+    {Item::Diastolic, u"mm[Hg]"},      {Item::Triglycerides, u"mg/dL"},
+    {Item::Hdl, u"mg/dL"},             {Item::FastingGlucose, u"mg/dL"},
+    {Item::Hba1c, u"%"},
+};
+// The coded items: their code system and codes. Drug treatment 1 yes, 2
+// no; smoking 1 yes, 2 (no longer) and 3 no; the sex 1 male, 2 female.
+struct ItemCodes { Item item; QStringView system; std::array<QStringView, 3> codes; };
+constexpr ItemCodes kCodes[] = {
+    {Item::BloodPressureDrugs, u"1.2.392.200119.6.2003",  {u"1", u"2"}},
+    {Item::LipidDrugs,         u"1.2.392.200119.6.2003",  {u"1", u"2"}},
+    {Item::GlucoseDrugs,       u"1.2.392.200119.6.2003",  {u"1", u"2"}},
+    {Item::Smoking,            u"1.2.392.200119.6.24060", {u"1", u"2", u"3"}},
+    {Item::Sex,                u"1.2.392.200119.6.1104",  {u"1", u"2"}},
+};
+// clang-format on
+
+// Seventeen letters and digits: the form of every item code.
+bool isItemCode(const QString &code)
+{
+    return code.size() == 17 && std::all_of(code.begin(), code.end(), [](QChar c) {
+               return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z');
+           });
+}
+
+bool isCodeOf(const ItemCodes &codes, QStringView code)
+{
+    return !code.isEmpty() && std::find(codes.codes.begin(), codes.codes.end(), code) != codes.codes.end();
+}
+
+// The cells of the file as a row: the sex and the dates, then one column
+// per observation of an item, its heading the item code.
+struct Row {
+    QStringList headings;
+    QStringList cells;
+    QList<const Observation *> sources; // per column; none for the header's
+};
+
+QString cellOf(const Observation &observation)
+{
+    if (!observation.hasValue)
+        return {};
+    return observation.type == u"CD" ? observation.valueCode : observation.value;
+}
+
+// What is particular to a file: a measured value is a PQ in its unit, a
+// choice a CD of its codes. Empty when all is well.
+QString fileProblem(const Row &row, const ColumnPlan &plan, const CheckupHeader &header)
+{
+    for (const ItemUnit &expected : kUnits) {
+        for (const ItemColumn &column : plan.of(expected.item)) {
+            const Observation *source = row.sources[column.column];
+            if (!source || !source->hasValue)
+                continue;
+            const QString where =
+                row.headings[column.column] + QStringLiteral(" (") + itemName(expected.item) + QStringLiteral("): ");
+            if (source->type != u"PQ")
+                return where + QStringLiteral("値の型 \"%1\" は読みません (PQ だけです)").arg(source->type);
+            if (source->unit != expected.unit)
+                return where
+                       + QStringLiteral("単位 \"%1\" は読みません (%2 だけです)").arg(source->unit, expected.unit);
+        }
+    }
+    for (const ItemCodes &expected : kCodes) {
+        if (expected.item == Item::Sex) {
+            if (!header.sexCode.isEmpty()
+                && (!isCodeOf(expected, header.sexCode)
+                    || (!header.sexCodeSystem.isEmpty() && header.sexCodeSystem != expected.system)))
+                return itemName(Item::Sex)
+                       + QStringLiteral(": コード \"%1\" (%2) は読めません").arg(header.sexCode, header.sexCodeSystem);
+            continue;
+        }
+        for (const ItemColumn &column : plan.of(expected.item)) {
+            const Observation *source = row.sources[column.column];
+            if (!source || !source->hasValue)
+                continue;
+            const QString where =
+                row.headings[column.column] + QStringLiteral(" (") + itemName(expected.item) + QStringLiteral("): ");
+            if (source->type != u"CD")
+                return where + QStringLiteral("値の型 \"%1\" は読みません (CD だけです)").arg(source->type);
+            if (!isCodeOf(expected, source->valueCode)
+                || (!source->valueCodeSystem.isEmpty() && source->valueCodeSystem != expected.system))
+                return where
+                       + QStringLiteral("コード \"%1\" (%2) は読めません")
+                             .arg(source->valueCode, source->valueCodeSystem);
+        }
+    }
+    return {};
+}
+
+bool hasValue(const Row &row, const ColumnPlan &plan, Item item)
+{
+    const auto &columns = plan.of(item);
+    return std::any_of(columns.begin(), columns.end(),
+                       [&](const ItemColumn &c) { return !row.cells[c.column].isEmpty(); });
+}
+
+// "9N016160100000001 (腹囲)": a column named for the desk.
+QString columnLabel(const QString &heading, const Row &row, const ColumnPlan &plan)
+{
+    for (std::size_t i = 0; i < kItemCount; ++i) {
+        for (const ItemColumn &column : plan.items[i]) {
+            if (row.sources[column.column] && row.headings[column.column] == heading)
+                return heading + QStringLiteral(" (") + itemName(Item(i)) + u')';
+        }
+    }
+    return heading;
+}
+
+// The plan of the file's headings. The files of one archive name the same
+// items in the same order, so the plan of the last headings is kept.
+const ColumnPlan &planOf(const QStringList &headings)
+{
+    thread_local QStringList lastHeadings;
+    thread_local ColumnPlan lastPlan;
+    if (headings != lastHeadings || lastHeadings.isEmpty()) {
+        lastPlan = planColumns(headings);
+        lastHeadings = headings;
+    }
+    return lastPlan;
+}
+
+void addOnce(QStringList &list, const QString &text)
+{
+    if (!list.contains(text))
+        list << text;
+}
+
+} // namespace
+
+CheckupExaminee examineeOfCheckup(const CheckupDocument &document)
+{
+    CheckupExaminee result;
+    const CheckupHeader &header = document.header;
+    Row row;
+    row.headings = {itemName(Item::Sex), itemName(Item::BirthDate), itemName(Item::ExamDate)};
+    row.cells = {header.sexCode, header.birthDate, header.examDate};
+    row.sources = {nullptr, nullptr, nullptr};
+    QString timing;
+    bool timingGiven = false;
+    for (const Observation &observation : document.observations) {
+        if (observation.codeSystem != kItemCodeSystem)
+            continue;
+        const QString cell = cellOf(observation);
+        if (observation.code == kClassCode) {
+            if (result.reportedClass.isEmpty())
+                result.reportedClass = cell;
+        } else if (observation.code == kLevelCode) {
+            if (result.reportedLevel.isEmpty())
+                result.reportedLevel = cell;
+        } else if (observation.code == kTimingCode) {
+            timingGiven = true;
+            if (timing.isEmpty())
+                timing = cell;
+        } else if (isItemCode(observation.code)) {
+            row.headings << observation.code;
+            row.cells << cell;
+            row.sources << &observation;
+        }
+    }
+    // Each choice under the window's own heading as well, empty: a file
+    // without the item reads as a row that leaves it empty.
+    for (const Item item : {Item::BloodPressureDrugs, Item::LipidDrugs, Item::GlucoseDrugs, Item::Smoking}) {
+        row.headings << itemName(item);
+        row.cells << QString();
+        row.sources << nullptr;
+    }
+    const ColumnPlan &plan = planOf(row.headings);
+
+    for (std::size_t i = 0; i < kItemCount; ++i) {
+        for (const ItemColumn &column : plan.items[i]) {
+            if (result.read[i].isEmpty())
+                result.read[i] = row.cells[column.column];
+        }
+    }
+    for (const UnusedColumn &unused : plan.unused)
+        addOnce(result.unused, row.headings[unused.column] + QStringLiteral(" (") + unused.why + u')');
+    if (timingGiven)
+        addOnce(result.unused, kTimingCode.toString() + QStringLiteral(" (採血時間は判定に使いません)"));
+
+    if (const QString problem = fileProblem(row, plan, header); !problem.isEmpty()) {
+        result.problem = problem;
+        return result;
+    }
+    auto examinee = examineeOf(row.cells, row.headings, plan, RowUse::Judged);
+    if (const auto *problem = std::get_if<RowProblem>(&examinee)) {
+        result.problem = problem->column.isEmpty()
+                             ? problem->reason
+                             : columnLabel(problem->column, row, plan) + QStringLiteral(": ") + problem->reason;
+        return result;
+    }
+    result.examinee = std::move(std::get<Examinee>(examinee));
+
+    // A value only in a kind that is not used: judged without it, and said.
+    for (const UnusedColumn &unused : plan.unused) {
+        if (unused.item && !row.cells[unused.column].isEmpty() && !hasValue(row, plan, *unused.item))
+            addOnce(result.notes, itemName(*unused.item) + QStringLiteral("は ") + row.headings[unused.column]
+                                      + QStringLiteral(" の値だけです (") + unused.why + u')');
+    }
+    // A fasting code with blood drawn soon after a meal: judged as coded.
+    if (std::find(kDrawnSoonAfterMeal.begin(), kDrawnSoonAfterMeal.end(), timing) != kDrawnSoonAfterMeal.end()) {
+        for (const Item item : {Item::Triglycerides, Item::FastingGlucose}) {
+            if (hasValue(row, plan, item))
+                result.notes << QStringLiteral("採血時間 (9N141) は食後10時間未満ですが、%1に空腹時のコードの値があり"
+                                               "ます (コードのとおり判定しました)")
+                                    .arg(itemName(item));
+        }
+    }
+    return result;
+}

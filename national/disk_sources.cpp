@@ -1,0 +1,90 @@
+#include "national/disk_sources.h"
+
+#include "national/archive_layout.h"
+#include "national/source_limits.h"
+#include "national/source_words.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// One file of the disk, read whole unless it is larger than a document may be.
+SourceFile readDiskFile(const QString &path, const QString &name)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {name, {}, unreadableFileRefusal(file.errorString())};
+    if (file.size() > maxFileBytes)
+        return {name, {}, tooLargeRefusal()};
+    // The file may grow while it is read: never more than the limit and one.
+    QByteArray bytes = file.read(maxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {name, {}, unreadableFileRefusal(file.errorString())};
+    if (bytes.size() > maxFileBytes)
+        return {name, {}, tooLargeRefusal()};
+    return {name, bytes, {}};
+}
+
+class FolderSource : public DocumentSource {
+public:
+    FolderSource(QString folder, QStringList names, ArchiveLayout layout)
+        : m_folder(std::move(folder)), m_names(std::move(names)), m_layout(std::move(layout))
+    {
+    }
+    qsizetype count() const override { return qsizetype(m_layout.files.size()); }
+    QString name(qsizetype i) const override { return m_names[m_layout.files[size_t(i)]]; }
+    SourceFile read(qsizetype i) override { return readDiskFile(m_folder + u'/' + name(i), name(i)); }
+    QByteArray index() override
+    {
+        if (!m_layout.index)
+            return {};
+        const QString name = m_names[*m_layout.index];
+        const SourceFile file = readDiskFile(m_folder + u'/' + name, name);
+        return file.bytes;
+    }
+    QStringList nestedArchives() const override { return m_layout.nested; }
+
+private:
+    QString m_folder;
+    QStringList m_names; // the files' paths inside the folder, '/'-separated
+    ArchiveLayout m_layout;
+};
+
+class FileSource : public DocumentSource {
+public:
+    explicit FileSource(QString path) : m_path(std::move(path)) {}
+    qsizetype count() const override { return 1; }
+    QString name(qsizetype) const override { return QFileInfo(m_path).fileName(); }
+    SourceFile read(qsizetype i) override { return readDiskFile(m_path, name(i)); }
+    QByteArray index() override { return {}; }
+    QStringList nestedArchives() const override { return {}; }
+
+private:
+    QString m_path;
+};
+
+} // namespace
+
+std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openFolderSource(const QString &folder)
+{
+    // Absolute, so that each file's name is its path inside the folder
+    // whatever the folder was named by.
+    const QDir dir(QFileInfo(folder).absoluteFilePath());
+    if (!dir.isReadable())
+        return SourceProblem{cannotOpenProblem(QStringLiteral("フォルダを読めません"))};
+    QStringList names;
+    // Links to folders are not followed: a link back up would never end.
+    QDirIterator it(dir.path(), QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        names.append(dir.relativeFilePath(it.next()));
+        if (names.size() > maxSourceEntries)
+            return SourceProblem{tooManyEntriesProblem()};
+    }
+    ArchiveLayout layout = layOutArchive(names);
+    return std::make_unique<FolderSource>(dir.path(), std::move(names), std::move(layout));
+}
+
+std::unique_ptr<DocumentSource> openFileSource(const QString &path) { return std::make_unique<FileSource>(path); }

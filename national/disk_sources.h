@@ -1,0 +1,8 @@
+#pragma once
+
+#include "national/document_source.h"
+
+// The inputs that are files on the disk already: a folder (an unpacked
+// archive or any folder of checkup files) and one file.
+std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openFolderSource(const QString &folder);
+std::unique_ptr<DocumentSource> openFileSource(const QString &path);

@@ -1,0 +1,43 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <variant>
+
+// One file of the input: its name (its path inside the archive or folder,
+// '/'-separated; for a single file, its file name) and its whole content,
+// or why it was not read.
+struct SourceFile {
+    QString name;
+    QByteArray bytes; // whole, unpacked; empty when refused
+    QString refusal;  // non-empty: not read, and why, in the desk's words
+};
+
+// What an input holds: a national archive (zip, at its root or under one top
+// folder), a folder (its DATA/ if it has one), or one file. Files are listed
+// sorted by name and read one at a time, so that memory does not grow with
+// the archive. XSD/ is not listed; the index ix08_V08.xml is offered apart.
+class DocumentSource {
+public:
+    virtual ~DocumentSource() = default;
+    virtual qsizetype count() const = 0;
+    virtual QString name(qsizetype i) const = 0;
+    virtual SourceFile read(qsizetype i) = 0;
+    // The archive's index file (ix08_V08.xml), empty when there is none.
+    virtual QByteArray index() = 0;
+    // Entries not offered as files: nested archives (named in the summary).
+    virtual QStringList nestedArchives() const = 0;
+};
+
+// Why the input cannot be read at all (exit 2, nothing written).
+struct SourceProblem {
+    QString message;
+};
+
+std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openDocumentSource(const QString &path);
+
+// Whether a path is a national input, by content, not by name: a folder, a
+// zip that holds DATA/ XML files or ix08_V08.xml, or an XML file whose root is
+// an HL7 ClinicalDocument.
+bool isNationalInput(const QString &path);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "national/source_limits.h"
+
+#include <QString>
+
+// Why an input, or one file of it, was not read: in the desk's words. The
+// file's own name is written beside these by whoever lists the file.
+
+inline QString cannotOpenProblem(const QString &reason) { return QStringLiteral("開けません: ") + reason; }
+inline QString notAnArchiveProblem(const QString &reason)
+{
+    return QStringLiteral("アーカイブ (zip) として読めません: ") + reason;
+}
+inline QString tooManyEntriesProblem()
+{
+    return QStringLiteral("ファイルが多すぎます: %L1 個を超えています").arg(maxSourceEntries);
+}
+
+inline QString tooLargeRefusal()
+{
+    return QStringLiteral("大きすぎます: 展開すると %1 MiB を超えます").arg(maxFileBytes / (1024 * 1024));
+}
+inline QString packingRatioRefusal()
+{
+    return QStringLiteral("圧縮率が高すぎます: 展開すると圧縮された大きさの %1 倍を超えます").arg(maxPackingRatio);
+}
+inline QString encryptedRefusal() { return QStringLiteral("暗号化されています: 読めません"); }
+inline QString packingMethodRefusal(int method)
+{
+    return QStringLiteral("読めない圧縮方式です (方式 %1): 無圧縮か deflate で圧縮されたものだけを読みます")
+        .arg(method);
+}
+inline QString nestedArchiveRefusal() { return QStringLiteral("アーカイブの中のアーカイブです: 開きません"); }
+inline QString brokenEntryRefusal(const QString &reason) { return QStringLiteral("壊れています: ") + reason; }
+inline QString unreadableFileRefusal(const QString &reason) { return QStringLiteral("読めません: ") + reason; }

@@ -1,0 +1,120 @@
+#include "national/xml_text.h"
+
+#include "examinee/text_codec.h"
+#include "examinee/text_encoding.h"
+
+namespace {
+
+// The encoding of the bytes as the XML recommendation tells it from their
+// start: a byte order mark, or the "<?" of the declaration in UTF-16; UTF-8
+// otherwise.
+TextEncoding encodingOfStart(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return TextEncoding::Utf8WithBom;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith(QByteArrayView("<\0?\0", 4)))
+        return TextEncoding::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF") || bytes.startsWith(QByteArrayView("\0<\0?", 4)))
+        return TextEncoding::Utf16BE;
+    return TextEncoding::Utf8;
+}
+
+bool isUtf16(TextEncoding encoding) { return encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE; }
+
+bool namesUtf16(QStringView declared)
+{
+    return declared.compare(u"UTF-16", Qt::CaseInsensitive) == 0
+           || declared.compare(u"UTF-16LE", Qt::CaseInsensitive) == 0
+           || declared.compare(u"UTF-16BE", Qt::CaseInsensitive) == 0;
+}
+
+// Why the encoding the declaration names is not the one the bytes are in;
+// empty when it is, or when it names none.
+QString declarationProblem(QStringView declared, bool utf16)
+{
+    const bool utf8 = declared.compare(u"UTF-8", Qt::CaseInsensitive) == 0;
+    if (declared.isEmpty() || (utf16 ? namesUtf16(declared) : utf8))
+        return {};
+    if (utf8 || namesUtf16(declared))
+        return QStringLiteral("宣言は %1 ですが、ファイルは %2 で書かれています")
+            .arg(declared, utf16 ? QStringLiteral("UTF-16") : QStringLiteral("UTF-8"));
+    return QStringLiteral("文字コード %1 のファイルは読みません (UTF-8 か UTF-16 だけです)").arg(declared);
+}
+
+} // namespace
+
+XmlText::XmlText(const QByteArray &bytes)
+{
+    const TextEncoding encoding = encodingOfStart(bytes);
+    m_utf16 = isUtf16(encoding);
+    if (!m_utf16) {
+        // Valid UTF-8 is handed over as it is: Qt's own UTF-8 decoder reads
+        // it alike everywhere, and the declaration must name UTF-8.
+        EncodingDetector utf8;
+        utf8.feed(QByteArrayView(bytes).sliced(encoding == TextEncoding::Utf8WithBom ? 3 : 0));
+        if (utf8.encoding() != TextEncoding::Utf8) {
+            refuse(QStringLiteral("UTF-8 として読めないバイトがあります (UTF-8 か UTF-16 のファイルだけを読みます)"));
+            return;
+        }
+        m_xml.addData(bytes);
+        return;
+    }
+    TextDecoder decoder(encoding);
+    QString text = decoder.decode(bytes);
+    if (!decoder.failed())
+        text += decoder.finish();
+    if (decoder.failed()) {
+        refuse(QStringLiteral("UTF-16 として読めないバイトがあります (UTF-8 か UTF-16 のファイルだけを読みます)"));
+        return;
+    }
+    // Handed over as text, UTF-16 is not decoded again by the declaration.
+    m_xml.addData(text);
+}
+
+XmlText::~XmlText() = default;
+
+bool XmlText::refuse(const QString &why)
+{
+    m_problem = why;
+    m_done = true;
+    return false;
+}
+
+bool XmlText::next()
+{
+    if (m_done)
+        return false;
+    switch (m_xml.readNext()) {
+    case QXmlStreamReader::StartDocument:
+        if (const QString problem = declarationProblem(m_xml.documentEncoding(), m_utf16); !problem.isEmpty())
+            return refuse(problem);
+        break;
+    case QXmlStreamReader::DTD: return refuse(QStringLiteral("DOCTYPE のあるファイルは読みません"));
+    case QXmlStreamReader::StartElement:
+        if (++m_depth > kMaxXmlDepth)
+            return refuse(QStringLiteral("要素の入れ子が %1 段を超えています").arg(kMaxXmlDepth));
+        m_scopes.append(m_xml.namespaceDeclarations());
+        break;
+    case QXmlStreamReader::EndElement:
+        --m_depth;
+        m_scopes.removeLast();
+        break;
+    case QXmlStreamReader::EndDocument: m_done = true; return false;
+    case QXmlStreamReader::Invalid:
+        return refuse(
+            QStringLiteral("XML として読めません (%1 行目: %2)").arg(m_xml.lineNumber()).arg(m_xml.errorString()));
+    default: break;
+    }
+    return true;
+}
+
+QString XmlText::namespaceOfPrefix(QStringView prefix) const
+{
+    for (auto scope = m_scopes.crbegin(); scope != m_scopes.crend(); ++scope) {
+        for (const QXmlStreamNamespaceDeclaration &declaration : *scope) {
+            if (declaration.prefix() == prefix)
+                return declaration.namespaceUri().toString();
+        }
+    }
+    return {};
+}

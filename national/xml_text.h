@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+#include <QXmlStreamReader>
+
+#include <memory>
+
+// The deepest nesting of elements a national file may have: the checkup
+// file itself goes about a dozen deep.
+inline constexpr int kMaxXmlDepth = 64;
+
+// The HL7 namespace of the checkup file and the XML Schema instance
+// namespace of its xsi:type.
+inline constexpr QStringView kHl7Namespace = u"urn:hl7-org:v3";
+inline constexpr QStringView kXsiNamespace = u"http://www.w3.org/2001/XMLSchema-instance";
+
+// A national file read as XML, token by token, refusing what is never read:
+// bytes that are not UTF-8 or UTF-16 (decoded here, not by Qt, so that every
+// system reads the same text), an encoding declaration that names another
+// encoding, a DOCTYPE (read no further, so no entity is ever expanded) and
+// nesting deeper than kMaxXmlDepth.
+class XmlText {
+public:
+    explicit XmlText(const QByteArray &bytes);
+    ~XmlText();
+    XmlText(const XmlText &) = delete;
+    XmlText &operator=(const XmlText &) = delete;
+
+    // The next token; false at the end of the document and on any error or
+    // refusal, which problem() then tells (empty at a good end).
+    bool next();
+    const QXmlStreamReader &xml() const { return m_xml; }
+    QString problem() const { return m_problem; }
+    // Elements open, the current start element counted.
+    int depth() const { return m_depth; }
+
+    // The namespace that a QName's prefix ("xsi:type"'s value "PQ" or
+    // "v3:PQ") stands for where the reader is; the empty prefix is the
+    // default namespace. Empty when the prefix is not declared.
+    QString namespaceOfPrefix(QStringView prefix) const;
+
+private:
+    bool refuse(const QString &why);
+
+    QXmlStreamReader m_xml;
+    QString m_problem;
+    int m_depth = 0;
+    bool m_utf16 = false;
+    bool m_done = false;
+    // The namespace declarations of each open element, innermost last.
+    QList<QXmlStreamNamespaceDeclarations> m_scopes;
+};

@@ -1,0 +1,190 @@
+#include "national/zip_source.h"
+
+#include "examinee/text_codec.h"
+#include "national/archive_layout.h"
+#include "national/source_limits.h"
+#include "national/source_words.h"
+#include "national/zip_device.h"
+#include "national/zip_entry_count.h"
+
+#include <QStringDecoder>
+
+#include <cstring>
+
+namespace {
+
+// An entry's name as written: UTF-8 where it is valid UTF-8 (whether or not
+// the archive flags it so), else CP932, as Japanese Windows writes names.
+QString entryName(const char *raw)
+{
+    const QByteArrayView bytes(raw);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString name = utf8(bytes);
+    if (!utf8.hasError())
+        return name;
+    TextDecoder cp932(TextEncoding::Cp932);
+    name = cp932.decode(bytes);
+    return name + cp932.finish();
+}
+
+// libzip's reasons for a damaged entry, in the desk's words.
+QString brokenReason(int code, const char *libzipText)
+{
+    switch (code) {
+    case ZIP_ER_NOZIP: return QStringLiteral("zip の目録 (中央ディレクトリ) が見つかりません");
+    case ZIP_ER_MULTIDISK: return QStringLiteral("複数に分けられたアーカイブは読めません");
+    case ZIP_ER_CRC: return QStringLiteral("中身の検査値 (CRC) が合いません");
+    case ZIP_ER_ZLIB:
+    case ZIP_ER_COMPRESSED_DATA: return QStringLiteral("圧縮されたデータが壊れています");
+    case ZIP_ER_INCONS: return QStringLiteral("アーカイブの中の記録が食い違っています");
+    case ZIP_ER_READ:
+    case ZIP_ER_SEEK:
+    case ZIP_ER_EOF: return QStringLiteral("アーカイブが途中で切れているか、読み込みに失敗しました");
+    default: return QStringLiteral("libzip: ") + QString::fromUtf8(libzipText);
+    }
+}
+
+// An entry's name as libzip holds it, NUL-terminated; empty if it has none.
+const char *rawName(zip_t *zip, qsizetype entry)
+{
+    const char *raw = zip_get_name(zip, zip_uint64_t(entry), ZIP_FL_ENC_RAW);
+    return raw ? raw : "";
+}
+QString nameOf(zip_t *zip, qsizetype entry) { return entryName(rawName(zip, entry)); }
+
+// The archive's names as libzip holds them, sorted by their bytes: at 100,000
+// entries a copy of each as text would cost some 20 MB.
+ArchiveNames namesOf(zip_t *zip)
+{
+    return {qsizetype(zip_get_num_entries(zip, 0)), [zip](qsizetype i) { return nameOf(zip, i); },
+            [zip](qsizetype a, qsizetype b) { return std::strcmp(rawName(zip, a), rawName(zip, b)) < 0; }};
+}
+
+struct Closer {
+    void operator()(zip_t *zip) const { zip_discard(zip); }
+    void operator()(zip_file_t *file) const { zip_fclose(file); }
+};
+
+class ZipSource : public DocumentSource {
+public:
+    ZipSource(std::unique_ptr<QIODevice> device, std::unique_ptr<zip_t, Closer> zip)
+        : m_device(std::move(device)), m_zip(std::move(zip)), m_layout(layOutArchive(namesOf(m_zip.get())))
+    {
+        m_nested = m_layout.nested;
+    }
+    ~ZipSource() override { m_zip.reset(); } // libzip lets go of the device first
+
+    qsizetype count() const override { return qsizetype(m_layout.files.size()); }
+    QString name(qsizetype i) const override { return nameOf(m_zip.get(), m_layout.files[size_t(i)]); }
+    SourceFile read(qsizetype i) override
+    {
+        const qsizetype entry = m_layout.files[size_t(i)];
+        SourceFile file = readEntry(entry);
+        if (file.refusal.isEmpty() && looksLikeZip(file.bytes.first(std::min<qsizetype>(file.bytes.size(), 4)))) {
+            // An archive under another name: not opened, named with the others.
+            m_nested.append(file.name);
+            return {file.name, {}, nestedArchiveRefusal()};
+        }
+        return file;
+    }
+    QByteArray index() override { return m_layout.index ? readEntry(*m_layout.index).bytes : QByteArray(); }
+    QStringList nestedArchives() const override { return m_nested; }
+
+private:
+    SourceFile readEntry(qsizetype entry)
+    {
+        const QString name = nameOf(m_zip.get(), entry);
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        if (zip_stat_index(m_zip.get(), zip_uint64_t(entry), 0, &stat) != 0)
+            return {name,
+                    {},
+                    brokenEntryRefusal(
+                        brokenReason(zip_error_code_zip(zip_get_error(m_zip.get())), zip_strerror(m_zip.get())))};
+        if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE)
+            return {name, {}, encryptedRefusal()};
+        if (!(stat.valid & ZIP_STAT_COMP_METHOD)
+            || (stat.comp_method != ZIP_CM_STORE && stat.comp_method != ZIP_CM_DEFLATE))
+            return {name, {}, packingMethodRefusal(stat.comp_method)};
+        const zip_uint64_t packed = (stat.valid & ZIP_STAT_COMP_SIZE) ? stat.comp_size : 0;
+
+        std::unique_ptr<zip_file_t, Closer> file(zip_fopen_index(m_zip.get(), zip_uint64_t(entry), 0));
+        if (!file)
+            return {name,
+                    {},
+                    brokenEntryRefusal(
+                        brokenReason(zip_error_code_zip(zip_get_error(m_zip.get())), zip_strerror(m_zip.get())))};
+        // The size is counted as the entry unpacks, whatever its header says,
+        // and never more than the limit and one byte is held.
+        QByteArray bytes;
+        qsizetype size = 0;
+        for (;;) {
+            const qsizetype room = std::min<qsizetype>(64 * 1024, maxFileBytes + 1 - size);
+            bytes.resize(size + room);
+            const zip_int64_t got = zip_fread(file.get(), bytes.data() + size, zip_uint64_t(room));
+            if (got < 0)
+                return {name,
+                        {},
+                        brokenEntryRefusal(brokenReason(zip_error_code_zip(zip_file_get_error(file.get())),
+                                                        zip_file_strerror(file.get())))};
+            size += qsizetype(got);
+            if (size > maxFileBytes)
+                return {name, {}, tooLargeRefusal()};
+            if (zip_uint64_t(size) > zip_uint64_t(maxPackingRatio) * packed)
+                return {name, {}, packingRatioRefusal()};
+            if (got == 0)
+                break;
+        }
+        bytes.resize(size);
+        return {name, bytes, {}};
+    }
+
+    std::unique_ptr<QIODevice> m_device;
+    std::unique_ptr<zip_t, Closer> m_zip;
+    ArchiveLayout m_layout;
+    QStringList m_nested; // the nested archives by name, and those found by content as they are read
+};
+
+} // namespace
+
+namespace {
+
+// The archive's directory, or why it cannot be read.
+std::variant<std::unique_ptr<zip_t, Closer>, SourceProblem> openZip(QIODevice &device)
+{
+    if (claimedEntries(device) > quint64(maxSourceEntries))
+        return SourceProblem{tooManyEntriesProblem()};
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t *source = zipSourceOn(device, &error);
+    zip_t *opened = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
+    if (!opened) {
+        const QString reason = brokenReason(zip_error_code_zip(&error), zip_error_strerror(&error));
+        zip_error_fini(&error);
+        if (source)
+            zip_source_free(source);
+        return SourceProblem{notAnArchiveProblem(reason)};
+    }
+    zip_error_fini(&error);
+    std::unique_ptr<zip_t, Closer> zip(opened);
+    if (zip_get_num_entries(opened, 0) > maxSourceEntries)
+        return SourceProblem{tooManyEntriesProblem()};
+    return zip;
+}
+
+} // namespace
+
+std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openZipSource(std::unique_ptr<QIODevice> device)
+{
+    auto opened = openZip(*device);
+    if (auto *problem = std::get_if<SourceProblem>(&opened))
+        return *problem;
+    return std::make_unique<ZipSource>(std::move(device), std::move(std::get<std::unique_ptr<zip_t, Closer>>(opened)));
+}
+
+bool holdsCheckupFiles(QIODevice &device)
+{
+    auto opened = openZip(device);
+    const auto *zip = std::get_if<std::unique_ptr<zip_t, Closer>>(&opened);
+    return zip && layOutArchive(namesOf(zip->get())).hasData;
+}

@@ -1,0 +1,189 @@
+#include "checkup_xml.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// kalvemo-judge on the national files, run as the desk runs it: 0 when
+// every checkup file was judged and no reported code differs, 1 when some
+// file was not judged or some code differs (the list is still written), 2
+// when the input cannot be judged at all, with no list left behind.
+class TestNationalExit : public QObject {
+    Q_OBJECT
+private slots:
+    void exitStatus_data();
+    void exitStatus();
+    void listAsASpreadsheetOpensIt();
+};
+
+namespace {
+
+using Files = QMap<QString, QByteArray>; // path in the folder -> content
+
+struct Run {
+    int status;
+    QStringList entries; // in the folder afterwards
+    QString errors;
+    QByteArray list; // the list written beside the input, if any
+};
+
+Run run(const Files &files, const QStringList &arguments)
+{
+    QTemporaryDir dir;
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        const QString path = dir.filePath(it.key());
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(it.value());
+    }
+    QProcess judge;
+    judge.setWorkingDirectory(dir.path());
+    judge.start(QStringLiteral(KALVEMO_JUDGE), arguments);
+    judge.waitForFinished(60000);
+    Run done{judge.exitStatus() == QProcess::NormalExit ? judge.exitCode() : -1,
+             QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+             QString::fromUtf8(judge.readAllStandardError()),
+             {}};
+    for (const QString &entry : done.entries) {
+        if (entry.endsWith(QStringLiteral("_判定.csv"))) {
+            QFile list(dir.filePath(entry));
+            list.open(QIODevice::ReadOnly);
+            done.list = list.readAll();
+        }
+    }
+    return done;
+}
+
+QByteArray notJudgedFile()
+{
+    XmlCheckup c = exampleCheckup();
+    c.observations.removeIf([](const XmlObservation &o) { return o.code == checkup_codes::height; });
+    c.observations << pq(checkup_codes::height, QStringLiteral("1.70"), QStringLiteral("m"));
+    return checkupXml(c);
+}
+
+QByteArray otherFile()
+{
+    XmlCheckup c = exampleCheckup();
+    c.reportCode = QStringLiteral("20");
+    return checkupXml(c);
+}
+
+QByteArray indexOf(int records)
+{
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<index xmlns=\"https://www.mhlw.go.jp/stf/seisakunitsuite/bunya/0000161103.html\">"
+                          "<totalRecordCount value=\"%1\"/></index>\n")
+        .arg(records)
+        .toUtf8();
+}
+
+} // namespace
+
+void TestNationalExit::exitStatus_data()
+{
+    QTest::addColumn<Files>("files");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("said"); // on standard error
+
+    const QString folder = QStringLiteral("archive"), list = QStringLiteral("archive_判定.csv");
+    const QByteArray agreeing = checkupXml(exampleCheckup());
+    const QByteArray differing = checkupXml(exampleCheckup(QStringLiteral("2"), QStringLiteral("1")));
+    const QByteArray doctype = QByteArray(agreeing).replace("<ClinicalDocument", "<!DOCTYPE x><ClinicalDocument");
+
+    QTest::newRow("folder: judged, codes agree")
+        << Files{{"archive/DATA/h1.xml", agreeing}} << QStringList{folder} << 0 << QStringList{folder, list}
+        << QStringLiteral("特定健診のファイル: 1");
+    QTest::newRow("folder: a reported code differs")
+        << Files{{"archive/DATA/h1.xml", agreeing}, {"archive/DATA/h2.xml", differing}} << QStringList{folder} << 1
+        << QStringList{folder, list} << QStringLiteral("報告と違うメタボリックシンドローム判定コード: 1");
+    QTest::newRow("folder: a file not judged")
+        << Files{{"archive/DATA/h1.xml", agreeing}, {"archive/DATA/h2.xml", notJudgedFile()}} << QStringList{folder}
+        << 1 << QStringList{folder, list} << QStringLiteral("単位 \"m\"");
+    QTest::newRow("folder: a file refused, the rest judged")
+        << Files{{"archive/DATA/h1.xml", doctype}, {"archive/DATA/h2.xml", agreeing}} << QStringList{folder} << 1
+        << QStringList{folder, list} << QStringLiteral("DOCTYPE");
+    QTest::newRow("folder: other files counted, not judged")
+        << Files{{"archive/DATA/h1.xml", agreeing}, {"archive/DATA/g1.xml", otherFile()}} << QStringList{folder} << 0
+        << QStringList{folder, list} << QStringLiteral("特定健診でないファイル (判定しません): 1");
+    QTest::newRow("folder: the index counts other than found")
+        << Files{{"archive/ix08_V08.xml", indexOf(2)}, {"archive/DATA/h1.xml", agreeing}} << QStringList{folder} << 0
+        << QStringList{folder, list} << QStringLiteral("警告: 索引の件数 (2) と特定健診のファイルの数 (1) が違います");
+    QTest::newRow("folder: the index agrees")
+        << Files{{"archive/ix08_V08.xml", indexOf(1)}, {"archive/DATA/h1.xml", agreeing}} << QStringList{folder} << 0
+        << QStringList{folder, list} << QStringLiteral("totalRecordCount: 1");
+    QTest::newRow("folder: a nested archive named, not opened")
+        << Files{{"archive/DATA/h1.xml", agreeing}, {"archive/DATA/more.zip", "PK\x05\x06" + QByteArray(18, '\0')}}
+        << QStringList{folder} << 0 << QStringList{folder, list}
+        << QStringLiteral("開かなかったアーカイブ: DATA/more.zip");
+    QTest::newRow("folder: a note beside the files is another file")
+        << Files{{"archive/DATA/h1.xml", agreeing}, {"archive/README.txt", "送付状\n"}} << QStringList{folder} << 0
+        << QStringList{folder, list} << QStringLiteral("特定健診でないファイル (判定しません): 1");
+    QFile sample(QStringLiteral(KALVEMO_SOURCE_DIR "/examples/national_sample.zip"));
+    sample.open(QIODevice::ReadOnly);
+    QTest::newRow("the sample archive: a code differs")
+        << Files{{"national_sample.zip", sample.readAll()}} << QStringList{QStringLiteral("national_sample.zip")} << 1
+        << QStringList{QStringLiteral("national_sample.zip"), QStringLiteral("national_sample_判定.csv")}
+        << QStringLiteral("報告と違う保健指導レベルコード: 1");
+    QTest::newRow("folder: no checkup file")
+        << Files{{"archive/DATA/g1.xml", otherFile()}} << QStringList{folder} << 2 << QStringList{folder}
+        << QStringLiteral("特定健診の XML ファイルがありません");
+    QTest::newRow("one checkup file") << Files{{"h1.xml", agreeing}} << QStringList{QStringLiteral("h1.xml")} << 0
+                                      << QStringList{QStringLiteral("h1.xml"), QStringLiteral("h1_判定.csv")}
+                                      << QStringLiteral("判定した行: 1");
+    QTest::newRow("default name taken: (2)")
+        << Files{{"archive/DATA/h1.xml", agreeing}, {list, {}}} << QStringList{folder} << 0
+        << QStringList{folder, QStringLiteral("archive_判定(2).csv"), list} << QString();
+    QTest::newRow("named output exists") << Files{{"archive/DATA/h1.xml", agreeing}, {"out.csv", {}}}
+                                         << QStringList{folder, QStringLiteral("-o"), QStringLiteral("out.csv")} << 2
+                                         << QStringList{folder, QStringLiteral("out.csv")}
+                                         << QStringLiteral("上書きしません");
+    QTest::newRow("--encoding does not apply")
+        << Files{{"archive/DATA/h1.xml", agreeing}}
+        << QStringList{folder, QStringLiteral("--encoding"), QStringLiteral("cp932")} << 2 << QStringList{folder}
+        << QStringLiteral("--encoding");
+}
+
+void TestNationalExit::exitStatus()
+{
+    QFETCH(Files, files);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, said);
+
+    const Run done = run(files, arguments);
+    QCOMPARE(done.status, status);
+    QCOMPARE(done.entries, entries);
+    QVERIFY2(done.errors.contains(said), qPrintable(done.errors));
+}
+
+void TestNationalExit::listAsASpreadsheetOpensIt()
+{
+    const Run done = run({{"archive/DATA/h2.xml", checkupXml(exampleCheckup(QStringLiteral("2"), QString()))},
+                          {"archive/DATA/h1.xml", checkupXml(exampleCheckup())},
+                          {"archive/DATA/g1.xml", otherFile()}},
+                         {QStringLiteral("archive")});
+    QCOMPARE(done.status, 1);
+    QVERIFY(done.list.startsWith("\xEF\xBB\xBF"));
+    // Every line ends with CRLF: the heading and one per checkup file, in the
+    // order of the files' names.
+    const QList<QByteArray> lines = done.list.mid(3).split('\n');
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines.last().isEmpty());
+    for (qsizetype i = 0; i < 3; ++i)
+        QVERIFY(lines[i].endsWith('\r'));
+    QVERIFY(lines[1].startsWith("DATA/h1.xml,"));
+    QVERIFY(lines[2].startsWith("DATA/h2.xml,"));
+    QVERIFY(lines[1].trimmed().endsWith(",1,1,一致"));
+    QVERIFY(lines[2].contains("不一致"));
+}
+
+QTEST_GUILESS_MAIN(TestNationalExit)
+#include "tst_national_exit.moc"
