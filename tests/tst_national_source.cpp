@@ -4,6 +4,7 @@
 // national input at all.
 
 #include "archive_maker.h"
+#include "examinee/text_codec.h"
 #include "national/document_source.h"
 #include "national/source_words.h"
 
@@ -178,6 +179,13 @@ void TestNationalSource::refusals_data()
     row("a deflated entry whose bytes were changed is refused",
         damaged(makeArchive({{QStringLiteral("DATA/a.xml"), document}, other}), 10), QStringLiteral("DATA/a.xml"),
         brokenEntryRefusal(QString()));
+    const QString kanjiName = QStringLiteral("DATA/健診_受診者.xml");
+    row("a name in UTF-8 is read as its text", makeArchive({{kanjiName, document}, other}), kanjiName, {}, document);
+    row("a name in CP932, as Japanese Windows writes it, is read as its text",
+        makeArchive(
+            {{kanjiName, document, ZIP_CM_DEFLATE, ZIP_EM_NONE, TextEncoder(TextEncoding::Cp932).encode(kanjiName)},
+             other}),
+        kanjiName, {}, document);
     row("a name climbing out of the archive is only a name",
         makeArchive({{QStringLiteral("../../escaped.xml"), document}, other}), QStringLiteral("../../escaped.xml"), {},
         document);
