@@ -296,6 +296,13 @@ void TestNationalSource::layout_data()
         << QList<ArchiveEntry>{{QStringLiteral("DATA/h2.xml"), "<second/>"},
                                {QStringLiteral("DATA/h1.xml"), "<first/>"}}
         << QStringList{QStringLiteral("DATA/h1.xml"), QStringLiteral("DATA/h2.xml")} << QByteArray() << QStringList();
+    // "ー" comes before "あ" in CP932's bytes, after it in the characters.
+    const QString bar = QStringLiteral("DATA/ー.xml"), a = QStringLiteral("DATA/あ.xml");
+    QTest::newRow("names in CP932 in the order of their characters, not their bytes")
+        << QList<ArchiveEntry>{{bar, "<bar/>", ZIP_CM_DEFLATE, ZIP_EM_NONE,
+                                TextEncoder(TextEncoding::Cp932).encode(bar)},
+                               {a, "<a/>", ZIP_CM_DEFLATE, ZIP_EM_NONE, TextEncoder(TextEncoding::Cp932).encode(a)}}
+        << QStringList{a, bar} << QByteArray() << QStringList();
     QTest::newRow("any folder of files: every file, in order of name")
         << QList<ArchiveEntry>{{QStringLiteral("b.xml"), "<b/>"},
                                {QStringLiteral("a.xml"), "<a/>"},
