@@ -63,7 +63,8 @@ public:
         m_parts.append(text.mid(at).toUtf8());
     }
 
-    // The i-th examinee: a card number of its own, a birth date and values
+    // The i-th examinee: a card number of its own, a birth date that makes
+    // them 40 to 74 in the fiscal year of the example's checkup, and values
     // up to a fifth above or below the example's, with its decimals.
     QByteArray document(qint64 i) const
     {
@@ -74,7 +75,7 @@ public:
             if (k == 0) {
                 xml += QByteArray::number(1000000 + i);
             } else if (value.size() == 8 && !value.contains(u'.')) {
-                xml += QByteArray::number(1950 + random.bounded(35)) + "0" + QByteArray::number(1 + random.bounded(9))
+                xml += QByteArray::number(1951 + random.bounded(34)) + "0" + QByteArray::number(1 + random.bounded(9))
                        + QByteArray::number(10 + random.bounded(18));
             } else {
                 const int decimals = value.contains(u'.') ? int(value.size() - value.indexOf(u'.') - 1) : 0;

@@ -27,6 +27,8 @@ public:
     // The archive's index file (ix08_V08.xml), empty when there is none.
     virtual QByteArray index() = 0;
     // Entries not offered as files: nested archives (named in the summary).
+    // An entry found to be an archive only as it is read (a zip under
+    // another name) is refused as a file and named here too, once read.
     virtual QStringList nestedArchives() const = 0;
 };
 

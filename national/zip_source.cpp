@@ -14,17 +14,21 @@
 namespace {
 
 // An entry's name as written: UTF-8 where it is valid UTF-8 (whether or not
-// the archive flags it so), else CP932, as Japanese Windows writes names.
+// the archive flags it so), else CP932, as Japanese Windows writes names;
+// bytes valid in neither are shown as U+FFFD. A byte order mark is kept as
+// a character: it is part of the name.
 QString entryName(const char *raw)
 {
     const QByteArrayView bytes(raw);
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QString name = utf8(bytes);
     if (!utf8.hasError())
         return name;
     TextDecoder cp932(TextEncoding::Cp932);
     name = cp932.decode(bytes);
-    return name + cp932.finish();
+    name += cp932.finish();
+    return cp932.failed() ? QString::fromUtf8(bytes) : name;
 }
 
 // libzip's reasons for a damaged entry, in the desk's words.
@@ -52,12 +56,25 @@ const char *rawName(zip_t *zip, qsizetype entry)
 }
 QString nameOf(zip_t *zip, qsizetype entry) { return entryName(rawName(zip, entry)); }
 
-// The archive's names as libzip holds them, sorted by their bytes: at 100,000
-// entries a copy of each as text would cost some 20 MB.
+bool isAscii(const char *raw)
+{
+    for (; *raw; ++raw)
+        if (static_cast<unsigned char>(*raw) >= 0x80)
+            return false;
+    return true;
+}
+
+// The archive's names as libzip holds them, in the order of their text: at
+// 100,000 entries a copy of each as text would cost some 20 MB. Names of
+// ASCII alone (the ministry's) compare as their bytes, others as their text.
 ArchiveNames namesOf(zip_t *zip)
 {
     return {qsizetype(zip_get_num_entries(zip, 0)), [zip](qsizetype i) { return nameOf(zip, i); },
-            [zip](qsizetype a, qsizetype b) { return std::strcmp(rawName(zip, a), rawName(zip, b)) < 0; }};
+            [zip](qsizetype a, qsizetype b) {
+                const char *first = rawName(zip, a), *second = rawName(zip, b);
+                return isAscii(first) && isAscii(second) ? std::strcmp(first, second) < 0
+                                                         : nameOf(zip, a) < nameOf(zip, b);
+            }};
 }
 
 struct Closer {

@@ -6,8 +6,7 @@
 
 // A zip archive read through libzip from a device (the archive's file, or
 // bytes in memory): its entries are unpacked into memory one at a time and
-// never written anywhere; their names are only listed, in the order of their
-// bytes as the archive holds them (for UTF-8 names, of their characters).
+// never written anywhere; their names are only listed.
 std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openZipSource(std::unique_ptr<QIODevice> device);
 
 // Whether the device holds a zip archive with checkup files: an XML file in

@@ -15,6 +15,7 @@ struct ArchiveEntry {
     QByteArray bytes;
     zip_int32_t method = ZIP_CM_DEFLATE; // ZIP_CM_STORE, ZIP_CM_DEFLATE, ZIP_CM_BZIP2 ...
     zip_uint16_t encryption = ZIP_EM_NONE;
+    QByteArray rawName = {}; // the name's bytes as written, unflagged, in place of `name` in UTF-8
 };
 
 // Adds the entries to an archive open for writing; false if libzip refused one.
@@ -22,10 +23,12 @@ inline bool addEntries(zip_t *zip, const QList<ArchiveEntry> &entries)
 {
     bool written = true;
     for (const ArchiveEntry &entry : entries) {
-        const QByteArray name = entry.name.toUtf8();
+        const QByteArray name = entry.rawName.isEmpty() ? entry.name.toUtf8() : entry.rawName;
         // libzip copies the bytes when the archive is closed: they live until then in `entries`.
         zip_source_t *data = zip_source_buffer(zip, entry.bytes.constData(), zip_uint64_t(entry.bytes.size()), 0);
-        const zip_int64_t index = data ? zip_file_add(zip, name.constData(), data, ZIP_FL_ENC_UTF_8) : -1;
+        const zip_int64_t index = data ? zip_file_add(zip, name.constData(), data,
+                                                      entry.rawName.isEmpty() ? ZIP_FL_ENC_UTF_8 : ZIP_FL_ENC_RAW)
+                                       : -1;
         if (index < 0) {
             zip_source_free(data);
             written = false;

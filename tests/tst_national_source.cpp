@@ -4,6 +4,7 @@
 // national input at all.
 
 #include "archive_maker.h"
+#include "examinee/text_codec.h"
 #include "national/document_source.h"
 #include "national/source_words.h"
 
@@ -178,6 +179,13 @@ void TestNationalSource::refusals_data()
     row("a deflated entry whose bytes were changed is refused",
         damaged(makeArchive({{QStringLiteral("DATA/a.xml"), document}, other}), 10), QStringLiteral("DATA/a.xml"),
         brokenEntryRefusal(QString()));
+    const QString kanjiName = QStringLiteral("DATA/健診_受診者.xml");
+    row("a name in UTF-8 is read as its text", makeArchive({{kanjiName, document}, other}), kanjiName, {}, document);
+    row("a name in CP932, as Japanese Windows writes it, is read as its text",
+        makeArchive(
+            {{kanjiName, document, ZIP_CM_DEFLATE, ZIP_EM_NONE, TextEncoder(TextEncoding::Cp932).encode(kanjiName)},
+             other}),
+        kanjiName, {}, document);
     row("a name climbing out of the archive is only a name",
         makeArchive({{QStringLiteral("../../escaped.xml"), document}, other}), QStringLiteral("../../escaped.xml"), {},
         document);
@@ -288,6 +296,13 @@ void TestNationalSource::layout_data()
         << QList<ArchiveEntry>{{QStringLiteral("DATA/h2.xml"), "<second/>"},
                                {QStringLiteral("DATA/h1.xml"), "<first/>"}}
         << QStringList{QStringLiteral("DATA/h1.xml"), QStringLiteral("DATA/h2.xml")} << QByteArray() << QStringList();
+    // "ー" comes before "あ" in CP932's bytes, after it in the characters.
+    const QString bar = QStringLiteral("DATA/ー.xml"), a = QStringLiteral("DATA/あ.xml");
+    QTest::newRow("names in CP932 in the order of their characters, not their bytes")
+        << QList<ArchiveEntry>{{bar, "<bar/>", ZIP_CM_DEFLATE, ZIP_EM_NONE,
+                                TextEncoder(TextEncoding::Cp932).encode(bar)},
+                               {a, "<a/>", ZIP_CM_DEFLATE, ZIP_EM_NONE, TextEncoder(TextEncoding::Cp932).encode(a)}}
+        << QStringList{a, bar} << QByteArray() << QStringList();
     QTest::newRow("any folder of files: every file, in order of name")
         << QList<ArchiveEntry>{{QStringLiteral("b.xml"), "<b/>"},
                                {QStringLiteral("a.xml"), "<a/>"},
