@@ -1,19 +1,21 @@
-// How fast the national archives are read, beside their floor: bare libzip
-// unpacking each entry into memory and QXmlStreamReader reading it to the
-// end, nothing judged. Each run is a process of its own, so that its peak
-// resident memory is its own.
+// How fast kalvemo-judge judges a national archive, and how fast it reads
+// one, beside their floor: bare libzip unpacking each entry into memory and
+// QXmlStreamReader reading it to the end, nothing judged. Each run is a
+// process of its own, so that its peak resident memory is its own.
 //
 //   kalvemo_bench_national [FILES...] [--runs N] [--keep FOLDER]
 //       makes an archive of each size (10000 and 100000 checkup files if
 //       none given) from the synthetic checkup file beside this program's
 //       source, every item present, identifiers and values varied; runs the
-//       floor and the reading through the document source N times each (5 if
-//       not given), taking turns, and prints the medians: files per second,
-//       the ratio to the floor, and the peak resident memory. --keep leaves
-//       the archives in FOLDER, to time kalvemo-judge on them.
-//   kalvemo_bench_national --run floor|source ARCHIVE
+//       judgement (kalvemo-judge's own run, its list written to a temporary
+//       folder), the reading through the document source and the floor N
+//       times each (5 if not given), taking turns, and prints the medians:
+//       files per second, the ratios to the floor, and the peak resident
+//       memory. --keep leaves the archives in FOLDER.
+//   kalvemo_bench_national --run judge|source|floor ARCHIVE
 //       one run; prints the processor nanoseconds it took, the peak RSS in
 //       KiB (VmHWM) and the number of files read.
+#include "daylist/day_list.h"
 #include "national/document_source.h"
 
 #include <QCoreApplication>
@@ -207,6 +209,25 @@ qint64 sourceRun(const QString &archive)
     return (*source)->count() + 1;
 }
 
+// What kalvemo-judge does: every file read, judged and written into the
+// list, which goes to a temporary folder. The files read are the checkup
+// files and the index, as in the other two runs.
+qint64 judgeRun(const QString &archive)
+{
+    QTemporaryDir out;
+    const QString list = out.filePath(QStringLiteral("list.csv"));
+    const int status = runKalvemoJudge({archive, QStringLiteral("-o"), list});
+    if (status == kCannotJudge)
+        return -1;
+    QFile written(list);
+    if (!written.open(QIODevice::ReadOnly))
+        return -1;
+    qint64 rows = -1; // the heading line
+    while (!written.readLine().isEmpty())
+        ++rows;
+    return rows + 1;
+}
+
 // The peak resident memory of this process image (VmHWM): unlike
 // getrusage(), it does not carry the peak of the process before exec.
 long peakRssKiB()
@@ -231,7 +252,9 @@ qint64 cpuNanoseconds()
 int runOnce(const QString &mode, const QString &archive)
 {
     const qint64 start = cpuNanoseconds();
-    const qint64 files = mode == u"floor" ? floorRun(archive) : sourceRun(archive);
+    const qint64 files = mode == u"floor"   ? floorRun(archive)
+                         : mode == u"judge" ? judgeRun(archive)
+                                            : sourceRun(archive);
     const qint64 ns = cpuNanoseconds() - start;
     std::printf("%lld %ld %lld\n", static_cast<long long>(ns), peakRssKiB(), static_cast<long long>(files));
     return files < 0 ? 2 : 0;
@@ -287,14 +310,17 @@ int main(int argc, char *argv[])
     if (sizes.isEmpty())
         sizes = {10000, 100000};
 
-    std::printf("%10s %14s %14s %7s %12s %12s\n", "files", "read files/s", "floor files/s", "ratio", "read KiB",
-                "floor KiB");
+    std::printf("%10s %14s %14s %14s %7s %7s %12s %12s %12s\n", "files", "judge files/s", "read files/s",
+                "floor files/s", "judge", "read", "judge KiB", "read KiB", "floor KiB");
     for (const qint64 files : sizes) {
         const QString archive = QDir(folder).filePath(QStringLiteral("checkups%1.zip").arg(files));
         writeArchive(archive, files);
-        std::vector<double> read, floor;
-        long readRss = 0, floorRss = 0;
+        std::vector<double> judged, read, floor;
+        long judgeRss = 0, readRss = 0, floorRss = 0;
         for (int i = 0; i < runs; ++i) {
+            const Figures j = measure(QStringLiteral("judge"), archive, files);
+            judged.push_back(j.seconds);
+            judgeRss = std::max(judgeRss, j.rssKiB);
             const Figures s = measure(QStringLiteral("source"), archive, files);
             const Figures f = measure(QStringLiteral("floor"), archive, files);
             read.push_back(s.seconds);
@@ -302,9 +328,11 @@ int main(int argc, char *argv[])
             readRss = std::max(readRss, s.rssKiB);
             floorRss = std::max(floorRss, f.rssKiB);
         }
-        const double readRate = files / median(read), floorRate = files / median(floor);
-        std::printf("%10lld %14.0f %14.0f %6.2fx %12ld %12ld\n", static_cast<long long>(files), readRate, floorRate,
-                    floorRate / readRate, readRss, floorRss);
+        const double judgeRate = files / median(judged), readRate = files / median(read),
+                     floorRate = files / median(floor);
+        std::printf("%10lld %14.0f %14.0f %14.0f %6.2fx %6.2fx %12ld %12ld %12ld\n", static_cast<long long>(files),
+                    judgeRate, readRate, floorRate, floorRate / judgeRate, floorRate / readRate, judgeRss, readRss,
+                    floorRss);
     }
     return 0;
 }
