@@ -18,7 +18,7 @@ constexpr QStringView kLineJoin = u" / ";
 // 「腹囲、HDL-CHO」: the entries that the prompts ask for, each once and in
 // the order of the form, with what is asked where it is more than filling
 // it in.
-QString missingEntries(const Judgement &judged)
+QString askedEntries(const Judgement &judged)
 {
     if (judged.missingForClass.isEmpty() && judged.missingForGuidance.isEmpty())
         return {};
@@ -42,7 +42,7 @@ void forEachAddedColumn(const Judgement &judged, std::array<TextBuilder, 2> &exp
     for (const QString &cell : judgedResultCells(judged))
         add(cell);
     add(ageBandName(judged.band));
-    add(missingEntries(judged));
+    add(askedEntries(judged));
     for (TextBuilder &explanation : explanations)
         explanation.truncate(0);
     appendJudgementExplanations(explanations[0], explanations[1], judged, kLineJoin);
