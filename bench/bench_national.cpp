@@ -18,6 +18,8 @@
 #include "daylist/day_list.h"
 #include "national/document_source.h"
 
+#include "process_figures.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -226,27 +228,6 @@ qint64 judgeRun(const QString &archive)
     while (!written.readLine().isEmpty())
         ++rows;
     return rows + 1;
-}
-
-// The peak resident memory of this process image (VmHWM): unlike
-// getrusage(), it does not carry the peak of the process before exec.
-long peakRssKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
-
-qint64 cpuNanoseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
 int runOnce(const QString &mode, const QString &archive)
