@@ -20,17 +20,17 @@
 
 #include <optional>
 
-namespace {
-
-constexpr qint64 kProgressEveryRows = 2000;
-constexpr qint64 kProgressAfterMs = 1000; // a short list shows none
-
 int cannotJudge(const QString &file, const QString &message)
 {
     writeError(QStringLiteral("kalvemo-judge: ") + (file.isEmpty() ? QString() : file + QStringLiteral(": ")) + message
                + u'\n');
     return kCannotJudge;
 }
+
+namespace {
+
+constexpr qint64 kProgressEveryRows = 2000;
+constexpr qint64 kProgressAfterMs = 1000; // a short list shows none
 
 QString readerProblem(DelimitedReader::Error error)
 {
@@ -55,30 +55,12 @@ std::optional<TextEncoding> encodingOf(const CommandLine &line, QFile &input)
     return named;
 }
 
-// The column that names the examinee in a message: the first of the
-// naming headings that the list has, compared in any width and case.
-qsizetype nameColumnOf(const QStringList &headings)
-{
-    const auto key = [](const QString &heading) {
-        QString k = heading.normalized(QString::NormalizationForm_KC);
-        k.removeIf([](QChar c) { return c.isSpace(); });
-        return k.toLower();
-    };
-    for (const QString &name : examineeIdHeadings()) {
-        for (qsizetype i = 0; i < headings.size(); ++i) {
-            if (key(headings[i]) == key(name))
-                return i;
-        }
-    }
-    return -1;
-}
-
 // Each row judged into the added columns put into it, as KeptBytesWriter
 // writes it.
 class RowJudge {
 public:
     RowJudge(const QStringList &headings, const ColumnPlan &plan, Summary &summary)
-        : m_headings(headings), m_plan(plan), m_summary(summary), m_nameColumn(nameColumnOf(headings))
+        : m_headings(headings), m_plan(plan), m_summary(summary), m_nameColumn(examineeIdColumn(headings))
     {
     }
 

@@ -21,13 +21,6 @@ namespace {
 constexpr TextEncoding kListEncoding = TextEncoding::Utf8WithBom;
 constexpr QChar kComma = u',';
 
-int cannotJudge(const QString &file, const QString &message)
-{
-    writeError(QStringLiteral("kalvemo-judge: ") + (file.isEmpty() ? QString() : file + QStringLiteral(": ")) + message
-               + u'\n');
-    return kCannotJudge;
-}
-
 // One file of the source as its row, counted; no row for a file that is
 // not a checkup file.
 std::optional<FileRow> rowOf(const SourceFile &file, NationalSummary &summary)

@@ -323,6 +323,18 @@ QStringList missingItems(const ColumnPlan &plan)
     return missing;
 }
 
+qsizetype examineeIdColumn(const QStringList &headings)
+{
+    for (const QString &name : examineeIdHeadings()) {
+        const QString wanted = headingKey(name);
+        for (qsizetype i = 0; i < headings.size(); ++i) {
+            if (headingKey(headings[i]) == wanted)
+                return i;
+        }
+    }
+    return -1;
+}
+
 QStringList unrecognisedHeadings(const QStringList &headings)
 {
     QStringList keptKeys;

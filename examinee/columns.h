@@ -73,6 +73,10 @@ QStringList headingsOf(Item item);
 // row: "受診者ID", …, "氏名", "カナ氏名". Copied as they are.
 QStringList examineeIdHeadings();
 
+// The column that names the examinee in a message: the first of those
+// headings that the list has, compared as headings are; -1 if none.
+qsizetype examineeIdColumn(const QStringList &headings);
+
 // What the list lacks to be judged at all: the name of each required item
 // that no column holds, and of the age band when nothing tells it.
 QStringList missingItems(const ColumnPlan &plan);

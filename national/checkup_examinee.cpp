@@ -66,6 +66,12 @@ QString cellOf(const Observation &observation)
     return observation.type == u"CD" ? observation.valueCode : observation.value;
 }
 
+// "9N016160100000001 (腹囲)": a column named for the desk.
+QString columnLabel(const QString &heading, Item item)
+{
+    return heading + QStringLiteral(" (") + itemName(item) + u')';
+}
+
 // What is particular to a file: a measured value is a PQ in its unit, a
 // choice a CD of its codes. Empty when all is well.
 QString fileProblem(const Row &row, const ColumnPlan &plan, const CheckupHeader &header)
@@ -75,8 +81,7 @@ QString fileProblem(const Row &row, const ColumnPlan &plan, const CheckupHeader 
             const Observation *source = row.sources[column.column];
             if (!source || !source->hasValue)
                 continue;
-            const QString where =
-                row.headings[column.column] + QStringLiteral(" (") + itemName(expected.item) + QStringLiteral("): ");
+            const QString where = columnLabel(row.headings[column.column], expected.item) + QStringLiteral(": ");
             if (source->type != u"PQ")
                 return where + QStringLiteral("値の型 \"%1\" は読みません (PQ だけです)").arg(source->type);
             if (source->unit != expected.unit)
@@ -97,8 +102,7 @@ QString fileProblem(const Row &row, const ColumnPlan &plan, const CheckupHeader 
             const Observation *source = row.sources[column.column];
             if (!source || !source->hasValue)
                 continue;
-            const QString where =
-                row.headings[column.column] + QStringLiteral(" (") + itemName(expected.item) + QStringLiteral("): ");
+            const QString where = columnLabel(row.headings[column.column], expected.item) + QStringLiteral(": ");
             if (source->type != u"CD")
                 return where + QStringLiteral("値の型 \"%1\" は読みません (CD だけです)").arg(source->type);
             if (!isCodeOf(expected, source->valueCode)
@@ -118,13 +122,14 @@ bool hasValue(const Row &row, const ColumnPlan &plan, Item item)
                        [&](const ItemColumn &c) { return !row.cells[c.column].isEmpty(); });
 }
 
-// "9N016160100000001 (腹囲)": a column named for the desk.
+// The label of the column under a heading, for a problem the row's reading
+// names by its heading.
 QString columnLabel(const QString &heading, const Row &row, const ColumnPlan &plan)
 {
     for (std::size_t i = 0; i < kItemCount; ++i) {
         for (const ItemColumn &column : plan.items[i]) {
             if (row.sources[column.column] && row.headings[column.column] == heading)
-                return heading + QStringLiteral(" (") + itemName(Item(i)) + u')';
+                return columnLabel(heading, Item(i));
         }
     }
     return heading;
