@@ -82,7 +82,7 @@ done
 owner_of() {
     local path
     for path in "$1" "${1#/usr}" "/usr$1"; do
-        dpkg -S "$path" 2>/dev/null | head -n1 | cut -d: -f1 && return
+        dpkg -S "$path" 2>/dev/null | awk -F: 'NR == 1 { print $1 }' | grep . && return
     done
 }
 
@@ -91,7 +91,7 @@ unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$deb" "$unpacked"
 for soname in $(objdump -p "$unpacked/usr/bin/kalvemo" | awk '$1 == "NEEDED" { print $2 }'); do
-    path=$(ldconfig -p | awk -v s="$soname" '$1 == s && /x86-64/ { print $NF; exit }')
+    path=$(ldconfig -p | awk -v s="$soname" '$1 == s && /x86-64/ && !found { found = $NF } END { print found }')
     owner=$([[ -n $path ]] && owner_of "$path" || true)
     if [[ -n $owner ]] && grep -qxF "$owner" <<<"$depends"; then
         pass "$soname comes from $owner, which Depends names"
@@ -101,7 +101,7 @@ for soname in $(objdump -p "$unpacked/usr/bin/kalvemo" | awk '$1 == "NEEDED" { p
 done
 
 # The newest changelog entry is this version's.
-entry=$(zcat "$unpacked/usr/share/doc/kalvemo/changelog.gz" | head -n1)
+entry=$(zcat "$unpacked/usr/share/doc/kalvemo/changelog.gz" | sed -n 1p)
 [[ $entry == "kalvemo ($version) "* ]] \
     && pass "changelog starts with $version" \
     || fail "changelog's newest entry is '$entry'; add one for $version to packaging/debian/changelog"
