@@ -11,7 +11,7 @@ app_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kalvemo'
 fail() { echo "FAIL: $*" >&2; exit 1; }
 windows_dir() { winepath -u "$(wine cmd /c "echo $1" | tr -d '\r')"; }
 
-setup=$(ls -t dist/Kalvemo-*-windows-x64-setup.exe | head -n1)
+setup=$(ls -t dist/Kalvemo-*-windows-x64-setup.exe | sed -n 1p)
 dir=$(windows_dir '%LOCALAPPDATA%')/Programs/Kalvemo
 menu=$(windows_dir '%APPDATA%')/Microsoft/Windows/Start\ Menu/Programs/Kalvemo
 
@@ -41,7 +41,7 @@ env -u WINEPATH wine "$dir/kalvemo.exe" &
 app=$!
 window=""
 for _ in $(seq 120); do
-    window=$(xdotool search --onlyvisible --name '^Kalvemo$' 2>/dev/null | head -n1) && [ -n "$window" ] && break
+    window=$(xdotool search --onlyvisible --name '^Kalvemo$' 2>/dev/null | sed -n 1p) && [ -n "$window" ] && break
     kill -0 $app 2>/dev/null || fail "kalvemo.exe ended before showing its window"
     sleep 0.5
 done
