@@ -18,6 +18,20 @@ struct ArchiveEntry {
     QByteArray rawName = {}; // the name's bytes as written, unflagged, in place of `name` in UTF-8
 };
 
+// Why the libzip at hand cannot write the entries, or an empty string if it
+// can. The Windows build's libzip has neither bzip2 nor AES: the reading
+// refuses both by the archive's directory alone, which needs neither.
+inline QString cannotWrite(const QList<ArchiveEntry> &entries)
+{
+    for (const ArchiveEntry &entry : entries) {
+        if (!zip_compression_method_supported(entry.method, 1))
+            return QStringLiteral("this libzip cannot pack with method %1").arg(entry.method);
+        if (entry.encryption != ZIP_EM_NONE && !zip_encryption_method_supported(entry.encryption, 1))
+            return QStringLiteral("this libzip cannot encrypt with method %1").arg(entry.encryption);
+    }
+    return {};
+}
+
 // Adds the entries to an archive open for writing; false if libzip refused one.
 inline bool addEntries(zip_t *zip, const QList<ArchiveEntry> &entries)
 {

@@ -118,28 +118,29 @@ private slots:
 void TestNationalSource::refusals_data()
 {
     QTest::addColumn<QByteArray>("archive");
-    QTest::addColumn<QString>("file");     // the entry looked at
-    QTest::addColumn<QString>("problem");  // how the whole archive is refused, if it is
-    QTest::addColumn<QString>("refusal");  // how the entry is refused, if it is
-    QTest::addColumn<QByteArray>("bytes"); // what the entry reads into, if it is read
+    QTest::addColumn<QString>("file");       // the entry looked at
+    QTest::addColumn<QString>("problem");    // how the whole archive is refused, if it is
+    QTest::addColumn<QString>("refusal");    // how the entry is refused, if it is
+    QTest::addColumn<QByteArray>("bytes");   // what the entry reads into, if it is read
+    QTest::addColumn<QString>("unwritable"); // why libzip here could not write the archive, if it could not
 
     const QByteArray document = exampleDocument();
     const QByteArray fourMiB = noise(maxFileBytes);
     const ArchiveEntry other{QStringLiteral("DATA/b.xml"), document};
     auto row = [](const char *name, const QByteArray &archive, const QString &file, const QString &refusal,
-                  const QByteArray &bytes = {}) {
-        QTest::newRow(name) << archive << file << QString() << refusal << bytes;
+                  const QByteArray &bytes = {}, const QString &unwritable = {}) {
+        QTest::newRow(name) << archive << file << QString() << refusal << bytes << unwritable;
     };
 
     QTest::newRow("more than a million entries refuse the archive")
         << archiveOfManyEntries(quint32(maxSourceEntries) + 1) << QString() << tooManyEntriesProblem() << QString()
-        << QByteArray();
+        << QByteArray() << QString();
     QTest::newRow("bytes that are not a zip's directory refuse the archive")
         << QByteArray("PK\x03\x04 and nothing of a zip after it") << QString() << notAnArchiveProblem(QString())
-        << QString() << QByteArray();
+        << QString() << QByteArray() << QString();
     QTest::newRow("an archive cut short refuses the archive")
         << makeArchive({{QStringLiteral("DATA/a.xml"), document}, other}).chopped(30) << QString()
-        << notAnArchiveProblem(QString()) << QString() << QByteArray();
+        << notAnArchiveProblem(QString()) << QString() << QByteArray() << QString();
 
     row("a checkup file, deflated, is read whole", makeArchive({{QStringLiteral("DATA/a.xml"), document}, other}),
         QStringLiteral("DATA/a.xml"), {}, document);
@@ -161,15 +162,15 @@ void TestNationalSource::refusals_data()
     row("an entry of spaces under 100 times its packed size is read",
         makeArchive({{QStringLiteral("DATA/a.xml"), QByteArray(2000, ' ') + noise(100)}, other}),
         QStringLiteral("DATA/a.xml"), {}, QByteArray(2000, ' ') + noise(100));
-    row("an entry encrypted with AES is refused",
-        makeArchive({{QStringLiteral("DATA/a.xml"), document, ZIP_CM_DEFLATE, ZIP_EM_AES_256}, other}),
-        QStringLiteral("DATA/a.xml"), encryptedRefusal());
+    const QList<ArchiveEntry> aes{{QStringLiteral("DATA/a.xml"), document, ZIP_CM_DEFLATE, ZIP_EM_AES_256}, other};
+    row("an entry encrypted with AES is refused", makeArchive(aes), QStringLiteral("DATA/a.xml"), encryptedRefusal(),
+        {}, cannotWrite(aes));
     row("an entry encrypted the traditional way is refused",
         makeArchive({{QStringLiteral("DATA/a.xml"), document, ZIP_CM_STORE, ZIP_EM_TRAD_PKWARE}, other}),
         QStringLiteral("DATA/a.xml"), encryptedRefusal());
-    row("an entry packed with bzip2 is refused, though libzip could read it",
-        makeArchive({{QStringLiteral("DATA/a.xml"), document, ZIP_CM_BZIP2}, other}), QStringLiteral("DATA/a.xml"),
-        packingMethodRefusal(ZIP_CM_BZIP2));
+    const QList<ArchiveEntry> bzip2{{QStringLiteral("DATA/a.xml"), document, ZIP_CM_BZIP2}, other};
+    row("an entry packed with bzip2 is refused, though libzip could read it", makeArchive(bzip2),
+        QStringLiteral("DATA/a.xml"), packingMethodRefusal(ZIP_CM_BZIP2), {}, cannotWrite(bzip2));
     row("an archive inside, named as a document, is not opened",
         makeArchive({{QStringLiteral("DATA/a.xml"), makeArchive({other})}, other}), QStringLiteral("DATA/a.xml"),
         nestedArchiveRefusal());
@@ -204,6 +205,9 @@ void TestNationalSource::refusals()
     QFETCH(QString, problem);
     QFETCH(QString, refusal);
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, unwritable);
+    if (!unwritable.isEmpty())
+        QSKIP(qPrintable(unwritable));
     QVERIFY(!archive.isEmpty());
 
     QTemporaryDir dir;

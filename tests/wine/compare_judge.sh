@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The day's list judged twice, by kalvemo-judge on Linux and by
 # kalvemo-judge.exe under Wine: for every sample in examples/ (UTF-8 and
-# CP932, desk headings and item codes) the result files must be identical
+# CP932, desk headings and item codes, and the national checkup archive,
+# read through libzip) the result files must be identical
 # byte for byte, and so must the exit statuses and the summaries on
 # standard error (but for the line naming the result's path).
 # Run by scripts/test-windows, which sets up Wine.
