@@ -95,11 +95,13 @@ bool XmlText::next()
     case QXmlStreamReader::StartElement:
         if (++m_depth > kMaxXmlDepth)
             return refuse(QStringLiteral("要素の入れ子が %1 段を超えています").arg(kMaxXmlDepth));
-        m_scopes.append(m_xml.namespaceDeclarations());
+        if (QXmlStreamNamespaceDeclarations declared = m_xml.namespaceDeclarations(); !declared.isEmpty())
+            m_scopes.append({m_depth, std::move(declared)});
         break;
     case QXmlStreamReader::EndElement:
+        if (!m_scopes.isEmpty() && m_scopes.last().depth == m_depth)
+            m_scopes.removeLast();
         --m_depth;
-        m_scopes.removeLast();
         break;
     case QXmlStreamReader::EndDocument: m_done = true; return false;
     case QXmlStreamReader::Invalid:
@@ -110,12 +112,12 @@ bool XmlText::next()
     return true;
 }
 
-QString XmlText::namespaceOfPrefix(QStringView prefix) const
+QStringView XmlText::namespaceOfPrefix(QStringView prefix) const
 {
     for (auto scope = m_scopes.crbegin(); scope != m_scopes.crend(); ++scope) {
-        for (const QXmlStreamNamespaceDeclaration &declaration : *scope) {
+        for (const QXmlStreamNamespaceDeclaration &declaration : scope->declarations) {
             if (declaration.prefix() == prefix)
-                return declaration.namespaceUri().toString();
+                return declaration.namespaceUri();
         }
     }
     return {};
