@@ -9,6 +9,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -132,11 +133,21 @@ private:
                     brokenEntryRefusal(
                         brokenReason(zip_error_code_zip(zip_get_error(m_zip.get())), zip_strerror(m_zip.get())))};
         // The size is counted as the entry unpacks, whatever its header says,
-        // and never more than the limit and one byte is held.
+        // and never more than the limit and one byte is held. Room is made
+        // first for the size the header gives (within the limits) and the
+        // byte that finds the end, so that a truthful entry unpacks into one
+        // allocation of its own size; past it, up to each next 64 KiB, where
+        // the limits are looked at as before.
+        constexpr qsizetype piece = 64 * 1024;
+        const zip_uint64_t declared = (stat.valid & ZIP_STAT_SIZE) ? stat.size : 0;
+        const qsizetype expected =
+            qsizetype(std::min({declared, zip_uint64_t(maxPackingRatio) * packed, zip_uint64_t(maxFileBytes)})) + 1;
         QByteArray bytes;
+        bytes.reserve(expected);
         qsizetype size = 0;
         for (;;) {
-            const qsizetype room = std::min<qsizetype>(64 * 1024, maxFileBytes + 1 - size);
+            const qsizetype room =
+                std::min<qsizetype>(size < expected ? expected - size : piece - size % piece, maxFileBytes + 1 - size);
             bytes.resize(size + room);
             const zip_int64_t got = zip_fread(file.get(), bytes.data() + size, zip_uint64_t(room));
             if (got < 0)
@@ -153,7 +164,7 @@ private:
                 break;
         }
         bytes.resize(size);
-        return {name, bytes, {}};
+        return {name, std::move(bytes), {}};
     }
 
     std::unique_ptr<QIODevice> m_device;
