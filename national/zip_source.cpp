@@ -67,15 +67,25 @@ bool isAscii(const char *raw)
 
 // The archive's names as libzip holds them, in the order of their text: at
 // 100,000 entries a copy of each as text would cost some 20 MB. Names of
-// ASCII alone (the ministry's) compare as their bytes, others as their text.
+// ASCII alone (the ministry's) compare as their bytes, others as their text;
+// which are ASCII is found once a name (a bit each), not at each comparison.
 ArchiveNames namesOf(zip_t *zip)
 {
-    return {qsizetype(zip_get_num_entries(zip, 0)), [zip](qsizetype i) { return nameOf(zip, i); },
-            [zip](qsizetype a, qsizetype b) {
-                const char *first = rawName(zip, a), *second = rawName(zip, b);
-                return isAscii(first) && isAscii(second) ? std::strcmp(first, second) < 0
-                                                         : nameOf(zip, a) < nameOf(zip, b);
+    const qsizetype count = qsizetype(zip_get_num_entries(zip, 0));
+    std::vector<bool> ascii(static_cast<size_t>(count));
+    for (qsizetype i = 0; i < count; ++i)
+        ascii[size_t(i)] = isAscii(rawName(zip, i));
+    return {count, [zip](qsizetype i) { return nameOf(zip, i); },
+            [zip, ascii = std::move(ascii)](qsizetype a, qsizetype b) {
+                return ascii[size_t(a)] && ascii[size_t(b)] ? std::strcmp(rawName(zip, a), rawName(zip, b)) < 0
+                                                            : nameOf(zip, a) < nameOf(zip, b);
             }};
+}
+
+// The names without their order: enough to tell what the archive holds.
+ArchiveNames unorderedNamesOf(zip_t *zip)
+{
+    return {qsizetype(zip_get_num_entries(zip, 0)), [zip](qsizetype i) { return nameOf(zip, i); }};
 }
 
 struct Closer {
@@ -214,5 +224,5 @@ bool holdsCheckupFiles(QIODevice &device)
 {
     auto opened = openZip(device);
     const auto *zip = std::get_if<std::unique_ptr<zip_t, Closer>>(&opened);
-    return zip && layOutArchive(namesOf(zip->get())).hasData;
+    return zip && layOutArchive(unorderedNamesOf(zip->get())).hasData;
 }
