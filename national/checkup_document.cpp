@@ -18,40 +18,42 @@ constexpr QStringView kInstitutionRoot = u"1.2.392.200119.6.102";
 
 // Where an element stands in the file, as far as the reading follows it:
 // each place is one path from the root, and any element off these paths,
-// or of another namespace, stands at Other, as do all its descendants.
+// or of another namespace, stands at Other, as do all its descendants. The
+// places passed through come first, those whose element is read after.
 enum class Place : quint8 {
     Other,
     Document,         // ClinicalDocument
-    ReportKind,       // ClinicalDocument/code
-    RecordTarget,     // …/recordTarget
+    RecordTarget,     // ClinicalDocument/recordTarget
     PatientRole,      // …/recordTarget/patientRole
-    PatientId,        // …/patientRole/id
     Patient,          // …/patientRole/patient
-    KanaName,         // …/patient/name
-    Sex,              // …/patient/administrativeGenderCode
-    BirthTime,        // …/patient/birthTime
     Participant,      // ClinicalDocument/participant
     AssociatedEntity, // …/participant/associatedEntity
-    TicketId,         // …/associatedEntity/id
     Author,           // ClinicalDocument/author
     AssignedAuthor,   // …/author/assignedAuthor
     Institution,      // …/assignedAuthor/representedOrganization
-    InstitutionId,    // …/representedOrganization/id
     DocumentationOf,  // ClinicalDocument/documentationOf
     ServiceEvent,     // …/documentationOf/serviceEvent
-    Program,          // …/serviceEvent/code
-    ExamTime,         // …/serviceEvent/effectiveTime
-    ExamTimeLow,      // …/serviceEvent/effectiveTime/low
     Body,             // ClinicalDocument/component
     StructuredBody,   // …/component/structuredBody
     BodyComponent,    // …/structuredBody/component
     Section,          // …/structuredBody/component/section
     Entry,            // …/section/entry
+    Relationship,     // an observation's entryRelationship
+    ReportKind,       // ClinicalDocument/code
+    PatientId,        // …/patientRole/id
+    KanaName,         // …/patient/name
+    Sex,              // …/patient/administrativeGenderCode
+    BirthTime,        // …/patient/birthTime
+    TicketId,         // …/associatedEntity/id
+    InstitutionId,    // …/representedOrganization/id
+    Program,          // …/serviceEvent/code
+    ExamTime,         // …/serviceEvent/effectiveTime
+    ExamTimeLow,      // …/serviceEvent/effectiveTime/low
     Observation,      // …/entry/observation, or an observation's entryRelationship/observation
     ObservationCode,  // an observation's code
     ObservationValue, // an observation's value
-    Relationship,     // an observation's entryRelationship
 };
+constexpr Place kFirstRead = Place::ReportKind;
 
 // The step from a place to a child element of the HL7 namespace by its name.
 struct Step {
@@ -150,12 +152,14 @@ public:
                     m_path.append(Place::Document);
                     continue;
                 }
-                m_path.append(placeOf(m_path.last(), xml));
-                started(xml.attributes());
+                const Place place = placeOf(m_path.last(), xml);
+                m_path.append(place);
+                if (place >= kFirstRead)
+                    started(place, xml.attributes());
             } else if (xml.isEndElement()) {
                 ended();
                 m_path.removeLast();
-            } else if (xml.isCharacters() && m_nameDepth > 0 && !xml.isWhitespace()) {
+            } else if (m_nameDepth > 0 && xml.isCharacters() && !xml.isWhitespace()) {
                 m_doc.header.kanaName += xml.text();
             }
         }
@@ -178,10 +182,11 @@ private:
         QList<Observation> values;
     };
 
-    void started(const QXmlStreamAttributes &attributes)
+    // An element at a place that is read.
+    void started(Place place, const QXmlStreamAttributes &attributes)
     {
         CheckupHeader &header = m_doc.header;
-        switch (m_path.last()) {
+        switch (place) {
         case Place::Observation: {
             const bool noValue = has(attributes, "nullFlavor") || attr(attributes, "negationInd") == u"true";
             m_open.append({m_path.size(), noValue, {}, {}, {}});
