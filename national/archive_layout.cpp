@@ -54,7 +54,11 @@ ArchiveLayout layOutArchive(const ArchiveNames &names)
             layout.hasData = true;
         layout.files.push_back(i);
     }
-    std::stable_sort(layout.files.begin(), layout.files.end(), names.before);
+    // The order is asked through a reference: the sort copies its
+    // comparison as it goes, and the order may hold a table of the names.
+    if (names.before)
+        std::stable_sort(layout.files.begin(), layout.files.end(),
+                         [&names](qsizetype a, qsizetype b) { return names.before(a, b); });
     layout.nested.sort();
     return layout;
 }

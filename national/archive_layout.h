@@ -22,11 +22,12 @@ struct ArchiveLayout {
 };
 
 // The names, one at a time by their position, and their order: an archive's
-// names stay in libzip's directory rather than being copied.
+// names stay in libzip's directory rather than being copied. Without an
+// order the files are left as the names give them (for hasData alone).
 struct ArchiveNames {
     qsizetype count;
     std::function<QString(qsizetype)> at;
-    std::function<bool(qsizetype, qsizetype)> before;
+    std::function<bool(qsizetype, qsizetype)> before = {};
 };
 ArchiveLayout layOutArchive(const ArchiveNames &names);
 // Names held in a list, in the order of their text.

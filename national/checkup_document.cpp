@@ -2,8 +2,6 @@
 
 #include "national/xml_text.h"
 
-#include <initializer_list>
-
 namespace {
 
 // The code systems the header is recognised by; a codeSystem left out takes
@@ -18,48 +16,95 @@ constexpr QStringView kCardNumberRoot = u"1.2.392.200119.6.205";
 constexpr QStringView kTicketRootStart = u"1.2.392.200119.6.209.1";
 constexpr QStringView kInstitutionRoot = u"1.2.392.200119.6.102";
 
-// The names of the elements the reading follows; any other element, and
-// any of another namespace, stands in the path as kOther, which no path
-// matches. The path holds views of these, so no name is copied.
-constexpr QStringView kNames[] = {
-    u"ClinicalDocument",
-    u"code",
-    u"recordTarget",
-    u"patientRole",
-    u"id",
-    u"patient",
-    u"name",
-    u"administrativeGenderCode",
-    u"birthTime",
-    u"participant",
-    u"associatedEntity",
-    u"author",
-    u"assignedAuthor",
-    u"representedOrganization",
-    u"documentationOf",
-    u"serviceEvent",
-    u"effectiveTime",
-    u"low",
-    u"component",
-    u"structuredBody",
-    u"section",
-    u"entry",
-    u"observation",
-    u"entryRelationship",
-    u"value",
+// Where an element stands in the file, as far as the reading follows it:
+// each place is one path from the root, and any element off these paths,
+// or of another namespace, stands at Other, as do all its descendants. The
+// places passed through come first, those whose element is read after.
+enum class Place : quint8 {
+    Other,
+    Document,         // ClinicalDocument
+    RecordTarget,     // ClinicalDocument/recordTarget
+    PatientRole,      // …/recordTarget/patientRole
+    Patient,          // …/patientRole/patient
+    Participant,      // ClinicalDocument/participant
+    AssociatedEntity, // …/participant/associatedEntity
+    Author,           // ClinicalDocument/author
+    AssignedAuthor,   // …/author/assignedAuthor
+    Institution,      // …/assignedAuthor/representedOrganization
+    DocumentationOf,  // ClinicalDocument/documentationOf
+    ServiceEvent,     // …/documentationOf/serviceEvent
+    Body,             // ClinicalDocument/component
+    StructuredBody,   // …/component/structuredBody
+    BodyComponent,    // …/structuredBody/component
+    Section,          // …/structuredBody/component/section
+    Entry,            // …/section/entry
+    Relationship,     // an observation's entryRelationship
+    ReportKind,       // ClinicalDocument/code
+    PatientId,        // …/patientRole/id
+    KanaName,         // …/patient/name
+    Sex,              // …/patient/administrativeGenderCode
+    BirthTime,        // …/patient/birthTime
+    TicketId,         // …/associatedEntity/id
+    InstitutionId,    // …/representedOrganization/id
+    Program,          // …/serviceEvent/code
+    ExamTime,         // …/serviceEvent/effectiveTime
+    ExamTimeLow,      // …/serviceEvent/effectiveTime/low
+    Observation,      // …/entry/observation, or an observation's entryRelationship/observation
+    ObservationCode,  // an observation's code
+    ObservationValue, // an observation's value
 };
-constexpr QStringView kOther = u"#";
+constexpr Place kFirstRead = Place::ReportKind;
 
-QStringView pathName(const QXmlStreamReader &xml)
+// The step from a place to a child element of the HL7 namespace by its name.
+struct Step {
+    Place parent;
+    QStringView name;
+    Place place;
+};
+constexpr Step kSteps[] = {
+    {Place::Document, u"code", Place::ReportKind},
+    {Place::Document, u"recordTarget", Place::RecordTarget},
+    {Place::Document, u"participant", Place::Participant},
+    {Place::Document, u"author", Place::Author},
+    {Place::Document, u"documentationOf", Place::DocumentationOf},
+    {Place::Document, u"component", Place::Body},
+    {Place::RecordTarget, u"patientRole", Place::PatientRole},
+    {Place::PatientRole, u"id", Place::PatientId},
+    {Place::PatientRole, u"patient", Place::Patient},
+    {Place::Patient, u"name", Place::KanaName},
+    {Place::Patient, u"administrativeGenderCode", Place::Sex},
+    {Place::Patient, u"birthTime", Place::BirthTime},
+    {Place::Participant, u"associatedEntity", Place::AssociatedEntity},
+    {Place::AssociatedEntity, u"id", Place::TicketId},
+    {Place::Author, u"assignedAuthor", Place::AssignedAuthor},
+    {Place::AssignedAuthor, u"representedOrganization", Place::Institution},
+    {Place::Institution, u"id", Place::InstitutionId},
+    {Place::DocumentationOf, u"serviceEvent", Place::ServiceEvent},
+    {Place::ServiceEvent, u"code", Place::Program},
+    {Place::ServiceEvent, u"effectiveTime", Place::ExamTime},
+    {Place::ExamTime, u"low", Place::ExamTimeLow},
+    {Place::Body, u"structuredBody", Place::StructuredBody},
+    {Place::StructuredBody, u"component", Place::BodyComponent},
+    {Place::BodyComponent, u"section", Place::Section},
+    {Place::Section, u"entry", Place::Entry},
+    {Place::Entry, u"observation", Place::Observation},
+    {Place::Observation, u"code", Place::ObservationCode},
+    {Place::Observation, u"value", Place::ObservationValue},
+    {Place::Observation, u"entryRelationship", Place::Relationship},
+    {Place::Relationship, u"observation", Place::Observation},
+};
+
+// The place of the element the reader stands on, under its parent's place.
+Place placeOf(Place parent, const QXmlStreamReader &xml)
 {
-    if (xml.namespaceUri() != kHl7Namespace)
-        return kOther;
+    if (parent == Place::Other || xml.namespaceUri() != kHl7Namespace)
+        return Place::Other;
     const QStringView name = xml.name();
-    for (const QStringView known : kNames) {
-        if (known == name)
-            return known;
+    for (const Step &step : kSteps) {
+        if (step.parent == parent && step.name == name)
+            return step.place;
     }
-    return kOther;
+    return Place::Other;
 }
 
 // "20250325" of "20250325093000+0900"; a value with fewer digits as written.
@@ -101,14 +146,20 @@ public:
         while (m_text.next()) {
             const QXmlStreamReader &xml = m_text.xml();
             if (xml.isStartElement()) {
-                if (m_path.isEmpty() && (xml.namespaceUri() != kHl7Namespace || xml.name() != u"ClinicalDocument"))
-                    return OtherDocument{xml.name().toString()};
-                m_path.append(pathName(xml));
-                started(xml.attributes());
+                if (m_path.isEmpty()) {
+                    if (xml.namespaceUri() != kHl7Namespace || xml.name() != u"ClinicalDocument")
+                        return OtherDocument{xml.name().toString()};
+                    m_path.append(Place::Document);
+                    continue;
+                }
+                const Place place = placeOf(m_path.last(), xml);
+                m_path.append(place);
+                if (place >= kFirstRead)
+                    started(place, xml.attributes());
             } else if (xml.isEndElement()) {
                 ended();
                 m_path.removeLast();
-            } else if (xml.isCharacters() && m_nameDepth > 0 && !xml.isWhitespace()) {
+            } else if (m_nameDepth > 0 && xml.isCharacters() && !xml.isWhitespace()) {
                 m_doc.header.kanaName += xml.text();
             }
         }
@@ -131,52 +182,28 @@ private:
         QList<Observation> values;
     };
 
-    bool pathIs(std::initializer_list<QStringView> names) const
+    // An element at a place that is read.
+    void started(Place place, const QXmlStreamAttributes &attributes)
     {
-        if (m_path.size() != qsizetype(names.size()))
-            return false;
-        return std::equal(names.begin(), names.end(), m_path.cbegin());
-    }
-
-    bool parentIs(QStringView name, qsizetype fromTop = 1) const
-    {
-        return m_path.size() > fromTop && m_path[m_path.size() - 1 - fromTop] == name;
-    }
-
-    bool isObservationStart() const
-    {
-        if (m_path.last() != u"observation")
-            return false;
-        if (pathIs({u"ClinicalDocument", u"component", u"structuredBody", u"component", u"section", u"entry",
-                    u"observation"}))
-            return true;
-        // Nested: observation/entryRelationship/observation.
-        return parentIs(u"entryRelationship") && !m_open.isEmpty() && m_open.last().depth == m_path.size() - 2;
-    }
-
-    void started(const QXmlStreamAttributes &attributes)
-    {
-        const QStringView name = m_path.last();
         CheckupHeader &header = m_doc.header;
-        if (isObservationStart()) {
+        switch (place) {
+        case Place::Observation: {
             const bool noValue = has(attributes, "nullFlavor") || attr(attributes, "negationInd") == u"true";
             m_open.append({m_path.size(), noValue, {}, {}, {}});
-            return;
+            break;
         }
-        if (!m_open.isEmpty() && m_open.last().depth == m_path.size() - 1) {
-            OpenObservation &open = m_open.last();
-            if (name == u"code") {
-                open.code = attr(attributes, "code").toString();
-                open.codeSystem = valueOr(attributes, "codeSystem", kItemCodeSystem);
-            } else if (name == u"value") {
-                open.values.append(valueOf(attributes, open.noValue));
-            }
-            return;
-        }
-        if (pathIs({u"ClinicalDocument", u"code"})) {
+        // An observation's code and value: the observation open last is
+        // their parent.
+        case Place::ObservationCode:
+            m_open.last().code = attr(attributes, "code").toString();
+            m_open.last().codeSystem = valueOr(attributes, "codeSystem", kItemCodeSystem);
+            break;
+        case Place::ObservationValue: m_open.last().values.append(valueOf(attributes, m_open.last().noValue)); break;
+        case Place::ReportKind:
             m_checkupReport = attr(attributes, "code") == kCheckupReport
                               && valueOr(attributes, "codeSystem", kReportKindSystem) == kReportKindSystem;
-        } else if (pathIs({u"ClinicalDocument", u"recordTarget", u"patientRole", u"id"})) {
+            break;
+        case Place::PatientId: {
             const QStringView root = attr(attributes, "root");
             const QString extension = attr(attributes, "extension").toString();
             if (root == kInsurerRoot)
@@ -185,28 +212,35 @@ private:
                 setOnce(header.cardSymbol, extension);
             else if (root == kCardNumberRoot)
                 setOnce(header.cardNumber, extension);
-        } else if (pathIs({u"ClinicalDocument", u"recordTarget", u"patientRole", u"patient", u"name"})) {
+            break;
+        }
+        case Place::KanaName:
             if (header.kanaName.isEmpty())
                 m_nameDepth = m_path.size();
-        } else if (pathIs({u"ClinicalDocument", u"recordTarget", u"patientRole", u"patient",
-                           u"administrativeGenderCode"})) {
+            break;
+        case Place::Sex:
             header.sexCode = attr(attributes, "code").toString();
             header.sexCodeSystem = attr(attributes, "codeSystem").toString();
-        } else if (pathIs({u"ClinicalDocument", u"recordTarget", u"patientRole", u"patient", u"birthTime"})) {
-            header.birthDate = firstEightDigits(attr(attributes, "value").toString());
-        } else if (pathIs({u"ClinicalDocument", u"participant", u"associatedEntity", u"id"})) {
+            break;
+        case Place::BirthTime: header.birthDate = firstEightDigits(attr(attributes, "value").toString()); break;
+        case Place::TicketId:
             if (attr(attributes, "root").startsWith(kTicketRootStart))
                 setOnce(header.ticket, attr(attributes, "extension").toString());
-        } else if (pathIs({u"ClinicalDocument", u"author", u"assignedAuthor", u"representedOrganization", u"id"})) {
+            break;
+        case Place::InstitutionId:
             if (attr(attributes, "root") == kInstitutionRoot)
                 setOnce(header.institution, attr(attributes, "extension").toString());
-        } else if (pathIs({u"ClinicalDocument", u"documentationOf", u"serviceEvent", u"code"})) {
+            break;
+        case Place::Program:
             m_checkupProgram |= attr(attributes, "code") == kCheckupProgram
                                 && valueOr(attributes, "codeSystem", kProgramSystem) == kProgramSystem;
-        } else if (pathIs({u"ClinicalDocument", u"documentationOf", u"serviceEvent", u"effectiveTime"})
-                   || pathIs({u"ClinicalDocument", u"documentationOf", u"serviceEvent", u"effectiveTime", u"low"})) {
+            break;
+        case Place::ExamTime:
+        case Place::ExamTimeLow:
             if (has(attributes, "value"))
                 setOnce(header.examDate, firstEightDigits(attr(attributes, "value").toString()));
+            break;
+        default: break;
         }
     }
 
@@ -228,10 +262,11 @@ private:
 
     Observation valueOf(const QXmlStreamAttributes &attributes, bool noValue) const
     {
+        static const QString xsiNamespace = kXsiNamespace.toString();
         Observation value;
         value.hasValue = !noValue && !has(attributes, "nullFlavor");
         // xsi:type is a QName: its prefix stands for a namespace where it is.
-        const QStringView type = attributes.value(kXsiNamespace.toString(), QLatin1StringView("type"));
+        const QStringView type = attributes.value(xsiNamespace, QLatin1StringView("type"));
         const qsizetype colon = type.indexOf(u':');
         const QStringView prefix = colon < 0 ? QStringView() : type.left(colon);
         if (!type.isEmpty())
@@ -245,7 +280,7 @@ private:
     }
 
     XmlText m_text;
-    QList<QStringView> m_path; // the open elements' names, the root first
+    QList<Place> m_path; // the open elements' places, the root first
     CheckupDocument m_doc;
     bool m_checkupReport = false;
     bool m_checkupProgram = false;

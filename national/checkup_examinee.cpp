@@ -76,16 +76,20 @@ QString columnLabel(const QString &heading, Item item)
 // choice a CD of its codes. Empty when all is well.
 QString fileProblem(const Row &row, const ColumnPlan &plan, const CheckupHeader &header)
 {
+    // The column a problem is in, named only once there is one.
+    const auto where = [&row](const ItemColumn &column, Item item) {
+        return columnLabel(row.headings[column.column], item) + QStringLiteral(": ");
+    };
     for (const ItemUnit &expected : kUnits) {
         for (const ItemColumn &column : plan.of(expected.item)) {
             const Observation *source = row.sources[column.column];
             if (!source || !source->hasValue)
                 continue;
-            const QString where = columnLabel(row.headings[column.column], expected.item) + QStringLiteral(": ");
             if (source->type != u"PQ")
-                return where + QStringLiteral("値の型 \"%1\" は読みません (PQ だけです)").arg(source->type);
+                return where(column, expected.item)
+                       + QStringLiteral("値の型 \"%1\" は読みません (PQ だけです)").arg(source->type);
             if (source->unit != expected.unit)
-                return where
+                return where(column, expected.item)
                        + QStringLiteral("単位 \"%1\" は読みません (%2 だけです)").arg(source->unit, expected.unit);
         }
     }
@@ -102,12 +106,12 @@ QString fileProblem(const Row &row, const ColumnPlan &plan, const CheckupHeader 
             const Observation *source = row.sources[column.column];
             if (!source || !source->hasValue)
                 continue;
-            const QString where = columnLabel(row.headings[column.column], expected.item) + QStringLiteral(": ");
             if (source->type != u"CD")
-                return where + QStringLiteral("値の型 \"%1\" は読みません (CD だけです)").arg(source->type);
+                return where(column, expected.item)
+                       + QStringLiteral("値の型 \"%1\" は読みません (CD だけです)").arg(source->type);
             if (!isCodeOf(expected, source->valueCode)
                 || (!source->valueCodeSystem.isEmpty() && source->valueCodeSystem != expected.system))
-                return where
+                return where(column, expected.item)
                        + QStringLiteral("コード \"%1\" (%2) は読めません")
                              .arg(source->valueCode, source->valueCodeSystem);
         }
@@ -160,10 +164,18 @@ CheckupExaminee examineeOfCheckup(const CheckupDocument &document)
 {
     CheckupExaminee result;
     const CheckupHeader &header = document.header;
+    // The window's own headings of the header's cells and of the choices.
+    static const QStringList headerHeadings{itemName(Item::Sex), itemName(Item::BirthDate), itemName(Item::ExamDate)};
+    static const QStringList choiceHeadings{itemName(Item::BloodPressureDrugs), itemName(Item::LipidDrugs),
+                                            itemName(Item::GlucoseDrugs), itemName(Item::Smoking)};
+    const qsizetype columns = headerHeadings.size() + document.observations.size() + choiceHeadings.size();
     Row row;
-    row.headings = {itemName(Item::Sex), itemName(Item::BirthDate), itemName(Item::ExamDate)};
-    row.cells = {header.sexCode, header.birthDate, header.examDate};
-    row.sources = {nullptr, nullptr, nullptr};
+    row.headings.reserve(columns);
+    row.cells.reserve(columns);
+    row.sources.reserve(columns);
+    row.headings << headerHeadings;
+    row.cells << header.sexCode << header.birthDate << header.examDate;
+    row.sources << nullptr << nullptr << nullptr;
     QString timing;
     bool timingGiven = false;
     for (const Observation &observation : document.observations) {
@@ -188,8 +200,8 @@ CheckupExaminee examineeOfCheckup(const CheckupDocument &document)
     }
     // Each choice under the window's own heading as well, empty: a file
     // without the item reads as a row that leaves it empty.
-    for (const Item item : {Item::BloodPressureDrugs, Item::LipidDrugs, Item::GlucoseDrugs, Item::Smoking}) {
-        row.headings << itemName(item);
+    for (const QString &heading : choiceHeadings) {
+        row.headings << heading;
         row.cells << QString();
         row.sources << nullptr;
     }

@@ -49,10 +49,12 @@ XmlText::XmlText(const QByteArray &bytes)
     m_utf16 = isUtf16(encoding);
     if (!m_utf16) {
         // Valid UTF-8 is handed over as it is: Qt's own UTF-8 decoder reads
-        // it alike everywhere, and the declaration must name UTF-8.
-        EncodingDetector utf8;
-        utf8.feed(QByteArrayView(bytes).sliced(encoding == TextEncoding::Utf8WithBom ? 3 : 0));
-        if (utf8.encoding() != TextEncoding::Utf8) {
+        // it alike everywhere, and the declaration must name UTF-8. Qt's
+        // check is the strict one: no overlong form, no surrogate, nothing
+        // above U+10FFFF, no character cut off at the end. A second byte
+        // order mark after the first is not read either.
+        const QByteArrayView utf8 = QByteArrayView(bytes).sliced(encoding == TextEncoding::Utf8WithBom ? 3 : 0);
+        if (!utf8.isValidUtf8() || utf8.startsWith("\xEF\xBB\xBF")) {
             refuse(QStringLiteral("UTF-8 として読めないバイトがあります (UTF-8 か UTF-16 のファイルだけを読みます)"));
             return;
         }
@@ -93,11 +95,13 @@ bool XmlText::next()
     case QXmlStreamReader::StartElement:
         if (++m_depth > kMaxXmlDepth)
             return refuse(QStringLiteral("要素の入れ子が %1 段を超えています").arg(kMaxXmlDepth));
-        m_scopes.append(m_xml.namespaceDeclarations());
+        if (QXmlStreamNamespaceDeclarations declared = m_xml.namespaceDeclarations(); !declared.isEmpty())
+            m_scopes.append({m_depth, std::move(declared)});
         break;
     case QXmlStreamReader::EndElement:
+        if (!m_scopes.isEmpty() && m_scopes.last().depth == m_depth)
+            m_scopes.removeLast();
         --m_depth;
-        m_scopes.removeLast();
         break;
     case QXmlStreamReader::EndDocument: m_done = true; return false;
     case QXmlStreamReader::Invalid:
@@ -108,12 +112,12 @@ bool XmlText::next()
     return true;
 }
 
-QString XmlText::namespaceOfPrefix(QStringView prefix) const
+QStringView XmlText::namespaceOfPrefix(QStringView prefix) const
 {
     for (auto scope = m_scopes.crbegin(); scope != m_scopes.crend(); ++scope) {
-        for (const QXmlStreamNamespaceDeclaration &declaration : *scope) {
+        for (const QXmlStreamNamespaceDeclaration &declaration : scope->declarations) {
             if (declaration.prefix() == prefix)
-                return declaration.namespaceUri().toString();
+                return declaration.namespaceUri();
         }
     }
     return {};

@@ -38,8 +38,9 @@ public:
 
     // The namespace that a QName's prefix ("xsi:type"'s value "PQ" or
     // "v3:PQ") stands for where the reader is; the empty prefix is the
-    // default namespace. Empty when the prefix is not declared.
-    QString namespaceOfPrefix(QStringView prefix) const;
+    // default namespace. Empty when the prefix is not declared. The view
+    // holds until the element that declares it ends.
+    QStringView namespaceOfPrefix(QStringView prefix) const;
 
 private:
     bool refuse(const QString &why);
@@ -49,6 +50,11 @@ private:
     int m_depth = 0;
     bool m_utf16 = false;
     bool m_done = false;
-    // The namespace declarations of each open element, innermost last.
-    QList<QXmlStreamNamespaceDeclarations> m_scopes;
+    // The namespace declarations of the open elements that declare any,
+    // with their depth, innermost last: most elements declare none.
+    struct Scope {
+        int depth;
+        QXmlStreamNamespaceDeclarations declarations;
+    };
+    QList<Scope> m_scopes;
 };

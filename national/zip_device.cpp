@@ -4,8 +4,12 @@
 
 namespace {
 
+// The device is only read, so its size is taken once: a file's size asked
+// of Qt is asked of the system each time, and libzip wants it at every seek
+// and stat, four times a file of the archive.
 struct DeviceState {
     QIODevice *device;
+    qint64 size;
     zip_error_t error;
 };
 
@@ -34,7 +38,7 @@ zip_int64_t deviceCommand(void *userdata, void *data, zip_uint64_t length, zip_s
             return failed(state, ZIP_ER_INVAL);
         auto *stat = static_cast<zip_stat_t *>(data);
         zip_stat_init(stat);
-        stat->size = zip_uint64_t(device.size());
+        stat->size = zip_uint64_t(state->size);
         stat->valid |= ZIP_STAT_SIZE;
         return sizeof(zip_stat_t);
     }
@@ -44,7 +48,7 @@ zip_int64_t deviceCommand(void *userdata, void *data, zip_uint64_t length, zip_s
         delete state;
         return 0;
     case ZIP_SOURCE_SEEK: {
-        const zip_int64_t to = zip_source_seek_compute_offset(zip_uint64_t(device.pos()), zip_uint64_t(device.size()),
+        const zip_int64_t to = zip_source_seek_compute_offset(zip_uint64_t(device.pos()), zip_uint64_t(state->size),
                                                               data, length, &state->error);
         if (to < 0)
             return -1;
@@ -63,7 +67,7 @@ zip_int64_t deviceCommand(void *userdata, void *data, zip_uint64_t length, zip_s
 
 zip_source_t *zipSourceOn(QIODevice &device, zip_error_t *error)
 {
-    auto *state = new DeviceState{&device, {}};
+    auto *state = new DeviceState{&device, device.size(), {}};
     zip_error_init(&state->error);
     zip_source_t *source = zip_source_function_create(deviceCommand, state, error);
     if (!source) {

@@ -9,6 +9,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -66,15 +67,25 @@ bool isAscii(const char *raw)
 
 // The archive's names as libzip holds them, in the order of their text: at
 // 100,000 entries a copy of each as text would cost some 20 MB. Names of
-// ASCII alone (the ministry's) compare as their bytes, others as their text.
+// ASCII alone (the ministry's) compare as their bytes, others as their text;
+// which are ASCII is found once a name (a bit each), not at each comparison.
 ArchiveNames namesOf(zip_t *zip)
 {
-    return {qsizetype(zip_get_num_entries(zip, 0)), [zip](qsizetype i) { return nameOf(zip, i); },
-            [zip](qsizetype a, qsizetype b) {
-                const char *first = rawName(zip, a), *second = rawName(zip, b);
-                return isAscii(first) && isAscii(second) ? std::strcmp(first, second) < 0
-                                                         : nameOf(zip, a) < nameOf(zip, b);
+    const qsizetype count = qsizetype(zip_get_num_entries(zip, 0));
+    std::vector<bool> ascii(static_cast<size_t>(count));
+    for (qsizetype i = 0; i < count; ++i)
+        ascii[size_t(i)] = isAscii(rawName(zip, i));
+    return {count, [zip](qsizetype i) { return nameOf(zip, i); },
+            [zip, ascii = std::move(ascii)](qsizetype a, qsizetype b) {
+                return ascii[size_t(a)] && ascii[size_t(b)] ? std::strcmp(rawName(zip, a), rawName(zip, b)) < 0
+                                                            : nameOf(zip, a) < nameOf(zip, b);
             }};
+}
+
+// The names without their order: enough to tell what the archive holds.
+ArchiveNames unorderedNamesOf(zip_t *zip)
+{
+    return {qsizetype(zip_get_num_entries(zip, 0)), [zip](qsizetype i) { return nameOf(zip, i); }};
 }
 
 struct Closer {
@@ -132,11 +143,21 @@ private:
                     brokenEntryRefusal(
                         brokenReason(zip_error_code_zip(zip_get_error(m_zip.get())), zip_strerror(m_zip.get())))};
         // The size is counted as the entry unpacks, whatever its header says,
-        // and never more than the limit and one byte is held.
+        // and never more than the limit and one byte is held. Room is made
+        // first for the size the header gives (within the limits) and the
+        // byte that finds the end, so that a truthful entry unpacks into one
+        // allocation of its own size; past it, up to each next 64 KiB, where
+        // the limits are looked at as before.
+        constexpr qsizetype piece = 64 * 1024;
+        const zip_uint64_t declared = (stat.valid & ZIP_STAT_SIZE) ? stat.size : 0;
+        const qsizetype expected =
+            qsizetype(std::min({declared, zip_uint64_t(maxPackingRatio) * packed, zip_uint64_t(maxFileBytes)})) + 1;
         QByteArray bytes;
+        bytes.reserve(expected);
         qsizetype size = 0;
         for (;;) {
-            const qsizetype room = std::min<qsizetype>(64 * 1024, maxFileBytes + 1 - size);
+            const qsizetype room =
+                std::min<qsizetype>(size < expected ? expected - size : piece - size % piece, maxFileBytes + 1 - size);
             bytes.resize(size + room);
             const zip_int64_t got = zip_fread(file.get(), bytes.data() + size, zip_uint64_t(room));
             if (got < 0)
@@ -153,7 +174,7 @@ private:
                 break;
         }
         bytes.resize(size);
-        return {name, bytes, {}};
+        return {name, std::move(bytes), {}};
     }
 
     std::unique_ptr<QIODevice> m_device;
@@ -203,5 +224,5 @@ bool holdsCheckupFiles(QIODevice &device)
 {
     auto opened = openZip(device);
     const auto *zip = std::get_if<std::unique_ptr<zip_t, Closer>>(&opened);
-    return zip && layOutArchive(namesOf(zip->get())).hasData;
+    return zip && layOutArchive(unorderedNamesOf(zip->get())).hasData;
 }

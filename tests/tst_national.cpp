@@ -25,6 +25,8 @@ private slots:
     void sameAsTheDaysList();
     void indexCount_data();
     void indexCount();
+    void indexRefused_data();
+    void indexRefused();
     void schemaValid();
 };
 
@@ -261,6 +263,22 @@ void TestNational::checkupFile_data()
         << QStringLiteral("宣言は UTF-16 ですが、ファイルは UTF-8 で書かれています");
     QTest::newRow("refused: bytes not UTF-8") << QByteArray(bytes).replace("ケンシンタロウ", "\x83\x50\x83\x93")
                                               << "unreadable" << check << QStringLiteral("UTF-8 として読めない");
+    QTest::newRow("read: UTF-8 with its mark")
+        << QByteArray("\xEF\xBB\xBF") + bytes << "judged" << verdict << QStringLiteral("一致");
+    QTest::newRow("read: a character beyond U+FFFF")
+        << QByteArray(bytes).replace("ケンシンタロウ", "ケンシン\xF0\xA0\xAE\xB7") << "judged"
+        << QStringLiteral("カナ氏名") << QString::fromUtf8("ケンシン\xF0\xA0\xAE\xB7");
+    const QString notUtf8 = QStringLiteral("UTF-8 として読めない");
+    QTest::newRow("other: two byte order marks")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF") + bytes << "other" << QString() << QString();
+    QTest::newRow("refused: a surrogate pair written as two characters (CESU-8)")
+        << QByteArray(bytes).replace("ケンシンタロウ", "\xED\xA0\x80\xED\xB0\x80") << "unreadable" << check << notUtf8;
+    QTest::newRow("refused: an overlong form of a letter")
+        << QByteArray(bytes).replace("ケンシンタロウ", "\xE0\x80\xAF") << "unreadable" << check << notUtf8;
+    QTest::newRow("refused: a character beyond U+10FFFF")
+        << QByteArray(bytes).replace("ケンシンタロウ", "\xF4\x90\x80\x80") << "unreadable" << check << notUtf8;
+    QTest::newRow("refused: a character cut off at the end") << bytes + "\xE3\x81"
+                                                             << "unreadable" << check << notUtf8;
     QTest::newRow("refused: cut short") << bytes.left(bytes.size() / 2) << "unreadable" << check
                                         << QStringLiteral("XML として読めません");
     QTest::newRow("other: not XML at all") << QByteArray("ID,性別\r\n1,男\r\n") << "other" << QString() << QString();
@@ -432,6 +450,8 @@ void TestNational::indexCount_data()
                             "<index xmlns=\"https://www.mhlw.go.jp/stf/seisakunitsuite/bunya/0000161103.html\">";
     QTest::newRow("count") << head + "<creationTime value=\"20250401\"/><totalRecordCount value=\"120\"/></index>"
                            << qint64(120);
+    QTest::newRow("count, with a byte order mark")
+        << "\xEF\xBB\xBF" + head + "<totalRecordCount value=\"7\"/></index>" << qint64(7);
     QTest::newRow("no count") << head + "<creationTime value=\"20250401\"/></index>" << qint64(-1);
     QTest::newRow("count not a number") << head + "<totalRecordCount value=\"x1\"/></index>" << qint64(-1);
     QTest::newRow("count of another namespace")
@@ -450,6 +470,29 @@ void TestNational::indexCount()
         QVERIFY(std::holds_alternative<QString>(read));
     else
         QCOMPARE(std::get<qint64>(read), count);
+}
+
+void TestNational::indexRefused_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<QString>("why");
+    const QByteArray index = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                             "<index xmlns=\"https://www.mhlw.go.jp/stf/seisakunitsuite/bunya/0000161103.html\">"
+                             "<creationTime value=\"20250401\"/><totalRecordCount value=\"120\"/></index>";
+    const QString notUtf8 = QStringLiteral("UTF-8 として読めない");
+    QTest::newRow("bytes not UTF-8") << QByteArray(index).replace("20250401", "\x83\x50") << notUtf8;
+    QTest::newRow("two byte order marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF") + index << notUtf8;
+    QTest::newRow("Shift_JIS declared") << QByteArray(index).replace("UTF-8", "Shift_JIS")
+                                        << QStringLiteral("文字コード Shift_JIS のファイルは読みません");
+}
+
+void TestNational::indexRefused()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(QString, why);
+    const auto read = indexRecordCount(xml);
+    QVERIFY(std::holds_alternative<QString>(read));
+    QVERIFY2(std::get<QString>(read).contains(why), qPrintable(std::get<QString>(read)));
 }
 
 void TestNational::schemaValid()
