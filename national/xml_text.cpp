@@ -48,8 +48,7 @@ XmlText::XmlText(const QByteArray &bytes)
     const TextEncoding encoding = encodingOfStart(bytes);
     m_utf16 = isUtf16(encoding);
     if (!m_utf16) {
-        // Valid UTF-8 is handed over as it is: Qt's own UTF-8 decoder reads
-        // it alike everywhere, and the declaration must name UTF-8. Qt's
+        // Valid UTF-8 only, and the declaration must name UTF-8. Qt's
         // check is the strict one: no overlong form, no surrogate, nothing
         // above U+10FFFF, no character cut off at the end. A second byte
         // order mark after the first is not read either.
@@ -58,7 +57,11 @@ XmlText::XmlText(const QByteArray &bytes)
             refuse(QStringLiteral("UTF-8 として読めないバイトがあります (UTF-8 か UTF-16 のファイルだけを読みます)"));
             return;
         }
-        m_xml.addData(bytes);
+        // Handed over as text, so that the declaration never picks a
+        // decoder: Qt for Windows knows fewer encodings than Qt on Linux and
+        // would refuse a Shift_JIS declaration in its own words before ours,
+        // and both must write the same.
+        m_xml.addData(QString::fromUtf8(utf8));
         return;
     }
     TextDecoder decoder(encoding);
