@@ -9,7 +9,22 @@ set -euo pipefail
 picture=$1
 app_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kalvemo'
 fail() { echo "FAIL: $*" >&2; exit 1; }
-windows_dir() { winepath -u "$(wine cmd /c "echo $1" | tr -d '\r')"; }
+# A Windows folder as Wine names it (%APPDATA%, say), as a Unix path. A CI run
+# once got an empty answer, which made the path "/Microsoft/..."; an answer is
+# taken only if cmd gave a drive path and winepath an absolute one, asked up
+# to three times.
+windows_dir() {
+    local answer="" path=""
+    for _ in 1 2 3; do
+        answer=$(wine cmd /c "echo $1" </dev/null | tr -d '\r') || true
+        if [[ $answer == [A-Za-z]:\\?* ]]; then
+            path=$(winepath -u "$answer" </dev/null) || true
+            if [[ $path == /?* ]]; then echo "$path"; return; fi
+        fi
+        sleep 1
+    done
+    fail "Wine did not name $1 (cmd said '$answer', winepath '$path')"
+}
 
 setup=$(ls -t dist/Kalvemo-*-windows-x64-setup.exe | sed -n 1p)
 dir=$(windows_dir '%LOCALAPPDATA%')/Programs/Kalvemo
