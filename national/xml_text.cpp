@@ -3,6 +3,8 @@
 #include "examinee/text_codec.h"
 #include "examinee/text_encoding.h"
 
+#include <optional>
+
 namespace {
 
 // The encoding of the bytes as the XML recommendation tells it from their
@@ -41,39 +43,47 @@ QString declarationProblem(QStringView declared, bool utf16)
     return QStringLiteral("文字コード %1 のファイルは読みません (UTF-8 か UTF-16 だけです)").arg(declared);
 }
 
+// The text of UTF-8 bytes, if they are valid UTF-8 alone. Qt's check is
+// the strict one: no overlong form, no surrogate, nothing above U+10FFFF,
+// no character cut off at the end. A second byte order mark after the
+// first is not read either.
+std::optional<QString> utf8Text(const QByteArray &bytes, TextEncoding encoding)
+{
+    const QByteArrayView utf8 = QByteArrayView(bytes).sliced(encoding == TextEncoding::Utf8WithBom ? 3 : 0);
+    if (!utf8.isValidUtf8() || utf8.startsWith("\xEF\xBB\xBF"))
+        return std::nullopt;
+    return QString::fromUtf8(utf8);
+}
+
+// The text of UTF-16 bytes, if they decode whole.
+std::optional<QString> utf16Text(const QByteArray &bytes, TextEncoding encoding)
+{
+    TextDecoder decoder(encoding);
+    QString text = decoder.decode(bytes);
+    if (!decoder.failed())
+        text += decoder.finish();
+    if (decoder.failed())
+        return std::nullopt;
+    return text;
+}
+
 } // namespace
 
 XmlText::XmlText(const QByteArray &bytes)
 {
     const TextEncoding encoding = encodingOfStart(bytes);
     m_utf16 = isUtf16(encoding);
-    if (!m_utf16) {
-        // Valid UTF-8 only, and the declaration must name UTF-8. Qt's
-        // check is the strict one: no overlong form, no surrogate, nothing
-        // above U+10FFFF, no character cut off at the end. A second byte
-        // order mark after the first is not read either.
-        const QByteArrayView utf8 = QByteArrayView(bytes).sliced(encoding == TextEncoding::Utf8WithBom ? 3 : 0);
-        if (!utf8.isValidUtf8() || utf8.startsWith("\xEF\xBB\xBF")) {
-            refuse(QStringLiteral("UTF-8 として読めないバイトがあります (UTF-8 か UTF-16 のファイルだけを読みます)"));
-            return;
-        }
-        // Handed over as text, so that the declaration never picks a
-        // decoder: Qt for Windows knows fewer encodings than Qt on Linux and
-        // would refuse a Shift_JIS declaration in its own words before ours,
-        // and both must write the same.
-        m_xml.addData(QString::fromUtf8(utf8));
+    const std::optional<QString> text = m_utf16 ? utf16Text(bytes, encoding) : utf8Text(bytes, encoding);
+    if (!text) {
+        refuse(QStringLiteral("%1 として読めないバイトがあります (UTF-8 か UTF-16 のファイルだけを読みます)")
+                   .arg(m_utf16 ? QStringLiteral("UTF-16") : QStringLiteral("UTF-8")));
         return;
     }
-    TextDecoder decoder(encoding);
-    QString text = decoder.decode(bytes);
-    if (!decoder.failed())
-        text += decoder.finish();
-    if (decoder.failed()) {
-        refuse(QStringLiteral("UTF-16 として読めないバイトがあります (UTF-8 か UTF-16 のファイルだけを読みます)"));
-        return;
-    }
-    // Handed over as text, UTF-16 is not decoded again by the declaration.
-    m_xml.addData(text);
+    // Handed over as text, so that the declaration never picks a decoder:
+    // Qt for Windows knows fewer encodings than Qt on Linux and would refuse
+    // a Shift_JIS declaration in its own words before ours, and both must
+    // write the same.
+    m_xml.addData(*text);
 }
 
 XmlText::~XmlText() = default;
