@@ -3,7 +3,6 @@
 namespace {
 
 constexpr char16_t kEnter = 13;
-constexpr char16_t kFirstPrintable = u' ';
 
 void moveOnFromEnter(FormControls &form, Field field, char16_t &keyAscii)
 {
@@ -15,15 +14,6 @@ void moveOnFromEnter(FormControls &form, Field field, char16_t &keyAscii)
 }
 
 } // namespace
-
-bool mayStayInNumericField(char16_t c, bool isFirstKept)
-{
-    if (c < kFirstPrintable)
-        return true; // control characters can only be pasted; they stay
-    if (c == u'-')
-        return isFirstKept;
-    return c == u'.' || (c >= u'0' && c <= u'9');
-}
 
 bool isCleanNumericText(QStringView text)
 {
@@ -47,9 +37,10 @@ QString cleanedNumericText(QStringView text)
 
 void CleanNumericText(FormControls &form, Field field)
 {
-    const QString text = form.text(field);
+    const QString &text = form.text(field);
     if (isCleanNumericText(text))
         return; // nothing to remove: caret and focus stay where they are
+    // The clean text is made before the write, which replaces `text`.
     form.setText(field, cleanedNumericText(text));
     form.putCaretAtEnd(field);
     form.setFocus(field);

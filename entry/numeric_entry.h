@@ -10,7 +10,16 @@
 // Whether a character may stay in a numeric field: digits, ".", control
 // characters, and "-" only as the field's first character. Compared by UTF-16
 // code unit, so full-width digits and each half of a surrogate pair go.
-bool mayStayInNumericField(char16_t codeUnit, bool isFirstKept);
+// Asked of every character of a field on every change, so written here,
+// where the loops that ask it can take it in.
+constexpr bool mayStayInNumericField(char16_t codeUnit, bool isFirstKept)
+{
+    if (codeUnit < u' ')
+        return true; // control characters can only be pasted; they stay
+    if (codeUnit == u'-')
+        return isFirstKept;
+    return codeUnit == u'.' || (codeUnit >= u'0' && codeUnit <= u'9');
+}
 
 // The text that the field ends with once every character that may not stay
 // has been removed, left to right. A "-" stays only where no kept character

@@ -56,18 +56,22 @@ using Resolved = std::variant<Said, RowProblem>;
 Resolved agreedCell(const QStringList &cells, const QStringList &headings, const QList<ItemColumn> &columns,
                     Reading reading)
 {
-    Said said;
+    const QString *agreed = nullptr; // the cell all agree with, looked at where it stands
+    qsizetype agreedColumn = -1;
     for (const ItemColumn &c : columns) {
         const QString &cell = cellAt(cells, c.column);
         if (c.reading != reading || cell.isEmpty())
             continue;
-        if (said.column >= 0 && cell != said.value)
-            return RowProblem{headings[c.column], quoted(cell) + QStringLiteral(" と列 ") + headings[said.column]
-                                                      + QStringLiteral(" の ") + quoted(said.value)
+        if (agreed && cell != *agreed)
+            return RowProblem{headings[c.column], quoted(cell) + QStringLiteral(" と列 ") + headings[agreedColumn]
+                                                      + QStringLiteral(" の ") + quoted(*agreed)
                                                       + QStringLiteral(" が食い違います")};
-        said = {cell, c.column};
+        agreed = &cell;
+        agreedColumn = c.column;
     }
-    return said;
+    if (!agreed)
+        return Said{};
+    return Said{*agreed, agreedColumn};
 }
 
 RowProblem notANumber(const QStringList &headings, const Said &said)

@@ -24,7 +24,7 @@ public:
     MemoryForm(const MemoryForm &) = delete;
     MemoryForm &operator=(const MemoryForm &) = delete;
 
-    QString text(Field field) const override { return m_texts[std::size_t(field)]; }
+    const QString &text(Field field) const override { return m_texts[std::size_t(field)]; }
     void setText(Field field, const QString &text) override;
     void putCaretAtEnd(Field field) override;
     void setFocus(Field field) override;

@@ -57,19 +57,23 @@ inline constexpr std::array<Entry, kEntryCount> kAllEntries = {
 
 constexpr bool isStep1(Entry entry) { return entry <= Entry::Waist; }
 
+// The member of the snapshot that holds each entry's text.
+inline constexpr std::array<QString EntrySnapshot::*, kEntryCount> kEntryTexts = {
+    &EntrySnapshot::height,         &EntrySnapshot::weight,    &EntrySnapshot::bmi,           &EntrySnapshot::waist,
+    &EntrySnapshot::systolic,       &EntrySnapshot::diastolic, &EntrySnapshot::triglycerides, &EntrySnapshot::hdl,
+    &EntrySnapshot::fastingGlucose, &EntrySnapshot::hba1c,
+};
+
 // The text of the entry in the snapshot, as it stood at the click.
 inline const QString &entryText(const EntrySnapshot &entries, Entry entry)
 {
-    constexpr std::array<QString EntrySnapshot::*, kEntryCount> texts = {
-        &EntrySnapshot::height,         &EntrySnapshot::weight,    &EntrySnapshot::bmi,           &EntrySnapshot::waist,
-        &EntrySnapshot::systolic,       &EntrySnapshot::diastolic, &EntrySnapshot::triglycerides, &EntrySnapshot::hdl,
-        &EntrySnapshot::fastingGlucose, &EntrySnapshot::hba1c,
-    };
-    return entries.*texts[std::size_t(entry)];
+    return entries.*kEntryTexts[std::size_t(entry)];
 }
+inline QString &entryText(EntrySnapshot &entries, Entry entry) { return entries.*kEntryTexts[std::size_t(entry)]; }
 
 // The number each entry reads as (NumericValue of its text), read once for
-// the rules that look at the same entries at one click.
+// the rules that look at the same entries at one click: from the texts, or
+// as the form already holds them.
 class EntryValues {
 public:
     EntryValues() = default;
@@ -79,6 +83,7 @@ public:
             m_values[std::size_t(entry)] = NumericValue(entryText(entries, entry));
     }
     double operator[](Entry entry) const { return m_values[std::size_t(entry)]; }
+    void set(Entry entry, double value) { m_values[std::size_t(entry)] = value; }
 
 private:
     std::array<double, kEntryCount> m_values{};

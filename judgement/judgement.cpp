@@ -14,9 +14,9 @@ QString Judgement::guidanceCaption() const
     return prompt ? captionOf(*prompt) : captionOf(decision.guidanceRule);
 }
 
-Judgement judge(const IndicatorSnapshot &indicators, EntrySnapshot entries, const ChoiceSnapshot &choices, AgeBand band)
+Judgement judge(const IndicatorSnapshot &indicators, EntrySnapshot entries, const EntryValues &values,
+                const ChoiceSnapshot &choices, AgeBand band)
 {
-    const EntryValues values(entries);
     Judgement judged{
         .band = band,
         .entries = {},

@@ -30,5 +30,6 @@ struct Judgement {
     QString guidanceCaption() const;
 };
 
-Judgement judge(const IndicatorSnapshot &indicators, EntrySnapshot entries, const ChoiceSnapshot &choices,
-                AgeBand band);
+// `values` are what the entries read as, as the form holds them.
+Judgement judge(const IndicatorSnapshot &indicators, EntrySnapshot entries, const EntryValues &values,
+                const ChoiceSnapshot &choices, AgeBand band);

@@ -3,11 +3,40 @@
 #include "judgement/colours.h"
 #include "state/design_names.h"
 
+#include <array>
+#include <variant>
+
 namespace {
+
+// The control that shows each entry, in the order of Entry: the fields, and
+// the BMI's label.
+using EntryControl = std::variant<Field, Readout>;
+constexpr std::array<EntryControl, kEntryCount> kEntryControls = {
+    Field::Text9, Field::Text10, Readout::Label30, Field::Text12, Field::Text1,
+    Field::Text2, Field::Text6,  Field::Text7,     Field::Text4,  Field::Text5,
+};
+
+QString shownText(const FormControls &form, EntryControl control)
+{
+    if (const Field *field = std::get_if<Field>(&control))
+        return form.text(*field);
+    return form.caption(std::get<Readout>(control));
+}
+
+// What each entry reads as, as the form holds it: no text is read again.
+EntryValues valuesOf(const FormControls &form)
+{
+    EntryValues values;
+    for (const Entry entry : kAllEntries)
+        values.set(entry, std::visit([&form](auto control) { return form.value(control); },
+                                     kEntryControls[std::size_t(entry)]));
+    return values;
+}
 
 void judgeAndShow(FormControls &form, AgeBand band, const JudgementSeen &seen)
 {
-    const Judgement judged = judge(IndicatorSnapshot::of(form.indicators()), entriesOf(form), choicesOf(form), band);
+    const Judgement judged =
+        judge(IndicatorSnapshot::of(form.indicators()), entriesOf(form), valuesOf(form), choicesOf(form), band);
     if (seen)
         seen(judged);
     form.setCaption(Readout::Label37, judged.syndromeClassCaption());
@@ -22,19 +51,11 @@ void judgeAndShow(FormControls &form, AgeBand band, const JudgementSeen &seen)
 
 EntrySnapshot entriesOf(const FormControls &form)
 {
-    return {
-        .height = form.text(Field::Text9),
-        .weight = form.text(Field::Text10),
-        .waist = form.text(Field::Text12),
-        .bmi = form.caption(Readout::Label30),
-        .systolic = form.text(Field::Text1),
-        .diastolic = form.text(Field::Text2),
-        .triglycerides = form.text(Field::Text6),
-        .hdl = form.text(Field::Text7),
-        .fastingGlucose = form.text(Field::Text4),
-        .hba1c = form.text(Field::Text5),
-        .female = form.isSelected(Choice::kFemale),
-    };
+    EntrySnapshot entries;
+    entries.female = form.isSelected(Choice::kFemale);
+    for (const Entry entry : kAllEntries)
+        entryText(entries, entry) = shownText(form, kEntryControls[std::size_t(entry)]);
+    return entries;
 }
 
 ChoiceSnapshot choicesOf(const FormControls &form)

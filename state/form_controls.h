@@ -17,7 +17,10 @@ class FormControls {
 public:
     virtual ~FormControls() = default;
 
-    virtual QString text(Field field) const = 0;
+    // The field's text as the form holds it, valid until the field is next
+    // written: a read costs no copy, as the handlers read a field on every
+    // change of it.
+    virtual const QString &text(Field field) const = 0;
     virtual void setText(Field field, const QString &text) = 0;
     virtual void putCaretAtEnd(Field field) = 0;
     virtual void setFocus(Field field) = 0;

@@ -20,6 +20,7 @@ private slots:
     void cleaningFromTheProgramTakesTheFocus();
     void hugePasteSurvivesAndEndsClean();
     void pastedTextEndsAsIfTypedClean();
+    void handlersReadWhatTheFieldShows();
     void enterMovesAlongTheChain();
     void enterInHbA1cMovesNothing();
     void focusTurnsOnlyThatFieldBlack_data();
@@ -159,6 +160,33 @@ void TestEntry::pastedTextEndsAsIfTypedClean()
             QCOMPARE(w.value(Indicator(i)), reference.value(Indicator(i)));
         QCOMPARE(w.label("Label30")->text(), reference.label("Label30")->text());
     }
+}
+
+// The handlers read a field's text as the window keeps it, which must follow
+// the field through every kind of change before the field's handler runs.
+void TestEntry::handlersReadWhatTheFieldShows()
+{
+    QLineEdit *edit = w.field("Text6");
+    const FormControls &form = w.window->controls();
+    const auto readAsShown = [&](const QString &shown) {
+        QCOMPARE(edit->text(), shown);
+        QCOMPARE(form.text(Field::Text6), shown);
+        QCOMPARE(form.value(Field::Text6), shown.toDouble());
+    };
+    w.type("Text6", "15a0"); // typed; the letter is cleaned away
+    readAsShown(QStringLiteral("150"));
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    readAsShown(QStringLiteral("15"));
+    edit->undo(); // the field's own undo, as its context menu gives it
+    readAsShown(QStringLiteral("150"));
+    edit->redo();
+    readAsShown(QStringLiteral("15"));
+    paste("Text6", QStringLiteral("1,200"));
+    readAsShown(QStringLiteral("1200"));
+    QCOMPARE(w.indicator(Indicator::Label39), QStringLiteral("1"));
+    w.type("Text6", QString());
+    readAsShown(QString());
+    QCOMPARE(w.indicator(Indicator::Label39), QStringLiteral("0"));
 }
 
 void TestEntry::enterMovesAlongTheChain()

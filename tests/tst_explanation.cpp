@@ -3,6 +3,7 @@
 #include "words/explanation.h"
 #include "words/judged_record.h"
 #include "words/record_row.h"
+#include "words/text_builder.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -55,6 +56,8 @@ private slots:
     void recordRow();
     void longTextKeptWhole_data();
     void longTextKeptWhole();
+    void piecesKeptWhole_data();
+    void piecesKeptWhole();
 };
 
 void TestExplanation::everyIndicatorState_data()
@@ -71,7 +74,7 @@ void TestExplanation::everyIndicatorState()
     QFETCH(IndicatorState, state);
     const IndicatorState &s = state;
 
-    const Judgement judged = judge(s.indicators, kUnremarkable, ChoiceSnapshot{}, s.band);
+    const Judgement judged = judge(s.indicators, kUnremarkable, EntryValues(kUnremarkable), ChoiceSnapshot{}, s.band);
     const QString classShown = judged.syndromeClassCaption();
     const QString guidanceShown = judged.guidanceCaption();
     const JudgementWords words = wordsFor(judged);
@@ -157,7 +160,7 @@ void TestExplanation::everyPromptCombination()
         if (e.fastingGlucose.isEmpty() && e.hba1c.isEmpty())
             step2Missing << Entry::FastingGlucose << Entry::Hba1c;
 
-        const Judgement judged = judge(IndicatorSnapshot{}, e, ChoiceSnapshot{}, band);
+        const Judgement judged = judge(IndicatorSnapshot{}, e, EntryValues(e), ChoiceSnapshot{}, band);
         const QString shown[2] = {judged.syndromeClassCaption(), judged.guidanceCaption()};
         const JudgementWords words = wordsFor(judged);
         const QString texts[2] = {words.classExplanation, words.guidanceExplanation};
@@ -274,7 +277,7 @@ void TestExplanation::recordRow()
                                     "保健指導レベルコード",
                                     "確認"}));
     const ChoiceSnapshot choices{allChosen, allChosen, allChosen, allChosen};
-    const QStringList row = judgedRecordRow(judge(IndicatorSnapshot{}, entries, choices, band));
+    const QStringList row = judgedRecordRow(judge(IndicatorSnapshot{}, entries, EntryValues(entries), choices, band));
     QCOMPARE(row, expected);
     QCOMPARE(tabSeparatedLine(row).split(u'\t').size(), headings.size());
 }
@@ -295,7 +298,8 @@ void TestExplanation::longTextKeptWhole()
     const QString text = QStringLiteral("160") + QStringLiteral(".1").repeated(length / 2);
     EntrySnapshot entries = kUnremarkable;
     entries.triglycerides = text;
-    const Judgement judged = judge(IndicatorSnapshot{}, entries, ChoiceSnapshot{}, AgeBand::From40To64);
+    const Judgement judged =
+        judge(IndicatorSnapshot{}, entries, EntryValues(entries), ChoiceSnapshot{}, AgeBand::From40To64);
     const JudgementWords words = wordsFor(judged);
     for (const QString &explanation : {words.classExplanation, words.guidanceExplanation}) {
         QVERIFY(explanation.startsWith(QStringLiteral("確認: 中性脂肪 \"") + text
@@ -303,6 +307,29 @@ void TestExplanation::longTextKeptWhole()
         QVERIFY(explanation.endsWith(
             QStringLiteral(" → ")
             + (explanation == words.classExplanation ? judged.syndromeClassCaption() : judged.guidanceCaption())));
+    }
+}
+
+// Short pieces are copied with moves of fixed sizes, from both ends of the
+// piece: every length around those sizes, after text of each length below one.
+void TestExplanation::piecesKeptWhole_data()
+{
+    QTest::addColumn<int>("length");
+    for (const int length : {0, 1, 2, 3, 4, 5, 7, 8, 9, 15, 16, 17, 40})
+        QTest::addRow("%d characters", length) << length;
+}
+
+void TestExplanation::piecesKeptWhole()
+{
+    QFETCH(int, length);
+    QString piece;
+    for (int i = 0; i < length; ++i)
+        piece += QChar(u'a' + i % 26);
+    for (int before = 0; before < 4; ++before) {
+        const QString written = QString(before, u'>');
+        TextBuilder text;
+        text << written << piece << u'|';
+        QCOMPARE(text.toString(), written + piece + u'|');
     }
 }
 

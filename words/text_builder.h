@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <memory>
 
@@ -23,9 +24,15 @@ public:
     }
     TextBuilder &operator<<(const QString &piece) { return *this << QStringView(piece); }
     // A literal, u"…", whose length is known without looking for its end.
+    // Its copy is a move of a size known here, which the compiler writes
+    // out in place.
     template <std::size_t N> TextBuilder &operator<<(const char16_t (&literal)[N])
     {
-        append(literal, N - 1);
+        constexpr qsizetype length = N - 1;
+        if (m_capacity - m_size < length)
+            grow(length);
+        std::memcpy(m_data.get() + m_size, literal, length * sizeof(char16_t));
+        m_size += length;
         return *this;
     }
     TextBuilder &operator<<(QChar c)
@@ -60,9 +67,36 @@ private:
     {
         if (m_capacity - m_size < length)
             grow(length);
-        std::copy_n(piece, length, m_data.get() + m_size);
+        copyPiece(m_data.get() + m_size, piece, length);
         m_size += length;
     }
+
+    // Most pieces are a few characters long: copied with fixed-size moves,
+    // the first and the last bytes of the piece (overlapping where it is
+    // shorter than two of them), instead of a call to memcpy for each.
+    // Where a short literal is inlined here through a view, GCC warns of
+    // the moves for longer pieces, which that literal never reaches.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_GCC("-Warray-bounds")
+    static void copyPiece(char16_t *to, const char16_t *from, qsizetype length)
+    {
+        const auto ends = [to, from, length]<std::size_t Bytes>() {
+            constexpr qsizetype units = Bytes / sizeof(char16_t);
+            std::memcpy(to, from, Bytes);
+            std::memcpy(to + length - units, from + length - units, Bytes);
+        };
+        if (length >= 16)
+            std::copy_n(from, length, to);
+        else if (length >= 8)
+            ends.template operator()<16>();
+        else if (length >= 4)
+            ends.template operator()<8>();
+        else if (length >= 2)
+            ends.template operator()<4>();
+        else if (length == 1)
+            *to = *from;
+    }
+    QT_WARNING_POP
 
     void grow(qsizetype atLeast)
     {

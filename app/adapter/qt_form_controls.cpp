@@ -35,7 +35,10 @@ QtFormControls::QtFormControls(QWidget &window) : QObject(&window), m_look(windo
         m_fields[std::size_t(route.field)] = field;
         m_fieldRoutes[std::size_t(route.field)] = &route;
         const Routes::Handler change = route.change;
-        connect(field, &QLineEdit::textChanged, this, [this, change] {
+        QString &kept = m_texts[std::size_t(route.field)];
+        kept = field->text();
+        connect(field, &QLineEdit::textChanged, this, [this, change, &kept](const QString &text) {
+            kept = text;
             change(*this);
             emit inputChanged();
         });
@@ -101,8 +104,6 @@ bool QtFormControls::eventFilter(QObject *watched, QEvent *event)
     }
     return QObject::eventFilter(watched, event);
 }
-
-QString QtFormControls::text(Field field) const { return edit(field)->text(); }
 
 void QtFormControls::setText(Field field, const QString &text) { edit(field)->setText(text); }
 

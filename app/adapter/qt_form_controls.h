@@ -38,7 +38,7 @@ public:
     // their events to the handlers.
     explicit QtFormControls(QWidget &window);
 
-    QString text(Field field) const override;
+    const QString &text(Field field) const override { return m_texts[std::size_t(field)]; }
     void setText(Field field, const QString &text) override;
     void putCaretAtEnd(Field field) override;
     void setFocus(Field field) override;
@@ -78,6 +78,9 @@ private:
     const Routes::FieldRoute *routeOf(const QObject *watched) const;
 
     std::array<QLineEdit *, kFieldCount> m_fields{};
+    // Each field's text, kept as it changes (by typing, pasting, the field's
+    // own undo or setText), before the field's handler runs.
+    std::array<QString, kFieldCount> m_texts;
     std::array<const Routes::FieldRoute *, kFieldCount> m_fieldRoutes{};
     std::array<QLabel *, kReadoutCount> m_displays{};
     std::array<QRadioButton *, kOptionCount> m_options{};
