@@ -8,8 +8,8 @@
 //       turns, and prints the medians: rows per second, the ratio to the
 //       floor, and the peak resident memory.
 //   kalvemo_bench_daylist --run judge|floor FILE
-//       one run; prints the processor nanoseconds it took and the peak RSS in KiB
-//       (VmHWM).
+//       one run; prints the processor nanoseconds it took, those of them
+//       spent in the system, and the peak RSS in KiB (VmHWM).
 #include "daylist/day_list.h"
 #include "daylist/delimited_writer.h"
 #include "daylist/output_file.h"
@@ -84,15 +84,19 @@ int runOnce(const QString &mode, const QString &file)
     const QString output = file + u'.' + mode;
     QFile::remove(output);
     const qint64 start = cpuNanoseconds();
+    const qint64 systemStart = processorTimes().systemNs;
     const int status = mode == u"judge" ? judgeDayList({file, output, {}, false}) : copyThrough(file, output);
     const qint64 ns = cpuNanoseconds() - start;
+    const qint64 systemNs = processorTimes().systemNs - systemStart;
     QFile::remove(output);
-    std::printf("%lld %ld %d\n", static_cast<long long>(ns), peakRssKiB(), status);
+    std::printf("%lld %lld %ld %d\n", static_cast<long long>(ns), static_cast<long long>(systemNs), peakRssKiB(),
+                status);
     return 0;
 }
 
 struct Figures {
     double seconds;
+    double systemSeconds; // of `seconds`
     long rssKiB;
 };
 
@@ -104,9 +108,9 @@ Figures measure(const QString &mode, const QString &file)
     run.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--run"), mode, file});
     run.waitForFinished(-1);
     const QList<QByteArray> parts = run.readAllStandardOutput().trimmed().split(' ');
-    if (parts.size() != 3 || parts[2].toInt() > 1)
+    if (parts.size() != 4 || parts[3].toInt() > 1)
         qFatal("the %s run failed", qPrintable(mode));
-    return {parts[0].toLongLong() / 1e9, parts[1].toLong()};
+    return {parts[0].toLongLong() / 1e9, parts[1].toLongLong() / 1e9, parts[2].toLong()};
 }
 
 double median(std::vector<double> values)
@@ -136,27 +140,32 @@ int main(int argc, char *argv[])
         sizes = {10000, 1000000};
 
     QTemporaryDir dir;
-    std::printf("%10s %14s %14s %7s %12s %12s\n", "rows", "judge rows/s", "floor rows/s", "ratio", "judge KiB",
-                "floor KiB");
+    std::printf("%10s %14s %14s %7s %12s %12s %10s %10s %11s\n", "rows", "judge rows/s", "floor rows/s", "ratio",
+                "judge KiB", "floor KiB", "judge sys", "floor sys", "user ratio");
     for (const qint64 rows : sizes) {
         const QString file = dir.filePath(QStringLiteral("list%1.csv").arg(rows));
         QFile list(file);
         list.open(QIODevice::WriteOnly);
         writeList(list, rows);
         list.close();
-        std::vector<double> judged, floor;
+        std::vector<double> judged, floor, judgedSystem, floorSystem, judgedUser, floorUser;
         long judgedRss = 0, floorRss = 0;
         for (int i = 0; i < runs; ++i) {
             const Figures j = measure(QStringLiteral("judge"), file);
             const Figures f = measure(QStringLiteral("floor"), file);
             judged.push_back(j.seconds);
             floor.push_back(f.seconds);
+            judgedSystem.push_back(j.systemSeconds);
+            floorSystem.push_back(f.systemSeconds);
+            judgedUser.push_back(j.seconds - j.systemSeconds);
+            floorUser.push_back(f.seconds - f.systemSeconds);
             judgedRss = std::max(judgedRss, j.rssKiB);
             floorRss = std::max(floorRss, f.rssKiB);
         }
         const double judgeRate = rows / median(judged), floorRate = rows / median(floor);
-        std::printf("%10lld %14.0f %14.0f %6.2fx %12ld %12ld\n", static_cast<long long>(rows), judgeRate, floorRate,
-                    floorRate / judgeRate, judgedRss, floorRss);
+        std::printf("%10lld %14.0f %14.0f %6.2fx %12ld %12ld %9.3fs %9.3fs %10.2fx\n", static_cast<long long>(rows),
+                    judgeRate, floorRate, floorRate / judgeRate, judgedRss, floorRss, median(judgedSystem),
+                    median(floorSystem), median(judgedUser) / median(floorUser));
     }
     return 0;
 }
