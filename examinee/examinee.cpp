@@ -56,22 +56,18 @@ using Resolved = std::variant<Said, RowProblem>;
 Resolved agreedCell(const QStringList &cells, const QStringList &headings, const QList<ItemColumn> &columns,
                     Reading reading)
 {
-    const QString *agreed = nullptr; // the cell all agree with, looked at where it stands
-    qsizetype agreedColumn = -1;
+    Said said;
     for (const ItemColumn &c : columns) {
         const QString &cell = cellAt(cells, c.column);
         if (c.reading != reading || cell.isEmpty())
             continue;
-        if (agreed && cell != *agreed)
-            return RowProblem{headings[c.column], quoted(cell) + QStringLiteral(" と列 ") + headings[agreedColumn]
-                                                      + QStringLiteral(" の ") + quoted(*agreed)
+        if (said.column >= 0 && cell != said.value)
+            return RowProblem{headings[c.column], quoted(cell) + QStringLiteral(" と列 ") + headings[said.column]
+                                                      + QStringLiteral(" の ") + quoted(said.value)
                                                       + QStringLiteral(" が食い違います")};
-        agreed = &cell;
-        agreedColumn = c.column;
+        said = {cell, c.column};
     }
-    if (!agreed)
-        return Said{};
-    return Said{*agreed, agreedColumn};
+    return said;
 }
 
 RowProblem notANumber(const QStringList &headings, const Said &said)

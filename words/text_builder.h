@@ -29,10 +29,7 @@ public:
     template <std::size_t N> TextBuilder &operator<<(const char16_t (&literal)[N])
     {
         constexpr qsizetype length = N - 1;
-        if (m_capacity - m_size < length)
-            grow(length);
-        std::memcpy(m_data.get() + m_size, literal, length * sizeof(char16_t));
-        m_size += length;
+        std::memcpy(room(length), literal, length * sizeof(char16_t));
         return *this;
     }
     TextBuilder &operator<<(QChar c)
@@ -63,12 +60,16 @@ public:
     QString toString() const { return view().toString(); }
 
 private:
-    void append(const char16_t *piece, qsizetype length)
+    void append(const char16_t *piece, qsizetype length) { copyPiece(room(length), piece, length); }
+
+    // Where the next `length` characters go, counted as written.
+    char16_t *room(qsizetype length)
     {
         if (m_capacity - m_size < length)
             grow(length);
-        copyPiece(m_data.get() + m_size, piece, length);
+        char16_t *at = m_data.get() + m_size;
         m_size += length;
+        return at;
     }
 
     // Most pieces are a few characters long: copied with fixed-size moves,
