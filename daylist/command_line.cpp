@@ -65,8 +65,10 @@ QString wordsText()
     QString text =
         QStringLiteral("見出し (順番は自由。全角と半角、空白、かっこ ( ) [ ] 【 】 の中の単位 (cm, kg, mmHg,\n"
                        "mg/dL, %, kg/m2, 歳) は問いません。国の標準様式の項目コードも使えます):\n");
-    for (std::size_t i = 0; i < kItemCount; ++i)
-        text += QStringLiteral("  ") + joined(headingsOf(Item(i))) + u'\n';
+    for (std::size_t i = 0; i < kItemCount; ++i) {
+        if (const QStringList headings = headingsOf(Item(i)); !headings.isEmpty())
+            text += QStringLiteral("  ") + joined(headings) + u'\n';
+    }
     text += QStringLiteral("  年齢区分は 年齢区分、年度末年齢、または 生年月日と受診日 のどれかから。\n"
                            "  空腹時血糖か HbA1c のどちらかの列が要ります。\n"
                            "\n"

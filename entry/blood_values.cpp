@@ -1,7 +1,7 @@
 #include "entry/blood_values.h"
 
 #include "entry/numeric_entry.h"
-#include "state/criteria.h"
+#include "state/measured_items.h"
 
 namespace {
 
@@ -9,20 +9,23 @@ using PairRule = bool (*)(double, double);
 
 struct BloodPair {
     Criterion criterion;
-    Field first;
-    Field second;
     PairRule guidanceRule;
     PairRule syndromeRule;
 };
 
-constexpr BloodPair kBloodPressure{Criterion::BloodPressure, Field::Text1, Field::Text2, bloodPressureRisk,
-                                   bloodPressureRisk};
-constexpr BloodPair kLipids{Criterion::Lipids, Field::Text6, Field::Text7, lipidRisk, lipidRisk};
-constexpr BloodPair kGlucose{Criterion::Glucose, Field::Text4, Field::Text5, glucoseGuidanceRisk, glucoseSyndromeFlag};
+constexpr BloodPair kBloodPressure{Criterion::BloodPressure, bloodPressureRisk, bloodPressureRisk};
+constexpr BloodPair kLipids{Criterion::Lipids, lipidRisk, lipidRisk};
+constexpr BloodPair kGlucose{Criterion::Glucose, glucoseGuidanceRisk, glucoseSyndromeFlag};
 
 bool holds(const FormControls &form, const BloodPair &pair, PairRule rule)
 {
-    return rule(form.value(pair.first), form.value(pair.second));
+    const auto [first, second] = pairOf(pair.criterion);
+    return rule(form.value(*fieldOf(first)), form.value(*fieldOf(second)));
+}
+
+bool reaches(Entry entry, double value, LimitKind kind = LimitKind::GuidanceRisk)
+{
+    return reachesLimit(entry, value, kind);
 }
 
 // Writes the pair's guidance risk (which re-evaluates smoking before this
@@ -42,22 +45,23 @@ void pairChanged(FormControls &form, const BloodPair &pair, Field ownField)
 
 bool bloodPressureRisk(double systolic, double diastolic)
 {
-    return systolic >= kSystolicLimit || diastolic >= kDiastolicLimit;
+    return reaches(Entry::Systolic, systolic) || reaches(Entry::Diastolic, diastolic);
 }
 
 bool lipidRisk(double triglycerides, double hdl)
 {
-    return triglycerides >= kTriglyceridesLimit || (hdl < kHdlLowerLimit && hdl != 0);
+    return reaches(Entry::Triglycerides, triglycerides) || (reaches(Entry::Hdl, hdl) && hdl != 0);
 }
 
 bool glucoseGuidanceRisk(double fastingGlucose, double hba1c)
 {
-    return fastingGlucose >= kFastingGlucoseGuidanceLimit || hba1c >= kHba1cGuidanceLimit;
+    return reaches(Entry::FastingGlucose, fastingGlucose) || reaches(Entry::Hba1c, hba1c);
 }
 
 bool glucoseSyndromeFlag(double fastingGlucose, double hba1c)
 {
-    return fastingGlucose >= kFastingGlucoseSyndromeLimit || hba1c >= kHba1cSyndromeLimit;
+    constexpr LimitKind kind = LimitKind::SyndromeCriterion;
+    return reaches(Entry::FastingGlucose, fastingGlucose, kind) || reaches(Entry::Hba1c, hba1c, kind);
 }
 
 void Text1_Change(FormControls &form) { pairChanged(form, kBloodPressure, Field::Text1); }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "state/form_controls.h"
-#include "state/limits.h"
 
 bool bloodPressureRisk(double systolic, double diastolic);
 // An HDL of exactly 0 is what an empty field reads, so it is no risk; any

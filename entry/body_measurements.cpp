@@ -2,6 +2,7 @@
 
 #include "entry/numeric_entry.h"
 #include "state/design_names.h"
+#include "state/measured_items.h"
 
 #include <algorithm>
 #include <charconv>
@@ -18,10 +19,7 @@ namespace {
 constexpr double kCm2PerM2 = 10000.0;
 constexpr int kSignificantDigits = 15;
 
-double selectedWaistLimit(const FormControls &form)
-{
-    return form.isSelected(Choice::kFemale) ? kFemaleWaistLimitCm : kMaleWaistLimitCm;
-}
+bool femaleSelected(const FormControls &form) { return form.isSelected(Choice::kFemale); }
 
 // Height or weight changed: the BMI display follows the current height and
 // weight, then the class follows the display. When the height reads 0 or
@@ -32,7 +30,7 @@ void bodyValueChanged(FormControls &form, Field ownField)
 {
     const auto bmi = bodyMassIndex(form.value(Field::Text9), form.value(Field::Text10));
     form.setCaption(Readout::Label30, bmi ? formatOneDecimal(*bmi) : QString());
-    writeWaistBmiClass(form, selectedWaistLimit(form));
+    writeWaistBmiClass(form, femaleSelected(form));
     CleanNumericText(form, ownField);
 }
 
@@ -132,17 +130,18 @@ QString formatOneDecimal(double value)
     return shown;
 }
 
-int waistBmiClass(double waistCm, double displayedBmi, double waistLimitCm)
+int waistBmiClass(double waistCm, double displayedBmi, bool female)
 {
-    if (waistCm >= waistLimitCm)
+    constexpr LimitKind kind = LimitKind::SyndromeCriterion;
+    if (reachesLimit(Entry::Waist, waistCm, kind, female))
         return 1;
-    return displayedBmi >= kBmiLimit ? 2 : 0;
+    return reachesLimit(Entry::Bmi, displayedBmi, kind) ? 2 : 0;
 }
 
-void writeWaistBmiClass(FormControls &form, double waistLimitCm)
+void writeWaistBmiClass(FormControls &form, bool female)
 {
     form.indicators().write(kWaistBmiClass,
-                            waistBmiClass(form.value(Field::Text12), form.value(Readout::Label30), waistLimitCm));
+                            waistBmiClass(form.value(Field::Text12), form.value(Readout::Label30), female));
 }
 
 void Text9_Change(FormControls &form) { bodyValueChanged(form, Field::Text9); }
@@ -150,6 +149,6 @@ void Text10_Change(FormControls &form) { bodyValueChanged(form, Field::Text10); 
 
 void Text12_Change(FormControls &form)
 {
-    writeWaistBmiClass(form, selectedWaistLimit(form));
+    writeWaistBmiClass(form, femaleSelected(form));
     CleanNumericText(form, Field::Text12);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "state/form_controls.h"
-#include "state/limits.h"
 
 #include <QString>
 
@@ -22,10 +21,11 @@ QString formatOneDecimal(double value);
 
 // Waist/BMI class: 1 when the waist reaches the limit of the selected sex,
 // otherwise 2 when the displayed BMI is 25 or more, otherwise 0.
-int waistBmiClass(double waistCm, double displayedBmi, double waistLimitCm);
+int waistBmiClass(double waistCm, double displayedBmi, bool female);
 
-// Writes the waist/BMI class (Label29) from the waist field, the BMI display and the given limit.
-void writeWaistBmiClass(FormControls &form, double waistLimitCm);
+// Writes the waist/BMI class (Label29) from the waist field, the BMI display
+// and the limit of the given sex.
+void writeWaistBmiClass(FormControls &form, bool female);
 
 // Change handling of height, weight and waist.
 void Text9_Change(FormControls &form);

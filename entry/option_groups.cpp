@@ -31,8 +31,8 @@ void Option2_Click(FormControls &form)
 
 void Option3_Click(FormControls &form) { chooseDrugTreatment(form, Criterion::Glucose, false); }
 void Option4_Click(FormControls &form) { chooseDrugTreatment(form, Criterion::Glucose, true); }
-void Option5_Click(FormControls &form) { writeWaistBmiClass(form, kMaleWaistLimitCm); }
-void Option6_Click(FormControls &form) { writeWaistBmiClass(form, kFemaleWaistLimitCm); }
+void Option5_Click(FormControls &form) { writeWaistBmiClass(form, false); }
+void Option6_Click(FormControls &form) { writeWaistBmiClass(form, true); }
 void Option7_Click(FormControls &form) { chooseDrugTreatment(form, Criterion::Lipids, false); }
 void Option8_Click(FormControls &form) { chooseDrugTreatment(form, Criterion::Lipids, true); }
 void Option9_Click(FormControls &form) { chooseDrugTreatment(form, Criterion::BloodPressure, false); }

@@ -21,13 +21,23 @@ QString normalisedHeading(QStringView heading)
     return key.toLower();
 }
 
-// The units desks write after a heading, as normalisedHeading() leaves them.
+// The units desks write after a heading, as normalisedHeading() leaves them:
+// each measured item's unit, the BMI's also with a caret, and the age's.
+QStringList makeHeadingUnits()
+{
+    QStringList units{QStringLiteral("kg/m^2"), QStringLiteral("歳"), QStringLiteral("才")};
+    for (const MeasuredItem &item : kMeasuredItems) {
+        const QString unit = normalisedHeading(QString::fromUtf8(item.unit));
+        if (!units.contains(unit))
+            units << unit;
+    }
+    return units;
+}
+
 bool isUnit(QStringView text)
 {
-    static constexpr std::array<QStringView, 9> kUnits = {
-        u"cm", u"kg", u"mmhg", u"mg/dl", u"%", u"kg/m2", u"kg/m^2", u"歳", u"才",
-    };
-    return std::find(kUnits.begin(), kUnits.end(), text) != kUnits.end();
+    static const QStringList units = makeHeadingUnits();
+    return units.contains(text);
 }
 
 // The heading without its units: "身長[cm]", "身長【cm】" and "HbA1c(NGSP)(%)"
@@ -63,30 +73,15 @@ struct Role {
 QString drugHeading(Criterion criterion) { return criterionName(criterion) + u' ' + wordText(Word::DrugTreatment); }
 
 // The names desks give a column beside the window's own heading (itemName()):
-// the national questionnaire's, the laboratory's and the spreadsheets' usual
-// ones. A unit in brackets is dropped before they are compared, so none is
-// written here. Not a bare 血糖 (it may be a non-fasting value) nor 喫煙歴 (a
-// past smoker answers あり; the rules count current smoking).
+// the national questionnaire's and the spreadsheets' usual ones; a measured
+// item's stand in its catalogue row. A unit in brackets is dropped before
+// they are compared, so none is written here. Not 喫煙歴 (a past smoker
+// answers あり; the rules count current smoking).
 // clang-format off
 struct DeskName { Item item; const char16_t *name; };
 constexpr DeskName kDeskNames[] = {
     {Item::AgeBand, u"年齢階層"},
     {Item::Sex, u"男女"},
-    {Item::Waist, u"腹囲(実測)"}, {Item::Waist, u"腹囲(自己測定)"}, {Item::Waist, u"腹囲(自己申告)"},
-    {Item::Waist, u"ウエスト"}, {Item::Waist, u"ウエスト周囲径"},
-    {Item::Systolic, u"収縮期血圧"}, {Item::Systolic, u"収縮期"}, {Item::Systolic, u"血圧(収縮期)"},
-    {Item::Systolic, u"血圧(最高)"}, {Item::Systolic, u"血圧 上"}, {Item::Systolic, u"血圧(上)"},
-    {Item::Diastolic, u"拡張期血圧"}, {Item::Diastolic, u"拡張期"}, {Item::Diastolic, u"血圧(拡張期)"},
-    {Item::Diastolic, u"血圧(最低)"}, {Item::Diastolic, u"血圧 下"}, {Item::Diastolic, u"血圧(下)"},
-    {Item::Triglycerides, u"中性脂肪(空腹時)"}, {Item::Triglycerides, u"空腹時中性脂肪"},
-    {Item::Triglycerides, u"中性脂肪(TG)"}, {Item::Triglycerides, u"トリグリセライド"},
-    {Item::Triglycerides, u"トリグリセリド"}, {Item::Triglycerides, u"TG"},
-    {Item::Hdl, u"HDLコレステロール"}, {Item::Hdl, u"HDL-コレステロール"}, {Item::Hdl, u"HDL-C"},
-    {Item::Hdl, u"HDL"},
-    {Item::FastingGlucose, u"空腹時血糖値"}, {Item::FastingGlucose, u"血糖(空腹時)"},
-    {Item::FastingGlucose, u"空腹時血糖(FPG)"}, {Item::FastingGlucose, u"FPG"},
-    {Item::Hba1c, u"HbA1c(NGSP)"}, {Item::Hba1c, u"HbA1c(NGSP値)"}, {Item::Hba1c, u"ヘモグロビンA1c"},
-    {Item::Hba1c, u"ヘモグロビンA1c(NGSP)"},
     {Item::BloodPressureDrugs, u"服薬1(血圧)"}, {Item::BloodPressureDrugs, u"服薬(血圧)"},
     {Item::BloodPressureDrugs, u"服薬(降圧薬)"}, {Item::BloodPressureDrugs, u"降圧薬"},
     {Item::BloodPressureDrugs, u"血圧服薬"}, {Item::BloodPressureDrugs, u"血圧の服薬"},
@@ -113,6 +108,8 @@ QHash<QString, Role> makeHeadingNames()
 {
     QHash<QString, Role> names;
     for (std::size_t i = 0; i < kItemCount; ++i) {
+        if (const auto entry = entryOf(Item(i)); entry && measured(*entry).listNeed == ListNeed::Computed)
+            continue; // never read: its headings are refused by name
         for (const QString &heading : headingsOf(Item(i))) {
             Q_ASSERT(!names.contains(headingKey(heading)));
             names.insert(headingKey(heading), {Item(i)});
@@ -127,38 +124,17 @@ const QHash<QString, Role> &headingNames()
     return names;
 }
 
-// The national data standard's item codes: 17 characters, the first five
-// naming the item; the laboratory items continue with 0000 for a fasting
-// sample and 1299 for a non-fasting one, then the method.
+// The item codes of the national data standard of what a row says beside
+// the measured items (whose codes stand in their catalogue rows).
 // clang-format off
-struct CodeRole { const char *code; Item item; Reading reading; };
-constexpr CodeRole kExactCodes[] = {
-    {"9N001000000000001", Item::Height,             Reading::Only},
-    {"9N006000000000001", Item::Weight,             Reading::Only},
-    {"9N016160100000001", Item::Waist,              Reading::Only}, // measured
-    {"9N016160200000001", Item::Waist,              Reading::Only}, // self-measured
-    {"9N016160300000001", Item::Waist,              Reading::Only}, // self-reported
-    {"9A755000000000001", Item::Systolic,           Reading::Only}, // その他
-    {"9A751000000000001", Item::Systolic,           Reading::First},
-    {"9A752000000000001", Item::Systolic,           Reading::Second},
-    {"9A765000000000001", Item::Diastolic,          Reading::Only},
-    {"9A761000000000001", Item::Diastolic,          Reading::First},
-    {"9A762000000000001", Item::Diastolic,          Reading::Second},
-    {"9N701000000000011", Item::BloodPressureDrugs, Reading::Only},
-    {"9N706000000000011", Item::GlucoseDrugs,       Reading::Only},
-    {"9N711000000000011", Item::LipidDrugs,         Reading::Only},
-    {"9N736000000000011", Item::Smoking,            Reading::Only},
-};
-struct LabCode { const char *prefix; Item item; };
-constexpr LabCode kLabCodes[] = {
-    {"3F015", Item::Triglycerides},
-    {"3F070", Item::Hdl},
-    {"3D010", Item::FastingGlucose},
+struct CodeRole { const char *code; Item item; };
+constexpr CodeRole kChoiceCodes[] = {
+    {"9N701000000000011", Item::BloodPressureDrugs},
+    {"9N706000000000011", Item::GlucoseDrugs},
+    {"9N711000000000011", Item::LipidDrugs},
+    {"9N736000000000011", Item::Smoking},
 };
 // clang-format on
-
-// The BMI has a code too, but is always computed.
-constexpr const char *kBmiCode = "9N011000000000001";
 
 constexpr qsizetype kCodeLength = 17;
 
@@ -173,9 +149,8 @@ bool looksLikeItemCode(const QString &key)
     return true;
 }
 
-QString bmiWhy() { return QStringLiteral("BMI は身長と体重から計算します"); }
+QString computedWhy() { return QStringLiteral("BMI は身長と体重から計算します"); }
 QString nonFastingWhy() { return QStringLiteral("随時 (空腹時でない) の値は使いません"); }
-QString jdsWhy() { return QStringLiteral("HbA1c (JDS) は使いません: HbA1c (NGSP) の列が要ります"); }
 
 // What a column holds, or why it is not read (an empty why and no item: a
 // column the judgement does not know, copied as it is).
@@ -185,29 +160,70 @@ struct Found {
     std::optional<Item> kindOf = std::nullopt;
 };
 
+// A laboratory code of the item: the item when its sample is read, the why
+// when it is not.
+std::optional<Found> fromLabCode(const MeasuredItem &measuredItem, const QString &code)
+{
+    const Item item = itemOf(measuredItem.entry);
+    const LabCode &lab = measuredItem.national.lab;
+    if (lab.prefix && code.startsWith(QLatin1String(lab.prefix))) {
+        if (lab.sample == Sample::Any)
+            return Found{Role{item}, {}};
+        const QStringView sample = QStringView(code).mid(5, 4);
+        if (sample == u"0000")
+            return Found{Role{item}, {}};
+        if (sample == u"1299")
+            return Found{{}, nonFastingWhy(), item};
+    }
+    const OtherMethod &other = measuredItem.national.otherMethod;
+    if (other.codePrefix && code.startsWith(QLatin1String(other.codePrefix)))
+        return Found{{}, QString::fromUtf8(other.why), item};
+    return std::nullopt;
+}
+
 Found fromCode(const QString &key)
 {
     const QString code = key.toUpper();
-    for (const CodeRole &known : kExactCodes) {
-        if (code == QLatin1String(known.code))
-            return {Role{known.item, known.reading}, {}};
+    for (const MeasuredItem &measuredItem : kMeasuredItems) {
+        for (const ExactCode &known : measuredItem.national.exact) {
+            if (!known.code || code != QLatin1String(known.code))
+                continue;
+            if (measuredItem.listNeed == ListNeed::Computed)
+                return {{}, computedWhy()};
+            return {Role{itemOf(measuredItem.entry), known.reading}, {}};
+        }
     }
-    if (code.startsWith(u"3D046"))
-        return {Role{Item::Hba1c}, {}};
-    if (code.startsWith(u"3D045"))
-        return {{}, jdsWhy(), Item::Hba1c};
-    if (code == QLatin1String(kBmiCode))
-        return {{}, bmiWhy()};
-    for (const LabCode &lab : kLabCodes) {
-        if (!code.startsWith(QLatin1String(lab.prefix)))
-            continue;
-        const QStringView sample = QStringView(code).mid(5, 4);
-        if (sample == u"0000")
-            return {Role{lab.item}, {}};
-        if (sample == u"1299")
-            return {{}, nonFastingWhy(), lab.item};
+    for (const CodeRole &known : kChoiceCodes) {
+        if (code == QLatin1String(known.code))
+            return {Role{known.item}, {}};
+    }
+    for (const MeasuredItem &measuredItem : kMeasuredItems) {
+        if (auto found = fromLabCode(measuredItem, code))
+            return *found;
     }
     return {};
+}
+
+// A heading that names an item measured by a method the rules are not
+// written for ("HbA1c(JDS)"): why it is not read.
+std::optional<Found> byOtherMethod(const QString &whole)
+{
+    for (const MeasuredItem &item : kMeasuredItems) {
+        if (const char *mark = item.national.otherMethod.headingMark; mark && whole.contains(QLatin1String(mark)))
+            return Found{{}, QString::fromUtf8(item.national.otherMethod.why)};
+    }
+    return std::nullopt;
+}
+
+// A heading that names a computed item ("BMI", "BMI(計算)").
+bool namesComputedItem(const QString &key)
+{
+    for (const MeasuredItem &item : kMeasuredItems) {
+        const QString name = headingKey(QString::fromUtf8(item.word));
+        if (item.listNeed == ListNeed::Computed && (key == name || key.startsWith(name + u'(')))
+            return true;
+    }
+    return false;
 }
 
 // A value not taken fasting, named anywhere in the heading: "随時血糖",
@@ -224,8 +240,8 @@ Found fromHeading(QStringView heading)
     const QString whole = normalisedHeading(heading);
     if (looksLikeItemCode(whole))
         return fromCode(whole);
-    if (whole.contains(u"jds"))
-        return {{}, jdsWhy()};
+    if (const auto other = byOtherMethod(whole))
+        return *other;
     if (isNonFasting(whole))
         return {{}, nonFastingWhy()};
     const QString key = withoutUnits(whole);
@@ -236,18 +252,14 @@ Found fromHeading(QStringView heading)
     const auto &names = headingNames();
     if (const auto it = names.find(key); it != names.end())
         return {*it, {}};
-    if (key == u"bmi" || key.startsWith(u"bmi("))
-        return {{}, bmiWhy()};
+    if (namesComputedItem(key))
+        return {{}, computedWhy()};
     if (key == u"年齢" || key.startsWith(u"年齢("))
         return {
             {},
             QStringLiteral("受診日の年齢は年度末年齢と1歳違うことがあります: 年度末年齢か生年月日と受診日を使います")};
     return {};
 }
-
-constexpr Item kMeasuredItems[] = {Item::Height,   Item::Weight,         Item::Waist,
-                                   Item::Systolic, Item::Diastolic,      Item::Triglycerides,
-                                   Item::Hdl,      Item::FastingGlucose, Item::Hba1c};
 
 } // namespace
 
@@ -266,17 +278,10 @@ ColumnPlan planColumns(const QStringList &headings)
 
 QString itemName(Item item)
 {
+    if (const auto entry = entryOf(item))
+        return entryName(*entry);
     switch (item) {
     case Item::Sex: return wordText(Word::Sex);
-    case Item::Height: return entryName(Entry::Height);
-    case Item::Weight: return entryName(Entry::Weight);
-    case Item::Waist: return entryName(Entry::Waist);
-    case Item::Systolic: return entryName(Entry::Systolic);
-    case Item::Diastolic: return entryName(Entry::Diastolic);
-    case Item::Triglycerides: return entryName(Entry::Triglycerides);
-    case Item::Hdl: return entryName(Entry::Hdl);
-    case Item::FastingGlucose: return entryName(Entry::FastingGlucose);
-    case Item::Hba1c: return entryName(Entry::Hba1c);
     case Item::BloodPressureDrugs: return drugHeading(Criterion::BloodPressure);
     case Item::LipidDrugs: return drugHeading(Criterion::Lipids);
     case Item::GlucoseDrugs: return drugHeading(Criterion::Glucose);
@@ -285,13 +290,23 @@ QString itemName(Item item)
     case Item::FiscalYearEndAge: return QStringLiteral("年度末年齢");
     case Item::BirthDate: return QStringLiteral("生年月日");
     case Item::ExamDate: return QStringLiteral("受診日");
+    default: break; // the measured items, named above
     }
     return {};
 }
 
 QStringList headingsOf(Item item)
 {
+    const auto entry = entryOf(item);
+    if (entry && measured(*entry).listNeed == ListNeed::Computed)
+        return {};
     QStringList headings{itemName(item)};
+    if (entry) {
+        for (const char *name : measured(*entry).deskNames) {
+            if (name)
+                headings << QString::fromUtf8(name);
+        }
+    }
     for (const DeskName &desk : kDeskNames) {
         if (desk.item == item)
             headings << QString::fromUtf16(desk.name);
@@ -309,14 +324,25 @@ QStringList examineeIdHeadings()
 QStringList missingItems(const ColumnPlan &plan)
 {
     QStringList missing;
-    for (const Item item :
-         {Item::Sex, Item::Height, Item::Weight, Item::Waist, Item::Systolic, Item::Diastolic, Item::Triglycerides,
-          Item::Hdl, Item::BloodPressureDrugs, Item::LipidDrugs, Item::GlucoseDrugs, Item::Smoking}) {
+    if (plan.of(Item::Sex).isEmpty())
+        missing << itemName(Item::Sex);
+    QStringList glucose;
+    bool glucoseGiven = false;
+    for (const MeasuredItem &measuredItem : kMeasuredItems) {
+        const Item item = itemOf(measuredItem.entry);
+        if (measuredItem.listNeed == ListNeed::Required && plan.of(item).isEmpty())
+            missing << itemName(item);
+        if (measuredItem.listNeed == ListNeed::OneOfGlucose) {
+            glucose << itemName(item);
+            glucoseGiven = glucoseGiven || !plan.of(item).isEmpty();
+        }
+    }
+    for (const Item item : {Item::BloodPressureDrugs, Item::LipidDrugs, Item::GlucoseDrugs, Item::Smoking}) {
         if (plan.of(item).isEmpty())
             missing << itemName(item);
     }
-    if (plan.of(Item::FastingGlucose).isEmpty() && plan.of(Item::Hba1c).isEmpty())
-        missing << itemName(Item::FastingGlucose) + QStringLiteral("か") + itemName(Item::Hba1c);
+    if (!glucoseGiven)
+        missing << glucose.join(QStringLiteral("か"));
     const bool dates = !plan.of(Item::BirthDate).isEmpty() && !plan.of(Item::ExamDate).isEmpty();
     if (plan.of(Item::AgeBand).isEmpty() && plan.of(Item::FiscalYearEndAge).isEmpty() && !dates)
         missing << QStringLiteral("年齢区分 (年齢区分、年度末年齢、または生年月日と受診日)");
@@ -355,6 +381,6 @@ bool canBeHeadingLine(const QStringList &cells)
     const ColumnPlan plan = planColumns(cells);
     if (plan.of(Item::Sex).isEmpty())
         return false;
-    return std::any_of(std::begin(kMeasuredItems), std::end(kMeasuredItems),
-                       [&plan](Item item) { return !plan.of(item).isEmpty(); });
+    return std::any_of(kMeasuredItems.begin(), kMeasuredItems.end(),
+                       [&plan](const MeasuredItem &item) { return !plan.of(itemOf(item.entry)).isEmpty(); });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/measured_items.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -10,19 +12,13 @@
 
 // What a column of a day's list holds, found from its heading: one of the
 // window's headings, a desk's usual name (with or without a unit in
-// parentheses), or an item code of the national data standard.
+// parentheses), or an item code of the national data standard. The measured
+// items are the catalogue's (state/measured_items.h), one Item each, in its
+// order; the others are what a row says beside them.
 enum class Item {
     Sex,
-    Height,
-    Weight,
-    Waist,
-    Systolic,
-    Diastolic,
-    Triglycerides,
-    Hdl,
-    FastingGlucose,
-    Hba1c,
-    BloodPressureDrugs,
+    Measured, // the first measured item; itemOf() gives each
+    BloodPressureDrugs = Measured + int(kEntryCount),
     LipidDrugs,
     GlucoseDrugs,
     Smoking,
@@ -33,9 +29,16 @@ enum class Item {
 };
 inline constexpr std::size_t kItemCount = std::size_t(Item::ExamDate) + 1;
 
-// Blood pressure may come as one value, or as the first and second reading
-// of which the mean is used.
-enum class Reading { Only, First, Second };
+constexpr Item itemOf(Entry entry) { return Item(int(Item::Measured) + int(entry)); }
+
+// The measured entry an item is, if it is one.
+constexpr std::optional<Entry> entryOf(Item item)
+{
+    const int index = int(item) - int(Item::Measured);
+    if (index < 0 || index >= int(kEntryCount))
+        return std::nullopt;
+    return Entry(index);
+}
 
 struct ItemColumn {
     qsizetype column;

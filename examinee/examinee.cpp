@@ -14,18 +14,6 @@
 
 namespace {
 
-// The field of each measured item.
-// clang-format off
-struct FieldItem { Item item; Field field; };
-constexpr FieldItem kFieldItems[] = {
-    {Item::Height, Field::Text9},         {Item::Weight, Field::Text10},
-    {Item::Waist, Field::Text12},         {Item::Systolic, Field::Text1},
-    {Item::Diastolic, Field::Text2},      {Item::Triglycerides, Field::Text6},
-    {Item::Hdl, Field::Text7},            {Item::FastingGlucose, Field::Text4},
-    {Item::Hba1c, Field::Text5},
-};
-// clang-format on
-
 const QString &cellAt(const QStringList &cells, qsizetype column)
 {
     static const QString missing;
@@ -198,8 +186,11 @@ AgeCells ageCellsOf(const QStringList &cells, const ColumnPlan &plan)
 std::optional<RowProblem> readFieldTexts(const QStringList &cells, const QStringList &headings, const ColumnPlan &plan,
                                          std::array<QString, kFieldCount> &texts)
 {
-    for (const FieldItem &fi : kFieldItems) {
-        Resolved value = measuredValue(cells, headings, plan.of(fi.item));
+    for (const MeasuredItem &item : kMeasuredItems) {
+        const auto field = fieldOf(item.entry);
+        if (!field)
+            continue; // computed, never read
+        Resolved value = measuredValue(cells, headings, plan.of(itemOf(item.entry)));
         if (const auto *problem = std::get_if<RowProblem>(&value))
             return *problem;
         Said &said = std::get<Said>(value);
@@ -207,7 +198,7 @@ std::optional<RowProblem> readFieldTexts(const QStringList &cells, const QString
         // remove nothing; anything else the desk would see changed.
         if (!isCleanNumericText(said.value))
             return notANumber(headings, said);
-        texts[std::size_t(fi.field)] = std::move(said.value);
+        texts[std::size_t(*field)] = std::move(said.value);
     }
     return std::nullopt;
 }

@@ -16,8 +16,8 @@ void Command3_Click(FormControls &form)
     for (const OptionGroup &group : kOptionGroups)
         form.select(group.startChoice);
 
-    for (const MarkedValue &marked : kMarkedValues)
-        setMarkColour(form, marked.control, kBlack);
+    for (const Entry entry : kMarkedEntries)
+        setMarkColour(form, entry, kBlack);
 
     form.setFocus(kFirstFocus);
 }

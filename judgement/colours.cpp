@@ -1,37 +1,32 @@
 #include "judgement/colours.h"
 
-#include "state/limits.h"
+#include <variant>
 
 namespace {
 
-Rgb redFrom(double value, double limit) { return value >= limit ? kRed : kBlack; }
-
-Rgb glucoseColour(double value, double guidanceLimit, double syndromeLimit)
+Rgb markColour(Entry entry, double value, bool female)
 {
-    if (value >= syndromeLimit)
+    const RuleLimits &limits = measured(entry).limits;
+    if (!limits.feedsRule)
+        return kBlack;
+    if (limits.side == LimitSide::Below)
+        return reachesLimit(entry, value, LimitKind::GuidanceRisk) ? kBlue : kBlack;
+    if (limits.syndrome != limits.guidance && reachesLimit(entry, value, LimitKind::SyndromeCriterion, female))
         return kMagenta;
-    return redFrom(value, guidanceLimit);
+    return reachesLimit(entry, value, LimitKind::GuidanceRisk, female) ? kRed : kBlack;
 }
 
 } // namespace
 
-MarkColours markColours(const EntrySnapshot &entries, const EntryValues &v)
+MarkColours markColours(const EntrySnapshot &entries, const EntryValues &values)
 {
-    const double waistLimit = entries.female ? kFemaleWaistLimitCm : kMaleWaistLimitCm;
-    return {
-        .systolic = redFrom(v[Entry::Systolic], kSystolicLimit),
-        .diastolic = redFrom(v[Entry::Diastolic], kDiastolicLimit),
-        .triglycerides = redFrom(v[Entry::Triglycerides], kTriglyceridesLimit),
-        .hdl = v[Entry::Hdl] >= kHdlLowerLimit ? kBlack : kBlue,
-        .fastingGlucose =
-            glucoseColour(v[Entry::FastingGlucose], kFastingGlucoseGuidanceLimit, kFastingGlucoseSyndromeLimit),
-        .hba1c = glucoseColour(v[Entry::Hba1c], kHba1cGuidanceLimit, kHba1cSyndromeLimit),
-        .bmi = redFrom(v[Entry::Bmi], kBmiLimit),
-        .waist = redFrom(v[Entry::Waist], waistLimit),
-    };
+    MarkColours colours{};
+    for (const Entry entry : kAllEntries)
+        colours[std::size_t(entry)] = markColour(entry, values[entry], entries.female);
+    return colours;
 }
 
-void setMarkColour(FormControls &form, MarkedControl control, Rgb colour)
+void setMarkColour(FormControls &form, Entry entry, Rgb colour)
 {
-    std::visit([&](auto which) { form.setTextColour(which, colour); }, control);
+    std::visit([&](auto control) { form.setTextColour(control, colour); }, measured(entry).control);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "state/measured_items.h"
 #include "state/numeric_value.h"
 
 #include <QString>
@@ -8,18 +9,10 @@
 #include <cstddef>
 
 // The examinee as the window shows it at the click of a judgement button:
-// the entries that the checks and colours look at, and the choices.
+// the text of each measured entry as its control shows it (the BMI as
+// displayed), and the sex.
 struct EntrySnapshot {
-    QString height;         // Text9
-    QString weight;         // Text10
-    QString waist;          // Text12
-    QString bmi;            // Label30, the BMI as displayed
-    QString systolic;       // Text1
-    QString diastolic;      // Text2
-    QString triglycerides;  // Text6
-    QString hdl;            // Text7
-    QString fastingGlucose; // Text4
-    QString hba1c;          // Text5
+    std::array<QString, kEntryCount> texts; // in the order of Entry
     bool female = false;
     friend bool operator==(const EntrySnapshot &, const EntrySnapshot &) = default;
 };
@@ -33,43 +26,9 @@ struct ChoiceSnapshot {
     friend bool operator==(const ChoiceSnapshot &, const ChoiceSnapshot &) = default;
 };
 
-// The measured entries, in the order of the screen and of the copied record.
-// Height to waist are Step1 (the BMI is computed from height and weight);
-// the blood values are Step2.
-enum class Entry {
-    Height,
-    Weight,
-    Bmi,
-    Waist,
-    Systolic,
-    Diastolic,
-    Triglycerides,
-    Hdl,
-    FastingGlucose,
-    Hba1c,
-};
-inline constexpr std::size_t kEntryCount = std::size_t(Entry::Hba1c) + 1;
-
-inline constexpr std::array<Entry, kEntryCount> kAllEntries = {
-    Entry::Height,    Entry::Weight,        Entry::Bmi, Entry::Waist,          Entry::Systolic,
-    Entry::Diastolic, Entry::Triglycerides, Entry::Hdl, Entry::FastingGlucose, Entry::Hba1c,
-};
-
-constexpr bool isStep1(Entry entry) { return entry <= Entry::Waist; }
-
-// The member of the snapshot that holds each entry's text.
-inline constexpr std::array<QString EntrySnapshot::*, kEntryCount> kEntryTexts = {
-    &EntrySnapshot::height,         &EntrySnapshot::weight,    &EntrySnapshot::bmi,           &EntrySnapshot::waist,
-    &EntrySnapshot::systolic,       &EntrySnapshot::diastolic, &EntrySnapshot::triglycerides, &EntrySnapshot::hdl,
-    &EntrySnapshot::fastingGlucose, &EntrySnapshot::hba1c,
-};
-
 // The text of the entry in the snapshot, as it stood at the click.
-inline const QString &entryText(const EntrySnapshot &entries, Entry entry)
-{
-    return entries.*kEntryTexts[std::size_t(entry)];
-}
-inline QString &entryText(EntrySnapshot &entries, Entry entry) { return entries.*kEntryTexts[std::size_t(entry)]; }
+inline const QString &entryText(const EntrySnapshot &entries, Entry entry) { return entries.texts[std::size_t(entry)]; }
+inline QString &entryText(EntrySnapshot &entries, Entry entry) { return entries.texts[std::size_t(entry)]; }
 
 // The number each entry reads as (NumericValue of its text), read once for
 // the rules that look at the same entries at one click: from the texts, or

@@ -8,15 +8,7 @@
 
 namespace {
 
-// The control that shows each entry, in the order of Entry: the fields, and
-// the BMI's label.
-using EntryControl = std::variant<Field, Readout>;
-constexpr std::array<EntryControl, kEntryCount> kEntryControls = {
-    Field::Text9, Field::Text10, Readout::Label30, Field::Text12, Field::Text1,
-    Field::Text2, Field::Text6,  Field::Text7,     Field::Text4,  Field::Text5,
-};
-
-QString shownText(const FormControls &form, EntryControl control)
+QString shownText(const FormControls &form, const EntryControl &control)
 {
     if (const Field *field = std::get_if<Field>(&control))
         return form.text(*field);
@@ -28,8 +20,7 @@ EntryValues valuesOf(const FormControls &form)
 {
     EntryValues values;
     for (const Entry entry : kAllEntries)
-        values.set(entry, std::visit([&form](auto control) { return form.value(control); },
-                                     kEntryControls[std::size_t(entry)]));
+        values.set(entry, std::visit([&form](auto control) { return form.value(control); }, measured(entry).control));
     return values;
 }
 
@@ -43,8 +34,8 @@ void judgeAndShow(FormControls &form, AgeBand band, const JudgementSeen &seen)
     form.setCaption(Readout::Label15, judged.guidanceCaption());
 
     const MarkColours colours = markColours(judged.entries, judged.values);
-    for (const MarkedValue &marked : kMarkedValues)
-        setMarkColour(form, marked.control, colours.*marked.colour);
+    for (const Entry entry : kMarkedEntries)
+        setMarkColour(form, entry, colours[std::size_t(entry)]);
 }
 
 } // namespace
@@ -54,7 +45,7 @@ EntrySnapshot entriesOf(const FormControls &form)
     EntrySnapshot entries;
     entries.female = form.isSelected(Choice::kFemale);
     for (const Entry entry : kAllEntries)
-        entryText(entries, entry) = shownText(form, kEntryControls[std::size_t(entry)]);
+        entryText(entries, entry) = shownText(form, measured(entry).control);
     return entries;
 }
 

@@ -1,22 +1,5 @@
 #include "judgement/plausibility.h"
 
-PlausibleRange plausibleRange(Entry entry)
-{
-    switch (entry) {
-    case Entry::Height: return kPlausibleHeightCm;
-    case Entry::Weight: return kPlausibleWeightKg;
-    case Entry::Bmi: return kPlausibleBmi;
-    case Entry::Waist: return kPlausibleWaistCm;
-    case Entry::Systolic: return kPlausibleSystolicMmHg;
-    case Entry::Diastolic: return kPlausibleDiastolicMmHg;
-    case Entry::Triglycerides: return kPlausibleTriglyceridesMgDl;
-    case Entry::Hdl: return kPlausibleHdlMgDl;
-    case Entry::FastingGlucose: return kPlausibleFastingGlucoseMgDl;
-    case Entry::Hba1c: return kPlausibleHba1cPercent;
-    }
-    return {};
-}
-
 bool isPlainNumber(QStringView text)
 {
     bool digit = false, point = false;
@@ -42,15 +25,16 @@ std::optional<ValueToCheck> valueToCheck(const EntrySnapshot &entries, const Ent
     const QString &text = entryText(entries, entry);
     if (text.isEmpty())
         return std::nullopt;
-    if (entry == Entry::Bmi && (entries.height.isEmpty() || entries.weight.isEmpty()))
+    if (entry == Entry::Bmi
+        && (entryText(entries, Entry::Height).isEmpty() || entryText(entries, Entry::Weight).isEmpty()))
         return std::nullopt;
     const double value = values[entry];
-    const PlausibleRange range = plausibleRange(entry);
+    const PlausibleRange range = measured(entry).plausible;
     if (!isPlainNumber(text))
         return ValueToCheck{entry, Doubt::NotPlainNumber, value, range};
     if (!(value >= range.low && value <= range.high))
         return ValueToCheck{entry, Doubt::OutOfRange, value, range};
-    if (entry == Entry::Diastolic && !entries.systolic.isEmpty() && value >= values[Entry::Systolic])
+    if (entry == Entry::Diastolic && !entryText(entries, Entry::Systolic).isEmpty() && value >= values[Entry::Systolic])
         return ValueToCheck{entry, Doubt::NotBelowSystolic, value, range};
     return std::nullopt;
 }

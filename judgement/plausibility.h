@@ -1,7 +1,6 @@
 #pragma once
 
 #include "judgement/entries.h"
-#include "state/plausible_ranges.h"
 
 #include <QList>
 #include <QStringView>
@@ -27,8 +26,6 @@ struct ValueToCheck {
         return a.entry == b.entry && a.doubt == b.doubt && a.value == b.value;
     }
 };
-
-PlausibleRange plausibleRange(Entry entry);
 
 // Whether the text is one plain number: an optional "-", digits with at most
 // one point, and at least one digit.

@@ -1,43 +1,26 @@
 #include "judgement/value_findings.h"
 
 #include "entry/blood_values.h"
-#include "state/limits.h"
 
 namespace {
 
-// The two values of a criterion and the rule that judges them together.
-struct PairRule {
-    bool (*meets)(double first, double second);
-    Entry first;
-    double firstLimit;
-    Entry second;
-    double secondLimit;
-};
-
-PairRule guidanceRuleOf(Criterion criterion)
-{
-    switch (criterion) {
-    case Criterion::BloodPressure:
-        return {bloodPressureRisk, Entry::Systolic, kSystolicLimit, Entry::Diastolic, kDiastolicLimit};
-    case Criterion::Lipids: return {lipidRisk, Entry::Triglycerides, kTriglyceridesLimit, Entry::Hdl, kHdlLowerLimit};
-    case Criterion::Glucose:
-        return {glucoseGuidanceRisk, Entry::FastingGlucose, kFastingGlucoseGuidanceLimit, Entry::Hba1c,
-                kHba1cGuidanceLimit};
-    }
-    return {};
-}
+// The rule that judges a criterion's two values together.
+using PairRule = bool (*)(double first, double second);
 
 PairRule ruleOf(Criterion criterion, LimitKind kind)
 {
-    if (kind == LimitKind::SyndromeCriterion && criterion == Criterion::Glucose)
-        return {glucoseSyndromeFlag, Entry::FastingGlucose, kFastingGlucoseSyndromeLimit, Entry::Hba1c,
-                kHba1cSyndromeLimit};
-    return guidanceRuleOf(criterion);
+    switch (criterion) {
+    case Criterion::BloodPressure: return bloodPressureRisk;
+    case Criterion::Lipids: return lipidRisk;
+    case Criterion::Glucose: break;
+    }
+    return kind == LimitKind::SyndromeCriterion ? glucoseSyndromeFlag : glucoseGuidanceRisk;
 }
 
-ValueFinding against(const EntrySnapshot &entries, const EntryValues &values, Entry entry, double limit, bool meets)
+ValueFinding against(const EntrySnapshot &entries, const EntryValues &values, Entry entry, LimitKind kind, bool meets)
 {
     const double value = values[entry];
+    const double limit = limitOf(entry, kind, entries.female);
     return {entry, value, limit, value >= limit, meets, !entryText(entries, entry).isEmpty()};
 }
 
@@ -46,22 +29,18 @@ ValueFinding against(const EntrySnapshot &entries, const EntryValues &values, En
 // risk).
 ValuePair criterionValues(const EntrySnapshot &entries, const EntryValues &values, Criterion criterion, LimitKind kind)
 {
-    const PairRule rule = ruleOf(criterion, kind);
-    const double first = values[rule.first];
-    const double second = values[rule.second];
-    return {{against(entries, values, rule.first, rule.firstLimit, rule.meets(first, 0)),
-             against(entries, values, rule.second, rule.secondLimit, rule.meets(0, second))}};
+    const PairRule meets = ruleOf(criterion, kind);
+    const auto [first, second] = pairOf(criterion);
+    return {{against(entries, values, first, kind, meets(values[first], 0)),
+             against(entries, values, second, kind, meets(0, values[second]))}};
 }
 
-ValueFinding waistFinding(const EntrySnapshot &entries, const EntryValues &values)
+// The body size: the waist against the limit of the sex, the BMI display
+// against its own.
+ValueFinding bodyFinding(const EntrySnapshot &entries, const EntryValues &values, Entry entry)
 {
-    const double limit = entries.female ? kFemaleWaistLimitCm : kMaleWaistLimitCm;
-    return against(entries, values, Entry::Waist, limit, values[Entry::Waist] >= limit);
-}
-
-ValueFinding bmiFinding(const EntrySnapshot &entries, const EntryValues &values)
-{
-    return against(entries, values, Entry::Bmi, kBmiLimit, values[Entry::Bmi] >= kBmiLimit);
+    constexpr LimitKind kind = LimitKind::SyndromeCriterion;
+    return against(entries, values, entry, kind, reachesLimit(entry, values[entry], kind, entries.female));
 }
 
 } // namespace
@@ -77,8 +56,8 @@ const ValuePair &EntryFindings::values(Criterion criterion, LimitKind kind) cons
 EntryFindings findEntries(const EntrySnapshot &entries, const EntryValues &values)
 {
     EntryFindings found;
-    found.waist = waistFinding(entries, values);
-    found.bmi = bmiFinding(entries, values);
+    found.waist = bodyFinding(entries, values, Entry::Waist);
+    found.bmi = bodyFinding(entries, values, Entry::Bmi);
     found.toCheck = valuesToCheck(entries, values);
     for (std::size_t row = 0; row < kCriteriaInDeskOrder.size(); ++row) {
         const Criterion criterion = kCriteriaInDeskOrder[row];

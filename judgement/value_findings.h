@@ -22,10 +22,6 @@ struct ValueFinding {
     friend bool operator==(const ValueFinding &, const ValueFinding &) = default;
 };
 
-// The limits a criterion's values are judged by: the guidance risk's, or the
-// syndrome criterion's (higher for glucose, the same for the others).
-enum class LimitKind { GuidanceRisk, SyndromeCriterion };
-
 // What a judgement found of the measured entries, read once at the click:
 // the body size's values, both values of each criterion against each kind
 // of limit, and the values to check. The words phrase these findings; they

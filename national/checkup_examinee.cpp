@@ -15,17 +15,7 @@ constexpr QStringView kTimingCode = u"9N141000000000011"; // 採血時間(食後
 // less than 3.5 hours; 2 is ten hours or more.
 constexpr std::array<QStringView, 2> kDrawnSoonAfterMeal = {u"3", u"4"};
 
-// The unit each measured item is given in; a value in any other is not
-// converted.
 // clang-format off
-struct ItemUnit { Item item; QStringView unit; };
-constexpr ItemUnit kUnits[] = {
-    {Item::Height, u"cm"},             {Item::Weight, u"kg"},
-    {Item::Waist, u"cm"},              {Item::Systolic, u"mm[Hg]"},
-    {Item::Diastolic, u"mm[Hg]"},      {Item::Triglycerides, u"mg/dL"},
-    {Item::Hdl, u"mg/dL"},             {Item::FastingGlucose, u"mg/dL"},
-    {Item::Hba1c, u"%"},
-};
 // The coded items: their code system and codes. Drug treatment 1 yes, 2
 // no; smoking 1 yes, 2 (no longer) and 3 no; the sex 1 male, 2 female.
 struct ItemCodes { Item item; QStringView system; std::array<QStringView, 3> codes; };
@@ -80,17 +70,21 @@ QString fileProblem(const Row &row, const ColumnPlan &plan, const CheckupHeader 
     const auto where = [&row](const ItemColumn &column, Item item) {
         return columnLabel(row.headings[column.column], item) + QStringLiteral(": ");
     };
-    for (const ItemUnit &expected : kUnits) {
-        for (const ItemColumn &column : plan.of(expected.item)) {
+    for (const MeasuredItem &measuredItem : kMeasuredItems) {
+        if (!measuredItem.national.unit)
+            continue; // computed, never read
+        const Item item = itemOf(measuredItem.entry);
+        const QString unit = QString::fromUtf8(measuredItem.national.unit);
+        for (const ItemColumn &column : plan.of(item)) {
             const Observation *source = row.sources[column.column];
             if (!source || !source->hasValue)
                 continue;
             if (source->type != u"PQ")
-                return where(column, expected.item)
+                return where(column, item)
                        + QStringLiteral("値の型 \"%1\" は読みません (PQ だけです)").arg(source->type);
-            if (source->unit != expected.unit)
-                return where(column, expected.item)
-                       + QStringLiteral("単位 \"%1\" は読みません (%2 だけです)").arg(source->unit, expected.unit);
+            if (source->unit != unit)
+                return where(column, item)
+                       + QStringLiteral("単位 \"%1\" は読みません (%2 だけです)").arg(source->unit, unit);
         }
     }
     for (const ItemCodes &expected : kCodes) {
@@ -239,8 +233,9 @@ CheckupExaminee examineeOfCheckup(const CheckupDocument &document)
     }
     // A fasting code with blood drawn soon after a meal: judged as coded.
     if (std::find(kDrawnSoonAfterMeal.begin(), kDrawnSoonAfterMeal.end(), timing) != kDrawnSoonAfterMeal.end()) {
-        for (const Item item : {Item::Triglycerides, Item::FastingGlucose}) {
-            if (hasValue(row, plan, item))
+        for (const MeasuredItem &measuredItem : kMeasuredItems) {
+            const Item item = itemOf(measuredItem.entry);
+            if (measuredItem.national.lab.mealMatters && hasValue(row, plan, item))
                 result.notes << QStringLiteral("採血時間 (9N141) は食後10時間未満ですが、%1に空腹時のコードの値があり"
                                                "ます (コードのとおり判定しました)")
                                     .arg(itemName(item));

@@ -6,6 +6,10 @@
 // order of their rows in the indicator table (state/indicator_store.h).
 enum class Criterion { BloodPressure, Lipids, Glucose };
 
+// The limits a criterion's values are judged by: the guidance risk's, or the
+// syndrome criterion's (higher for glucose, the same for the others).
+enum class LimitKind { GuidanceRisk, SyndromeCriterion };
+
 // The four indicators of a criterion's row, in the table's column order.
 struct CriterionIndicators {
     Indicator guidanceRisk; // counts towards the level of health guidance

@@ -160,8 +160,7 @@ void TestBodyRules::waistBmiClass()
     QFETCH(QString, bmiShown);
     QFETCH(int, expected);
 
-    const double limit = female ? kFemaleWaistLimitCm : kMaleWaistLimitCm;
-    QCOMPARE(::waistBmiClass(waistCm, NumericValue(bmiShown), limit), expected);
+    QCOMPARE(::waistBmiClass(waistCm, NumericValue(bmiShown), female), expected);
 }
 
 QTEST_APPLESS_MAIN(TestBodyRules)

@@ -461,9 +461,9 @@ void TestDayList::rowCells()
     QFETCH(QString, systolic);
 
     // Every other item has a column in front, left empty.
-    for (const Item item : {Item::Height, Item::Weight, Item::Waist, Item::Diastolic, Item::Triglycerides, Item::Hdl,
-                            Item::FastingGlucose}) {
-        headings.prepend(itemName(item));
+    for (const Entry entry : {Entry::Height, Entry::Weight, Entry::Waist, Entry::Diastolic, Entry::Triglycerides,
+                              Entry::Hdl, Entry::FastingGlucose}) {
+        headings.prepend(itemName(itemOf(entry)));
         cells.prepend(QString());
     }
     const ColumnPlan plan = planColumns(headings);

@@ -19,7 +19,7 @@ const QString kStep2 = QStringLiteral("Step2を入力してください");
 
 // A complete examinee with every value below its limit: no prompt, and no
 // value that would itself give a reason.
-const EntrySnapshot kUnremarkable{"170", "65", "80", "22.5", "120", "70", "100", "50", "90", "5.0", false};
+const EntrySnapshot kUnremarkable{{"170", "65", "22.5", "80", "120", "70", "100", "50", "90", "5.0"}, false};
 
 const char *const kCriterionNames[] = {"血圧", "脂質", "血糖"};
 
@@ -135,10 +135,9 @@ void TestExplanation::everyPromptCombination()
     QFETCH(QStringList, step1);
 
     for (int combination = 0; combination < 64; ++combination) {
-        EntrySnapshot e{step1[0], step1[1], step1[3], step1[2], {}, {}, {}, {}, {}, {}, false};
-        QString *step2[] = {&e.systolic, &e.diastolic, &e.triglycerides, &e.hdl, &e.fastingGlucose, &e.hba1c};
+        EntrySnapshot e{{step1[0], step1[1], step1[2], step1[3]}, false};
         for (int k = 0; k < 6; ++k)
-            *step2[k] = combination & (1 << k) ? QStringLiteral("0") : QString();
+            entryText(e, Entry(int(Entry::Systolic) + k)) = combination & (1 << k) ? QStringLiteral("0") : QString();
 
         // What the checks ask for, label by label.
         const bool older = band == AgeBand::From65To74;
@@ -157,7 +156,7 @@ void TestExplanation::everyPromptCombination()
         for (const Entry entry : {Entry::Systolic, Entry::Diastolic, Entry::Triglycerides, Entry::Hdl})
             if (entryText(e, entry).isEmpty())
                 step2Missing << entry;
-        if (e.fastingGlucose.isEmpty() && e.hba1c.isEmpty())
+        if (entryText(e, Entry::FastingGlucose).isEmpty() && entryText(e, Entry::Hba1c).isEmpty())
             step2Missing << Entry::FastingGlucose << Entry::Hba1c;
 
         const Judgement judged = judge(IndicatorSnapshot{}, e, EntryValues(e), ChoiceSnapshot{}, band);
@@ -167,11 +166,11 @@ void TestExplanation::everyPromptCombination()
         const QList<MissingEntry> *missingIn[2] = {&judged.missingForClass, &judged.missingForGuidance};
         for (int label = 0; label < 2; ++label) {
             const QSet<Entry> expected = step1Missing[label] + step2Missing;
-            const QString context = QStringLiteral("%1 label %2\n%3")
-                                        .arg(e.systolic + "," + e.diastolic + "," + e.triglycerides + "," + e.hdl + ","
-                                             + e.fastingGlucose + "," + e.hba1c)
-                                        .arg(label)
-                                        .arg(texts[label]);
+            const QString context =
+                QStringLiteral("%1 label %2\n%3")
+                    .arg(QStringList(e.texts.begin() + int(Entry::Systolic), e.texts.end()).join(u','))
+                    .arg(label)
+                    .arg(texts[label]);
             const QString expectedPrompt = !step1Missing[label].isEmpty() ? kStep1
                                            : !step2Missing.isEmpty()      ? kStep2
                                                                           : QString();
@@ -216,13 +215,13 @@ void TestExplanation::recordRow_data()
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("40-64 man, nothing chosen")
-        << AgeBand::From40To64 << EntrySnapshot{"170", "70", "95", "24.2", "142", "87", "160", "38", "93", "5.2", false}
-        << false
+        << AgeBand::From40To64
+        << EntrySnapshot{{"170", "70", "24.2", "95", "142", "87", "160", "38", "93", "5.2"}, false} << false
         << QStringList{"40歳～64歳", "男性", "170",  "70",   "24.2", "95",        "142",     "87", "160", "38", "93",
                        "5.2",        "なし", "なし", "なし", "なし", "３ 非該当", "３ なし", "3",  "3",   ""};
     QTest::newRow("65-74 woman, all chosen, pasted tab and line feed")
         << AgeBand::From65To74
-        << EntrySnapshot{"15\t8", "6\n2", "88", "24.8", "1\r\n30", "80", "", "45", "", "6.1", true} << true
+        << EntrySnapshot{{"15\t8", "6\n2", "24.8", "88", "1\r\n30", "80", "", "45", "", "6.1"}, true} << true
         << QStringList{"65歳～74歳",
                        "女性",
                        "158",
@@ -297,7 +296,7 @@ void TestExplanation::longTextKeptWhole()
     // "160" and then ".1" again and again: kept as it stands, read as 160.1.
     const QString text = QStringLiteral("160") + QStringLiteral(".1").repeated(length / 2);
     EntrySnapshot entries = kUnremarkable;
-    entries.triglycerides = text;
+    entryText(entries, Entry::Triglycerides) = text;
     const Judgement judged =
         judge(IndicatorSnapshot{}, entries, EntryValues(entries), ChoiceSnapshot{}, AgeBand::From40To64);
     const JudgementWords words = wordsFor(judged);

@@ -9,29 +9,6 @@
 
 namespace {
 
-struct EntryWords {
-    const char *name;
-    const char *unit;
-    int limitDecimals; // HbA1c limits are written with their tenth: 6.0, not 6
-};
-
-// clang-format off
-constexpr std::array<EntryWords, kEntryCount> kEntryWords = {{
-    {"身長",                      "cm",    0},
-    {"体重",                      "kg",    0},
-    {word(Word::Bmi),             "kg/m²", 0},
-    {"腹囲",                      "cm",    0},
-    {word(Word::Systolic),        "mmHg",  0},
-    {word(Word::Diastolic),       "mmHg",  0},
-    {word(Word::Triglycerides),   "mg/dL", 0},
-    {word(Word::Hdl),             "mg/dL", 0},
-    {word(Word::FastingGlucose),  "mg/dL", 0},
-    {"HbA1c",                     "%",     1},
-}};
-// clang-format on
-
-const EntryWords &wordsOf(Entry entry) { return kEntryWords[std::size_t(entry)]; }
-
 // The UTF-8 texts of a table, decoded on first use.
 template <std::size_t N, typename Text> std::array<QString, N> decoded(Text text)
 {
@@ -54,13 +31,13 @@ const QString &wordText(Word w)
 
 const QString &entryName(Entry entry)
 {
-    static const auto names = decoded<kEntryCount>([](std::size_t i) { return kEntryWords[i].name; });
+    static const auto names = decoded<kEntryCount>([](std::size_t i) { return kMeasuredItems[i].word; });
     return names[std::size_t(entry)];
 }
 
 const QString &entryUnit(Entry entry)
 {
-    static const auto units = decoded<kEntryCount>([](std::size_t i) { return kEntryWords[i].unit; });
+    static const auto units = decoded<kEntryCount>([](std::size_t i) { return kMeasuredItems[i].unit; });
     return units[std::size_t(entry)];
 }
 
@@ -96,7 +73,7 @@ QString limitText(Entry entry, double limit)
 
 void appendLimitText(TextBuilder &to, Entry entry, double limit)
 {
-    const int decimals = wordsOf(entry).limitDecimals;
+    const int decimals = measured(entry).limitDecimals;
     // The limits are whole numbers or tenths (85, 130, 5.6): their digits go
     // straight into the text. A limit held within a rounding of its tenths
     // is written as those tenths, as printf would round it.

@@ -6,7 +6,8 @@
 // The Japanese words that the window, the screen reader and the desk share:
 // where a caption on the form, an accessible name and a word of an
 // explanation or of the copied record are the same word, it is written here
-// once, keyed by meaning. UTF-8.
+// once, keyed by meaning. UTF-8. The measured items' own words stand in
+// their rows of the catalogue (state/measured_items.h).
 enum class Word {
     Male,
     Female,
@@ -18,12 +19,6 @@ enum class Word {
     BloodPressure,
     Lipids,
     Glucose,
-    Bmi,
-    Systolic,
-    Diastolic,
-    Triglycerides,
-    Hdl,
-    FastingGlucose,
     Ages40To64,
     Ages65To74,
     SyndromeClass,
@@ -39,7 +34,6 @@ constexpr const char *word(Word w)
     constexpr std::array<const char *, kWordCount> words = {
         "男性", "女性", "性別", "あり", "なし", "薬剤治療", "喫煙",
         "血圧", "脂質", "血糖",
-        "BMI", "最高血圧", "最低血圧", "中性脂肪", "HDL-CHO", "空腹時血糖",
         "40歳～64歳", "65歳～74歳",
         "メタボリックシンドローム", "保健指導レベル",
         "未入力",

@@ -8,30 +8,10 @@
 
 #include <variant>
 
-namespace {
-
-// Where each entry stands on the window, in entry order.
-using EntryControl = std::variant<Field, Readout>;
-constexpr std::array<EntryControl, kEntryCount> kEntryControls = {
-    Field::Text9, Field::Text10, Readout::Label30, Field::Text12, Field::Text1,
-    Field::Text2, Field::Text6,  Field::Text7,     Field::Text4,  Field::Text5,
-};
-
-} // namespace
-
-Entry entryOf(Field field)
-{
-    for (std::size_t i = 0; i < kEntryCount; ++i) {
-        if (kEntryControls[i] == EntryControl(field))
-            return Entry(i);
-    }
-    Q_UNREACHABLE();
-}
-
 FieldLook::FieldLook(QWidget &window)
 {
     for (std::size_t i = 0; i < kEntryCount; ++i)
-        m_controls[i] = std::visit([&](auto key) { return findControl(window, key); }, kEntryControls[i]);
+        m_controls[i] = std::visit([&](auto key) { return findControl(window, key); }, kMeasuredItems[i].control);
 }
 
 void FieldLook::paint(Entry entry, Rgb colour)

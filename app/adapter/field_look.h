@@ -48,6 +48,3 @@ private:
     State m_looks{};
     bool m_held = false;
 };
-
-// The entry each field holds (the BMI display holds Entry::Bmi).
-Entry entryOf(Field field);

@@ -64,8 +64,9 @@ bool AttentionMarks::missingMarkEnds(const EntrySnapshot &entries, const Attenti
     switch (mark.until) {
     case AttentionMark::Until::Filled: return !entryText(entries, mark.entry).isEmpty();
     case AttentionMark::Until::NotZero: return NumericValue(entryText(entries, mark.entry)) != 0;
-    case AttentionMark::Until::GlucoseFilled: return !entries.fastingGlucose.isEmpty() || !entries.hba1c.isEmpty();
-    case AttentionMark::Until::BmiShown: return !entries.bmi.isEmpty();
+    case AttentionMark::Until::GlucoseFilled:
+        return !entryText(entries, Entry::FastingGlucose).isEmpty() || !entryText(entries, Entry::Hba1c).isEmpty();
+    case AttentionMark::Until::BmiShown: return !entryText(entries, Entry::Bmi).isEmpty();
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "app/window/accessibility.h"
 
 #include "state/design_names.h"
+#include "state/measured_items.h"
 #include "words/words.h"
 
 #include <QAccessible>
@@ -71,12 +72,12 @@ constexpr std::array<GroupNaming, 5> kGroups = {{
 // would fall back on the title of their frame ("Step1", "Step3").
 struct ReadoutNaming {
     Readout display;
-    Word caption; // the words of the caption label beside it
+    const char *caption; // the words of the caption label beside it
 };
 constexpr std::array<ReadoutNaming, kReadoutCount> kResults = {{
-    {Readout::Label30, W::Bmi},
-    {Readout::Label37, W::SyndromeClass},
-    {Readout::Label15, W::GuidanceLevel},
+    {Readout::Label30, measured(Entry::Bmi).word},
+    {Readout::Label37, word(W::SyndromeClass)},
+    {Readout::Label15, word(W::GuidanceLevel)},
 }};
 // clang-format on
 
@@ -123,7 +124,7 @@ void describeForAssistiveTechnology(QWidget &window)
     }
     for (const auto &[result, caption] : kResults) {
         auto *display = named<QLabel>(window, designName(result));
-        display->setAccessibleDescription(QString::fromUtf8(word(caption)));
+        display->setAccessibleDescription(QString::fromUtf8(caption));
         nameDisplayByWhatItShows(*display);
     }
 }
@@ -133,7 +134,7 @@ void nameDisplayByWhatItShows(QLabel &display)
     for (const auto &[result, caption] : kResults) {
         if (display.objectName() == QLatin1String(designName(result))) {
             const QString shown = display.text();
-            display.setAccessibleName(shown.isEmpty() ? QString::fromUtf8(word(caption)) : shown);
+            display.setAccessibleName(shown.isEmpty() ? QString::fromUtf8(caption) : shown);
         }
     }
 }
@@ -143,7 +144,7 @@ void describeResult(QWidget &result, const QString &explanation)
     for (const auto &[display, caption] : kResults) {
         if (result.objectName() != QLatin1String(designName(display)))
             continue;
-        QString description = QString::fromUtf8(word(caption));
+        QString description = QString::fromUtf8(caption);
         if (!explanation.isEmpty())
             description += u'\n' + explanation;
         result.setAccessibleDescription(description);

@@ -1,6 +1,7 @@
 #include "app/window/form_layout.h"
 
 #include "state/design_names.h"
+#include "state/measured_items.h"
 #include "words/words.h"
 
 #include <array>
@@ -25,21 +26,21 @@ constexpr std::array kDesign = std::to_array<ControlDesign>({
     {designName(Field::Text9),     K::TextBox,      "Frame1",  "",                        2160,  960,  975,  495, 14.25},
     {"Label2",                     K::Label,        "Frame1",  "体重(kg)",                 3840,  480,  975,  375, 12},
     {designName(Field::Text10),    K::TextBox,      "Frame1",  "",                        3720,  960,  975,  495, 14.25},
-    {"Label3",                     K::Label,        "Frame1",  word(W::Bmi),            5280,  480,  735,  375, 12, A::Centre},
+    {"Label3",                     K::Label,        "Frame1",  measured(Entry::Bmi).word,              5280,  480,  735,  375, 12, A::Centre},
     {designName(Readout::Label30), K::Label,        "Frame1",  "",                        5160,  960,  975,  495, 14.25, A::Right, true},
     {"Label18",                    K::Label,        "Frame1",  "腹囲(cm)",                 6720,  480, 1095,  375, 12},
     {designName(Field::Text12),    K::TextBox,      "Frame1",  "",                        6600,  960,  975,  495, 14.25},
 
     {"Frame2",                     K::Frame,        "Form3",   "Step2",                    240, 1920, 8175, 4095, 9},
-    {"Label9",                     K::Label,        "Frame2",  word(W::Systolic),         240, 1200, 1095,  375, 12},
+    {"Label9",                     K::Label,        "Frame2",  measured(Entry::Systolic).word,         240, 1200, 1095,  375, 12},
     {designName(Field::Text1),     K::TextBox,      "Frame2",  "",                        1560, 1080, 1095,  495, 14.25},
-    {"Label22",                    K::Label,        "Frame2",  word(W::Diastolic),       3120, 1200, 1095,  375, 12},
+    {"Label22",                    K::Label,        "Frame2",  measured(Entry::Diastolic).word,        3120, 1200, 1095,  375, 12},
     {designName(Field::Text2),     K::TextBox,      "Frame2",  "",                        4320, 1080, 1095,  495, 14.25},
-    {"Label20",                    K::Label,        "Frame2",  word(W::Triglycerides),    240, 2040, 1095,  375, 12},
+    {"Label20",                    K::Label,        "Frame2",  measured(Entry::Triglycerides).word,    240, 2040, 1095,  375, 12},
     {designName(Field::Text6),     K::TextBox,      "Frame2",  "",                        1560, 1920, 1095,  495, 14.25},
-    {"Label8",                     K::Label,        "Frame2",  word(W::Hdl),            3120, 2040, 1095,  375, 12},
+    {"Label8",                     K::Label,        "Frame2",  measured(Entry::Hdl).word,              3120, 2040, 1095,  375, 12},
     {designName(Field::Text7),     K::TextBox,      "Frame2",  "",                        4320, 1920, 1095,  495, 14.25},
-    {"Label5",                     K::Label,        "Frame2",  word(W::FastingGlucose),   120, 2880, 1215,  375, 12},
+    {"Label5",                     K::Label,        "Frame2",  measured(Entry::FastingGlucose).word,   120, 2880, 1215,  375, 12},
     {designName(Field::Text4),     K::TextBox,      "Frame2",  "",                        1560, 2760, 1095,  495, 14.25},
     {"Label6",                     K::Label,        "Frame2",  "HbA1c(NGSP)",             2880, 2880, 1455,  375, 12},
     {designName(Field::Text5),     K::TextBox,      "Frame2",  "",                        4320, 2760, 1095,  495, 14.25},
