@@ -12,7 +12,7 @@
 #include "examinee/examinee.h"
 #include "examinee/form_entry.h"
 #include "form/memory_form.h"
-#include "state/limits.h"
+#include "state/measured_items.h"
 #include "words/desk_names.h"
 #include "words/record_row.h"
 
@@ -48,13 +48,13 @@ struct FieldColumn { Field field; Entry entry; double limit; };
 const FieldColumn kFieldColumns[] = {
     {Field::Text9,  Entry::Height,         150},
     {Field::Text10, Entry::Weight,         60},
-    {Field::Text12, Entry::Waist,          kMaleWaistLimitCm},
-    {Field::Text1,  Entry::Systolic,       kSystolicLimit},
-    {Field::Text2,  Entry::Diastolic,      kDiastolicLimit},
-    {Field::Text6,  Entry::Triglycerides,  kTriglyceridesLimit},
-    {Field::Text7,  Entry::Hdl,            kHdlLowerLimit},
-    {Field::Text4,  Entry::FastingGlucose, kFastingGlucoseGuidanceLimit},
-    {Field::Text5,  Entry::Hba1c,          kHba1cGuidanceLimit},
+    {Field::Text12, Entry::Waist,          limitOf(Entry::Waist, LimitKind::GuidanceRisk)},
+    {Field::Text1,  Entry::Systolic,       limitOf(Entry::Systolic, LimitKind::GuidanceRisk)},
+    {Field::Text2,  Entry::Diastolic,      limitOf(Entry::Diastolic, LimitKind::GuidanceRisk)},
+    {Field::Text6,  Entry::Triglycerides,  limitOf(Entry::Triglycerides, LimitKind::GuidanceRisk)},
+    {Field::Text7,  Entry::Hdl,            limitOf(Entry::Hdl, LimitKind::GuidanceRisk)},
+    {Field::Text4,  Entry::FastingGlucose, limitOf(Entry::FastingGlucose, LimitKind::GuidanceRisk)},
+    {Field::Text5,  Entry::Hba1c,          limitOf(Entry::Hba1c, LimitKind::GuidanceRisk)},
 };
 // clang-format on
 
@@ -75,12 +75,12 @@ QString randomValue(QRandomGenerator &random, const FieldColumn &column)
     }
     double limit = column.limit;
     if (column.entry == Entry::Waist && random.bounded(2))
-        limit = kFemaleWaistLimitCm;
+        limit = limitOf(Entry::Waist, LimitKind::GuidanceRisk, true);
     if (column.entry == Entry::FastingGlucose && random.bounded(2))
-        limit = kFastingGlucoseSyndromeLimit;
+        limit = limitOf(Entry::FastingGlucose, LimitKind::SyndromeCriterion);
     if (column.entry == Entry::Hba1c) {
         if (random.bounded(2))
-            limit = kHba1cSyndromeLimit;
+            limit = limitOf(Entry::Hba1c, LimitKind::SyndromeCriterion);
         return QString::number(limit + (random.bounded(5) - 2) * 0.1, 'f', 1);
     }
     if (column.entry == Entry::Height)

@@ -1,6 +1,6 @@
 #include "words/explanation.h"
 
-#include "state/limits.h"
+#include "state/measured_items.h"
 #include "words/desk_names.h"
 
 #include <QStringList>
@@ -156,7 +156,7 @@ void appendGuidanceRuleReason(TextBuilder &text, const Decision &d)
         text << u"腹囲が基準値以上";
     } else {
         text << u"腹囲が基準値未満で BMI ";
-        appendLimitText(text, Entry::Bmi, kBmiLimit);
+        appendLimitText(text, Entry::Bmi, limitOf(Entry::Bmi, LimitKind::SyndromeCriterion));
         text << u' ' << entryUnit(Entry::Bmi) << u" 以上";
     }
     switch (d.guidanceRule) {
