@@ -15,7 +15,8 @@
 //   kalvemo_bench_national --run judge|source|floor ARCHIVE
 //       one run; prints the processor nanoseconds it took, the peak RSS in
 //       KiB (VmHWM) and the number of files read.
-#include "daylist/day_list.h"
+#include "daylist/exit_status.h"
+#include "daylist/kalvemo_judge.h"
 #include "national/document_source.h"
 
 #include "process_figures.h"

@@ -3,9 +3,8 @@
 #include "daylist/added_columns.h"
 #include "daylist/console.h"
 #include "daylist/delimited_writer.h"
-#include "daylist/input_kind.h"
+#include "daylist/exit_status.h"
 #include "daylist/kept_bytes.h"
-#include "daylist/national_list.h"
 #include "daylist/result_sink.h"
 #include "daylist/summary.h"
 #include "examinee/columns.h"
@@ -13,19 +12,12 @@
 #include "examinee/delimited_reader.h"
 #include "examinee/examinee.h"
 #include "examinee/form_entry.h"
-#include "national/document_source.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 
 #include <optional>
-
-int cannotJudge(const QString &file, const QString &message)
-{
-    writeError(QStringLiteral("kalvemo-judge: ") + (file.isEmpty() ? QString() : file + QStringLiteral(": ")) + message
-               + u'\n');
-    return kCannotJudge;
-}
+#include <variant>
 
 namespace {
 
@@ -120,6 +112,14 @@ private:
     qsizetype m_nameColumn;
 };
 
+// Why the reading stopped, where, and as what encoding it read.
+QString readFailure(const DelimitedReader &reader, TextEncoding encoding)
+{
+    return QStringLiteral("行 %1: %2 (%3 として読みました)")
+        .arg(reader.errorRow())
+        .arg(readerProblem(reader.error()), encodingName(encoding));
+}
+
 // Percent of the file and rows per second, over the same line, on a
 // terminal only.
 class Progress {
@@ -148,10 +148,6 @@ private:
     bool m_written = false;
     QElapsedTimer m_clock;
 };
-
-} // namespace
-
-namespace {
 
 // What the heading line lacks: every item missing, and the headings that
 // were not recognised, which are often the missing items under a name of
@@ -208,56 +204,47 @@ QString noHeadingLine(const DelimitedRecord &closest)
            + missingColumns(closest.cells);
 }
 
-} // namespace
+// The heading line and its columns, the line the list is judged under.
+struct HeadingLine {
+    DelimitedRecord record;
+    ColumnPlan plan;
+};
 
-int judgeDayList(const CommandLine &line)
+// The heading line, or why the list has none it can be judged under.
+std::variant<HeadingLine, QString> headingLineOf(DelimitedReader &reader, TextEncoding encoding)
 {
-    if (const QString notAList = notAListMessage(inputKindOf(line.input)); !notAList.isEmpty())
-        return cannotJudge(line.input, notAList);
-    QFile input(line.input);
-    if (!input.open(QIODevice::ReadOnly))
-        return cannotJudge(line.input, QStringLiteral("開けません: ") + input.errorString());
-    const auto encoding = encodingOf(line, input);
-    if (!encoding)
-        return cannotJudge({},
-                           QStringLiteral("知らない文字コードです: %1 (utf-8, utf-8-bom, utf-16le, utf-16be, cp932)")
-                               .arg(line.encoding));
-
-    DecodedText text(input, *encoding);
-    text.keepBytes();
-    DelimitedReader reader(text);
-    const auto readError = [&] {
-        return cannotJudge(line.input, QStringLiteral("行 %1: %2 (%3 として読みました)")
-                                           .arg(reader.errorRow())
-                                           .arg(readerProblem(reader.error()), encodingName(*encoding)));
-    };
     const HeadingSearch search = findHeadingLine(reader);
     if (reader.error() != DelimitedReader::Error::None)
-        return readError();
+        return readFailure(reader, encoding);
     if (search.records.isEmpty())
-        return cannotJudge(line.input, QStringLiteral("空のファイルです: 見出しの行が要ります"));
+        return QStringLiteral("空のファイルです: 見出しの行が要ります");
     if (!search.found)
-        return cannotJudge(line.input, noHeadingLine(closestToHeadings(search.records)));
-    const DelimitedRecord &headingRecord = search.records.last();
-    const QStringList &headings = headingRecord.cells;
-    const ColumnPlan plan = planColumns(headings);
-    if (!missingItems(plan).isEmpty())
-        return cannotJudge(line.input,
-                           QStringLiteral("行 %1 (見出し): ").arg(headingRecord.row) + missingColumns(headings));
+        return noHeadingLine(closestToHeadings(search.records));
+    HeadingLine heading{search.records.last(), planColumns(search.records.last().cells)};
+    if (!missingItems(heading.plan).isEmpty())
+        return QStringLiteral("行 %1 (見出し): ").arg(heading.record.row) + missingColumns(heading.record.cells);
+    return heading;
+}
 
-    ResultSink sink(line, *encoding);
+// The list written back, every record after the heading line judged into
+// its added cells but the blank ones, and the summary told.
+int writeJudgedList(const CommandLine &line, qint64 fileSize, DecodedText &text, DelimitedReader &reader,
+                    const HeadingLine &heading)
+{
+    const QStringList &headings = heading.record.cells;
+    ResultSink sink(line, text.encoding());
     KeptBytesWriter written(text, sink, reader.delimiter(), headings.size());
     if (!sink.open())
         return cannotJudge({}, sink.error());
-    written.cellsFor(headingRecord).add(addedHeadings());
-    if (!written.put(headingRecord))
+    written.cellsFor(heading.record).add(addedHeadings());
+    if (!written.put(heading.record))
         return cannotJudge({}, sink.error());
 
     Summary summary;
-    summary.unusedColumns = unusedColumnsOf(plan, headings);
+    summary.unusedColumns = unusedColumnsOf(heading.plan, headings);
     {
-        Progress progress(errorIsTerminal() && line.output != u"-", input.size());
-        RowJudge rows(headings, plan, summary);
+        Progress progress(errorIsTerminal() && line.output != u"-", fileSize);
+        RowJudge rows(headings, heading.plan, summary);
         for (DelimitedRecord record; reader.read(record);) {
             const bool blank = allCellsBlank(record.cells);
             if (!blank)
@@ -268,7 +255,7 @@ int judgeDayList(const CommandLine &line)
         }
     }
     if (reader.error() != DelimitedReader::Error::None)
-        return readError();
+        return cannotJudge(line.input, readFailure(reader, text.encoding()));
     if (!written.finish() || !sink.finish())
         return cannotJudge({}, sink.error());
     summary.output = sink.finalPath();
@@ -276,19 +263,23 @@ int judgeDayList(const CommandLine &line)
     return summary.notJudged > 0 ? kSomeNotJudged : kAllJudged;
 }
 
-int runKalvemoJudge(const QStringList &arguments)
+} // namespace
+
+int judgeDayList(const CommandLine &line)
 {
-    const auto parsed = parseCommandLine(arguments);
-    if (const auto *usage = std::get_if<QString>(&parsed)) {
-        writeError(QStringLiteral("kalvemo-judge: ") + *usage + QStringLiteral("\n詳しくは kalvemo-judge --help\n"));
-        return kCannotJudge;
-    }
-    const CommandLine &line = std::get<CommandLine>(parsed);
-    if (line.help) {
-        writeHelp(helpText());
-        return kAllJudged;
-    }
-    if (isNationalInput(line.input))
-        return judgeNationalFiles(line);
-    return judgeDayList(line);
+    QFile input(line.input);
+    if (!input.open(QIODevice::ReadOnly))
+        return cannotJudge(line.input, QStringLiteral("開けません: ") + input.errorString());
+    const auto encoding = encodingOf(line, input);
+    if (!encoding)
+        return cannotJudge({},
+                           QStringLiteral("知らない文字コードです: %1 (utf-8, utf-8-bom, utf-16le, utf-16be, cp932)")
+                               .arg(line.encoding));
+    DecodedText text(input, *encoding);
+    text.keepBytes();
+    DelimitedReader reader(text);
+    const auto heading = headingLineOf(reader, *encoding);
+    if (const auto *problem = std::get_if<QString>(&heading))
+        return cannotJudge(line.input, *problem);
+    return writeJudgedList(line, input.size(), text, reader, std::get<HeadingLine>(heading));
 }

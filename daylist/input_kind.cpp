@@ -1,5 +1,9 @@
 #include "daylist/input_kind.h"
 
+#include "national/archive_layout.h"
+#include "national/document_source.h"
+#include "national/zip_source.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +14,8 @@ namespace {
 // of the end for the names of a zip's central directory.
 constexpr qint64 kStartBytes = 64 * 1024;
 constexpr qint64 kEndBytes = 64 * 1024;
+// Where a checkup file's root element is looked for.
+constexpr qsizetype kDocumentStartBytes = 4096;
 
 const QString kSaveAsText =
     QStringLiteral("CSV (コンマ区切り) か テキスト (タブ区切り) で保存してから指定してください");
@@ -79,13 +85,16 @@ InputKind oleKind(QFile &file, const QByteArray &start)
 
 InputKind inputKindOf(const QString &path)
 {
-    const QFileInfo info(path);
-    if (info.isDir())
+    if (QFileInfo(path).isDir())
         return InputKind::Folder;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return InputKind::DelimitedText; // its reading tells why it cannot be opened
     const QByteArray start = file.read(kStartBytes);
+    if (looksLikeZip(start) && holdsCheckupFiles(file))
+        return InputKind::NationalArchive;
+    if (isClinicalDocument(start.left(kDocumentStartBytes)))
+        return InputKind::CheckupFile;
     if (start.startsWith("PK\x03\x04"))
         return zipKind(file, start);
     if (start.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
@@ -97,13 +106,18 @@ InputKind inputKindOf(const QString &path)
     return InputKind::DelimitedText;
 }
 
+bool isNational(InputKind kind)
+{
+    return kind == InputKind::NationalArchive || kind == InputKind::Folder || kind == InputKind::CheckupFile;
+}
+
 QString notAListMessage(InputKind kind)
 {
     switch (kind) {
-    case InputKind::DelimitedText: break;
+    case InputKind::DelimitedText:
+    case InputKind::NationalArchive:
     case InputKind::Folder:
-        return QStringLiteral(
-            "フォルダーです。中の CSV (コンマ区切り) か テキスト (タブ区切り) のファイルを指定してください");
+    case InputKind::CheckupFile: break;
     case InputKind::ExcelBook: return QStringLiteral("Excel のファイルです。") + kSaveAsText;
     case InputKind::OpenDocument: return QStringLiteral("OpenDocument の表計算のファイル (.ods) です。") + kSaveAsText;
     case InputKind::Zip:

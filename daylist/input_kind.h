@@ -2,22 +2,28 @@
 
 #include <QString>
 
-// What a file given as a day's list is, told by its first bytes (a zip also
-// by the names it holds), before it is read as text: only delimited text is
-// a list; the others are files a desk picks by mistake, each answered with
-// what to do instead.
+// What an input to kalvemo-judge is, told by its content before it is read
+// (its first bytes; a zip also by the names it holds), never by its name
+// alone: the national files, a day's list of delimited text, or a file a
+// desk picks by mistake, answered with what to do instead.
 enum class InputKind {
-    DelimitedText, // anything else: read as a list
-    Folder,
-    ExcelBook,     // .xlsx (a zip holding xl/) or .xls (an OLE2 file holding a Workbook)
-    OpenDocument,  // .ods
-    Zip,           // any other zip
-    OldOfficeFile, // an OLE2 file that is no workbook (.doc, .ppt)
+    DelimitedText,   // anything else: read as a list
+    NationalArchive, // a zip holding checkup files (DATA/ XML or the index)
+    Folder,          // read for its checkup files
+    CheckupFile,     // one XML file whose root is an HL7 ClinicalDocument
+    ExcelBook,       // .xlsx (a zip holding xl/) or .xls (an OLE2 file holding a Workbook)
+    OpenDocument,    // .ods
+    Zip,             // any other zip
+    OldOfficeFile,   // an OLE2 file that is no workbook (.doc, .ppt)
     Pdf,
     Image, // PNG, JPEG, GIF, BMP, TIFF
 };
 
 InputKind inputKindOf(const QString &path);
 
-// What the file is and what to do, in the desk's words; empty for a list.
+// Whether the input is read as the national checkup files rather than a list.
+bool isNational(InputKind kind);
+
+// What the file is and what to do, in the desk's words; empty for a list and
+// for the national files.
 QString notAListMessage(InputKind kind);

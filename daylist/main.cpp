@@ -1,5 +1,5 @@
 #include "daylist/console.h"
-#include "daylist/day_list.h"
+#include "daylist/kalvemo_judge.h"
 
 #include <QCoreApplication>
 

@@ -1,8 +1,8 @@
 #include "daylist/national_list.h"
 
 #include "daylist/console.h"
-#include "daylist/day_list.h"
 #include "daylist/delimited_writer.h"
+#include "daylist/exit_status.h"
 #include "daylist/national_row.h"
 #include "daylist/national_summary.h"
 #include "daylist/result_sink.h"
@@ -127,6 +127,8 @@ int judgeNationalFiles(const CommandLine &line)
         return cannotJudge({}, sink.error());
     summary.rows.output = sink.finalPath();
     writeError(nationalSummaryText(summary));
+    if (summary.rows.notJudged > 0)
+        return kSomeNotJudged;
     const bool allAgree = summary.classDisagreements == 0 && summary.levelDisagreements == 0;
-    return summary.rows.notJudged == 0 && allAgree ? kAllJudged : kSomeNotJudged;
+    return allAgree ? kAllJudged : kReportedCodesDiffer;
 }

@@ -6,9 +6,7 @@
 
 // Judges the national files the command line names (an archive, a folder or
 // one checkup file), writes their list as UTF-8 CSV with a byte order mark
-// and tells the summary on standard error. The exit statuses of the day's
-// list: 0 every checkup file judged and no reported code differs, 1 some
-// file not judged or some code differs, 2 the input cannot be read.
+// and tells the summary on standard error; the exit status.
 int judgeNationalFiles(const CommandLine &line);
 
 // "<name>_判定.csv" beside the input: its name without the extension, a

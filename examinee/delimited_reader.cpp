@@ -69,10 +69,9 @@ qint64 DelimitedReader::byteOffsetAt(qsizetype pos)
     return m_countedBytes;
 }
 
-void DelimitedReader::fail(Error error, qsizetype line, qsizetype row)
+void DelimitedReader::fail(Error error, qsizetype row)
 {
     m_error = error;
-    m_errorLine = line;
     m_errorRow = row;
 }
 
@@ -117,10 +116,7 @@ bool DelimitedReader::read(DelimitedRecord &record)
     QString cell;
     State state = State::CellStart;
     bool started = false;
-    qsizetype quoteLine = 0;
-    while (m_error == Error::None) {
-        if (!fill())
-            break;
+    while (m_error == Error::None && fill()) {
         const QChar *chars = m_buffer.constData();
         const qsizetype size = m_buffer.size();
         for (; m_pos < size; ++m_pos) {
@@ -135,38 +131,20 @@ bool DelimitedReader::read(DelimitedRecord &record)
                 record.line = m_line;
                 record.row = ++m_row;
             }
+            if (takeQuoted(c, state, cell))
+                continue;
             const bool lineEnd = c == u'\n' || c == u'\r';
-            if (state == State::Quoted) {
-                if (c == u'"')
-                    state = State::QuoteInQuoted;
-                else
-                    cell += c;
-                m_line += c == u'\n';
-                continue;
-            }
-            if (state == State::QuoteInQuoted && c == u'"') {
-                cell += c; // a quote written twice
-                state = State::Quoted;
-                continue;
-            }
             if (c == delimiter || lineEnd) {
-                record.cells << cell;
-                cell.clear();
-                if (m_countBytes)
-                    record.cellEnds << byteOffsetAt(m_pos);
+                endCell(record, cell);
                 state = State::CellStart;
                 if (lineEnd) {
-                    record.lastLine = m_line;
-                    ++m_line;
-                    m_skipLineFeed = c == u'\r';
-                    ++m_pos;
+                    endLine(record, c);
                     return true;
                 }
                 continue;
             }
             if (state == State::CellStart && c == u'"') {
                 state = State::Quoted;
-                quoteLine = m_line;
                 continue;
             }
             // Text after a closing quote is kept, as a spreadsheet keeps it.
@@ -174,12 +152,51 @@ bool DelimitedReader::read(DelimitedRecord &record)
             state = State::Unquoted;
         }
     }
+    return endOfText(record, cell, state, started);
+}
+
+bool DelimitedReader::takeQuoted(QChar c, State &state, QString &cell)
+{
+    if (state == State::Quoted) {
+        if (c == u'"')
+            state = State::QuoteInQuoted;
+        else
+            cell += c;
+        m_line += c == u'\n';
+        return true;
+    }
+    if (state == State::QuoteInQuoted && c == u'"') {
+        cell += c; // a quote written twice
+        state = State::Quoted;
+        return true;
+    }
+    return false;
+}
+
+void DelimitedReader::endCell(DelimitedRecord &record, QString &cell)
+{
+    record.cells << cell;
+    cell.clear();
+    if (m_countBytes)
+        record.cellEnds << byteOffsetAt(m_pos);
+}
+
+void DelimitedReader::endLine(DelimitedRecord &record, QChar lineBreak)
+{
+    record.lastLine = m_line;
+    ++m_line;
+    m_skipLineFeed = lineBreak == u'\r';
+    ++m_pos;
+}
+
+bool DelimitedReader::endOfText(DelimitedRecord &record, const QString &cell, State state, bool started)
+{
     if (m_text.failed()) {
-        fail(m_text.readFailed() ? Error::UnreadableFile : Error::InvalidBytes, m_line, started ? m_row : m_row + 1);
+        fail(m_text.readFailed() ? Error::UnreadableFile : Error::InvalidBytes, started ? m_row : m_row + 1);
         return false;
     }
     if (state == State::Quoted) {
-        fail(Error::UnclosedQuote, quoteLine, m_row);
+        fail(Error::UnclosedQuote, m_row);
         return false;
     }
     if (!started)

@@ -38,7 +38,6 @@ public:
     // The next record; false at the end of the text or on an error.
     bool read(DelimitedRecord &record);
     Error error() const { return m_error; }
-    qsizetype errorLine() const { return m_errorLine; }
     // The row of the record where the error stands.
     qsizetype errorRow() const { return m_errorRow; }
 
@@ -46,7 +45,17 @@ private:
     enum class State { CellStart, Unquoted, Quoted, QuoteInQuoted };
 
     bool fill();
-    void fail(Error error, qsizetype line, qsizetype row);
+    // A character taken into a quoted cell: false where it stands outside
+    // the quotes (after a closing quote it may end the cell).
+    bool takeQuoted(QChar c, State &state, QString &cell);
+    // The cell ended by a delimiter or line break at the current position.
+    void endCell(DelimitedRecord &record, QString &cell);
+    // The record ended by the line break at the current position.
+    void endLine(DelimitedRecord &record, QChar lineBreak);
+    // The text ended (or failed) within the record: the last record, where
+    // it has no line break, or the error.
+    bool endOfText(DelimitedRecord &record, const QString &cell, State state, bool started);
+    void fail(Error error, qsizetype row);
     // The offset in the file of the character at pos in the buffer, at or
     // after the last one asked.
     qint64 byteOffsetAt(qsizetype pos);
@@ -64,6 +73,5 @@ private:
     qsizetype m_countedPos = 0;
     bool m_startCounted = false;
     Error m_error = Error::None;
-    qsizetype m_errorLine = 0;
     qsizetype m_errorRow = 0;
 };

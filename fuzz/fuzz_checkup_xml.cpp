@@ -2,7 +2,7 @@
 // judges it: it never crashes or reads out of bounds, a refused input (exit
 // 2) leaves no list and no temporary file, and any other leaves exactly its
 // list.
-#include "daylist/day_list.h"
+#include "daylist/exit_status.h"
 #include "daylist/national_list.h"
 
 #include <QDir>

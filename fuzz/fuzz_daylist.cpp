@@ -5,6 +5,7 @@
 // its result, which holds every byte of the input in order (the added cells
 // are only put in between).
 #include "daylist/day_list.h"
+#include "daylist/exit_status.h"
 
 #include <QDir>
 #include <QFile>

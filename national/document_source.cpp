@@ -9,27 +9,6 @@
 #include <QFileInfo>
 #include <QXmlStreamReader>
 
-namespace {
-
-// Whether the document's first element is an HL7 CDA ClinicalDocument. The
-// reader stops at that element, before any entity could be used; a file with
-// a DOCTYPE is still a checkup file, for its reading to refuse.
-bool isClinicalDocument(const QByteArray &start)
-{
-    QXmlStreamReader xml(start);
-    while (!xml.atEnd()) {
-        switch (xml.readNext()) {
-        case QXmlStreamReader::StartElement:
-            return xml.name() == u"ClinicalDocument" && xml.namespaceUri() == u"urn:hl7-org:v3";
-        case QXmlStreamReader::Invalid: return false;
-        default: break;
-        }
-    }
-    return false;
-}
-
-} // namespace
-
 std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openDocumentSource(const QString &path)
 {
     const QFileInfo info(path);
@@ -43,13 +22,16 @@ std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openDocumentSource(
     return openFileSource(path);
 }
 
-bool isNationalInput(const QString &path)
+bool isClinicalDocument(const QByteArray &start)
 {
-    if (QFileInfo(path).isDir())
-        return true;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray start = file.peek(4096);
-    return looksLikeZip(start) ? holdsCheckupFiles(file) : isClinicalDocument(start);
+    QXmlStreamReader xml(start);
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement:
+            return xml.name() == u"ClinicalDocument" && xml.namespaceUri() == u"urn:hl7-org:v3";
+        case QXmlStreamReader::Invalid: return false;
+        default: break;
+        }
+    }
+    return false;
 }

@@ -39,7 +39,8 @@ struct SourceProblem {
 
 std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openDocumentSource(const QString &path);
 
-// Whether a path is a national input, by content, not by name: a folder, a
-// zip that holds DATA/ XML files or ix08_V08.xml, or an XML file whose root is
-// an HL7 ClinicalDocument.
-bool isNationalInput(const QString &path);
+// Whether the start of a file is XML whose first element is an HL7 CDA
+// ClinicalDocument: a checkup file. The reader stops at that element, before
+// any entity could be used; a file with a DOCTYPE is still a checkup file,
+// for its reading to refuse.
+bool isClinicalDocument(const QByteArray &start);

@@ -130,7 +130,7 @@ void TestDayList::reader_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("encoding");
-    QTest::addColumn<QString>("records"); // "line:cell|cell" a record a line, or "error line"
+    QTest::addColumn<QString>("records"); // "line:cell|cell" a record a line, or "error row"
 
     const auto row = [](const char *name, const QByteArray &bytes, const char *encoding, const QString &records) {
         QTest::newRow(name) << bytes << QString::fromLatin1(encoding) << records;
@@ -164,7 +164,8 @@ void TestDayList::reader_data()
     row("UTF-8 with BOM cut in a character", QByteArray("\xEF\xBB\xBF") + "a\n\xE3\x81", "UTF-8 (BOM)", "error 2");
     row("UTF-16LE with an odd byte at the end", QByteArray("\xFF\xFE", 2) + QByteArray("a\0\n\0b", 5), "UTF-16LE",
         "error 2");
-    row("unclosed quote from its line", "a,b\n1,\"2\n3\n", "UTF-8", "error 2");
+    row("unclosed quote: the row it opens, after a record of two lines", "a,b\n\"x\ny\",1\n1,\"2\n3\n", "UTF-8",
+        "error 3");
 }
 
 void TestDayList::reader()
@@ -184,7 +185,7 @@ void TestDayList::reader()
     while (reader.read(record))
         read << QString::number(record.line) + u':' + record.cells.join(u'|');
     if (reader.error() != DelimitedReader::Error::None)
-        read << QStringLiteral("error %1").arg(reader.errorLine());
+        read << QStringLiteral("error %1").arg(reader.errorRow());
     if (read.size() > 1 && read.last().startsWith(u"error"))
         read = {read.last()};
     QCOMPARE(read.join(u'\n'), records);

@@ -1,5 +1,8 @@
+#include "archive_maker.h"
+#include "checkup_xml.h"
 #include "daylist/added_columns.h"
 #include "daylist/day_list.h"
+#include "daylist/exit_status.h"
 #include "daylist/input_kind.h"
 #include "words/record_row.h"
 
@@ -14,8 +17,9 @@
 #endif
 
 // The day's list as a desk's files are: the result is the input's own bytes
-// with the added columns put in, whatever the shape of its records; a file
-// that is no list is told for what it is.
+// with the added columns put in, whatever the shape of its records; an
+// input is told for what it is by its content: the national files, a list,
+// or a file that is no list.
 class TestDayListFiles : public QObject {
     Q_OBJECT
 private slots:
@@ -195,6 +199,34 @@ void TestDayListFiles::inputKind_data()
         << QByteArray("\xEF\xBB\xBFID,性別\n") << InputKind::DelimitedText << QStringLiteral("list.csv");
     QTest::newRow("an empty file is for the reading to refuse")
         << QByteArray() << InputKind::DelimitedText << QStringLiteral("list.csv");
+
+    const QByteArray document = checkupXml({});
+    QTest::newRow("a checkup file named .zip") << document << InputKind::CheckupFile << QStringLiteral("input.zip");
+    QTest::newRow("a ClinicalDocument with a prefix")
+        << QByteArray("<?xml version=\"1.0\"?><!-- made up --><h:ClinicalDocument xmlns:h=\"urn:hl7-org:v3\"/>")
+        << InputKind::CheckupFile << QStringLiteral("input.xml");
+    QTest::newRow("a ClinicalDocument behind a DOCTYPE, for its reading to refuse")
+        << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE x [<!ENTITY a \"aaaa\">]><ClinicalDocument "
+                      "xmlns=\"urn:hl7-org:v3\">&a;</ClinicalDocument>")
+        << InputKind::CheckupFile << QStringLiteral("input.xml");
+    QTest::newRow("a ClinicalDocument in UTF-16")
+        << QByteArray("\xff\xfe", 2)
+               + QByteArray(reinterpret_cast<const char *>(u"<ClinicalDocument xmlns=\"urn:hl7-org:v3\"/>"), 84)
+        << InputKind::CheckupFile << QStringLiteral("input.xml");
+    QTest::newRow("a ClinicalDocument outside HL7's namespace")
+        << QByteArray("<ClinicalDocument xmlns=\"urn:example\"/>") << InputKind::DelimitedText
+        << QStringLiteral("input.xml");
+    QTest::newRow("an index file") << QByteArray("<index xmlns=\"http://tempuri.org\"/>") << InputKind::DelimitedText
+                                   << QStringLiteral("ix08_V08.xml");
+    QTest::newRow("an archive with checkup files named .csv")
+        << makeArchive({{QStringLiteral("DATA/h1.xml"), document}}) << InputKind::NationalArchive
+        << QStringLiteral("input.csv");
+    QTest::newRow("an archive with an index under its top folder")
+        << makeArchive({{QStringLiteral("t/ix08_V08.xml"), "<index/>"}, {QStringLiteral("t/x.txt"), "x"}})
+        << InputKind::NationalArchive << QStringLiteral("input.zip");
+    QTest::newRow("an archive of other files")
+        << makeArchive({{QStringLiteral("list.csv"), "a,b"}, {QStringLiteral("DATA/notes.txt"), "n"}}) << InputKind::Zip
+        << QStringLiteral("input.zip");
 }
 
 void TestDayListFiles::inputKind()
@@ -209,8 +241,9 @@ void TestDayListFiles::inputKind()
     file.write(bytes);
     file.close();
     QCOMPARE(inputKindOf(file.fileName()), kind);
-    QCOMPARE(notAListMessage(kind).isEmpty(), kind == InputKind::DelimitedText);
+    QCOMPARE(notAListMessage(kind).isEmpty(), kind == InputKind::DelimitedText || isNational(kind));
     QCOMPARE(inputKindOf(dir.path()), InputKind::Folder);
+    QVERIFY(isNational(InputKind::Folder));
 }
 
 QTEST_GUILESS_MAIN(TestDayListFiles)

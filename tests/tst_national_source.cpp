@@ -1,7 +1,6 @@
 // The national checkup inputs read safely: an archive's limits, each refusing
 // the archive or only its one entry; which of its names are documents, at its
-// root or under one top folder, zipped or unpacked; what is taken for a
-// national input at all.
+// root or under one top folder, zipped or unpacked.
 
 #include "archive_maker.h"
 #include "examinee/text_codec.h"
@@ -111,8 +110,6 @@ private slots:
     void refusals();
     void layout_data();
     void layout();
-    void nationalInput_data();
-    void nationalInput();
 };
 
 void TestNationalSource::refusals_data()
@@ -348,53 +345,6 @@ void TestNationalSource::layout()
             QCOMPARE(file.bytes, slurp(folder + u'/' + files[i]));
         }
     }
-}
-
-void TestNationalSource::nationalInput_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("national");
-
-    const QByteArray document = exampleDocument();
-    QTest::newRow("the example checkup file") << document << true;
-    QTest::newRow("a ClinicalDocument with a prefix")
-        << QByteArray("<?xml version=\"1.0\"?><!-- made up --><h:ClinicalDocument xmlns:h=\"urn:hl7-org:v3\"/>")
-        << true;
-    QTest::newRow("a ClinicalDocument behind a DOCTYPE, for its reading to refuse")
-        << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE x [<!ENTITY a \"aaaa\">]><ClinicalDocument "
-                      "xmlns=\"urn:hl7-org:v3\">&a;</ClinicalDocument>")
-        << true;
-    QTest::newRow("a ClinicalDocument in UTF-16")
-        << QByteArray("\xff\xfe", 2)
-               + QByteArray(reinterpret_cast<const char *>(u"<ClinicalDocument xmlns=\"urn:hl7-org:v3\"/>"), 84)
-        << true;
-    QTest::newRow("a ClinicalDocument outside HL7's namespace")
-        << QByteArray("<ClinicalDocument xmlns=\"urn:example\"/>") << false;
-    QTest::newRow("an index file") << QByteArray("<index xmlns=\"http://tempuri.org\"/>") << false;
-    QTest::newRow("a day's list") << QByteArray("受診者,腹囲\r\n1,85\r\n") << false;
-    QTest::newRow("an archive with checkup files") << makeArchive({{QStringLiteral("DATA/h1.xml"), document}}) << true;
-    QTest::newRow("an archive with an index under its top folder")
-        << makeArchive({{QStringLiteral("t/ix08_V08.xml"), "<index/>"}, {QStringLiteral("t/x.txt"), "x"}}) << true;
-    QTest::newRow("an archive of other files")
-        << makeArchive({{QStringLiteral("list.csv"), "a,b"}, {QStringLiteral("DATA/notes.txt"), "n"}}) << false;
-    QTest::newRow("a checkup file named .zip is still a checkup file") << document << true;
-}
-
-// A file named .zip that is XML, and an archive named .csv, are told by
-// their content: every row is written under both names.
-void TestNationalSource::nationalInput()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, national);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    for (const QString &name : {QStringLiteral("input.zip"), QStringLiteral("input.csv")}) {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        file.close();
-        QCOMPARE(isNationalInput(file.fileName()), national);
-    }
-    QVERIFY(isNationalInput(dir.path()));
 }
 
 QTEST_GUILESS_MAIN(TestNationalSource)

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The exit statuses of kalvemo-judge. A list's rows and the national files'
+// checkup files share them; only the national files report codes of their
+// own to compare with the judgement.
+enum ExitStatus {
+    kAllJudged = 0,
+    kSomeNotJudged = 1,
+    kReportedCodesDiffer = 1, // every checkup file judged, some reported code not the judged one
+    kCannotJudge = 2,
+};
+
+// Tells on standard error why the input (named, where `file` is not empty)
+// cannot be judged; the exit status for it.
+int cannotJudge(const QString &file, const QString &message);

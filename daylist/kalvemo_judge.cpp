@@ -1,0 +1,28 @@
+#include "daylist/kalvemo_judge.h"
+
+#include "daylist/command_line.h"
+#include "daylist/console.h"
+#include "daylist/day_list.h"
+#include "daylist/exit_status.h"
+#include "daylist/input_kind.h"
+#include "daylist/national_list.h"
+
+int runKalvemoJudge(const QStringList &arguments)
+{
+    const auto parsed = parseCommandLine(arguments);
+    if (const auto *usage = std::get_if<QString>(&parsed)) {
+        writeError(QStringLiteral("kalvemo-judge: ") + *usage + QStringLiteral("\n詳しくは kalvemo-judge --help\n"));
+        return kCannotJudge;
+    }
+    const CommandLine &line = std::get<CommandLine>(parsed);
+    if (line.help) {
+        writeHelp(helpText());
+        return kAllJudged;
+    }
+    const InputKind kind = inputKindOf(line.input);
+    if (isNational(kind))
+        return judgeNationalFiles(line);
+    if (const QString notAList = notAListMessage(kind); !notAList.isEmpty())
+        return cannotJudge(line.input, notAList);
+    return judgeDayList(line);
+}
