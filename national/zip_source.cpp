@@ -32,10 +32,10 @@ QString entryName(const char *raw)
     return cp932.failed() ? QString::fromUtf8(bytes) : name;
 }
 
-// libzip's reasons for a damaged entry, in the desk's words.
-QString brokenReason(int code, const char *libzipText)
+// libzip's reason for a damaged archive or entry, in the desk's words.
+QString brokenReason(zip_error_t *error)
 {
-    switch (code) {
+    switch (zip_error_code_zip(error)) {
     case ZIP_ER_NOZIP: return QStringLiteral("zip の目録 (中央ディレクトリ) が見つかりません");
     case ZIP_ER_MULTIDISK: return QStringLiteral("複数に分けられたアーカイブは読めません");
     case ZIP_ER_CRC: return QStringLiteral("中身の検査値 (CRC) が合いません");
@@ -45,7 +45,7 @@ QString brokenReason(int code, const char *libzipText)
     case ZIP_ER_READ:
     case ZIP_ER_SEEK:
     case ZIP_ER_EOF: return QStringLiteral("アーカイブが途中で切れているか、読み込みに失敗しました");
-    default: return QStringLiteral("libzip: ") + QString::fromUtf8(libzipText);
+    default: return QStringLiteral("libzip: ") + QString::fromUtf8(zip_error_strerror(error));
     }
 }
 
@@ -119,16 +119,18 @@ public:
     QStringList nestedArchives() const override { return m_nested; }
 
 private:
+    static SourceFile brokenEntry(const QString &name, zip_error_t *error)
+    {
+        return {name, {}, brokenEntryRefusal(brokenReason(error))};
+    }
+
     SourceFile readEntry(qsizetype entry)
     {
         const QString name = nameOf(m_zip.get(), entry);
         zip_stat_t stat;
         zip_stat_init(&stat);
         if (zip_stat_index(m_zip.get(), zip_uint64_t(entry), 0, &stat) != 0)
-            return {name,
-                    {},
-                    brokenEntryRefusal(
-                        brokenReason(zip_error_code_zip(zip_get_error(m_zip.get())), zip_strerror(m_zip.get())))};
+            return brokenEntry(name, zip_get_error(m_zip.get()));
         if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE)
             return {name, {}, encryptedRefusal()};
         if (!(stat.valid & ZIP_STAT_COMP_METHOD)
@@ -138,10 +140,7 @@ private:
 
         std::unique_ptr<zip_file_t, Closer> file(zip_fopen_index(m_zip.get(), zip_uint64_t(entry), 0));
         if (!file)
-            return {name,
-                    {},
-                    brokenEntryRefusal(
-                        brokenReason(zip_error_code_zip(zip_get_error(m_zip.get())), zip_strerror(m_zip.get())))};
+            return brokenEntry(name, zip_get_error(m_zip.get()));
         // The size is counted as the entry unpacks, whatever its header says,
         // and never more than the limit and one byte is held. Room is made
         // first for the size the header gives (within the limits) and the
@@ -161,10 +160,7 @@ private:
             bytes.resize(size + room);
             const zip_int64_t got = zip_fread(file.get(), bytes.data() + size, zip_uint64_t(room));
             if (got < 0)
-                return {name,
-                        {},
-                        brokenEntryRefusal(brokenReason(zip_error_code_zip(zip_file_get_error(file.get())),
-                                                        zip_file_strerror(file.get())))};
+                return brokenEntry(name, zip_file_get_error(file.get()));
             size += qsizetype(got);
             if (size > maxFileBytes)
                 return {name, {}, tooLargeRefusal()};
@@ -197,7 +193,7 @@ std::variant<std::unique_ptr<zip_t, Closer>, SourceProblem> openZip(QIODevice &d
     zip_source_t *source = zipSourceOn(device, &error);
     zip_t *opened = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
     if (!opened) {
-        const QString reason = brokenReason(zip_error_code_zip(&error), zip_error_strerror(&error));
+        const QString reason = brokenReason(&error);
         zip_error_fini(&error);
         if (source)
             zip_source_free(source);
