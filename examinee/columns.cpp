@@ -160,19 +160,6 @@ constexpr LabCode kLabCodes[] = {
 // The BMI has a code too, but is always computed.
 constexpr const char *kBmiCode = "9N011000000000001";
 
-constexpr qsizetype kCodeLength = 17;
-
-bool looksLikeItemCode(const QString &key)
-{
-    if (key.size() != kCodeLength)
-        return false;
-    for (const QChar c : key) {
-        if (!c.isDigit() && !(c >= u'a' && c <= u'z'))
-            return false;
-    }
-    return true;
-}
-
 QString bmiWhy() { return QStringLiteral("BMI は身長と体重から計算します"); }
 QString nonFastingWhy() { return QStringLiteral("随時 (空腹時でない) の値は使いません"); }
 QString jdsWhy() { return QStringLiteral("HbA1c (JDS) は使いません: HbA1c (NGSP) の列が要ります"); }
@@ -222,7 +209,7 @@ Found fromHeading(QStringView heading)
     // What the whole heading says first: an item code, or a value the rules
     // must not read, whatever else the heading names.
     const QString whole = normalisedHeading(heading);
-    if (looksLikeItemCode(whole))
+    if (isItemCode(whole.toUpper()))
         return fromCode(whole);
     if (whole.contains(u"jds"))
         return {{}, jdsWhy()};
@@ -250,6 +237,13 @@ constexpr Item kMeasuredItems[] = {Item::Height,   Item::Weight,         Item::W
                                    Item::Hdl,      Item::FastingGlucose, Item::Hba1c};
 
 } // namespace
+
+bool isItemCode(QStringView text)
+{
+    return text.size() == 17 && std::all_of(text.begin(), text.end(), [](QChar c) {
+               return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z');
+           });
+}
 
 ColumnPlan planColumns(const QStringList &headings)
 {

@@ -38,14 +38,6 @@ constexpr ItemCodes kCodes[] = {
 };
 // clang-format on
 
-// Seventeen letters and digits: the form of every item code.
-bool isItemCode(const QString &code)
-{
-    return code.size() == 17 && std::all_of(code.begin(), code.end(), [](QChar c) {
-               return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z');
-           });
-}
-
 bool isCodeOf(const ItemCodes &codes, QStringView code)
 {
     return !code.isEmpty() && std::find(codes.codes.begin(), codes.codes.end(), code) != codes.codes.end();
