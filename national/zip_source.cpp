@@ -21,13 +21,10 @@ namespace {
 QString entryName(const char *raw)
 {
     const QByteArrayView bytes(raw);
-    QStringDecoder utf8(QStringConverter::Utf8,
-                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-    QString name = utf8(bytes);
-    if (!utf8.hasError())
-        return name;
+    if (bytes.isValidUtf8())
+        return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom).decode(bytes);
     TextDecoder cp932(TextEncoding::Cp932);
-    name = cp932.decode(bytes);
+    QString name = cp932.decode(bytes);
     name += cp932.finish();
     return cp932.failed() ? QString::fromUtf8(bytes) : name;
 }
