@@ -62,9 +62,9 @@ bool isAscii(const char *raw)
     return true;
 }
 
-// The archive's names as libzip holds them, in the order of their text: at
-// 100,000 entries a copy of each as text would cost some 20 MB. Names of
-// ASCII alone (the ministry's) compare as their bytes, others as their text;
+// The archive's names as libzip holds them, in the order of their text: not
+// copied as text, since such a copy grows with the archive. Names of ASCII
+// alone (the ministry's) compare as their bytes, others as their text;
 // which are ASCII is found once a name (a bit each), not at each comparison.
 ArchiveNames namesOf(zip_t *zip)
 {
@@ -142,8 +142,8 @@ private:
         // and never more than the limit and one byte is held. Room is made
         // first for the size the header gives (within the limits) and the
         // byte that finds the end, so that a truthful entry unpacks into one
-        // allocation of its own size; past it, up to each next 64 KiB, where
-        // the limits are looked at as before.
+        // allocation of its own size; past it, up to each next 64 KiB. The
+        // limits are looked at after every read.
         constexpr qsizetype piece = 64 * 1024;
         const zip_uint64_t declared = (stat.valid & ZIP_STAT_SIZE) ? stat.size : 0;
         const qsizetype expected =
