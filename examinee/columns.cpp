@@ -136,19 +136,6 @@ constexpr CodeRole kChoiceCodes[] = {
 };
 // clang-format on
 
-constexpr qsizetype kCodeLength = 17;
-
-bool looksLikeItemCode(const QString &key)
-{
-    if (key.size() != kCodeLength)
-        return false;
-    for (const QChar c : key) {
-        if (!c.isDigit() && !(c >= u'a' && c <= u'z'))
-            return false;
-    }
-    return true;
-}
-
 QString computedWhy() { return QStringLiteral("BMI は身長と体重から計算します"); }
 QString nonFastingWhy() { return QStringLiteral("随時 (空腹時でない) の値は使いません"); }
 
@@ -238,7 +225,7 @@ Found fromHeading(QStringView heading)
     // What the whole heading says first: an item code, or a value the rules
     // must not read, whatever else the heading names.
     const QString whole = normalisedHeading(heading);
-    if (looksLikeItemCode(whole))
+    if (isItemCode(whole.toUpper()))
         return fromCode(whole);
     if (const auto other = byOtherMethod(whole))
         return *other;
@@ -262,6 +249,13 @@ Found fromHeading(QStringView heading)
 }
 
 } // namespace
+
+bool isItemCode(QStringView text)
+{
+    return text.size() == 17 && std::all_of(text.begin(), text.end(), [](QChar c) {
+               return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z');
+           });
+}
 
 ColumnPlan planColumns(const QStringList &headings)
 {

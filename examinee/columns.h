@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <array>
 #include <cstddef>
@@ -62,6 +63,10 @@ struct ColumnPlan {
 };
 
 ColumnPlan planColumns(const QStringList &headings);
+
+// Whether the text has the shape of an item code of the national data
+// standard: seventeen ASCII digits and capital letters, "9N501000000000011".
+bool isItemCode(QStringView text);
 
 // The item's name in the desk's words, for a message: "腹囲", "血圧 薬剤治療".
 QString itemName(Item item);

@@ -59,46 +59,49 @@ void EncodingDetector::feed(QByteArrayView bytes)
     feedUtf8(bytes);
 }
 
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+namespace {
+
+// The bytes a UTF-8 sequence takes by its first byte; 1 for any byte that
+// starts none, which the check then takes or refuses alone.
+qsizetype sequenceLength(char first)
+{
+    const auto b = static_cast<unsigned char>(first);
+    return b >= 0xF0 && b <= 0xF4 ? 4 : b >= 0xE0 && b <= 0xEF ? 3 : b >= 0xC2 && b <= 0xDF ? 2 : 1;
+}
+
+// Where the last character of the bytes starts when the bytes end before it
+// does; their size when they end after a whole character.
+qsizetype wholeCharacters(QByteArrayView bytes)
+{
+    for (qsizetype i = bytes.size() - 1; i >= 0 && i >= bytes.size() - 3; --i) {
+        if ((static_cast<unsigned char>(bytes[i]) & 0xC0) != 0x80)
+            return bytes.size() - i < sequenceLength(bytes[i]) ? i : bytes.size();
+    }
+    return bytes.size();
+}
+
+} // namespace
+
+// Qt's check is the strict one: no overlong form, no surrogate, nothing
+// above U+10FFFF. It is asked of whole characters: a character that a piece
+// cuts off is held until the next piece ends it.
 void EncodingDetector::feedUtf8(QByteArrayView bytes)
 {
-    for (const char c : bytes) {
-        if (!m_validUtf8)
+    if (!m_validUtf8)
+        return;
+    if (!m_unfinished.isEmpty()) {
+        const QByteArrayView rest =
+            bytes.first(std::min(sequenceLength(m_unfinished[0]) - m_unfinished.size(), bytes.size()));
+        m_unfinished += rest;
+        bytes = bytes.sliced(rest.size());
+        if (m_unfinished.size() < sequenceLength(m_unfinished[0]))
             return;
-        const auto b = static_cast<unsigned char>(c);
-        if (m_continuations > 0) {
-            unsigned char low = 0x80, high = 0xBF;
-            if (m_first) {
-                if (m_lead == 0xE0)
-                    low = 0xA0;
-                else if (m_lead == 0xED)
-                    high = 0x9F;
-                else if (m_lead == 0xF0)
-                    low = 0x90;
-                else if (m_lead == 0xF4)
-                    high = 0x8F;
-            }
-            if (b < low || b > high) {
-                m_validUtf8 = false;
-                return;
-            }
-            m_first = false;
-            --m_continuations;
-            continue;
-        }
-        m_lead = b;
-        m_first = true;
-        if (b < 0x80)
-            m_continuations = 0;
-        else if (b >= 0xC2 && b <= 0xDF)
-            m_continuations = 1;
-        else if (b >= 0xE0 && b <= 0xEF)
-            m_continuations = 2;
-        else if (b >= 0xF0 && b <= 0xF4)
-            m_continuations = 3;
-        else
-            m_validUtf8 = false;
+        m_validUtf8 = QByteArrayView(m_unfinished).isValidUtf8();
+        m_unfinished.clear();
     }
+    const qsizetype whole = wholeCharacters(bytes);
+    m_validUtf8 = m_validUtf8 && bytes.first(whole).isValidUtf8();
+    m_unfinished = bytes.sliced(whole).toByteArray();
 }
 
 TextEncoding EncodingDetector::encoding() const
@@ -109,5 +112,5 @@ TextEncoding EncodingDetector::encoding() const
         return TextEncoding::Utf16LE;
     if (m_start.startsWith("\xFE\xFF"))
         return TextEncoding::Utf16BE;
-    return m_validUtf8 && m_continuations == 0 ? TextEncoding::Utf8 : TextEncoding::Cp932;
+    return m_validUtf8 && m_unfinished.isEmpty() ? TextEncoding::Utf8 : TextEncoding::Cp932;
 }

@@ -31,13 +31,11 @@ public:
     void feed(QByteArrayView bytes);
     TextEncoding encoding() const;
     // The bytes so far end inside a UTF-8 character.
-    bool endsInsideCharacter() const { return m_continuations > 0; }
+    bool endsInsideCharacter() const { return !m_unfinished.isEmpty(); }
 
 private:
     QByteArray m_start; // the first bytes, until a mark can be told
     bool m_validUtf8 = true;
-    int m_continuations = 0; // continuation bytes still due in a UTF-8 sequence
-    unsigned char m_lead = 0;
-    bool m_first = true; // the next continuation byte is the sequence's second
+    QByteArray m_unfinished; // the start of a UTF-8 character the last piece cut off
     void feedUtf8(QByteArrayView bytes);
 };

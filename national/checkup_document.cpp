@@ -182,10 +182,9 @@ private:
         QList<Observation> values;
     };
 
-    // An element at a place that is read.
+    // An element at a place that is read: of an observation, or of the header.
     void started(Place place, const QXmlStreamAttributes &attributes)
     {
-        CheckupHeader &header = m_doc.header;
         switch (place) {
         case Place::Observation: {
             const bool noValue = has(attributes, "nullFlavor") || attr(attributes, "negationInd") == u"true";
@@ -199,6 +198,15 @@ private:
             m_open.last().codeSystem = valueOr(attributes, "codeSystem", kItemCodeSystem);
             break;
         case Place::ObservationValue: m_open.last().values.append(valueOf(attributes, m_open.last().noValue)); break;
+        default: headerStarted(place, attributes); break;
+        }
+    }
+
+    // An element of the header: the kinds of report and checkup, the examinee, the institution, the date.
+    void headerStarted(Place place, const QXmlStreamAttributes &attributes)
+    {
+        CheckupHeader &header = m_doc.header;
+        switch (place) {
         case Place::ReportKind:
             m_checkupReport = attr(attributes, "code") == kCheckupReport
                               && valueOr(attributes, "codeSystem", kReportKindSystem) == kReportKindSystem;

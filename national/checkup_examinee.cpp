@@ -28,14 +28,6 @@ constexpr ItemCodes kCodes[] = {
 };
 // clang-format on
 
-// Seventeen letters and digits: the form of every item code.
-bool isItemCode(const QString &code)
-{
-    return code.size() == 17 && std::all_of(code.begin(), code.end(), [](QChar c) {
-               return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z');
-           });
-}
-
 bool isCodeOf(const ItemCodes &codes, QStringView code)
 {
     return !code.isEmpty() && std::find(codes.codes.begin(), codes.codes.end(), code) != codes.codes.end();
@@ -152,13 +144,45 @@ void addOnce(QStringList &list, const QString &text)
         list << text;
 }
 
-} // namespace
+// What the file says beside its items: the codes of its own judgement and
+// the timing of the blood draw, the first value of each.
+struct FileCodes {
+    QString reportedClass;
+    QString reportedLevel;
+    QString timing;
+    bool timingGiven = false;
+};
 
-CheckupExaminee examineeOfCheckup(const CheckupDocument &document)
+bool isItemObservation(const Observation &observation) { return observation.codeSystem == kItemCodeSystem; }
+
+FileCodes fileCodesOf(const CheckupDocument &document)
 {
-    CheckupExaminee result;
-    const CheckupHeader &header = document.header;
-    // The window's own headings of the header's cells and of the choices.
+    FileCodes codes;
+    const auto setOnce = [](QString &field, const QString &cell) {
+        if (field.isEmpty())
+            field = cell;
+    };
+    for (const Observation &observation : document.observations) {
+        if (!isItemObservation(observation))
+            continue;
+        if (observation.code == kClassCode)
+            setOnce(codes.reportedClass, cellOf(observation));
+        else if (observation.code == kLevelCode)
+            setOnce(codes.reportedLevel, cellOf(observation));
+        else if (observation.code == kTimingCode) {
+            codes.timingGiven = true;
+            setOnce(codes.timing, cellOf(observation));
+        }
+    }
+    return codes;
+}
+
+// The file as a row: the header's cells, one column per observation of an
+// item (those of FileCodes aside), and each choice under the window's own
+// heading as well, empty, so that a file without the item reads as a row
+// that leaves it empty.
+Row rowOf(const CheckupDocument &document)
+{
     static const QStringList headerHeadings{itemName(Item::Sex), itemName(Item::BirthDate), itemName(Item::ExamDate)};
     static const QStringList choiceHeadings{itemName(Item::BloodPressureDrugs), itemName(Item::LipidDrugs),
                                             itemName(Item::GlucoseDrugs), itemName(Item::Smoking)};
@@ -167,40 +191,30 @@ CheckupExaminee examineeOfCheckup(const CheckupDocument &document)
     row.headings.reserve(columns);
     row.cells.reserve(columns);
     row.sources.reserve(columns);
+    const CheckupHeader &header = document.header;
     row.headings << headerHeadings;
     row.cells << header.sexCode << header.birthDate << header.examDate;
     row.sources << nullptr << nullptr << nullptr;
-    QString timing;
-    bool timingGiven = false;
     for (const Observation &observation : document.observations) {
-        if (observation.codeSystem != kItemCodeSystem)
-            continue;
-        const QString cell = cellOf(observation);
-        if (observation.code == kClassCode) {
-            if (result.reportedClass.isEmpty())
-                result.reportedClass = cell;
-        } else if (observation.code == kLevelCode) {
-            if (result.reportedLevel.isEmpty())
-                result.reportedLevel = cell;
-        } else if (observation.code == kTimingCode) {
-            timingGiven = true;
-            if (timing.isEmpty())
-                timing = cell;
-        } else if (isItemCode(observation.code)) {
-            row.headings << observation.code;
-            row.cells << cell;
+        const QString &code = observation.code;
+        if (isItemObservation(observation) && isItemCode(code) && code != kClassCode && code != kLevelCode
+            && code != kTimingCode) {
+            row.headings << code;
+            row.cells << cellOf(observation);
             row.sources << &observation;
         }
     }
-    // Each choice under the window's own heading as well, empty: a file
-    // without the item reads as a row that leaves it empty.
     for (const QString &heading : choiceHeadings) {
         row.headings << heading;
         row.cells << QString();
         row.sources << nullptr;
     }
-    const ColumnPlan &plan = planOf(row.headings);
+    return row;
+}
 
+// What the file says of each item, and what it names but is not used.
+void listItems(CheckupExaminee &result, const Row &row, const ColumnPlan &plan, const FileCodes &codes)
+{
     for (std::size_t i = 0; i < kItemCount; ++i) {
         for (const ItemColumn &column : plan.items[i]) {
             if (result.read[i].isEmpty())
@@ -209,10 +223,44 @@ CheckupExaminee examineeOfCheckup(const CheckupDocument &document)
     }
     for (const UnusedColumn &unused : plan.unused)
         addOnce(result.unused, row.headings[unused.column] + QStringLiteral(" (") + unused.why + u')');
-    if (timingGiven)
+    if (codes.timingGiven)
         addOnce(result.unused, kTimingCode.toString() + QStringLiteral(" (採血時間は判定に使いません)"));
+}
 
-    if (const QString problem = fileProblem(row, plan, header); !problem.isEmpty()) {
+// The notes beside a judged file: a value only in a kind that is not used
+// (judged without it), and a fasting code with blood drawn soon after a
+// meal (judged as coded).
+void addNotes(CheckupExaminee &result, const Row &row, const ColumnPlan &plan, const FileCodes &codes)
+{
+    for (const UnusedColumn &unused : plan.unused) {
+        if (unused.item && !row.cells[unused.column].isEmpty() && !hasValue(row, plan, *unused.item))
+            addOnce(result.notes, itemName(*unused.item) + QStringLiteral("は ") + row.headings[unused.column]
+                                      + QStringLiteral(" の値だけです (") + unused.why + u')');
+    }
+    if (std::find(kDrawnSoonAfterMeal.begin(), kDrawnSoonAfterMeal.end(), codes.timing) == kDrawnSoonAfterMeal.end())
+        return;
+    for (const MeasuredItem &measuredItem : kMeasuredItems) {
+        const Item item = itemOf(measuredItem.entry);
+        if (measuredItem.national.lab.mealMatters && hasValue(row, plan, item))
+            result.notes << QStringLiteral("採血時間 (9N141) は食後10時間未満ですが、%1に空腹時のコードの値があり"
+                                           "ます (コードのとおり判定しました)")
+                                .arg(itemName(item));
+    }
+}
+
+} // namespace
+
+CheckupExaminee examineeOfCheckup(const CheckupDocument &document)
+{
+    CheckupExaminee result;
+    const FileCodes codes = fileCodesOf(document);
+    result.reportedClass = codes.reportedClass;
+    result.reportedLevel = codes.reportedLevel;
+    const Row row = rowOf(document);
+    const ColumnPlan &plan = planOf(row.headings);
+    listItems(result, row, plan, codes);
+
+    if (const QString problem = fileProblem(row, plan, document.header); !problem.isEmpty()) {
         result.problem = problem;
         return result;
     }
@@ -224,22 +272,6 @@ CheckupExaminee examineeOfCheckup(const CheckupDocument &document)
         return result;
     }
     result.examinee = std::move(std::get<Examinee>(examinee));
-
-    // A value only in a kind that is not used: judged without it, and said.
-    for (const UnusedColumn &unused : plan.unused) {
-        if (unused.item && !row.cells[unused.column].isEmpty() && !hasValue(row, plan, *unused.item))
-            addOnce(result.notes, itemName(*unused.item) + QStringLiteral("は ") + row.headings[unused.column]
-                                      + QStringLiteral(" の値だけです (") + unused.why + u')');
-    }
-    // A fasting code with blood drawn soon after a meal: judged as coded.
-    if (std::find(kDrawnSoonAfterMeal.begin(), kDrawnSoonAfterMeal.end(), timing) != kDrawnSoonAfterMeal.end()) {
-        for (const MeasuredItem &measuredItem : kMeasuredItems) {
-            const Item item = itemOf(measuredItem.entry);
-            if (measuredItem.national.lab.mealMatters && hasValue(row, plan, item))
-                result.notes << QStringLiteral("採血時間 (9N141) は食後10時間未満ですが、%1に空腹時のコードの値があり"
-                                               "ます (コードのとおり判定しました)")
-                                    .arg(itemName(item));
-        }
-    }
+    addNotes(result, row, plan, codes);
     return result;
 }

@@ -5,8 +5,8 @@
 namespace {
 
 // The device is only read, so its size is taken once: a file's size asked
-// of Qt is asked of the system each time, and libzip wants it at every seek
-// and stat, four times a file of the archive.
+// of Qt is asked of the system each time, and libzip asks for it at every seek
+// and stat, several times for each file it reads.
 struct DeviceState {
     QIODevice *device;
     qint64 size;

@@ -21,21 +21,18 @@ namespace {
 QString entryName(const char *raw)
 {
     const QByteArrayView bytes(raw);
-    QStringDecoder utf8(QStringConverter::Utf8,
-                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
-    QString name = utf8(bytes);
-    if (!utf8.hasError())
-        return name;
+    if (bytes.isValidUtf8())
+        return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom).decode(bytes);
     TextDecoder cp932(TextEncoding::Cp932);
-    name = cp932.decode(bytes);
+    QString name = cp932.decode(bytes);
     name += cp932.finish();
     return cp932.failed() ? QString::fromUtf8(bytes) : name;
 }
 
-// libzip's reasons for a damaged entry, in the desk's words.
-QString brokenReason(int code, const char *libzipText)
+// libzip's reason for a damaged archive or entry, in the desk's words.
+QString brokenReason(zip_error_t *error)
 {
-    switch (code) {
+    switch (zip_error_code_zip(error)) {
     case ZIP_ER_NOZIP: return QStringLiteral("zip の目録 (中央ディレクトリ) が見つかりません");
     case ZIP_ER_MULTIDISK: return QStringLiteral("複数に分けられたアーカイブは読めません");
     case ZIP_ER_CRC: return QStringLiteral("中身の検査値 (CRC) が合いません");
@@ -45,7 +42,7 @@ QString brokenReason(int code, const char *libzipText)
     case ZIP_ER_READ:
     case ZIP_ER_SEEK:
     case ZIP_ER_EOF: return QStringLiteral("アーカイブが途中で切れているか、読み込みに失敗しました");
-    default: return QStringLiteral("libzip: ") + QString::fromUtf8(libzipText);
+    default: return QStringLiteral("libzip: ") + QString::fromUtf8(zip_error_strerror(error));
     }
 }
 
@@ -65,9 +62,9 @@ bool isAscii(const char *raw)
     return true;
 }
 
-// The archive's names as libzip holds them, in the order of their text: at
-// 100,000 entries a copy of each as text would cost some 20 MB. Names of
-// ASCII alone (the ministry's) compare as their bytes, others as their text;
+// The archive's names as libzip holds them, in the order of their text: not
+// copied as text, since such a copy grows with the archive. Names of ASCII
+// alone (the ministry's) compare as their bytes, others as their text;
 // which are ASCII is found once a name (a bit each), not at each comparison.
 ArchiveNames namesOf(zip_t *zip)
 {
@@ -119,16 +116,18 @@ public:
     QStringList nestedArchives() const override { return m_nested; }
 
 private:
+    static SourceFile brokenEntry(const QString &name, zip_error_t *error)
+    {
+        return {name, {}, brokenEntryRefusal(brokenReason(error))};
+    }
+
     SourceFile readEntry(qsizetype entry)
     {
         const QString name = nameOf(m_zip.get(), entry);
         zip_stat_t stat;
         zip_stat_init(&stat);
         if (zip_stat_index(m_zip.get(), zip_uint64_t(entry), 0, &stat) != 0)
-            return {name,
-                    {},
-                    brokenEntryRefusal(
-                        brokenReason(zip_error_code_zip(zip_get_error(m_zip.get())), zip_strerror(m_zip.get())))};
+            return brokenEntry(name, zip_get_error(m_zip.get()));
         if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE)
             return {name, {}, encryptedRefusal()};
         if (!(stat.valid & ZIP_STAT_COMP_METHOD)
@@ -138,16 +137,13 @@ private:
 
         std::unique_ptr<zip_file_t, Closer> file(zip_fopen_index(m_zip.get(), zip_uint64_t(entry), 0));
         if (!file)
-            return {name,
-                    {},
-                    brokenEntryRefusal(
-                        brokenReason(zip_error_code_zip(zip_get_error(m_zip.get())), zip_strerror(m_zip.get())))};
+            return brokenEntry(name, zip_get_error(m_zip.get()));
         // The size is counted as the entry unpacks, whatever its header says,
         // and never more than the limit and one byte is held. Room is made
         // first for the size the header gives (within the limits) and the
         // byte that finds the end, so that a truthful entry unpacks into one
-        // allocation of its own size; past it, up to each next 64 KiB, where
-        // the limits are looked at as before.
+        // allocation of its own size; past it, up to each next 64 KiB. The
+        // limits are looked at after every read.
         constexpr qsizetype piece = 64 * 1024;
         const zip_uint64_t declared = (stat.valid & ZIP_STAT_SIZE) ? stat.size : 0;
         const qsizetype expected =
@@ -161,10 +157,7 @@ private:
             bytes.resize(size + room);
             const zip_int64_t got = zip_fread(file.get(), bytes.data() + size, zip_uint64_t(room));
             if (got < 0)
-                return {name,
-                        {},
-                        brokenEntryRefusal(brokenReason(zip_error_code_zip(zip_file_get_error(file.get())),
-                                                        zip_file_strerror(file.get())))};
+                return brokenEntry(name, zip_file_get_error(file.get()));
             size += qsizetype(got);
             if (size > maxFileBytes)
                 return {name, {}, tooLargeRefusal()};
@@ -197,7 +190,7 @@ std::variant<std::unique_ptr<zip_t, Closer>, SourceProblem> openZip(QIODevice &d
     zip_source_t *source = zipSourceOn(device, &error);
     zip_t *opened = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
     if (!opened) {
-        const QString reason = brokenReason(zip_error_code_zip(&error), zip_error_strerror(&error));
+        const QString reason = brokenReason(&error);
         zip_error_fini(&error);
         if (source)
             zip_source_free(source);

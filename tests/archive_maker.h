@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QList>
 #include <QString>
+#include <QtEndian>
 
 #include <zip.h>
 
@@ -113,9 +114,12 @@ inline bool writeEmptyEntries(const QString &path, qsizetype count)
 // as more than 65,535 entries need.
 inline QByteArray archiveOfManyEntries(quint32 count)
 {
-    auto put16 = [](QByteArray &out, quint16 v) { out.append(char(v & 0xff)).append(char(v >> 8)); };
-    auto put32 = [&](QByteArray &out, quint32 v) { put16(out, quint16(v & 0xffff)), put16(out, quint16(v >> 16)); };
-    auto put64 = [&](QByteArray &out, quint64 v) { put32(out, quint32(v & 0xffffffff)), put32(out, quint32(v >> 32)); };
+    auto put = [](QByteArray &out, auto v) {
+        v = qToLittleEndian(v), out.append(reinterpret_cast<char *>(&v), sizeof v);
+    };
+    auto put16 = [&](QByteArray &out, quint16 v) { put(out, v); };
+    auto put32 = [&](QByteArray &out, quint32 v) { put(out, v); };
+    auto put64 = [&](QByteArray &out, quint64 v) { put(out, v); };
     QByteArray zip("PK\x03\x04", 4); // local header: version, flags, method, time, date, crc, sizes, name, extra
     put16(zip, 10), put16(zip, 0), put16(zip, 0), put16(zip, 0), put16(zip, 0x21);
     put32(zip, 0), put32(zip, 0), put32(zip, 0), put16(zip, 1), put16(zip, 0);

@@ -13,6 +13,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 namespace {
 
@@ -45,12 +46,8 @@ QByteArray exampleDocument()
 // The archive's first entry as its headers tell it: where its local header
 // and its directory entry are.
 qsizetype directoryEntry(const QByteArray &zip) { return zip.indexOf(QByteArrayLiteral("PK\x01\x02")); }
-quint16 read16(const QByteArray &zip, qsizetype at) { return quint16(uchar(zip[at]) | uchar(zip[at + 1]) << 8); }
-void write32(QByteArray &zip, qsizetype at, quint32 value)
-{
-    for (int i = 0; i < 4; ++i)
-        zip[at + i] = char(value >> (8 * i) & 0xff);
-}
+quint16 read16(const QByteArray &zip, qsizetype at) { return qFromLittleEndian<quint16>(zip.constData() + at); }
+void write32(QByteArray &zip, qsizetype at, quint32 value) { qToLittleEndian(value, zip.data() + at); }
 
 // Both headers of the first entry claim another unpacked size.
 QByteArray claimingSize(QByteArray zip, quint32 size)
