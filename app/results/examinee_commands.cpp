@@ -34,7 +34,7 @@ void ReplaceExamineeCommand::reset(Routes::Handler click)
 {
     click(m_parts.form);
     m_parts.results.clear();
-    m_parts.marks.reset();
+    m_parts.marks.clear();
     m_parts.pastedBand.set(std::nullopt);
 }
 
