@@ -31,9 +31,10 @@
 // show the captions of those rules, or a prompt, and the values are coloured
 // through FieldLook.
 // A click on Reset (Command3) reaches QtFormControls through the routing
-// table like the other buttons; ExamineeUndo pushes a ResetCommand on its
-// one-level QUndoStack, whose redo() runs Command3_Click and clears the
-// results and marks; a paste pushes a PasteCommand the same way.
+// table like the other buttons, which hands its handler, Command3_Click, to
+// ExamineeUndo; that pushes a ResetCommand on its one-level QUndoStack,
+// whose redo() runs the handler and clears the results and marks; a paste
+// pushes a PasteCommand the same way.
 
 #include <QWidget>
 

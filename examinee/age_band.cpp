@@ -136,68 +136,92 @@ std::optional<AgeBand> bandNamed(QStringView text)
     return std::nullopt;
 }
 
+namespace {
+
+// What a row says of the age: the age at the end of the fiscal year, and the
+// age on the day of the examination where the dates tell it; with the item
+// and the cell they come from, for a problem to point at.
+struct RowAges {
+    std::optional<int> yearEnd;
+    std::optional<int> onExamination;
+    Item source = Item::FiscalYearEndAge;
+    QString cell;
+};
+
+// The ages from the fiscal-year-end age and from the dates of birth and of
+// the examination, whichever the row fills; where it fills both, they must
+// agree.
+std::variant<RowAges, AgeProblem> agesOfRow(const AgeCells &cells)
+{
+    constexpr Item ageItem = Item::FiscalYearEndAge, birthItem = Item::BirthDate, examItem = Item::ExamDate;
+    RowAges ages{std::nullopt, std::nullopt, ageItem, cells.fiscalYearEndAge};
+    if (!cells.fiscalYearEndAge.trimmed().isEmpty()) {
+        ages.yearEnd = yearsOf(cells.fiscalYearEndAge);
+        if (!ages.yearEnd)
+            return problem(ageItem, ages.cell, quoted(ages.cell) + QStringLiteral(" は年齢として読めません"));
+    }
+    if (cells.birthDate.trimmed().isEmpty() || cells.examDate.trimmed().isEmpty())
+        return ages;
+    const auto birth = dateOf(cells.birthDate);
+    if (!birth)
+        return problem(birthItem, cells.birthDate, quoted(cells.birthDate) + QStringLiteral(" は日付として読めません"));
+    const auto exam = dateOf(cells.examDate);
+    if (!exam)
+        return problem(examItem, cells.examDate, quoted(cells.examDate) + QStringLiteral(" は日付として読めません"));
+    if (*exam < *birth)
+        return problem(examItem, cells.examDate, QStringLiteral("受診日が生年月日より前です"));
+    const int fromDates = fiscalYearEndAge(*birth, *exam);
+    if (ages.yearEnd && *ages.yearEnd != fromDates)
+        return problem(ageItem, ages.cell,
+                       QStringLiteral("年度末年齢 %1 歳と生年月日・受診日からの %2 歳が食い違います")
+                           .arg(*ages.yearEnd)
+                           .arg(fromDates));
+    return RowAges{fromDates, ageOn(*birth, *exam), birthItem, cells.birthDate};
+}
+
+// The band for a row's fiscal-year-end age, or why the age is outside the
+// programme (or, at 75, cannot say without the dates).
+std::variant<AgeBand, AgeProblem> bandOfAges(const RowAges &ages)
+{
+    const int yearEnd = *ages.yearEnd;
+    if (const auto band = bandForAges(yearEnd, ages.onExamination))
+        return *band;
+    if (ages.onExamination && *ages.onExamination > kLastAge)
+        return problem(ages.source, ages.cell,
+                       QStringLiteral("受診日に %1 歳: 特定健診の対象 (40～74 歳) の外です").arg(*ages.onExamination));
+    const bool needsDates = yearEnd == kLastAge + 1 && !ages.onExamination;
+    return problem(ages.source, ages.cell,
+                   needsDates ? QStringLiteral("年度末年齢 75 歳: 受診日に 74 歳かどうかは生年月日と受診日で分かります")
+                              : QStringLiteral("年度末年齢 %1 歳は特定健診の対象 (40～74 歳) の外です").arg(yearEnd));
+}
+
+} // namespace
+
 std::variant<AgeBand, AgeProblem> bandOfRow(const AgeCells &cells)
 {
-    constexpr Item bandItem = Item::AgeBand, ageItem = Item::FiscalYearEndAge;
-    constexpr Item birthItem = Item::BirthDate, examItem = Item::ExamDate;
-    std::optional<AgeBand> band;
+    constexpr Item bandItem = Item::AgeBand;
+    std::optional<AgeBand> named;
     if (!cells.band.trimmed().isEmpty()) {
-        band = bandNamed(cells.band);
-        if (!band)
+        named = bandNamed(cells.band);
+        if (!named)
             return problem(bandItem, cells.band, quoted(cells.band) + QStringLiteral(" は年齢区分として読めません"));
     }
 
-    std::optional<int> yearEndAge;
-    std::optional<int> examAge;
-    Item ageSource = ageItem;
-    QString ageCell = cells.fiscalYearEndAge;
-    if (!cells.fiscalYearEndAge.trimmed().isEmpty()) {
-        yearEndAge = yearsOf(cells.fiscalYearEndAge);
-        if (!yearEndAge)
-            return problem(ageItem, ageCell, quoted(ageCell) + QStringLiteral(" は年齢として読めません"));
-    }
-    if (!cells.birthDate.trimmed().isEmpty() && !cells.examDate.trimmed().isEmpty()) {
-        const auto birth = dateOf(cells.birthDate);
-        if (!birth)
-            return problem(birthItem, cells.birthDate,
-                           quoted(cells.birthDate) + QStringLiteral(" は日付として読めません"));
-        const auto exam = dateOf(cells.examDate);
-        if (!exam)
-            return problem(examItem, cells.examDate,
-                           quoted(cells.examDate) + QStringLiteral(" は日付として読めません"));
-        if (*exam < *birth)
-            return problem(examItem, cells.examDate, QStringLiteral("受診日が生年月日より前です"));
-        const int fromDates = fiscalYearEndAge(*birth, *exam);
-        if (yearEndAge && *yearEndAge != fromDates)
-            return problem(ageItem, ageCell,
-                           QStringLiteral("年度末年齢 %1 歳と生年月日・受診日からの %2 歳が食い違います")
-                               .arg(*yearEndAge)
-                               .arg(fromDates));
-        yearEndAge = fromDates;
-        examAge = ageOn(*birth, *exam);
-        ageSource = birthItem;
-        ageCell = cells.birthDate;
+    const auto ages = agesOfRow(cells);
+    if (const auto *wrong = std::get_if<AgeProblem>(&ages))
+        return *wrong;
+    const RowAges &told = std::get<RowAges>(ages);
+    if (!told.yearEnd) {
+        if (named)
+            return *named;
+        return problem(bandItem, {},
+                       QStringLiteral("年齢区分が分かりません (年齢区分、年度末年齢、生年月日と受診日が空です)"));
     }
 
-    if (yearEndAge) {
-        const auto fromAge = bandForAges(*yearEndAge, examAge);
-        if (!fromAge) {
-            const bool needsDates = *yearEndAge == kLastAge + 1 && !examAge;
-            if (examAge && *examAge > kLastAge)
-                return problem(ageSource, ageCell,
-                               QStringLiteral("受診日に %1 歳: 特定健診の対象 (40～74 歳) の外です").arg(*examAge));
-            return problem(
-                ageSource, ageCell,
-                needsDates ? QStringLiteral("年度末年齢 75 歳: 受診日に 74 歳かどうかは生年月日と受診日で分かります")
-                           : QStringLiteral("年度末年齢 %1 歳は特定健診の対象 (40～74 歳) の外です").arg(*yearEndAge));
-        }
-        if (band && *band != *fromAge)
-            return problem(bandItem, cells.band,
-                           quoted(cells.band) + QStringLiteral(" と年度末年齢 %1 歳が食い違います").arg(*yearEndAge));
-        return *fromAge;
-    }
-    if (band)
-        return *band;
-    return problem(bandItem, {},
-                   QStringLiteral("年齢区分が分かりません (年齢区分、年度末年齢、生年月日と受診日が空です)"));
+    const auto fromAge = bandOfAges(told);
+    const AgeBand *band = std::get_if<AgeBand>(&fromAge);
+    if (band && named && *named != *band)
+        return problem(bandItem, cells.band,
+                       quoted(cells.band) + QStringLiteral(" と年度末年齢 %1 歳が食い違います").arg(*told.yearEnd));
+    return fromAge;
 }

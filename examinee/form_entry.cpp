@@ -11,16 +11,6 @@ void choose(FormControls &form, const std::optional<bool> &yes, Option yesOption
         form.select(*yes ? yesOption : noOption);
 }
 
-decltype(Routes::JudgementRoute::click) judgementButton(AgeBand band)
-{
-    const Command command = band == AgeBand::From40To64 ? Command::Command1 : Command::Command2;
-    for (const Routes::JudgementRoute &route : Routes::judgementButtons()) {
-        if (route.command == command)
-            return route.click;
-    }
-    qFatal("no judgement button for the band");
-}
-
 } // namespace
 
 void enterExaminee(FormControls &form, const Examinee &examinee)
@@ -39,5 +29,6 @@ void judgeExaminee(const Examinee &examinee, const JudgementSeen &seen)
     Q_ASSERT(examinee.band);
     MemoryForm form;
     enterExaminee(form, examinee);
-    judgementButton (*examinee.band)(form, seen);
+    const Command button = *examinee.band == AgeBand::From40To64 ? Command::Command1 : Command::Command2;
+    Routes::judgementRouteOf(button)->click(form, seen);
 }

@@ -7,6 +7,7 @@
 #include "entry/risk_tally.h"
 #include "form/reset.h"
 
+#include <algorithm>
 #include <array>
 
 namespace Routes {
@@ -54,6 +55,29 @@ constexpr std::array kIndicatorChanges = std::to_array<IndicatorRoute>({
 });
 // clang-format on
 
+// Each control's route at the control's number, null where it has none: the
+// one lookup of the tables above, built once as the program is compiled.
+template <std::size_t kControlCount, typename Route, std::size_t kRouteCount, typename Control>
+constexpr std::array<const Route *, kControlCount> byControl(const std::array<Route, kRouteCount> &table,
+                                                             Control Route::*control)
+{
+    std::array<const Route *, kControlCount> routes{};
+    for (const Route &route : table)
+        routes[std::size_t(route.*control)] = &route;
+    return routes;
+}
+
+constexpr auto kFieldRoutes = byControl<kFieldCount>(kFields, &FieldRoute::field);
+constexpr auto kOptionRoutes = byControl<kOptionCount>(kOptions, &OptionRoute::option);
+constexpr auto kIndicatorRoutes = byControl<kIndicatorCount>(kIndicatorChanges, &IndicatorRoute::indicator);
+constexpr auto kCommandRoutes = byControl<kCommandCount>(kCommands, &CommandRoute::command);
+constexpr auto kJudgementRoutes = byControl<kCommandCount>(kJudgementButtons, &JudgementRoute::command);
+
+static_assert(std::ranges::none_of(kFieldRoutes, [](const FieldRoute *route) { return route == nullptr; }),
+              "a field without a route");
+static_assert(std::ranges::none_of(kOptionRoutes, [](const OptionRoute *route) { return route == nullptr; }),
+              "an option without a route");
+
 } // namespace
 
 std::span<const FieldRoute> fields() { return kFields; }
@@ -61,5 +85,11 @@ std::span<const OptionRoute> options() { return kOptions; }
 std::span<const CommandRoute> commands() { return kCommands; }
 std::span<const JudgementRoute> judgementButtons() { return kJudgementButtons; }
 std::span<const IndicatorRoute> indicatorChanges() { return kIndicatorChanges; }
+
+const FieldRoute &routeOf(Field field) { return *kFieldRoutes[std::size_t(field)]; }
+const OptionRoute &routeOf(Option option) { return *kOptionRoutes[std::size_t(option)]; }
+const IndicatorRoute *routeOf(Indicator indicator) { return kIndicatorRoutes[std::size_t(indicator)]; }
+const CommandRoute *commandRouteOf(Command button) { return kCommandRoutes[std::size_t(button)]; }
+const JudgementRoute *judgementRouteOf(Command button) { return kJudgementRoutes[std::size_t(button)]; }
 
 } // namespace Routes

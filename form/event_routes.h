@@ -47,4 +47,12 @@ std::span<const CommandRoute> commands();
 std::span<const JudgementRoute> judgementButtons();
 std::span<const IndicatorRoute> indicatorChanges();
 
+// The route of one control. Every field and every option has one; an
+// indicator or a button may have none (null).
+const FieldRoute &routeOf(Field field);
+const OptionRoute &routeOf(Option option);
+const IndicatorRoute *routeOf(Indicator indicator);
+const CommandRoute *commandRouteOf(Command button);
+const JudgementRoute *judgementRouteOf(Command button);
+
 } // namespace Routes

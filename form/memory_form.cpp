@@ -5,37 +5,6 @@
 
 namespace {
 
-const Routes::FieldRoute &routeOf(Field field)
-{
-    for (const Routes::FieldRoute &route : Routes::fields()) {
-        if (route.field == field)
-            return route;
-    }
-    qFatal("a field without a route: %s", designName(field));
-}
-
-const Routes::OptionRoute &routeOf(Option option)
-{
-    for (const Routes::OptionRoute &route : Routes::options()) {
-        if (route.option == option)
-            return route;
-    }
-    qFatal("an option without a route: %s", designName(option));
-}
-
-// The handler a write of the indicator runs, if any: looked up on every
-// write, as the blood values write their indicators on every keystroke.
-Routes::Handler changeHandlerOf(Indicator indicator)
-{
-    static const auto handlers = [] {
-        std::array<Routes::Handler, kIndicatorCount> all{};
-        for (const Routes::IndicatorRoute &route : Routes::indicatorChanges())
-            all[std::size_t(route.indicator)] = route.change;
-        return all;
-    }();
-    return handlers[std::size_t(indicator)];
-}
-
 // The other button of the option's group: selecting one deselects it.
 Option partnerOf(Option option)
 {
@@ -58,8 +27,8 @@ MemoryForm::MemoryForm()
         m_selected[std::size_t(group.startChoice)] = true;
     m_indicators.setChangeListener([this](Indicator written) {
         note(Write::Kind::Indicator, written, m_indicators.text(written));
-        if (const Routes::Handler change = changeHandlerOf(written))
-            change(*this);
+        if (const Routes::IndicatorRoute *route = Routes::routeOf(written))
+            route->change(*this);
     });
 }
 
@@ -71,7 +40,7 @@ void MemoryForm::setText(Field field, const QString &text)
         return;
     held = text;
     m_textValues[std::size_t(field)] = NumericValue(held);
-    routeOf(field).change(*this);
+    Routes::routeOf(field).change(*this);
 }
 
 void MemoryForm::putCaretAtEnd(Field field) { note(Write::Kind::Caret, field); }
@@ -82,7 +51,7 @@ void MemoryForm::setFocus(Field field)
     if (m_focus == Focus(field))
         return;
     m_focus = field;
-    if (const Routes::Handler gotFocus = routeOf(field).gotFocus)
+    if (const Routes::Handler gotFocus = Routes::routeOf(field).gotFocus)
         gotFocus(*this);
 }
 
@@ -112,7 +81,7 @@ void MemoryForm::select(Option option)
         return;
     m_selected[std::size_t(partnerOf(option))] = false;
     m_selected[std::size_t(option)] = true;
-    routeOf(option).click(*this);
+    Routes::routeOf(option).click(*this);
 }
 
 void MemoryForm::setFocus(Option option)

@@ -73,9 +73,89 @@ std::optional<double> plainDecimal(QStringView text)
     return negative ? -value : value;
 }
 
+// An optional sign: whether it is a minus.
+bool readSign(Reader &in)
+{
+    const bool negative = in.peek() == u'-';
+    if (negative || in.peek() == u'+')
+        in.next();
+    return negative;
+}
+
+// The digits of a number and where its decimal point stands, rebuilt as
+// plain ASCII for the standard conversion.
+struct Mantissa {
+    std::string digits;
+    std::int64_t firstSignificant = -1; // index of the first non-zero digit
+    std::int64_t pointAt = -1;          // digits before the decimal point
+};
+
+// Digits and at most one point; none when no digit stands there.
+std::optional<Mantissa> readMantissa(Reader &in)
+{
+    Mantissa read;
+    bool anyDigit = false;
+    for (; !in.atEnd(); in.next()) {
+        const QChar c = in.peek();
+        if (isDigit(c)) {
+            anyDigit = true;
+            if (read.firstSignificant < 0 && c != u'0')
+                read.firstSignificant = std::int64_t(read.digits.size());
+            read.digits.push_back(char(c.unicode()));
+        } else if (c == u'.' && read.pointAt < 0) {
+            read.pointAt = std::int64_t(read.digits.size());
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit)
+        return std::nullopt;
+    if (read.pointAt < 0)
+        read.pointAt = std::int64_t(read.digits.size());
+    return read;
+}
+
 // Keeps exponents in a range where the arithmetic below cannot overflow; any
 // exponent this large already decides between infinity and zero.
 constexpr std::int64_t kExponentClamp = 1'000'000'000;
+
+// An optional exponent: "E" or "D" (either case), an optional sign, digits.
+std::int64_t readExponent(Reader &in)
+{
+    const QChar e = in.peek().toUpper();
+    if (e != u'E' && e != u'D')
+        return 0;
+    in.next();
+    const bool negative = readSign(in);
+    std::int64_t exponent = 0;
+    for (; !in.atEnd() && isDigit(in.peek()); in.next()) {
+        if (exponent < kExponentClamp)
+            exponent = exponent * 10 + (in.peek().unicode() - u'0');
+    }
+    return negative ? -exponent : exponent;
+}
+
+// The size of a number with at least one significant digit: an infinity
+// where it is too large for a double, zero where it is too small.
+double magnitudeOf(const Mantissa &mantissa, std::int64_t exponent)
+{
+    // Decimal exponent of the leading significant digit: decides overflow
+    // against underflow when the conversion reports the value out of range.
+    const std::int64_t magnitude = mantissa.pointAt - mantissa.firstSignificant + exponent;
+
+    // The digits read as one integer, times the power of ten that the decimal
+    // point and the exponent give it.
+    std::string number = mantissa.digits.substr(std::size_t(mantissa.firstSignificant));
+    const std::int64_t power = exponent + mantissa.pointAt - std::int64_t(mantissa.digits.size());
+    number += 'e';
+    number += std::to_string(power);
+
+    double value = 0.0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return value;
+}
 
 } // namespace
 
@@ -85,71 +165,12 @@ double NumericValue(QStringView text)
         return *plain;
 
     Reader in(text);
-
-    bool negative = false;
-    if (in.peek() == u'-' || in.peek() == u'+') {
-        negative = in.peek() == u'-';
-        in.next();
-    }
-
-    // The number is rebuilt as plain ASCII for the standard conversion.
-    std::string digits;
-    std::int64_t firstSignificant = -1; // index of the first non-zero digit
-    std::int64_t pointAt = -1;          // digits before the decimal point
-    bool anyDigit = false;
-    for (; !in.atEnd(); in.next()) {
-        const QChar c = in.peek();
-        if (isDigit(c)) {
-            anyDigit = true;
-            if (firstSignificant < 0 && c != u'0')
-                firstSignificant = std::int64_t(digits.size());
-            digits.push_back(char(c.unicode()));
-        } else if (c == u'.' && pointAt < 0) {
-            pointAt = std::int64_t(digits.size());
-        } else {
-            break;
-        }
-    }
-    if (!anyDigit)
+    const bool negative = readSign(in);
+    const std::optional<Mantissa> mantissa = readMantissa(in);
+    if (!mantissa)
         return 0.0;
-    if (pointAt < 0)
-        pointAt = std::int64_t(digits.size());
-
-    std::int64_t exponent = 0;
-    const QChar e = in.peek().toUpper();
-    if (e == u'E' || e == u'D') {
-        in.next();
-        bool expNegative = false;
-        if (in.peek() == u'-' || in.peek() == u'+') {
-            expNegative = in.peek() == u'-';
-            in.next();
-        }
-        for (; !in.atEnd() && isDigit(in.peek()); in.next()) {
-            if (exponent < kExponentClamp)
-                exponent = exponent * 10 + (in.peek().unicode() - u'0');
-        }
-        if (expNegative)
-            exponent = -exponent;
-    }
-
-    const double signedZero = negative ? -0.0 : 0.0;
-    if (firstSignificant < 0)
-        return signedZero;
-
-    // Decimal exponent of the leading significant digit: decides overflow
-    // against underflow when the conversion reports the value out of range.
-    const std::int64_t magnitude = pointAt - firstSignificant + exponent;
-
-    // The digits read as one integer, times the power of ten that the decimal
-    // point and the exponent give it.
-    std::string number = digits.substr(std::size_t(firstSignificant));
-    const std::int64_t power = exponent + pointAt - std::int64_t(digits.size());
-    number += 'e';
-    number += std::to_string(power);
-
-    double value = 0.0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range)
-        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    const std::int64_t exponent = readExponent(in);
+    // All zeros read as a zero of the number's sign.
+    const double value = mantissa->firstSignificant < 0 ? 0.0 : magnitudeOf(*mantissa, exponent);
     return negative ? -value : value;
 }

@@ -6,8 +6,9 @@
 //
 // Reads the leading number of the text, so that whatever a field holds has a
 // value and no entry is ever refused: blanks, tabs and line feeds are skipped
-// wherever they stand (also between digits), then an optional sign, digits, at most one decimal point and an
-// optional exponent written with "E" or "D" (either case, optional sign).
+// wherever they stand (also between digits), then an optional sign, digits,
+// at most one decimal point and an optional exponent written with "E" or "D"
+// (either case, optional sign).
 // Reading stops at the first character that cannot continue the number, so
 // "12.5.3" reads 12.5 and "1,5" reads 1: "." is the decimal separator in every
 // locale and a comma is no separator at all. A text without a leading number

@@ -1,6 +1,6 @@
 #include "recording_form.h"
 
-#include "form/reset.h"
+#include "form/event_routes.h"
 
 #include <QTest>
 
@@ -24,7 +24,7 @@ namespace {
 void run(RecordingForm &form, const QString &step)
 {
     if (step == u"Command3")
-        return Command3_Click(form);
+        return Routes::commandRouteOf(Command::Command3)->click(form);
     const qsizetype eq = step.indexOf(u'=');
     const QString name = step.left(eq);
     for (const Recording::FieldRow &row : Recording::kFields) {

@@ -3,7 +3,6 @@
 #include "app/window/accessibility.h"
 #include "app/window/find_control.h"
 #include "app/window/palette.h"
-#include "form/event_routes.h"
 #include "state/design_names.h"
 
 #include <QAbstractButton>
@@ -13,6 +12,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -33,7 +34,6 @@ QtFormControls::QtFormControls(QWidget &window) : QObject(&window), m_look(windo
     for (const Routes::FieldRoute &route : Routes::fields()) {
         QLineEdit *field = findControl<QLineEdit>(window, route.field);
         m_fields[std::size_t(route.field)] = field;
-        m_fieldRoutes[std::size_t(route.field)] = &route;
         const Routes::Handler change = route.change;
         QString &kept = m_texts[std::size_t(route.field)];
         kept = field->text();
@@ -63,25 +63,20 @@ QtFormControls::QtFormControls(QWidget &window) : QObject(&window), m_look(windo
                 [this, click] { click(*this, [this](const Judgement &judgement) { emit judged(judgement); }); });
     }
     for (const Routes::CommandRoute &route : Routes::commands()) {
-        const Command command = route.command;
-        connect(findControl<QAbstractButton>(window, command), &QAbstractButton::clicked, this,
-                [this, command] { emit commandClicked(command); });
+        const Routes::Handler click = route.click;
+        connect(findControl<QAbstractButton>(window, route.command), &QAbstractButton::clicked, this,
+                [this, click] { emit commandClicked(click); });
     }
     m_indicators.setChangeListener([this](Indicator written) {
-        for (const Routes::IndicatorRoute &route : Routes::indicatorChanges()) {
-            if (route.indicator == written)
-                route.change(*this);
-        }
+        if (const Routes::IndicatorRoute *route = Routes::routeOf(written))
+            route->change(*this);
     });
 }
 
 const Routes::FieldRoute *QtFormControls::routeOf(const QObject *watched) const
 {
-    for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        if (m_fields[i] == watched)
-            return m_fieldRoutes[i];
-    }
-    return nullptr;
+    const auto found = std::ranges::find(m_fields, watched);
+    return found == m_fields.end() ? nullptr : &Routes::routeOf(Field(found - m_fields.begin()));
 }
 
 bool QtFormControls::eventFilter(QObject *watched, QEvent *event)

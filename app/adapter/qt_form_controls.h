@@ -1,16 +1,13 @@
 #pragma once
 
 #include "app/adapter/field_look.h"
+#include "form/event_routes.h"
 #include "judgement/judgement.h"
 #include "state/form_controls.h"
 
 #include <QObject>
 
 #include <array>
-
-namespace Routes {
-struct FieldRoute;
-}
 
 class QLabel;
 class QLineEdit;
@@ -28,8 +25,8 @@ class QWidget;
 //    Label10 before the writer continues;
 //  - key presses and focus-ins of the fields reach their handlers through an
 //    event filter, before the line edit sees the key;
-//  - a command button's click (Reset) is handed on as commandClicked: its
-//    handler replaces the examinee, so it runs as an undoable command
+//  - a command button's click (Reset) hands its handler on as commandClicked:
+//    the handler replaces the examinee, so it runs inside an undoable command
 //    (examinee_commands.h).
 class QtFormControls final : public QObject, public FormControls {
     Q_OBJECT
@@ -64,8 +61,8 @@ signals:
     void inputChanged();
     // A judgement button judged, before the results show.
     void judged(const Judgement &judgement);
-    // A command button was clicked; its handler has not run.
-    void commandClicked(Command command);
+    // A command button was clicked; its handler `click` has not run.
+    void commandClicked(Routes::Handler click);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -81,7 +78,6 @@ private:
     // Each field's text, kept as it changes (by typing, pasting, the field's
     // own undo or setText), before the field's handler runs.
     std::array<QString, kFieldCount> m_texts;
-    std::array<const Routes::FieldRoute *, kFieldCount> m_fieldRoutes{};
     std::array<QLabel *, kReadoutCount> m_displays{};
     std::array<QRadioButton *, kOptionCount> m_options{};
     IndicatorStore m_indicators;

@@ -104,7 +104,7 @@ void AttentionMarks::judged(const Judgement &judgement)
         show(Entry(i));
 }
 
-void AttentionMarks::reset()
+void AttentionMarks::clear()
 {
     for (std::size_t i = 0; i < kEntryCount; ++i) {
         if (!m_marks[i].valueToCheck && !m_marks[i].missing)

@@ -27,7 +27,8 @@ public:
     AttentionMarks(QWidget &window, const FormControls &form, FieldLook &look);
 
     void judged(const Judgement &judgement);
-    void reset();
+    // Reset: no marks any more.
+    void clear();
     // An entry or a choice changed (after its handler, so the BMI display is
     // current): marks follow the values, and none is set.
     void entriesChanged();

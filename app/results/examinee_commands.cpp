@@ -3,18 +3,8 @@
 #include "app/adapter/qt_form_controls.h"
 #include "app/results/pasted_band.h"
 #include "examinee/form_entry.h"
-#include "form/event_routes.h"
 
 namespace {
-
-Routes::Handler resetHandler()
-{
-    for (const Routes::CommandRoute &route : Routes::commands()) {
-        if (route.command == Command::Command3)
-            return route.click;
-    }
-    Q_UNREACHABLE();
-}
 
 // The selected option of the group that holds `option`: where Tab enters
 // the group.
@@ -40,12 +30,17 @@ void ReplaceExamineeCommand::undo()
     m_before.putBack(m_parts);
 }
 
-void ReplaceExamineeCommand::reset()
+void ReplaceExamineeCommand::reset(Routes::Handler click)
 {
-    resetHandler()(m_parts.form);
+    click(m_parts.form);
     m_parts.results.clear();
-    m_parts.marks.reset();
+    m_parts.marks.clear();
     m_parts.pastedBand.set(std::nullopt);
+}
+
+ResetCommand::ResetCommand(const ExamineeParts &parts, ExamineeOnWindow before, Routes::Handler click)
+    : ReplaceExamineeCommand(parts, std::move(before)), m_click(click)
+{
 }
 
 PasteCommand::PasteCommand(const ExamineeParts &parts, ExamineeOnWindow before, const Examinee &pasted)
@@ -55,7 +50,7 @@ PasteCommand::PasteCommand(const ExamineeParts &parts, ExamineeOnWindow before, 
 
 void PasteCommand::redo()
 {
-    reset();
+    reset(Routes::commandRouteOf(Command::Command3)->click);
     enterExaminee(m_parts.form, m_pasted);
     m_parts.form.setFocus(selectedOfGroup(m_parts.form, kFirstFocus));
     m_parts.pastedBand.set(m_pasted.band);

@@ -2,6 +2,7 @@
 
 #include "app/results/examinee_on_window.h"
 #include "examinee/examinee.h"
+#include "form/event_routes.h"
 
 #include <QUndoCommand>
 
@@ -20,10 +21,10 @@ public:
     void undo() override;
 
 protected:
-    // Reset's work: its handler from the routing table empties the window,
-    // selects the start choices and puts the focus on the sex group; then
-    // the results and the marks go, and the band a row named.
-    void reset();
+    // Reset's work: `click`, Reset's handler, empties the window, selects the
+    // start choices and puts the focus on the sex group; then the results and
+    // the marks go, and the band a row named.
+    void reset(Routes::Handler click);
 
     ExamineeParts m_parts;
 
@@ -31,12 +32,15 @@ private:
     ExamineeOnWindow m_before;
 };
 
-// Reset, for the next examinee.
+// Reset, for the next examinee, with the handler routed to Reset's click.
 class ResetCommand final : public ReplaceExamineeCommand {
 public:
-    using ReplaceExamineeCommand::ReplaceExamineeCommand;
+    ResetCommand(const ExamineeParts &parts, ExamineeOnWindow before, Routes::Handler click);
 
-    void redo() override { reset(); }
+    void redo() override { reset(m_click); }
+
+private:
+    Routes::Handler m_click;
 };
 
 // The paste of one examinee: Reset's work, then each choice the row names

@@ -9,7 +9,7 @@ ExamineeOnWindow ExamineeOnWindow::of(const ExamineeParts &parts, QWidget *focus
         e.texts[i] = parts.form.text(Field(i));
     for (std::size_t i = 0; i < kOptionCount; ++i)
         e.selected[i] = parts.form.isSelected(Option(i));
-    e.judged = parts.results.snapshot();
+    e.judged = parts.results.state();
     e.marks = parts.marks.state();
     e.look = parts.form.look().state();
     e.focus = focus;

@@ -29,7 +29,7 @@ struct ExamineeParts {
 struct ExamineeOnWindow {
     std::array<QString, kFieldCount> texts;
     std::array<bool, kOptionCount> selected{};
-    JudgedResults::Snapshot judged;
+    JudgedResults::State judged;
     AttentionMarks::State marks;
     FieldLook::State look;
     QPointer<QWidget> focus;

@@ -14,10 +14,10 @@ class QWidget;
 // menu. The paste does Reset's work, then enters each choice and value
 // through its handlers, as if clicked and typed (examinee_commands.h); it
 // judges nothing, and where the row tells the age band, says which button
-// to press. All or
-// nothing: a cell the window would not take as it stands leaves the window
-// exactly as it was, and the message says which cell and why. Ctrl+Z right
-// after it brings back the examinee before. The clipboard is only read.
+// to press. All or nothing: a cell the window would not take as it stands
+// leaves the window exactly as it was, and the message says which cell and
+// why. Ctrl+Z right after it brings back the examinee before. The clipboard
+// is only read.
 class ExamineePaste final : public QObject {
     Q_OBJECT
 public:

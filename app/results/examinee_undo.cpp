@@ -72,10 +72,9 @@ ExamineeOnWindow ExamineeUndo::examinee() const
     return ExamineeOnWindow::of(m_parts, focus == m_reset && m_focusBeforeReset ? m_focusBeforeReset.data() : focus);
 }
 
-void ExamineeUndo::commandClicked(Command command)
+void ExamineeUndo::commandClicked(Routes::Handler click)
 {
-    Q_ASSERT(command == Command::Command3);
-    auto reset = std::make_unique<ResetCommand>(m_parts, examinee());
+    auto reset = std::make_unique<ResetCommand>(m_parts, examinee(), click);
     if (reset->losesNothing()) {
         const QScopedValueRollback busy(m_busy, true);
         reset->redo(); // nothing to lose: the undo before stays

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/results/examinee_on_window.h"
+#include "form/event_routes.h"
 
 #include <QObject>
 #include <QPointer>
@@ -30,9 +31,9 @@ public:
     ExamineeUndo(QWidget &window, const ExamineeParts &parts);
 
     // A command button was clicked (the mouse, Space on it, or its key).
-    // Reset, the only one, runs as the one undo, or at once where the window
-    // holds nothing to lose.
-    void commandClicked(Command command);
+    // Its handler `click`, Reset's, the only one, runs as the one undo, or at
+    // once where the window holds nothing to lose.
+    void commandClicked(Routes::Handler click);
     // Runs a command that replaces the examinee and keeps it as the one undo.
     void push(ReplaceExamineeCommand *command);
     // The examinee on the window now, for a command to keep.

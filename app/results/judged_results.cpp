@@ -34,11 +34,11 @@ void JudgedResults::compareWith(const FormControls &form)
     emit changed();
 }
 
-void JudgedResults::restore(const Snapshot &snapshot)
+void JudgedResults::restore(const State &state)
 {
-    m_judgement = snapshot.judgement;
-    m_words = snapshot.words;
-    m_outdated = snapshot.outdated;
+    m_judgement = state.judgement;
+    m_words = state.words;
+    m_outdated = state.outdated;
     emit changed();
 }
 

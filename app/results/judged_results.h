@@ -26,7 +26,7 @@ public:
     explicit JudgedResults(QObject *parent);
 
     // Everything it holds, for an undo to put back.
-    struct Snapshot {
+    struct State {
         std::optional<Judgement> judgement;
         JudgementWords words;
         bool outdated = false;
@@ -37,8 +37,8 @@ public:
     void clear();
     // An entry or a choice changed: out of date, or current again.
     void compareWith(const FormControls &form);
-    void restore(const Snapshot &snapshot);
-    Snapshot snapshot() const { return {m_judgement, m_words, m_outdated}; }
+    void restore(const State &state);
+    State state() const { return {m_judgement, m_words, m_outdated}; }
 
     bool hasJudgement() const { return m_judgement.has_value(); }
     bool isOutdated() const { return m_outdated; }

@@ -12,8 +12,8 @@ class QString;
 // The line's accessible name carries the message, and each new message is
 // sent to the accessibility bus, so a screen reader speaks it too. Without a
 // message the line is hidden. A message too long for the line is cut short
-// with "…", whole in its tooltip and accessible name. The window connects every notice of its parts
-// to show(); an empty notice clears the line.
+// with "…", whole in its tooltip and accessible name. The window connects
+// every notice of its parts to show(); an empty notice clears the line.
 class MessageLine final : public QObject {
     Q_OBJECT
 public:
