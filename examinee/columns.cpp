@@ -108,7 +108,7 @@ QHash<QString, Role> makeHeadingNames()
 {
     QHash<QString, Role> names;
     for (std::size_t i = 0; i < kItemCount; ++i) {
-        if (const auto entry = entryOf(Item(i)); entry && measured(*entry).listNeed == ListNeed::Computed)
+        if (const auto entry = entryOf(Item(i)); entry && measured(*entry).need == Need::Computed)
             continue; // never read: its headings are refused by name
         for (const QString &heading : headingsOf(Item(i))) {
             Q_ASSERT(!names.contains(headingKey(heading)));
@@ -175,7 +175,7 @@ Found fromCode(const QString &key)
         for (const ExactCode &known : measuredItem.national.exact) {
             if (!known.code || code != QLatin1String(known.code))
                 continue;
-            if (measuredItem.listNeed == ListNeed::Computed)
+            if (measuredItem.need == Need::Computed)
                 return {{}, computedWhy()};
             return {Role{itemOf(measuredItem.entry), known.reading}, {}};
         }
@@ -207,7 +207,7 @@ bool namesComputedItem(const QString &key)
 {
     for (const MeasuredItem &item : kMeasuredItems) {
         const QString name = headingKey(QString::fromUtf8(item.word));
-        if (item.listNeed == ListNeed::Computed && (key == name || key.startsWith(name + u'(')))
+        if (item.need == Need::Computed && (key == name || key.startsWith(name + u'(')))
             return true;
     }
     return false;
@@ -292,7 +292,7 @@ QString itemName(Item item)
 QStringList headingsOf(Item item)
 {
     const auto entry = entryOf(item);
-    if (entry && measured(*entry).listNeed == ListNeed::Computed)
+    if (entry && measured(*entry).need == Need::Computed)
         return {};
     QStringList headings{itemName(item)};
     if (entry) {
@@ -324,9 +324,9 @@ QStringList missingItems(const ColumnPlan &plan)
     bool glucoseGiven = false;
     for (const MeasuredItem &measuredItem : kMeasuredItems) {
         const Item item = itemOf(measuredItem.entry);
-        if (measuredItem.listNeed == ListNeed::Required && plan.of(item).isEmpty())
+        if (measuredItem.need == Need::Required && plan.of(item).isEmpty())
             missing << itemName(item);
-        if (measuredItem.listNeed == ListNeed::OneOfGlucose) {
+        if (measuredItem.need == Need::OneOfGlucose) {
             glucose << itemName(item);
             glucoseGiven = glucoseGiven || !plan.of(item).isEmpty();
         }

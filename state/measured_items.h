@@ -70,12 +70,19 @@ constexpr RuleLimits atOrAbove(double limit) { return atOrAbove(limit, limit); }
 constexpr RuleLimits below(double limit) { return {true, LimitSide::Below, limit, limit}; }
 constexpr RuleLimits bySex(double men, double women) { return {true, LimitSide::AtOrAbove, men, men, true, women}; }
 
-// How a day's list must hold an item to be judged.
-enum class ListNeed {
-    Required,     // a column of its own
-    OneOfGlucose, // fasting glucose or HbA1c, one of them
-    Computed,     // never read: the BMI is computed from height and weight
+// How the judgement needs an item: where it is empty, the checks prompt for
+// it in place of a result, and a day's list without a column for it cannot be
+// judged.
+enum class Need {
+    Required,     // asked for; a list needs its column
+    OneOfGlucose, // fasting glucose or HbA1c: asked for when both are empty; a list needs one of the columns
+    Computed,     // asked for as displayed; a list never reads it (the BMI is computed from height and weight)
+    Optional,     // never asked for; read where a list has it
 };
+
+// Whether the older age band (65 to 74) asks again for an entry that reads
+// as 0, and for which results.
+enum class ZeroAsked { Never, ForGuidance, ForBoth };
 
 // Blood pressure may come as one value, or as the first and second reading
 // of which the mean is used.
@@ -114,71 +121,74 @@ struct NationalCodes {
 struct MeasuredItem {
     Entry entry;
     EntryControl control;
-    int step;          // 1 or 2: the step of the window it is entered in
-    const char *word;  // the desk's name of it: caption, explanations, record, messages
-    const char *unit;  // as the desk writes it: "mg/dL"
-    int limitDecimals; // HbA1c's limits are written with their tenth: 6.0, not 6
+    int step;              // 1 or 2: the step of the window it is entered in
+    const char *word;      // the desk's name of it: caption, explanations, record, messages
+    const char *unit;      // as the desk writes it: "mg/dL"
+    int limitDecimals = 0; // HbA1c's limits are written with their tenth: 6.0, not 6
     PlausibleRange plausible;
-    RuleLimits limits;
-    std::optional<Criterion> criterion; // the criterion whose pair of values it is one of
-    ListNeed listNeed;
+    RuleLimits limits = noLimit();
+    std::optional<Criterion> criterion = std::nullopt; // the criterion whose pair of values it is one of
+    Need need = Need::Required;
+    ZeroAsked zeroAskedFrom65 = ZeroAsked::Never;
     // A desk's other names for its column, beside the word (a unit in
     // brackets is dropped before headings are compared, so none is written).
-    std::array<const char *, 6> deskNames;
+    std::array<const char *, 6> deskNames{};
     NationalCodes national;
 };
 
 // clang-format off
 inline constexpr std::array<MeasuredItem, kEntryCount> kMeasuredItems = {{
-    {Entry::Height, Field::Text9, 1, "身長", "cm", 0, {100, 220}, noLimit(), std::nullopt, ListNeed::Required,
-     {},
-     {{{{"9N001000000000001"}}}, {}, {}, "cm"}},
-    {Entry::Weight, Field::Text10, 1, "体重", "kg", 0, {20, 250}, noLimit(), std::nullopt, ListNeed::Required,
-     {},
-     {{{{"9N006000000000001"}}}, {}, {}, "kg"}},
-    {Entry::Bmi, Readout::Label30, 1, "BMI", "kg/m²", 0, {10, 80}, atOrAbove(kBmiLimit), std::nullopt,
-     ListNeed::Computed,
-     {},
-     {{{{"9N011000000000001"}}}, {}, {}, nullptr}},
-    {Entry::Waist, Field::Text12, 1, "腹囲", "cm", 0, {40, 200}, bySex(kMaleWaistLimitCm, kFemaleWaistLimitCm),
-     std::nullopt, ListNeed::Required,
-     {"腹囲(実測)", "腹囲(自己測定)", "腹囲(自己申告)", "ウエスト", "ウエスト周囲径"},
-     {{{{"9N016160100000001"},   // measured
-        {"9N016160200000001"},   // self-measured
-        {"9N016160300000001"}}}, // self-reported
-      {}, {}, "cm"}},
-    {Entry::Systolic, Field::Text1, 2, "最高血圧", "mmHg", 0, {60, 300}, atOrAbove(kSystolicLimit),
-     Criterion::BloodPressure, ListNeed::Required,
-     {"収縮期血圧", "収縮期", "血圧(収縮期)", "血圧(最高)", "血圧 上", "血圧(上)"},
-     {{{{"9A755000000000001", Reading::Only}, // その他
-        {"9A751000000000001", Reading::First},
-        {"9A752000000000001", Reading::Second}}},
-      {}, {}, "mm[Hg]"}},
-    {Entry::Diastolic, Field::Text2, 2, "最低血圧", "mmHg", 0, {30, 200}, atOrAbove(kDiastolicLimit),
-     Criterion::BloodPressure, ListNeed::Required,
-     {"拡張期血圧", "拡張期", "血圧(拡張期)", "血圧(最低)", "血圧 下", "血圧(下)"},
-     {{{{"9A765000000000001", Reading::Only},
-        {"9A761000000000001", Reading::First},
-        {"9A762000000000001", Reading::Second}}},
-      {}, {}, "mm[Hg]"}},
-    {Entry::Triglycerides, Field::Text6, 2, "中性脂肪", "mg/dL", 0, {10, 3000}, atOrAbove(kTriglyceridesLimit),
-     Criterion::Lipids, ListNeed::Required,
-     {"中性脂肪(空腹時)", "空腹時中性脂肪", "中性脂肪(TG)", "トリグリセライド", "トリグリセリド", "TG"},
-     {{}, {"3F015", Sample::FastingOnly, true}, {}, "mg/dL"}},
-    {Entry::Hdl, Field::Text7, 2, "HDL-CHO", "mg/dL", 0, {10, 200}, below(kHdlLowerLimit), Criterion::Lipids,
-     ListNeed::Required,
-     {"HDLコレステロール", "HDL-コレステロール", "HDL-C", "HDL"},
-     {{}, {"3F070"}, {}, "mg/dL"}},
-    {Entry::FastingGlucose, Field::Text4, 2, "空腹時血糖", "mg/dL", 0, {30, 600},
-     atOrAbove(kFastingGlucoseGuidanceLimit, kFastingGlucoseSyndromeLimit), Criterion::Glucose,
-     ListNeed::OneOfGlucose,
-     {"空腹時血糖値", "血糖(空腹時)", "空腹時血糖(FPG)", "FPG"},
-     {{}, {"3D010", Sample::FastingOnly, true}, {}, "mg/dL"}},
-    {Entry::Hba1c, Field::Text5, 2, "HbA1c", "%", 1, {3.0, 20.0},
-     atOrAbove(kHba1cGuidanceLimit, kHba1cSyndromeLimit), Criterion::Glucose, ListNeed::OneOfGlucose,
-     {"HbA1c(NGSP)", "HbA1c(NGSP値)", "ヘモグロビンA1c", "ヘモグロビンA1c(NGSP)"},
-     {{}, {"3D046", Sample::Any},
-      {"3D045", "jds", "HbA1c (JDS) は使いません: HbA1c (NGSP) の列が要ります"}, "%"}},
+    {.entry = Entry::Height, .control = Field::Text9, .step = 1, .word = "身長", .unit = "cm",
+     .plausible = {100, 220}, .zeroAskedFrom65 = ZeroAsked::ForGuidance,
+     .national = {.exact = {{{"9N001000000000001"}}}, .unit = "cm"}},
+    {.entry = Entry::Weight, .control = Field::Text10, .step = 1, .word = "体重", .unit = "kg",
+     .plausible = {20, 250}, .zeroAskedFrom65 = ZeroAsked::ForGuidance,
+     .national = {.exact = {{{"9N006000000000001"}}}, .unit = "kg"}},
+    {.entry = Entry::Bmi, .control = Readout::Label30, .step = 1, .word = "BMI", .unit = "kg/m²",
+     .plausible = {10, 80}, .limits = atOrAbove(kBmiLimit), .need = Need::Computed,
+     .national = {.exact = {{{"9N011000000000001"}}}}},
+    {.entry = Entry::Waist, .control = Field::Text12, .step = 1, .word = "腹囲", .unit = "cm",
+     .plausible = {40, 200}, .limits = bySex(kMaleWaistLimitCm, kFemaleWaistLimitCm),
+     .zeroAskedFrom65 = ZeroAsked::ForBoth,
+     .deskNames = {"腹囲(実測)", "腹囲(自己測定)", "腹囲(自己申告)", "ウエスト", "ウエスト周囲径"},
+     .national = {.exact = {{{"9N016160100000001"},   // measured
+                             {"9N016160200000001"},   // self-measured
+                             {"9N016160300000001"}}}, // self-reported
+                  .unit = "cm"}},
+    {.entry = Entry::Systolic, .control = Field::Text1, .step = 2, .word = "最高血圧", .unit = "mmHg",
+     .plausible = {60, 300}, .limits = atOrAbove(kSystolicLimit), .criterion = Criterion::BloodPressure,
+     .deskNames = {"収縮期血圧", "収縮期", "血圧(収縮期)", "血圧(最高)", "血圧 上", "血圧(上)"},
+     .national = {.exact = {{{"9A755000000000001", Reading::Only}, // その他
+                             {"9A751000000000001", Reading::First},
+                             {"9A752000000000001", Reading::Second}}},
+                  .unit = "mm[Hg]"}},
+    {.entry = Entry::Diastolic, .control = Field::Text2, .step = 2, .word = "最低血圧", .unit = "mmHg",
+     .plausible = {30, 200}, .limits = atOrAbove(kDiastolicLimit), .criterion = Criterion::BloodPressure,
+     .deskNames = {"拡張期血圧", "拡張期", "血圧(拡張期)", "血圧(最低)", "血圧 下", "血圧(下)"},
+     .national = {.exact = {{{"9A765000000000001", Reading::Only},
+                             {"9A761000000000001", Reading::First},
+                             {"9A762000000000001", Reading::Second}}},
+                  .unit = "mm[Hg]"}},
+    {.entry = Entry::Triglycerides, .control = Field::Text6, .step = 2, .word = "中性脂肪", .unit = "mg/dL",
+     .plausible = {10, 3000}, .limits = atOrAbove(kTriglyceridesLimit), .criterion = Criterion::Lipids,
+     .deskNames = {"中性脂肪(空腹時)", "空腹時中性脂肪", "中性脂肪(TG)", "トリグリセライド", "トリグリセリド", "TG"},
+     .national = {.lab = {"3F015", Sample::FastingOnly, true}, .unit = "mg/dL"}},
+    {.entry = Entry::Hdl, .control = Field::Text7, .step = 2, .word = "HDL-CHO", .unit = "mg/dL",
+     .plausible = {10, 200}, .limits = below(kHdlLowerLimit), .criterion = Criterion::Lipids,
+     .deskNames = {"HDLコレステロール", "HDL-コレステロール", "HDL-C", "HDL"},
+     .national = {.lab = {"3F070"}, .unit = "mg/dL"}},
+    {.entry = Entry::FastingGlucose, .control = Field::Text4, .step = 2, .word = "空腹時血糖", .unit = "mg/dL",
+     .plausible = {30, 600}, .limits = atOrAbove(kFastingGlucoseGuidanceLimit, kFastingGlucoseSyndromeLimit),
+     .criterion = Criterion::Glucose, .need = Need::OneOfGlucose,
+     .deskNames = {"空腹時血糖値", "血糖(空腹時)", "空腹時血糖(FPG)", "FPG"},
+     .national = {.lab = {"3D010", Sample::FastingOnly, true}, .unit = "mg/dL"}},
+    {.entry = Entry::Hba1c, .control = Field::Text5, .step = 2, .word = "HbA1c", .unit = "%", .limitDecimals = 1,
+     .plausible = {3.0, 20.0}, .limits = atOrAbove(kHba1cGuidanceLimit, kHba1cSyndromeLimit),
+     .criterion = Criterion::Glucose, .need = Need::OneOfGlucose,
+     .deskNames = {"HbA1c(NGSP)", "HbA1c(NGSP値)", "ヘモグロビンA1c", "ヘモグロビンA1c(NGSP)"},
+     .national = {.lab = {"3D046", Sample::Any},
+                  .otherMethod = {"3D045", "jds", "HbA1c (JDS) は使いません: HbA1c (NGSP) の列が要ります"},
+                  .unit = "%"}},
 }};
 // clang-format on
 
