@@ -207,7 +207,7 @@ void TestPaste::focusAndBandAfterPaste_data()
     const QString young = QStringLiteral("40歳～64歳");
     const QString old = QStringLiteral("65歳～74歳");
     const auto other = [](const QString &pasted, const QString &judged) {
-        return QStringLiteral("貼り付けた行の年齢区分は ") + pasted + QStringLiteral(" です。") + judged
+        return QStringLiteral("貼り付けた行は ") + pasted + QStringLiteral("。") + judged
                + QStringLiteral(" で判定しました");
     };
     QTest::newRow("female, row 65-74, 40-64 clicked") << "女" << old << ""
@@ -311,6 +311,7 @@ void TestPaste::focusAndBandAfterPaste()
     QVERIFY(static_cast<CommandButton *>(w.control("Command1"))->isHeld() == young);
     QVERIFY(static_cast<CommandButton *>(w.control("Command2"))->isHeld() == !young);
     QCOMPARE(message(), said);
+    QCOMPARE(w.label("MessageLine")->text(), said); // shown whole, not cut short
     QCOMPARE(w.label("MessageLine")->isVisible(), !said.isEmpty());
 
     // The next entry ends the message.

@@ -44,7 +44,7 @@ inline QString pressBandNotice(bool firstOfSeveral, const QString &band)
 // A judgement with the other band's button than the one the pasted row named.
 inline QString otherBandJudgedNotice(const QString &pasted, const QString &judged)
 {
-    return QStringLiteral("貼り付けた行の年齢区分は ") + pasted + QStringLiteral(" です。") + judged
+    return QStringLiteral("貼り付けた行は ") + pasted + QStringLiteral("。") + judged
            + QStringLiteral(" で判定しました");
 }
 inline QString notPastedNotice(const QString &column, const QString &reason)
