@@ -88,6 +88,12 @@ void EncodingDetector::feedUtf8(QByteArrayView bytes)
         }
         m_lead = b;
         m_first = true;
+        if (b == '\n') {
+            m_utf8LineDone = m_utf8LineDone || m_lineBeyondAscii;
+            m_lineBeyondAscii = false;
+            ++m_line;
+        }
+        m_lineBeyondAscii = m_lineBeyondAscii || b >= 0xC2;
         if (b < 0x80)
             m_continuations = 0;
         else if (b >= 0xC2 && b <= 0xDF)
@@ -110,4 +116,9 @@ TextEncoding EncodingDetector::encoding() const
     if (m_start.startsWith("\xFE\xFF"))
         return TextEncoding::Utf16BE;
     return m_validUtf8 && m_continuations == 0 ? TextEncoding::Utf8 : TextEncoding::Cp932;
+}
+
+qsizetype EncodingDetector::mixedFromLine() const
+{
+    return encoding() == TextEncoding::Cp932 && !m_validUtf8 && m_utf8LineDone ? m_line : 0;
 }
