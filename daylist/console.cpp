@@ -1,5 +1,9 @@
 #include "daylist/console.h"
 
+#include "words/desk_names.h"
+
+#include <QStringList>
+
 #include <cstdio>
 
 #ifdef Q_OS_WIN
@@ -12,6 +16,17 @@
 #endif
 
 namespace {
+
+constexpr qsizetype kProgressWidth = 60;
+
+// The text with each of its lines made visible.
+QString visibleLines(const QString &text)
+{
+    QStringList lines = text.split(u'\n');
+    for (QString &line : lines)
+        line = visibleText(line);
+    return lines.join(u'\n');
+}
 
 // Text for people: WriteConsoleW on a Windows console, else UTF-8 bytes.
 void writeText(const QString &text, bool toError)
@@ -33,9 +48,13 @@ void writeText(const QString &text, bool toError)
 
 } // namespace
 
-void writeError(const QString &text) { writeText(text, true); }
+void writeError(const QString &text) { writeText(visibleLines(text), true); }
 
-void writeHelp(const QString &text) { writeText(text, false); }
+void writeHelp(const QString &text) { writeText(visibleLines(text), false); }
+
+void writeProgress(const QString &text) { writeText(u'\r' + visibleText(text), true); }
+
+void clearProgress() { writeText(u'\r' + QString(kProgressWidth, u' ') + u'\r', true); }
 
 bool errorIsTerminal()
 {

@@ -8,7 +8,14 @@
 // goes out as UTF-8. On a Windows console Japanese text is written with
 // WriteConsoleW, which shows it whatever the console's code page; the result
 // on standard output is written as bytes, without an added CR.
+// Every control character but the line feeds that end its lines is shown
+// as a sign (visibleText), so that a name a sender wrote cannot act on the
+// terminal.
 void writeError(const QString &text);
+// A line of progress over the last one on standard error, and that line
+// wiped at the end.
+void writeProgress(const QString &text);
+void clearProgress();
 // --help's text on standard output, as writeError writes its own.
 void writeHelp(const QString &text);
 bool errorIsTerminal();

@@ -12,6 +12,7 @@
 #include "examinee/delimited_reader.h"
 #include "examinee/examinee.h"
 #include "examinee/form_entry.h"
+#include "examinee/not_examinee_row.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -35,16 +36,27 @@ QString readerProblem(DelimitedReader::Error error)
     return {};
 }
 
+// The encoding the list is read in; for one found from the file, the line
+// where UTF-8 lines give way to another encoding (EncodingDetector).
+struct ListEncoding {
+    TextEncoding encoding;
+    qsizetype mixedFromLine = 0;
+};
+
 // The encoding the command line names, else the one the whole file shows.
-std::optional<TextEncoding> encodingOf(const CommandLine &line, QFile &input)
+std::optional<ListEncoding> encodingOf(const CommandLine &line, QFile &input)
 {
-    if (line.encoding.isEmpty())
-        return detectEncoding(input);
+    if (line.encoding.isEmpty()) {
+        const EncodingDetector detector = detectorOfFile(input);
+        return ListEncoding{detector.encoding(), detector.mixedFromLine()};
+    }
     auto named = encodingNamed(line.encoding);
+    if (!named)
+        return std::nullopt;
     // A named UTF-8 keeps the mark the file has, when written back.
     if (named == TextEncoding::Utf8 && input.peek(3) == byteOrderMark(TextEncoding::Utf8WithBom))
         named = TextEncoding::Utf8WithBom;
-    return named;
+    return ListEncoding{*named};
 }
 
 // Each row judged into the added columns put into it, as KeptBytesWriter
@@ -112,12 +124,18 @@ private:
     qsizetype m_nameColumn;
 };
 
-// Why the reading stopped, where, and as what encoding it read.
-QString readFailure(const DelimitedReader &reader, TextEncoding encoding)
+// Why the reading stopped, where, and as what encoding it read. Bytes that
+// do not read in a file of UTF-8 lines mixed with others are first those of
+// its UTF-8 lines: the line to mend is the first that is not UTF-8.
+QString readFailure(const DelimitedReader &reader, const ListEncoding &encoding)
 {
+    if (reader.error() == DelimitedReader::Error::InvalidBytes && encoding.mixedFromLine > 0)
+        return QStringLiteral("行 %1: UTF-8 として読めません (その前の行は UTF-8 です)。"
+                              "文字コードが混ざっています: 1 つの文字コードで保存し直してください")
+            .arg(encoding.mixedFromLine);
     return QStringLiteral("行 %1: %2 (%3 として読みました)")
         .arg(reader.errorRow())
-        .arg(readerProblem(reader.error()), encodingName(encoding));
+        .arg(readerProblem(reader.error()), encodingName(encoding.encoding));
 }
 
 // Percent of the file and rows per second, over the same line, on a
@@ -130,16 +148,16 @@ public:
         if (!m_shown || rows % kProgressEveryRows != 0 || m_clock.elapsed() < kProgressAfterMs)
             return;
         const qint64 ms = m_clock.elapsed();
-        writeError(QStringLiteral("\r%1 %  %2 行  %3 行/秒   ")
-                       .arg(m_fileSize > 0 ? bytesRead * 100 / m_fileSize : 0)
-                       .arg(rows)
-                       .arg(rows * 1000 / ms));
+        writeProgress(QStringLiteral("%1 %  %2 行  %3 行/秒   ")
+                          .arg(m_fileSize > 0 ? bytesRead * 100 / m_fileSize : 0)
+                          .arg(rows)
+                          .arg(rows * 1000 / ms));
         m_written = true;
     }
     ~Progress()
     {
         if (m_written)
-            writeError(QStringLiteral("\r%1\r").arg(QString(60, u' ')));
+            clearProgress();
     }
 
 private:
@@ -211,7 +229,7 @@ struct HeadingLine {
 };
 
 // The heading line, or why the list has none it can be judged under.
-std::variant<HeadingLine, QString> headingLineOf(DelimitedReader &reader, TextEncoding encoding)
+std::variant<HeadingLine, QString> headingLineOf(DelimitedReader &reader, const ListEncoding &encoding)
 {
     const HeadingSearch search = findHeadingLine(reader);
     if (reader.error() != DelimitedReader::Error::None)
@@ -226,10 +244,23 @@ std::variant<HeadingLine, QString> headingLineOf(DelimitedReader &reader, TextEn
     return heading;
 }
 
+// A row that is no examinee's is told and counted, and written back as it
+// stands: it neither is judged nor makes the list one with rows not judged.
+bool passedOver(const DelimitedRecord &record, const ColumnPlan &plan, Summary &summary)
+{
+    const std::optional<QString> why = notAnExamineesRow(record.cells, plan);
+    if (!why)
+        return false;
+    writeError(QStringLiteral("行 %1: ").arg(record.row) + *why
+               + QStringLiteral(": 受診者の行ではないので飛ばします\n"));
+    ++summary.passedOver;
+    return true;
+}
+
 // The list written back, every record after the heading line judged into
-// its added cells but the blank ones, and the summary told.
-int writeJudgedList(const CommandLine &line, qint64 fileSize, DecodedText &text, DelimitedReader &reader,
-                    const HeadingLine &heading)
+// its added cells but the blank ones and those of no examinee, and the summary told.
+int writeJudgedList(const CommandLine &line, qint64 fileSize, const ListEncoding &encoding, DecodedText &text,
+                    DelimitedReader &reader, const HeadingLine &heading)
 {
     const QStringList &headings = heading.record.cells;
     ResultSink sink(line, text.encoding());
@@ -246,16 +277,16 @@ int writeJudgedList(const CommandLine &line, qint64 fileSize, DecodedText &text,
         Progress progress(errorIsTerminal() && line.output != u"-", fileSize);
         RowJudge rows(headings, heading.plan, summary);
         for (DelimitedRecord record; reader.read(record);) {
-            const bool blank = allCellsBlank(record.cells);
-            if (!blank)
+            const bool judged = !allCellsBlank(record.cells) && !passedOver(record, heading.plan, summary);
+            if (judged)
                 rows.judge(record, written.cellsFor(record));
-            if (!(blank ? written.putAsItIs(record) : written.put(record)))
+            if (!(judged ? written.put(record) : written.putAsItIs(record)))
                 return cannotJudge({}, sink.error());
             progress.rowDone(summary.judged + summary.notJudged, text.bytesRead());
         }
     }
     if (reader.error() != DelimitedReader::Error::None)
-        return cannotJudge(line.input, readFailure(reader, text.encoding()));
+        return cannotJudge(line.input, readFailure(reader, encoding));
     if (!written.finish() || !sink.finish())
         return cannotJudge({}, sink.error());
     summary.output = sink.finalPath();
@@ -275,11 +306,11 @@ int judgeDayList(const CommandLine &line)
         return cannotJudge({},
                            QStringLiteral("知らない文字コードです: %1 (utf-8, utf-8-bom, utf-16le, utf-16be, cp932)")
                                .arg(line.encoding));
-    DecodedText text(input, *encoding);
+    DecodedText text(input, encoding->encoding);
     text.keepBytes();
     DelimitedReader reader(text);
     const auto heading = headingLineOf(reader, *encoding);
     if (const auto *problem = std::get_if<QString>(&heading))
         return cannotJudge(line.input, *problem);
-    return writeJudgedList(line, input.size(), text, reader, std::get<HeadingLine>(heading));
+    return writeJudgedList(line, input.size(), *encoding, text, reader, std::get<HeadingLine>(heading));
 }

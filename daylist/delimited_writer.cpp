@@ -1,5 +1,9 @@
 #include "daylist/delimited_writer.h"
 
+#include "words/desk_names.h"
+
+#include <QRegularExpression>
+
 namespace {
 
 // All bits set where a character is the delimiter, a quote or a line break;
@@ -23,6 +27,15 @@ bool needsQuotes(QStringView cell, QChar delimiter)
     for (qsizetype i = 0; i < cell.size(); ++i)
         special |= specialMask(chars[i], d);
     return special != 0;
+}
+
+// The characters a spreadsheet takes as the start of a formula.
+bool startsAsFormula(QStringView cell) { return !cell.isEmpty() && QStringView(u"=+-@\t\r").contains(cell.front()); }
+
+bool isPlainNumber(const QString &cell)
+{
+    static const QRegularExpression number(QStringLiteral(R"(^[+-]?[0-9]+(\.[0-9]+)?$)"));
+    return number.match(cell).hasMatch();
 }
 
 } // namespace
@@ -76,4 +89,10 @@ QString delimitedLine(const QStringList &cells, QChar delimiter)
     DelimitedLine line(delimiter);
     line.add(cells);
     return line.ended().toString();
+}
+
+QString spreadsheetText(const QString &cell)
+{
+    const QString visible = visibleText(cell);
+    return startsAsFormula(cell) && !isPlainNumber(cell) ? u'\'' + visible : visible;
 }

@@ -32,3 +32,9 @@ private:
 };
 
 QString delimitedLine(const QStringList &cells, QChar delimiter);
+
+// A cell of a sender's file, written so that a spreadsheet shows it as
+// the text it is and the terminal never acts on it: its control characters
+// made visible, and a leading apostrophe where it starts as a formula does
+// ("=", "+", "-", "@", a tab or a CR) and is not a plain number ("-5").
+QString spreadsheetText(const QString &cell);

@@ -111,7 +111,10 @@ int judgeNationalFiles(const CommandLine &line)
             continue;
         count(file.name, *row, summary);
         csv.clear();
-        csv.add(row->cells);
+        // Most cells hold what the file wrote; the list's own words never
+        // start as a formula nor hold a control character.
+        for (const QString &cell : row->cells)
+            csv.add(spreadsheetText(cell));
         if (!sink.putText(csv.ended(), ++rows + 1))
             return cannotJudge({}, sink.error());
     }

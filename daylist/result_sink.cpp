@@ -2,6 +2,8 @@
 
 #include "daylist/console.h"
 
+#include <QFileInfo>
+
 #include <cstdio>
 
 ResultSink::ResultSink(const CommandLine &line, TextEncoding encoding, const QString &defaultPath)
@@ -16,7 +18,10 @@ bool ResultSink::open()
         return true;
     m_path = m_line.output.isEmpty() ? m_defaultPath : m_line.output;
     if (!m_line.output.isEmpty() && pathExists(m_path)) {
-        m_error = m_path + QStringLiteral(": ファイルがすでにあります (上書きしません)");
+        m_error =
+            m_path
+            + (QFileInfo(m_path).isDir() ? QStringLiteral(": フォルダです: -o には結果のファイル名を指定してください")
+                                         : QStringLiteral(": ファイルがすでにあります (上書きしません)"));
         return false;
     }
     if (!m_file.open(m_path)) {

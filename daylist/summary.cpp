@@ -15,6 +15,8 @@ QString summaryText(const Summary &summary)
     const QStringList headings = addedHeadings();
     QString text =
         QStringLiteral("判定した行: %1\n判定できなかった行: %2\n").arg(summary.judged).arg(summary.notJudged);
+    if (summary.passedOver > 0)
+        text += QStringLiteral("飛ばした行 (受診者の行ではない行): %1\n").arg(summary.passedOver);
     if (summary.judged + summary.notJudged == 0)
         text += QStringLiteral("判定する行がありません: 見出しの行のあとに受診者の行がありません\n");
     for (const auto &[heading, counts] :

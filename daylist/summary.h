@@ -7,12 +7,14 @@
 #include <QString>
 #include <QStringList>
 
-// What a run did, told at its end: how many rows were judged and not, the
+// What a run did, told at its end: how many rows were judged and not (and
+// passed over as no examinee's), the
 // results counted, the rows with values to check, where the result went and
 // which columns were named but not used.
 struct Summary {
     qint64 judged = 0;
     qint64 notJudged = 0;
+    qint64 passedOver = 0; // rows of no examinee: headings again, a total
     qint64 withValuesToCheck = 0;
     QMap<QString, qint64> classes; // by the result as shown
     QMap<QString, qint64> levels;

@@ -62,11 +62,13 @@ void DecodedText::releaseBytes(qint64 before)
     m_keptFrom = before;
 }
 
-TextEncoding detectEncoding(QIODevice &device)
+TextEncoding detectEncoding(QIODevice &device) { return detectorOfFile(device).encoding(); }
+
+EncodingDetector detectorOfFile(QIODevice &device)
 {
     EncodingDetector detector;
     for (QByteArray bytes; !(bytes = device.read(kPieceBytes)).isEmpty();)
         detector.feed(bytes);
     device.seek(0);
-    return detector.encoding();
+    return detector;
 }

@@ -49,3 +49,5 @@ private:
 // Reads a whole file once to find its encoding (a byte order mark, else
 // valid UTF-8, else CP932), and goes back to its start.
 TextEncoding detectEncoding(QIODevice &device);
+// The same, with all that the reading found.
+EncodingDetector detectorOfFile(QIODevice &device);

@@ -58,8 +58,26 @@ Resolved agreedCell(const QStringList &cells, const QStringList &headings, const
     return said;
 }
 
+// Digits and points, some of them full-width ("１７０", "5．6"): a number
+// the desk typed with the input method on, which is never read as one.
+bool isFullWidthNumber(QStringView text)
+{
+    bool fullWidth = false;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool wide = (u >= u'０' && u <= u'９') || u == u'．';
+        if (!wide && !(u >= u'0' && u <= u'9') && u != u'.')
+            return false;
+        fullWidth = fullWidth || wide;
+    }
+    return fullWidth;
+}
+
 RowProblem notANumber(const QStringList &headings, const Said &said)
 {
+    if (isFullWidthNumber(said.value))
+        return {headings[said.column],
+                quoted(said.value) + QStringLiteral(" は全角の数字です: 数値は半角で入力してください")};
     return {headings[said.column], quoted(said.value) + QStringLiteral(" は数値として読めません")};
 }
 

@@ -1,5 +1,7 @@
 #include "examinee/text_encoding.h"
 
+#include <algorithm>
+
 namespace {
 
 QString normalisedName(QStringView name)
@@ -98,10 +100,34 @@ void EncodingDetector::feedUtf8(QByteArrayView bytes)
             return;
         m_validUtf8 = QByteArrayView(m_unfinished).isValidUtf8();
         m_unfinished.clear();
+        if (!m_validUtf8)
+            return;
+        m_lineBeyondAscii = true;
     }
     const qsizetype whole = wholeCharacters(bytes);
-    m_validUtf8 = m_validUtf8 && bytes.first(whole).isValidUtf8();
+    feedWholeUtf8(bytes.first(whole));
     m_unfinished = bytes.sliced(whole).toByteArray();
+}
+
+// Whole characters, checked a line at a time, so that the line of the first
+// byte that is not UTF-8 is known, and whether a line before it held UTF-8
+// beyond ASCII. A line feed never stands inside a UTF-8 character.
+void EncodingDetector::feedWholeUtf8(QByteArrayView bytes)
+{
+    while (!bytes.isEmpty()) {
+        const qsizetype end = bytes.indexOf('\n');
+        const QByteArrayView line = end < 0 ? bytes : bytes.first(end);
+        m_validUtf8 = line.isValidUtf8();
+        if (!m_validUtf8)
+            return;
+        m_lineBeyondAscii = m_lineBeyondAscii || std::any_of(line.begin(), line.end(), [](char c) { return c & 0x80; });
+        if (end < 0)
+            return;
+        m_utf8LineDone = m_utf8LineDone || m_lineBeyondAscii;
+        m_lineBeyondAscii = false;
+        ++m_line;
+        bytes = bytes.sliced(end + 1);
+    }
 }
 
 TextEncoding EncodingDetector::encoding() const
@@ -113,4 +139,9 @@ TextEncoding EncodingDetector::encoding() const
     if (m_start.startsWith("\xFE\xFF"))
         return TextEncoding::Utf16BE;
     return m_validUtf8 && m_unfinished.isEmpty() ? TextEncoding::Utf8 : TextEncoding::Cp932;
+}
+
+qsizetype EncodingDetector::mixedFromLine() const
+{
+    return encoding() == TextEncoding::Cp932 && !m_validUtf8 && m_utf8LineDone ? m_line : 0;
 }

@@ -32,10 +32,19 @@ public:
     TextEncoding encoding() const;
     // The bytes so far end inside a UTF-8 character.
     bool endsInsideCharacter() const { return !m_unfinished.isEmpty(); }
+    // Where a file of UTF-8 lines holds a line of another encoding: the line
+    // (counted from 1) of the first byte that is not UTF-8, when a whole
+    // line before it held UTF-8 beyond ASCII. Such a file is read as CP932,
+    // in which its UTF-8 lines do not read. 0 for any other file.
+    qsizetype mixedFromLine() const;
 
 private:
     QByteArray m_start; // the first bytes, until a mark can be told
     bool m_validUtf8 = true;
-    QByteArray m_unfinished; // the start of a UTF-8 character the last piece cut off
+    QByteArray m_unfinished;        // the start of a UTF-8 character the last piece cut off
+    qsizetype m_line = 1;           // of the last byte fed, up to the first byte not UTF-8
+    bool m_lineBeyondAscii = false; // the line so far holds a UTF-8 character beyond ASCII
+    bool m_utf8LineDone = false;    // a whole line before this one did
     void feedUtf8(QByteArrayView bytes);
+    void feedWholeUtf8(QByteArrayView bytes);
 };

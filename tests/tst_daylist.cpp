@@ -8,6 +8,7 @@
 #include "examinee/delimited_reader.h"
 #include "examinee/examinee.h"
 #include "examinee/form_entry.h"
+#include "examinee/not_examinee_row.h"
 #include "words/desk_names.h"
 
 #include <QBuffer>
@@ -22,8 +23,12 @@ private slots:
     void dataStandardCodes();
     void reader_data();
     void reader();
+    void mixedEncoding_data();
+    void mixedEncoding();
     void writer_data();
     void writer();
+    void spreadsheetCell_data();
+    void spreadsheetCell();
     void headings_data();
     void headings();
     void headingLine_data();
@@ -32,6 +37,8 @@ private slots:
     void choiceWords();
     void rowCells_data();
     void rowCells();
+    void notAnExaminee_data();
+    void notAnExaminee();
     void ageBand_data();
     void ageBand();
 };
@@ -191,6 +198,33 @@ void TestDayList::reader()
     QCOMPARE(read.join(u'\n'), records);
 }
 
+// UTF-8 lines that give way to bytes of another encoding: the line where
+// they stop, when a whole line before it held UTF-8 beyond ASCII.
+void TestDayList::mixedEncoding_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qsizetype>("line");
+
+    const QByteArray utf8 = QStringLiteral("性別,身長\n男,170\n").toUtf8();
+    const QByteArray cp932 = "\x92\x6a,171\n"; // 男
+    QTest::newRow("CP932 after UTF-8 lines") << utf8 + cp932 << qsizetype(3);
+    QTest::newRow("CP932 after ASCII lines") << QByteArray("a,b\n1,2\n") + cp932 << qsizetype(0);
+    QTest::newRow("CP932 throughout") << cp932 + cp932 << qsizetype(0);
+    QTest::newRow("UTF-8 only on the line that breaks") << QStringLiteral("a\n男,").toUtf8() + cp932 << qsizetype(0);
+    QTest::newRow("UTF-8 throughout") << utf8 << qsizetype(0);
+    QTest::newRow("UTF-16 with its mark") << QByteArray("\xFF\xFE\x37\x75\n\0\xFF", 7) << qsizetype(0);
+}
+
+void TestDayList::mixedEncoding()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qsizetype, line);
+
+    EncodingDetector detector;
+    detector.feed(bytes);
+    QCOMPARE(detector.mixedFromLine(), line);
+}
+
 // A cell is quoted where it holds the delimiter, a quote or a line break,
 // wherever that stands: in the first eight characters, in a later block of
 // eight, or in the few after the last block.
@@ -223,6 +257,39 @@ void TestDayList::writer()
     QFETCH(QString, delimiter);
     QFETCH(QString, line);
     QCOMPARE(delimitedLine(cells, delimiter[0]), line);
+}
+
+// A cell of a sender's file shows as text in a spreadsheet: a formula's
+// start is guarded with an apostrophe unless the cell is a plain number,
+// and control characters become visible.
+void TestDayList::spreadsheetCell_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("written");
+
+    const auto row = [](const char *name, const QString &cell, const QString &written) {
+        QTest::newRow(name) << cell << written;
+    };
+    row("formula", QStringLiteral("=HYPERLINK(\"http://x\",\"y\")"), QStringLiteral("'=HYPERLINK(\"http://x\",\"y\")"));
+    row("plus", QStringLiteral("+1+1"), QStringLiteral("'+1+1"));
+    row("minus alone", QStringLiteral("-"), QStringLiteral("'-"));
+    row("at", QStringLiteral("@SUM(A1)"), QStringLiteral("'@SUM(A1)"));
+    row("tab first", QStringLiteral("\tx"), QStringLiteral("'\u2409x"));
+    row("CR first", QStringLiteral("\rx"), QStringLiteral("'\u240Dx"));
+    row("negative number", QStringLiteral("-5"), QStringLiteral("-5"));
+    row("signed decimal", QStringLiteral("+12.5"), QStringLiteral("+12.5"));
+    row("minus inside", QStringLiteral("1-2"), QStringLiteral("1-2"));
+    row("escape, bell and DEL inside", QStringLiteral("DATA/\x1b]0;T\x07\x7f.xml"),
+        QStringLiteral("DATA/\u241B]0;T\u2407\u2421.xml"));
+    row("C1 control", QStringLiteral("a\u0085b"), QStringLiteral("a\\x85b"));
+    row("kana", QStringLiteral("ケンシン タロウ"), QStringLiteral("ケンシン タロウ"));
+}
+
+void TestDayList::spreadsheetCell()
+{
+    QFETCH(QString, cell);
+    QFETCH(QString, written);
+    QCOMPARE(spreadsheetText(cell), written);
 }
 
 void TestDayList::headings_data()
@@ -414,7 +481,7 @@ void TestDayList::rowCells_data()
     row("letter in a number", {sys}, {QStringLiteral("1S0")},
         QStringLiteral("× 最高血圧: \"1S0\" は数値として読めません"));
     row("full-width digits", {sys}, {QStringLiteral("１２０")},
-        QStringLiteral("× 最高血圧: \"１２０\" は数値として読めません"));
+        QStringLiteral("× 最高血圧: \"１２０\" は全角の数字です: 数値は半角で入力してください"));
     row("leading blank", {sys}, {QStringLiteral(" 56")}, QStringLiteral("× 最高血圧: \" 56\" は数値として読めません"));
     row("thousands separator", {sys}, {QStringLiteral("1,200")},
         QStringLiteral("× 最高血圧: \"1,200\" は数値として読めません"));
@@ -474,6 +541,32 @@ void TestDayList::rowCells()
     const QString read = problem ? QStringLiteral("× ") + problem->column + QStringLiteral(": ") + problem->reason
                                  : std::get<Examinee>(examinee).texts[std::size_t(Field::Text1)];
     QCOMPARE(read, systolic);
+}
+
+// A row below the heading line that is no examinee's: the headings again,
+// or a total whose item cells are empty. A row with a value, or without a
+// word of a total, is an examinee's, judged or refused.
+void TestDayList::notAnExaminee_data()
+{
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<bool>("examinee");
+
+    const QStringList headings = {QStringLiteral("ID"), QStringLiteral("性別"), QStringLiteral("身長")};
+    QTest::newRow("the headings again") << headings << false;
+    QTest::newRow("a total") << QStringList{QStringLiteral("計 12 名"), {}, {}} << false;
+    QTest::newRow("a total in a later cell") << QStringList{{}, {}, {}, QStringLiteral("合計")} << false;
+    QTest::newRow("a total word beside a value") << QStringList{QStringLiteral("計"), QStringLiteral("男"), {}} << true;
+    QTest::newRow("an examinee without values") << QStringList{QStringLiteral("K12"), {}, {}} << true;
+    QTest::newRow("an examinee") << QStringList{QStringLiteral("K12"), QStringLiteral("男"), QStringLiteral("170")}
+                                 << true;
+}
+
+void TestDayList::notAnExaminee()
+{
+    QFETCH(QStringList, cells);
+    QFETCH(bool, examinee);
+    const ColumnPlan plan = planColumns({QStringLiteral("ID"), QStringLiteral("性別"), QStringLiteral("身長")});
+    QCOMPARE(!notAnExamineesRow(cells, plan).has_value(), examinee);
 }
 
 void TestDayList::ageBand_data()

@@ -31,6 +31,8 @@ private slots:
     void messageNamesTheRow_data();
     void messageNamesTheRow();
     void nothingToJudgeIsSaid();
+    void oddInputSaid_data();
+    void oddInputSaid();
     void interruptLeavesNothing_data();
     void interruptLeavesNothing();
     void resultInTheInputsEncoding_data();
@@ -237,6 +239,52 @@ void TestDayListExit::headingLine()
 // A message names the row as a spreadsheet shows it, every record one row
 // (titles, blank lines and the heading line too, a quoted line break none),
 // and the examinee by the first naming column the list has.
+// Inputs a desk gets wrong, each told for what it is on standard error.
+void TestDayListExit::oddInputSaid_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("said"); // in the messages, in order
+
+    QTest::newRow("-o names a folder") << (kHeadings + kJudged).toUtf8() << QStringLiteral(".") << 2
+                                       << QStringList{QStringLiteral(
+                                              ".: フォルダです: -o には結果のファイル名を指定してください")};
+    QTest::newRow("a CP932 row in a UTF-8 list")
+        << (kHeadings + kJudged).toUtf8() + "\x92\x6a\n"
+        << QStringLiteral("-") << 2
+        << QStringList{
+               QStringLiteral("行 3: UTF-8 として読めません (その前の行は UTF-8 です)。文字コードが混ざっています")};
+    QTest::newRow("the headings again and a total, passed over")
+        << (kHeadings + kJudged + kHeadings + kJudged + QStringLiteral("計 2 名\n")).toUtf8() << QStringLiteral("-")
+        << 0
+        << QStringList{QStringLiteral("行 3: 見出しの行です: 受診者の行ではないので飛ばします\n"),
+                       QStringLiteral("行 5: 合計の行です: "), QStringLiteral("判定できなかった行: 0\n"),
+                       QStringLiteral("飛ばした行 (受診者の行ではない行): 2\n")};
+    QTest::newRow("control characters shown")
+        << (kHeadings + QString(kNotJudged).replace(0, 1, QStringLiteral("\x1b]0;T\x07\x7f"))).toUtf8()
+        << QStringLiteral("-") << 1 << QStringList{QStringLiteral("(ID \u241B]0;T\u2407\u2421)")};
+}
+
+void TestDayListExit::oddInputSaid()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QString, output);
+    QFETCH(int, status);
+    QFETCH(QStringList, said);
+
+    const Run done = run(input, {QStringLiteral("list.csv"), QStringLiteral("-o"), output});
+    QCOMPARE(done.status, status);
+    const QString errors = QString::fromUtf8(done.errors);
+    qsizetype from = 0;
+    for (const QString &part : said) {
+        from = errors.indexOf(part, from);
+        QVERIFY2(from >= 0, qPrintable(part + u'\n' + errors));
+    }
+    // Only the line feeds that end the lines stay control characters.
+    QVERIFY(std::none_of(errors.cbegin(), errors.cend(), [](QChar c) { return c < u' ' && c != u'\n'; }));
+}
+
 void TestDayListExit::messageNamesTheRow_data()
 {
     QTest::addColumn<QString>("input");

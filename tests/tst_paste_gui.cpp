@@ -142,9 +142,10 @@ void TestPaste::refusedPasteLeavesTheWindow_data()
     QTest::newRow("a letter in a value") << "身長\t中性脂肪\r\n170\t1S0\r\n"
                                          << no + "中性脂肪 \"1S0\" は数値として読めません";
     QTest::newRow("full-width digits") << "身長\t体重\r\n１７０\t65\r\n"
-                                       << no + "身長 \"１７０\" は数値として読めません";
-    QTest::newRow("long heading and cell") << "HDLコレステロール(mg/dL)\r\n１２０．５０\r\n"
-                                           << no + "HDLコレステロール(mg/dL) \"１２０．５０\" は数値として読めません";
+                                       << no + "身長 \"１７０\" は全角の数字です: 数値は半角で入力してください";
+    QTest::newRow("long heading and cell")
+        << "HDLコレステロール(mg/dL)\r\n１２０．５０\r\n"
+        << no + "HDLコレステロール(mg/dL) \"１２０．５０\" は全角の数字です: 数値は半角で入力してください";
     QTest::newRow("a choice neither yes nor no")
         << "体重\t喫煙\r\n65\tときどき\r\n"
         << no + "喫煙 \"ときどき\" はあり・なしとして読めません (1 あり / 2 なし)";

@@ -21,6 +21,11 @@ template <std::size_t N, typename Text> std::array<QString, N> decoded(Text text
 // The control characters (general category Cc): C0, DEL and C1.
 bool isControl(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0x9f); }
 
+// U+2400 (␀) onwards stand for the C0 characters in order; U+2421 (␡)
+// for DEL.
+constexpr char16_t kControlPictures = 0x2400;
+constexpr char16_t kDeletePicture = 0x2421;
+
 } // namespace
 
 const QString &wordText(Word w)
@@ -48,6 +53,25 @@ QString shownText(const QString &text)
     TextBuilder shown;
     appendShownText(shown, text);
     return shown.toString();
+}
+
+QString visibleText(const QString &text)
+{
+    if (std::none_of(text.cbegin(), text.cend(), isControl))
+        return text;
+    QString shown;
+    shown.reserve(text.size() + 3);
+    for (const QChar c : text) {
+        if (!isControl(c))
+            shown += c;
+        else if (c.unicode() < 0x20)
+            shown += QChar(kControlPictures + c.unicode());
+        else if (c.unicode() == 0x7f)
+            shown += QChar(kDeletePicture);
+        else
+            shown += QStringLiteral("\\x") + QString::number(c.unicode(), 16);
+    }
+    return shown;
 }
 
 QString quoted(const QString &cell) { return u'"' + shownText(cell) + u'"'; }

@@ -27,6 +27,11 @@ const QString &entryUnit(Entry entry);
 // NumericValue), but must not split an explanation line or a copied row.
 QString shownText(const QString &text);
 void appendShownText(TextBuilder &to, QStringView text);
+// A text that came from a file, with every control character shown as a
+// sign instead of acting: C0 and DEL as their Unicode control pictures
+// ("\x1b" as "␛", a tab as "␉"), C1 as "\x85". What a sender wrote then
+// can neither move a terminal's cursor nor split a row.
+QString visibleText(const QString &text);
 // A cell as a message quotes it: "1S0", as the user saw it.
 QString quoted(const QString &cell);
 
