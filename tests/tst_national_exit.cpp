@@ -113,7 +113,7 @@ void TestNationalExit::exitStatus_data()
         << Files{{"archive/DATA/h1.xml", agreeing}, {"archive/DATA/g1.xml", otherFile()}} << QStringList{folder} << 0
         << QStringList{folder, list} << QStringLiteral("特定健診でないファイル (判定しません): 1");
     QTest::newRow("folder: the index counts other than found")
-        << Files{{"archive/ix08_V08.xml", indexOf(2)}, {"archive/DATA/h1.xml", agreeing}} << QStringList{folder} << 0
+        << Files{{"archive/ix08_V08.xml", indexOf(2)}, {"archive/DATA/h1.xml", agreeing}} << QStringList{folder} << 1
         << QStringList{folder, list} << QStringLiteral("警告: 索引の件数 (2) と特定健診のファイルの数 (1) が違います");
     QTest::newRow("folder: the index agrees")
         << Files{{"archive/ix08_V08.xml", indexOf(1)}, {"archive/DATA/h1.xml", agreeing}} << QStringList{folder} << 0
