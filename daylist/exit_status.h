@@ -9,6 +9,8 @@ enum ExitStatus {
     kAllJudged = 0,
     kSomeNotJudged = 1,
     kReportedCodesDiffer = 1, // every checkup file judged, some reported code not the judged one
+    kArchiveToCheck = 1,      // every checkup file judged, the archive not as its maker meant it (a name twice, an
+                              // index counting other than found)
     kCannotJudge = 2,
 };
 

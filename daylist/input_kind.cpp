@@ -14,7 +14,7 @@ namespace {
 // of the end for the names of a zip's central directory.
 constexpr qint64 kStartBytes = 64 * 1024;
 constexpr qint64 kEndBytes = 64 * 1024;
-// Where a checkup file's root element is looked for.
+// Where a national XML file's declaration and root element are looked for.
 constexpr qsizetype kDocumentStartBytes = 4096;
 
 const QString kSaveAsText =
@@ -91,12 +91,15 @@ InputKind inputKindOf(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return InputKind::DelimitedText; // its reading tells why it cannot be opened
     const QByteArray start = file.read(kStartBytes);
-    if (looksLikeZip(start) && holdsCheckupFiles(file))
+    const ZipContent zip = looksLikeZip(start) ? zipContentOf(file) : ZipContent::OtherFiles;
+    if (zip == ZipContent::CheckupFiles)
         return InputKind::NationalArchive;
-    if (isClinicalDocument(start.left(kDocumentStartBytes)))
-        return InputKind::CheckupFile;
-    if (start.startsWith("PK\x03\x04"))
-        return zipKind(file, start);
+    if (isNationalXml(start.left(kDocumentStartBytes)))
+        return InputKind::NationalXml;
+    if (start.startsWith("PK\x03\x04")) {
+        const InputKind kind = zipKind(file, start);
+        return kind == InputKind::Zip && zip == ZipContent::Unlisted ? InputKind::DamagedZip : kind;
+    }
     if (start.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
         return oleKind(file, start);
     if (start.startsWith("%PDF-"))
@@ -108,7 +111,8 @@ InputKind inputKindOf(const QString &path)
 
 bool isNational(InputKind kind)
 {
-    return kind == InputKind::NationalArchive || kind == InputKind::Folder || kind == InputKind::CheckupFile;
+    return kind == InputKind::NationalArchive || kind == InputKind::DamagedZip || kind == InputKind::Folder
+           || kind == InputKind::NationalXml;
 }
 
 QString notAListMessage(InputKind kind)
@@ -116,8 +120,9 @@ QString notAListMessage(InputKind kind)
     switch (kind) {
     case InputKind::DelimitedText:
     case InputKind::NationalArchive:
+    case InputKind::DamagedZip:
     case InputKind::Folder:
-    case InputKind::CheckupFile: break;
+    case InputKind::NationalXml: break;
     case InputKind::ExcelBook: return QStringLiteral("Excel のファイルです。") + kSaveAsText;
     case InputKind::OpenDocument: return QStringLiteral("OpenDocument の表計算のファイル (.ods) です。") + kSaveAsText;
     case InputKind::Zip:

@@ -9,8 +9,9 @@
 enum class InputKind {
     DelimitedText,   // anything else: read as a list
     NationalArchive, // a zip holding checkup files (DATA/ XML or the index)
+    DamagedZip,      // a zip libzip cannot list: its opening as an archive tells why
     Folder,          // read for its checkup files
-    CheckupFile,     // one XML file whose root is an HL7 ClinicalDocument
+    NationalXml,     // one XML file: a ClinicalDocument, or any with an XML declaration
     ExcelBook,       // .xlsx (a zip holding xl/) or .xls (an OLE2 file holding a Workbook)
     OpenDocument,    // .ods
     Zip,             // any other zip

@@ -47,17 +47,43 @@ std::optional<FileRow> rowOf(const SourceFile &file, NationalSummary &summary)
     return checkupFileRow(file.name, checkup, examinee);
 }
 
+qsizetype checkColumn()
+{
+    static const qsizetype column = nationalListHeadings().indexOf(QStringLiteral("確認"));
+    return column;
+}
+
+// A file whose name another file of the archive bears: said in its 確認.
+void noteSharedName(FileRow &row, const QString &name)
+{
+    QString &check = row.cells[checkColumn()];
+    check = check.isEmpty() ? sharedNameWarning(name) : check + QStringLiteral(" / ") + sharedNameWarning(name);
+}
+
 void count(const QString &file, const FileRow &row, NationalSummary &summary)
 {
     if (!row.judged) {
         ++summary.rows.notJudged;
-        writeError(file + QStringLiteral(": ") + row.cells[nationalListHeadings().indexOf(QStringLiteral("確認"))]
-                   + u'\n');
+        writeError(file + QStringLiteral(": ") + row.cells[checkColumn()] + u'\n');
         return;
     }
     summary.rows.countJudged(*row.judged);
     summary.classDisagreements += row.comparison.classDiffers;
     summary.levelDisagreements += row.comparison.levelDiffers;
+}
+
+// Why one file given alone cannot be judged: refused, unreadable or not a
+// checkup file; empty for a checkup file, judged or not.
+QString whyNotJudgeable(const SourceFile &file)
+{
+    if (!file.refusal.isEmpty())
+        return file.refusal;
+    const ReadDocument document = readCheckupDocument(file.bytes);
+    if (const auto *other = std::get_if<OtherDocument>(&document))
+        return other->reason;
+    if (const auto *unreadable = std::get_if<UnreadableDocument>(&document))
+        return unreadable->reason;
+    return {};
 }
 
 void readIndex(DocumentSource &source, NationalSummary &summary)
@@ -95,6 +121,12 @@ int judgeNationalFiles(const CommandLine &line)
     if (const auto *problem = std::get_if<SourceProblem>(&opened))
         return cannotJudge(line.input, problem->message);
     DocumentSource &source = *std::get<std::unique_ptr<DocumentSource>>(opened);
+    // One file given alone is the input itself: if it cannot be judged, no
+    // list is left, as for a day's list that cannot be read.
+    if (source.isOneFile()) {
+        if (const QString why = whyNotJudgeable(source.read(0)); !why.isEmpty())
+            return cannotJudge(line.input, why);
+    }
 
     ResultSink sink(line, kListEncoding, nationalOutputPath(line.input));
     if (!sink.open() || !sink.putBytes(byteOrderMark(kListEncoding))
@@ -102,13 +134,16 @@ int judgeNationalFiles(const CommandLine &line)
         return cannotJudge({}, sink.error());
 
     NationalSummary summary;
+    summary.sharedNames = source.sharedNames();
     DelimitedLine csv(kComma);
     qint64 rows = 0;
     for (qsizetype i = 0; i < source.count(); ++i) {
         const SourceFile file = source.read(i);
-        const std::optional<FileRow> row = rowOf(file, summary);
+        std::optional<FileRow> row = rowOf(file, summary);
         if (!row)
             continue;
+        if (summary.sharedNames.contains(file.name))
+            noteSharedName(*row, file.name);
         count(file.name, *row, summary);
         csv.clear();
         // Most cells hold what the file wrote; the list's own words never
@@ -126,12 +161,15 @@ int judgeNationalFiles(const CommandLine &line)
             QStringLiteral("特定健診の XML ファイルがありません (読んだファイル: %1)").arg(summary.filesRead));
     readIndex(source, summary);
     summary.nestedArchives = source.nestedArchives();
+    summary.specialFiles = source.specialFiles();
     if (!sink.finish())
         return cannotJudge({}, sink.error());
     summary.rows.output = sink.finalPath();
     writeError(nationalSummaryText(summary));
     if (summary.rows.notJudged > 0)
         return kSomeNotJudged;
+    if (!summary.sharedNames.isEmpty() || summary.indexDiffers())
+        return kArchiveToCheck;
     const bool allAgree = summary.classDisagreements == 0 && summary.levelDisagreements == 0;
     return allAgree ? kAllJudged : kReportedCodesDiffer;
 }

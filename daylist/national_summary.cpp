@@ -2,6 +2,11 @@
 
 #include "words/record_row.h"
 
+QString sharedNameWarning(const QString &name)
+{
+    return QStringLiteral("警告: 同じ名前のファイルが複数あります (展開すると1つしか残りません): %1").arg(name);
+}
+
 QString nationalSummaryText(const NationalSummary &summary)
 {
     QString text =
@@ -24,6 +29,10 @@ QString nationalSummaryText(const NationalSummary &summary)
         text += QStringLiteral("警告: 索引 ix08_V08.xml が読めません: %1\n").arg(summary.indexProblem);
     for (const QString &nested : summary.nestedArchives)
         text += QStringLiteral("開かなかったアーカイブ: %1\n").arg(nested);
+    for (const QString &shared : summary.sharedNames)
+        text += sharedNameWarning(shared) + u'\n';
+    for (const QString &special : summary.specialFiles)
+        text += QStringLiteral("開かなかったファイル (通常のファイルではありません): %1\n").arg(special);
     for (auto it = summary.unusedItems.cbegin(); it != summary.unusedItems.cend(); ++it)
         text += QStringLiteral("使わなかった項目: %1: %2 ファイル\n").arg(it.key()).arg(it.value());
     return text;

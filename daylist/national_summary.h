@@ -12,7 +12,8 @@
 // what they were, the rows of the list as the day's list counts them, the
 // reported codes that differ from the judged ones, the index's count of
 // records against the checkup files found, the nested archives not opened
-// and the items named but not used.
+// the items named but not used, the names more than one file bears and the
+// files of a folder not opened since they are no regular files.
 struct NationalSummary {
     qint64 filesRead = 0;
     qint64 checkupFiles = 0;
@@ -26,9 +27,15 @@ struct NationalSummary {
     QString indexProblem;
     QStringList nestedArchives;
     QMap<QString, qint64> unusedItems; // "code (why)": files naming it
+    QStringList sharedNames;           // names of more than one file of an archive
+    QStringList specialFiles;          // not opened: no regular files
 
     // Whether the index counts other than the checkup files found.
     bool indexDiffers() const { return indexCount && *indexCount != checkupFiles; }
 };
 
 QString nationalSummaryText(const NationalSummary &summary);
+
+// The warning for a name more than one file of an archive bears: in the
+// summary, and in 確認 of each of those files' rows.
+QString sharedNameWarning(const QString &name);

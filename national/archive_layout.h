@@ -10,8 +10,10 @@
 // Which of an archive's (or a folder's) names are its documents. A national
 // archive lays out, at its root or under one top folder, the index
 // ix08_V08.xml, DATA/ with one file per examinee, the schemas in XSD/ and
-// perhaps CLAIMS/ and a summary su08_V08.xml. Names are '/'-separated and
-// only ever compared, never used as paths.
+// perhaps CLAIMS/ and a summary su08_V08.xml, under as many top folders as
+// its maker put it in. Names are only ever compared, never used as paths:
+// each is taken as unpacking it would place it (unpackedName), and listed
+// as written.
 struct ArchiveLayout {
     // The documents, by their position in the names given, sorted by name:
     // everything but folders, XSD/, the index and nested archives.
@@ -30,6 +32,11 @@ struct ArchiveNames {
     std::function<bool(qsizetype, qsizetype)> before = {};
 };
 ArchiveLayout layOutArchive(const ArchiveNames &names);
+// A name as unpacking places it inside the folder unpacked into: a
+// backslash separates folders as '/' does, and a drive ("C:") or the root
+// ("/") before it is dropped.
+QString unpackedName(const QString &name);
+
 // Names held in a list, in the order of their text.
 ArchiveLayout layOutArchive(const QStringList &names);
 

@@ -137,6 +137,42 @@ void setOnce(QString &field, const QString &value)
         field = value;
 }
 
+// A code that tells what a document is, as found: whether it is the
+// checkup's, else what it was, for the desk to see.
+struct KindCode {
+    bool seen = false;
+    bool isCheckup = false;
+    QString code;
+    QString codeSystem; // the schema's default where left out
+
+    void see(const QXmlStreamAttributes &attributes, QStringView checkupCode, QStringView checkupSystem)
+    {
+        seen = true;
+        code = attr(attributes, "code").toString();
+        codeSystem = valueOr(attributes, "codeSystem", checkupSystem);
+        isCheckup = code == checkupCode && codeSystem == checkupSystem;
+    }
+};
+
+const QString kNotCheckup = QStringLiteral("特定健診の結果のファイルではありません: ");
+
+QString otherRootReason(const QXmlStreamReader &xml)
+{
+    return kNotCheckup
+           + QStringLiteral("ルート要素は %1 (名前空間 %2) です")
+                 .arg(xml.name(),
+                      xml.namespaceUri().isEmpty() ? QStringLiteral("なし") : xml.namespaceUri().toString());
+}
+
+QString otherCodeReason(QStringView element, const KindCode &found, QStringView checkupCode, QStringView checkupSystem)
+{
+    if (!found.seen)
+        return kNotCheckup + QStringLiteral("%1 がありません").arg(element);
+    return kNotCheckup
+           + QStringLiteral("%1 は code=\"%2\" codeSystem=\"%3\" です (特定健診は code=\"%4\" codeSystem=\"%5\")")
+                 .arg(element, found.code, found.codeSystem, checkupCode, checkupSystem);
+}
+
 class DocumentReader {
 public:
     explicit DocumentReader(const QByteArray &bytes) : m_text(bytes) {}
@@ -148,7 +184,7 @@ public:
             if (xml.isStartElement()) {
                 if (m_path.isEmpty()) {
                     if (xml.namespaceUri() != kHl7Namespace || xml.name() != u"ClinicalDocument")
-                        return OtherDocument{xml.name().toString()};
+                        return OtherDocument{otherRootReason(xml)};
                     m_path.append(Place::Document);
                     continue;
                 }
@@ -165,8 +201,12 @@ public:
         }
         if (!m_text.problem().isEmpty())
             return UnreadableDocument{m_text.problem()};
-        if (!m_checkupReport || !m_checkupProgram)
-            return OtherDocument{QStringLiteral("ClinicalDocument")};
+        if (!m_reportKind.isCheckup)
+            return OtherDocument{
+                otherCodeReason(u"報告区分 (ClinicalDocument/code)", m_reportKind, kCheckupReport, kReportKindSystem)};
+        if (!m_program.isCheckup)
+            return OtherDocument{
+                otherCodeReason(u"健診プログラム種別 (serviceEvent/code)", m_program, kCheckupProgram, kProgramSystem)};
         m_doc.header.kanaName = m_doc.header.kanaName.trimmed();
         return std::move(m_doc);
     }
@@ -208,8 +248,7 @@ private:
         CheckupHeader &header = m_doc.header;
         switch (place) {
         case Place::ReportKind:
-            m_checkupReport = attr(attributes, "code") == kCheckupReport
-                              && valueOr(attributes, "codeSystem", kReportKindSystem) == kReportKindSystem;
+            m_reportKind = {}, m_reportKind.see(attributes, kCheckupReport, kReportKindSystem);
             break;
         case Place::PatientId: {
             const QStringView root = attr(attributes, "root");
@@ -240,8 +279,8 @@ private:
                 setOnce(header.institution, attr(attributes, "extension").toString());
             break;
         case Place::Program:
-            m_checkupProgram |= attr(attributes, "code") == kCheckupProgram
-                                && valueOr(attributes, "codeSystem", kProgramSystem) == kProgramSystem;
+            if (!m_program.isCheckup)
+                m_program.see(attributes, kCheckupProgram, kProgramSystem);
             break;
         case Place::ExamTime:
         case Place::ExamTimeLow:
@@ -290,8 +329,8 @@ private:
     XmlText m_text;
     QList<Place> m_path; // the open elements' places, the root first
     CheckupDocument m_doc;
-    bool m_checkupReport = false;
-    bool m_checkupProgram = false;
+    KindCode m_reportKind;     // the report's kind: a checkup's results
+    KindCode m_program;        // a service event's programme: the specific checkup, in any of them
     qsizetype m_nameDepth = 0; // inside the kana name: its depth
     QList<OpenObservation> m_open;
 };
@@ -315,6 +354,6 @@ bool looksLikeXml(const QByteArray &bytes)
 ReadDocument readCheckupDocument(const QByteArray &bytes)
 {
     if (!looksLikeXml(bytes))
-        return OtherDocument{};
+        return OtherDocument{QStringLiteral("XML のファイルではありません")};
     return DocumentReader(bytes).read();
 }

@@ -43,7 +43,7 @@ struct CheckupDocument {
 // guidance, claim, index or summary file), or not XML at all. Counted, not
 // judged.
 struct OtherDocument {
-    QString root; // its root element's name; empty when not XML
+    QString reason; // what it is instead, naming the element and the value found
 };
 
 // A file that cannot be read: why, in the desk's words.

@@ -14,15 +14,18 @@ namespace {
 // One file of the disk, read whole unless it is larger than a document may be.
 SourceFile readDiskFile(const QString &path, const QString &name)
 {
+    // Looked at again as it is read: a file may have become a FIFO since.
+    if (!QFileInfo(path).isFile())
+        return {name, {}, specialFileRefusal()};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {name, {}, unreadableFileRefusal(file.errorString())};
+        return {name, {}, unreadableFileRefusal(diskFileProblem(file))};
     if (file.size() > maxFileBytes)
         return {name, {}, tooLargeRefusal()};
     // The file may grow while it is read: never more than the limit and one.
     QByteArray bytes = file.read(maxFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return {name, {}, unreadableFileRefusal(file.errorString())};
+        return {name, {}, unreadableFileRefusal(diskFileProblem(file))};
     if (bytes.size() > maxFileBytes)
         return {name, {}, tooLargeRefusal()};
     return {name, bytes, {}};
@@ -30,8 +33,9 @@ SourceFile readDiskFile(const QString &path, const QString &name)
 
 class FolderSource : public DocumentSource {
 public:
-    FolderSource(QString folder, QStringList names, ArchiveLayout layout)
-        : m_folder(std::move(folder)), m_names(std::move(names)), m_layout(std::move(layout))
+    FolderSource(QString folder, QStringList names, ArchiveLayout layout, QStringList special)
+        : m_folder(std::move(folder)), m_names(std::move(names)), m_layout(std::move(layout)),
+          m_special(std::move(special))
     {
     }
     qsizetype count() const override { return qsizetype(m_layout.files.size()); }
@@ -46,11 +50,13 @@ public:
         return file.bytes;
     }
     QStringList nestedArchives() const override { return m_layout.nested; }
+    QStringList specialFiles() const override { return m_special; }
 
 private:
     QString m_folder;
-    QStringList m_names; // the files' paths inside the folder, '/'-separated
+    QStringList m_names; // the regular files' paths inside the folder, '/'-separated
     ArchiveLayout m_layout;
+    QStringList m_special; // the others'
 };
 
 class FileSource : public DocumentSource {
@@ -61,6 +67,7 @@ public:
     SourceFile read(qsizetype i) override { return readDiskFile(m_path, name(i)); }
     QByteArray index() override { return {}; }
     QStringList nestedArchives() const override { return {}; }
+    bool isOneFile() const override { return true; }
 
 private:
     QString m_path;
@@ -76,15 +83,30 @@ std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openFolderSource(co
     if (!dir.isReadable())
         return SourceProblem{cannotOpenProblem(QStringLiteral("フォルダを読めません"))};
     QStringList names;
+    QStringList special;
     // Links to folders are not followed: a link back up would never end.
     QDirIterator it(dir.path(), QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        names.append(dir.relativeFilePath(it.next()));
-        if (names.size() > maxSourceEntries)
+        const QString name = dir.relativeFilePath(it.next());
+        (it.fileInfo().isFile() ? names : special).append(name);
+        if (names.size() + special.size() > maxSourceEntries)
             return SourceProblem{tooManyEntriesProblem()};
     }
     ArchiveLayout layout = layOutArchive(names);
-    return std::make_unique<FolderSource>(dir.path(), std::move(names), std::move(layout));
+    special.sort();
+    return std::make_unique<FolderSource>(dir.path(), std::move(names), std::move(layout), std::move(special));
+}
+
+QString diskFileProblem(const QFile &file)
+{
+    const QFileInfo info(file.fileName());
+    if (!info.exists())
+        return QStringLiteral("ファイルがありません");
+    if (!info.isReadable())
+        return QStringLiteral("読む権限がありません");
+    if (file.error() == QFileDevice::ReadError)
+        return QStringLiteral("読み込みの途中で失敗しました");
+    return QStringLiteral("開けませんでした");
 }
 
 std::unique_ptr<DocumentSource> openFileSource(const QString &path) { return std::make_unique<FileSource>(path); }

@@ -2,7 +2,13 @@
 
 #include "national/document_source.h"
 
+#include <QFile>
+
 // The inputs that are files on the disk already: a folder (an unpacked
 // archive or any folder of checkup files) and one file.
 std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openFolderSource(const QString &folder);
 std::unique_ptr<DocumentSource> openFileSource(const QString &path);
+
+// Why a file of the disk cannot be opened or read, in the desk's words:
+// Qt's own texts are English.
+QString diskFileProblem(const QFile &file);

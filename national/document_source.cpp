@@ -3,6 +3,7 @@
 #include "national/archive_layout.h"
 #include "national/disk_sources.h"
 #include "national/source_words.h"
+#include "national/xml_text.h"
 #include "national/zip_source.h"
 
 #include <QFile>
@@ -16,22 +17,24 @@ std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openDocumentSource(
         return openFolderSource(path);
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::ReadOnly))
-        return SourceProblem{cannotOpenProblem(file->errorString())};
+        return SourceProblem{cannotOpenProblem(diskFileProblem(*file))};
     if (looksLikeZip(file->peek(4)))
         return openZipSource(std::move(file));
     return openFileSource(path);
 }
 
-bool isClinicalDocument(const QByteArray &start)
+bool isNationalXml(const QByteArray &start)
 {
-    QXmlStreamReader xml(start);
+    QXmlStreamReader xml(xmlStartText(start));
+    bool declared = false;
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
+        case QXmlStreamReader::StartDocument: declared = !xml.documentVersion().isEmpty(); break;
         case QXmlStreamReader::StartElement:
-            return xml.name() == u"ClinicalDocument" && xml.namespaceUri() == u"urn:hl7-org:v3";
-        case QXmlStreamReader::Invalid: return false;
+            return declared || (xml.name() == u"ClinicalDocument" && xml.namespaceUri() == kHl7Namespace);
+        case QXmlStreamReader::Invalid: return declared;
         default: break;
         }
     }
-    return false;
+    return declared;
 }

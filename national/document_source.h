@@ -30,6 +30,15 @@ public:
     // An entry found to be an archive only as it is read (a zip under
     // another name) is refused as a file and named here too, once read.
     virtual QStringList nestedArchives() const = 0;
+    // The names that two or more files share (an archive may hold them;
+    // unpacking it would keep one): each file is still offered.
+    virtual QStringList sharedNames() const { return {}; }
+    // A folder's entries that are no regular files (a FIFO, a socket, a
+    // device, a link to nothing), by name: never opened, since opening one
+    // may wait for ever.
+    virtual QStringList specialFiles() const { return {}; }
+    // Whether the input is one file given alone, answered as itself.
+    virtual bool isOneFile() const { return false; }
 };
 
 // Why the input cannot be read at all (exit 2, nothing written).
@@ -39,8 +48,11 @@ struct SourceProblem {
 
 std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openDocumentSource(const QString &path);
 
-// Whether the start of a file is XML whose first element is an HL7 CDA
-// ClinicalDocument: a checkup file. The reader stops at that element, before
-// any entity could be used; a file with a DOCTYPE is still a checkup file,
-// for its reading to refuse.
-bool isClinicalDocument(const QByteArray &start);
+// Whether the start of a file is XML to be answered as a national file: an
+// HL7 CDA ClinicalDocument (a checkup file, or another kind of report), or
+// any document that opens with an XML declaration (another national file,
+// or a broken one). The start is decoded as every national file is
+// (xmlStartText), so that a file in another encoding is still recognised,
+// for its reading to refuse; the reader stops at the first element, before
+// any entity could be used, and a DOCTYPE does not hide it.
+bool isNationalXml(const QByteArray &start);

@@ -8,9 +8,9 @@
 // file's own name is written beside these by whoever lists the file.
 
 inline QString cannotOpenProblem(const QString &reason) { return QStringLiteral("開けません: ") + reason; }
-inline QString notAnArchiveProblem(const QString &reason)
+inline QString damagedArchiveProblem(const QString &reason)
 {
-    return QStringLiteral("アーカイブ (zip) として読めません: ") + reason;
+    return QStringLiteral("ZIP ファイルが壊れています: ") + reason;
 }
 inline QString tooManyEntriesProblem()
 {
@@ -34,3 +34,7 @@ inline QString packingMethodRefusal(int method)
 inline QString nestedArchiveRefusal() { return QStringLiteral("アーカイブの中のアーカイブです: 開きません"); }
 inline QString brokenEntryRefusal(const QString &reason) { return QStringLiteral("壊れています: ") + reason; }
 inline QString unreadableFileRefusal(const QString &reason) { return QStringLiteral("読めません: ") + reason; }
+inline QString specialFileRefusal()
+{
+    return QStringLiteral("通常のファイルではありません (FIFO、ソケット、デバイスなど): 開きません");
+}

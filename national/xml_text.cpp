@@ -67,7 +67,20 @@ std::optional<QString> utf16Text(const QByteArray &bytes, TextEncoding encoding)
     return text;
 }
 
+// Why the reader stopped, in the desk's words: Qt's own texts are English.
+QString xmlErrorText(const QXmlStreamReader &xml)
+{
+    switch (xml.error()) {
+    case QXmlStreamReader::PrematureEndOfDocumentError:
+        return QStringLiteral("ファイルが途中で終わっています (閉じていない要素があります)");
+    case QXmlStreamReader::NotWellFormedError: return QStringLiteral("XML の書き方に誤りがあります");
+    default: return QStringLiteral("読み取りに失敗しました");
+    }
+}
+
 } // namespace
+
+QString xmlStartText(const QByteArray &start) { return TextDecoder(encodingOfStart(start)).decode(start); }
 
 XmlText::XmlText(const QByteArray &bytes)
 {
@@ -119,7 +132,7 @@ bool XmlText::next()
     case QXmlStreamReader::EndDocument: m_done = true; return false;
     case QXmlStreamReader::Invalid:
         return refuse(
-            QStringLiteral("XML として読めません (%1 行目: %2)").arg(m_xml.lineNumber()).arg(m_xml.errorString()));
+            QStringLiteral("XML として読めません (%1 行目: %2)").arg(m_xml.lineNumber()).arg(xmlErrorText(m_xml)));
     default: break;
     }
     return true;

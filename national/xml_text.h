@@ -16,6 +16,12 @@ inline constexpr int kMaxXmlDepth = 64;
 inline constexpr QStringView kHl7Namespace = u"urn:hl7-org:v3";
 inline constexpr QStringView kXsiNamespace = u"http://www.w3.org/2001/XMLSchema-instance";
 
+// The start of a file as text, its encoding decided as XmlText decides it
+// (a byte order mark, or UTF-16's "<?"; UTF-8 otherwise) and ending before
+// the first bytes that do not decode: enough to tell what the file is
+// before it is read, whatever encoding it declares.
+QString xmlStartText(const QByteArray &start);
+
 // A national file read as XML, token by token, refusing what is never read:
 // bytes that are not UTF-8 or UTF-16 (decoded here, not by Qt, so that every
 // system reads the same text), an encoding declaration that names another

@@ -96,6 +96,13 @@ public:
         : m_device(std::move(device)), m_zip(std::move(zip)), m_layout(layOutArchive(namesOf(m_zip.get())))
     {
         m_nested = m_layout.nested;
+        // The files are sorted by name: those of one name lie together.
+        for (size_t i = 1; i < m_layout.files.size(); ++i) {
+            const char *name = rawName(m_zip.get(), m_layout.files[i]);
+            if (std::strcmp(name, rawName(m_zip.get(), m_layout.files[i - 1])) == 0
+                && (m_shared.isEmpty() || m_shared.last() != entryName(name)))
+                m_shared.append(entryName(name));
+        }
     }
     ~ZipSource() override { m_zip.reset(); } // libzip lets go of the device first
 
@@ -114,6 +121,7 @@ public:
     }
     QByteArray index() override { return m_layout.index ? readEntry(*m_layout.index).bytes : QByteArray(); }
     QStringList nestedArchives() const override { return m_nested; }
+    QStringList sharedNames() const override { return m_shared; }
 
 private:
     static SourceFile brokenEntry(const QString &name, zip_error_t *error)
@@ -174,6 +182,7 @@ private:
     std::unique_ptr<zip_t, Closer> m_zip;
     ArchiveLayout m_layout;
     QStringList m_nested; // the nested archives by name, and those found by content as they are read
+    QStringList m_shared; // the names of more than one file, each once
 };
 
 } // namespace
@@ -194,7 +203,7 @@ std::variant<std::unique_ptr<zip_t, Closer>, SourceProblem> openZip(QIODevice &d
         zip_error_fini(&error);
         if (source)
             zip_source_free(source);
-        return SourceProblem{notAnArchiveProblem(reason)};
+        return SourceProblem{damagedArchiveProblem(reason)};
     }
     zip_error_fini(&error);
     std::unique_ptr<zip_t, Closer> zip(opened);
@@ -213,9 +222,11 @@ std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openZipSource(std::
     return std::make_unique<ZipSource>(std::move(device), std::move(std::get<std::unique_ptr<zip_t, Closer>>(opened)));
 }
 
-bool holdsCheckupFiles(QIODevice &device)
+ZipContent zipContentOf(QIODevice &device)
 {
     auto opened = openZip(device);
     const auto *zip = std::get_if<std::unique_ptr<zip_t, Closer>>(&opened);
-    return zip && layOutArchive(unorderedNamesOf(zip->get())).hasData;
+    if (!zip)
+        return ZipContent::Unlisted;
+    return layOutArchive(unorderedNamesOf(zip->get())).hasData ? ZipContent::CheckupFiles : ZipContent::OtherFiles;
 }

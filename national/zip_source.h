@@ -9,6 +9,9 @@
 // never written anywhere; their names are only listed.
 std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openZipSource(std::unique_ptr<QIODevice> device);
 
-// Whether the device holds a zip archive with checkup files: an XML file in
-// DATA/ or the index ix08_V08.xml, at its root or under one top folder.
-bool holdsCheckupFiles(QIODevice &device);
+// What a zip archive holds, as far as telling the input's kind needs:
+// checkup files (an XML file in DATA/ or the index ix08_V08.xml, at its root
+// or under its top folders), other files, or nothing libzip can list (the
+// archive is damaged or cut short, or has too many entries).
+enum class ZipContent { CheckupFiles, OtherFiles, Unlisted };
+ZipContent zipContentOf(QIODevice &device);

@@ -167,7 +167,7 @@ void TestDayListFiles::inputKind_data()
         << QStringLiteral("list.csv");
     QTest::newRow("ods: mimetype first") << zipEntry("mimetype", "application/vnd.oasis.opendocument.spreadsheet")
                                          << InputKind::OpenDocument << QStringLiteral("list.csv");
-    QTest::newRow("another zip") << zipEntry("list.csv", "ID,性別\n") + directory + "list.csv" << InputKind::Zip
+    QTest::newRow("another zip") << makeArchive({{QStringLiteral("list.csv"), "ID,性別\n"}}) << InputKind::Zip
                                  << QStringLiteral("list.csv");
     QTest::newRow("xls: OLE2 holding a Workbook")
         << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(504, '\0')
@@ -178,7 +178,8 @@ void TestDayListFiles::inputKind_data()
         << QStringLiteral("list.csv");
     QTest::newRow("a damaged book named .xlsx")
         << QByteArray("PK\x03\x04", 4) << InputKind::ExcelBook << QStringLiteral("book.xlsx");
-    QTest::newRow("a damaged zip") << QByteArray("PK\x03\x04", 4) << InputKind::Zip << QStringLiteral("list.zip");
+    QTest::newRow("a damaged zip") << QByteArray("PK\x03\x04", 4) << InputKind::DamagedZip
+                                   << QStringLiteral("list.zip");
     QTest::newRow("xls: OLE2 holding its Workbook at the end")
         << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(200 * 1024, '\0')
                + QByteArray("W\0o\0r\0k\0b\0o\0o\0k\0", 16) + QByteArray(512, '\0')
@@ -201,18 +202,18 @@ void TestDayListFiles::inputKind_data()
         << QByteArray() << InputKind::DelimitedText << QStringLiteral("list.csv");
 
     const QByteArray document = checkupXml({});
-    QTest::newRow("a checkup file named .zip") << document << InputKind::CheckupFile << QStringLiteral("input.zip");
+    QTest::newRow("a checkup file named .zip") << document << InputKind::NationalXml << QStringLiteral("input.zip");
     QTest::newRow("a ClinicalDocument with a prefix")
         << QByteArray("<?xml version=\"1.0\"?><!-- made up --><h:ClinicalDocument xmlns:h=\"urn:hl7-org:v3\"/>")
-        << InputKind::CheckupFile << QStringLiteral("input.xml");
+        << InputKind::NationalXml << QStringLiteral("input.xml");
     QTest::newRow("a ClinicalDocument behind a DOCTYPE, for its reading to refuse")
         << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE x [<!ENTITY a \"aaaa\">]><ClinicalDocument "
                       "xmlns=\"urn:hl7-org:v3\">&a;</ClinicalDocument>")
-        << InputKind::CheckupFile << QStringLiteral("input.xml");
+        << InputKind::NationalXml << QStringLiteral("input.xml");
     QTest::newRow("a ClinicalDocument in UTF-16")
         << QByteArray("\xff\xfe", 2)
                + QByteArray(reinterpret_cast<const char *>(u"<ClinicalDocument xmlns=\"urn:hl7-org:v3\"/>"), 84)
-        << InputKind::CheckupFile << QStringLiteral("input.xml");
+        << InputKind::NationalXml << QStringLiteral("input.xml");
     QTest::newRow("a ClinicalDocument outside HL7's namespace")
         << QByteArray("<ClinicalDocument xmlns=\"urn:example\"/>") << InputKind::DelimitedText
         << QStringLiteral("input.xml");

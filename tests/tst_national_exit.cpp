@@ -1,3 +1,4 @@
+#include "archive_maker.h"
 #include "checkup_xml.h"
 
 #include <QDir>
@@ -6,6 +7,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 // kalvemo-judge on the national files, run as the desk runs it: 0 when
 // every checkup file was judged and no reported code differs, 1 when some
@@ -17,6 +22,10 @@ private slots:
     void exitStatus_data();
     void exitStatus();
     void listAsASpreadsheetOpensIt();
+    void archiveShapes_data();
+    void archiveShapes();
+    void loneXml_data();
+    void loneXml();
 };
 
 namespace {
@@ -30,9 +39,18 @@ struct Run {
     QByteArray list; // the list written beside the input, if any
 };
 
-Run run(const Files &files, const QStringList &arguments)
+// `fifos`: FIFOs made in the folder beside the files, by path.
+Run run(const Files &files, const QStringList &arguments, const QStringList &fifos = {})
 {
     QTemporaryDir dir;
+#ifdef Q_OS_UNIX
+    for (const QString &fifo : fifos) {
+        QDir().mkpath(QFileInfo(dir.filePath(fifo)).absolutePath());
+        mkfifo(QFile::encodeName(dir.filePath(fifo)).constData(), 0600);
+    }
+#else
+    Q_UNUSED(fifos);
+#endif
     for (auto it = files.cbegin(); it != files.cend(); ++it) {
         const QString path = dir.filePath(it.key());
         QDir().mkpath(QFileInfo(path).absolutePath());
@@ -112,9 +130,6 @@ void TestNationalExit::exitStatus_data()
     QTest::newRow("folder: other files counted, not judged")
         << Files{{"archive/DATA/h1.xml", agreeing}, {"archive/DATA/g1.xml", otherFile()}} << QStringList{folder} << 0
         << QStringList{folder, list} << QStringLiteral("特定健診でないファイル (判定しません): 1");
-    QTest::newRow("folder: the index counts other than found")
-        << Files{{"archive/ix08_V08.xml", indexOf(2)}, {"archive/DATA/h1.xml", agreeing}} << QStringList{folder} << 0
-        << QStringList{folder, list} << QStringLiteral("警告: 索引の件数 (2) と特定健診のファイルの数 (1) が違います");
     QTest::newRow("folder: the index agrees")
         << Files{{"archive/ix08_V08.xml", indexOf(1)}, {"archive/DATA/h1.xml", agreeing}} << QStringList{folder} << 0
         << QStringList{folder, list} << QStringLiteral("totalRecordCount: 1");
@@ -183,6 +198,105 @@ void TestNationalExit::listAsASpreadsheetOpensIt()
     QVERIFY(lines[2].startsWith("DATA/h2.xml,"));
     QVERIFY(lines[1].trimmed().endsWith(",1,1,一致"));
     QVERIFY(lines[2].contains("不一致"));
+}
+
+void TestNationalExit::archiveShapes_data()
+{
+    QTest::addColumn<Files>("files");
+    QTest::addColumn<QStringList>("fifos");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("rows"); // in the list; -1: no list
+    QTest::addColumn<QString>("said");
+
+    XmlCheckup second = exampleCheckup();
+    second.cardNumber = QStringLiteral("7654321");
+    const QByteArray h1 = checkupXml(exampleCheckup()), h2 = checkupXml(second);
+    const QString two = QStringLiteral("特定健診のファイル: 2");
+    auto zip = [](const QList<ArchiveEntry> &entries) { return Files{{"archive", makeArchive(entries)}}; };
+    const QByteArray pair = makeArchive({{QStringLiteral("DATA/h1.xml"), h1}, {QStringLiteral("DATA/h2.xml"), h2}});
+
+    QTest::newRow("a name twice: each judged, the name said")
+        << Files{{"archive", QByteArray(pair).replace("DATA/h2.xml", "DATA/h1.xml")}} << QStringList() << 1 << 2
+        << QStringLiteral("警告: 同じ名前のファイルが複数あります (展開すると1つしか残りません): DATA/h1.xml");
+    QTest::newRow("cut short: damaged, with what libzip found")
+        << Files{{"archive", pair.chopped(30)}} << QStringList() << 2 << -1
+        << QStringLiteral("ZIP ファイルが壊れています: zip の目録");
+    QTest::newRow("the index counts other than found")
+        << zip({{QStringLiteral("ix08_V08.xml"), indexOf(2)}, {QStringLiteral("DATA/h1.xml"), h1}}) << QStringList()
+        << 1 << 1 << QStringLiteral("警告: 索引の件数 (2) と特定健診のファイルの数 (1) が違います");
+    QTest::newRow("DATA two folders down, the index beside it")
+        << zip({{QStringLiteral("a/b/ix08_V08.xml"), indexOf(1)}, {QStringLiteral("a/b/DATA/h1.xml"), h1}})
+        << QStringList() << 0 << 1 << QStringLiteral("totalRecordCount: 1");
+    QTest::newRow("backslashed names") << zip(
+        {{QStringLiteral("DATA\\h1.xml"), h1}, {QStringLiteral("DATA\\h2.xml"), h2}})
+                                       << QStringList() << 0 << 2 << two;
+    // Beside XSD/, a name read as written would not be in DATA/.
+    const ArchiveEntry schema{QStringLiteral("XSD/hc08_V08.xsd"), "<schema/>"};
+    QTest::newRow("a name from the root") << zip({{QStringLiteral("/DATA/h1.xml"), h1}, schema}) << QStringList() << 0
+                                          << 1 << QStringLiteral("特定健診のファイル: 1");
+    QTest::newRow("a name from a drive") << zip({{QStringLiteral("C:\\DATA\\h1.xml"), h1}, schema}) << QStringList()
+                                         << 0 << 1 << QStringLiteral("特定健診のファイル: 1");
+    QTest::newRow("a FIFO in a folder: named, never waited on")
+        << Files{{"archive/DATA/h1.xml", h1}} << QStringList{QStringLiteral("archive/DATA/h2.xml")} << 0 << 1
+        << QStringLiteral("開かなかったファイル (通常のファイルではありません): DATA/h2.xml");
+}
+
+void TestNationalExit::archiveShapes()
+{
+    QFETCH(Files, files);
+    QFETCH(QStringList, fifos);
+    QFETCH(int, status);
+    QFETCH(int, rows);
+    QFETCH(QString, said);
+#ifndef Q_OS_UNIX
+    if (!fifos.isEmpty())
+        QSKIP("no FIFOs here");
+#endif
+    const Run done = run(files, {QStringLiteral("archive")}, fifos);
+    QCOMPARE(done.status, status);
+    QVERIFY2(done.errors.contains(said), qPrintable(done.errors));
+    QCOMPARE(done.list.isEmpty() ? -1 : done.list.count('\n') - 1, rows);
+    // A name two files share is said in each of their rows too.
+    QCOMPARE(done.list.count(said.toUtf8()), status == 1 && rows == 2 ? 2 : 0);
+}
+
+void TestNationalExit::loneXml_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<QString>("said");
+
+    const QByteArray checkup = checkupXml(exampleCheckup());
+    XmlCheckup report = exampleCheckup(), program = exampleCheckup();
+    report.reportCode = QStringLiteral("20");
+    program.programCode = QStringLiteral("020");
+    const QByteArray system = QByteArray(checkup).replace("1.2.392.200119.6.1001", "1.2.392.200119.6.9999");
+
+    QTest::newRow("malformed: the line, in Japanese")
+        << checkup.chopped(30) << QStringLiteral("行目: ファイルが途中で終わっています");
+    QTest::newRow("another kind: its root named")
+        << QByteArray("<?xml version=\"1.0\"?>\n<checkupClaim xmlns=\"urn:example\"/>\n")
+        << QStringLiteral(
+               "特定健診の結果のファイルではありません: ルート要素は checkupClaim (名前空間 urn:example) です");
+    QTest::newRow("report kind 20") << checkupXml(report)
+                                    << QStringLiteral("報告区分 (ClinicalDocument/code) は code=\"20\"");
+    QTest::newRow("report kind in another code system")
+        << system << QStringLiteral("codeSystem=\"1.2.392.200119.6.9999\"");
+    QTest::newRow("programme 020") << checkupXml(program)
+                                   << QStringLiteral("健診プログラム種別 (serviceEvent/code) は code=\"020\"");
+    QTest::newRow("declared Shift_JIS: refused as XML, not read as a list")
+        << QByteArray(checkup).replace("UTF-8", "Shift_JIS")
+        << QStringLiteral("文字コード Shift_JIS のファイルは読みません");
+}
+
+// One file given alone that cannot be judged: exit 2, the reason, no list.
+void TestNationalExit::loneXml()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(QString, said);
+    const Run done = run({{"h.xml", xml}}, {QStringLiteral("h.xml")});
+    QCOMPARE(done.status, 2);
+    QCOMPARE(done.entries, QStringList{QStringLiteral("h.xml")});
+    QVERIFY2(done.errors.contains(said), qPrintable(done.errors));
 }
 
 QTEST_GUILESS_MAIN(TestNationalExit)

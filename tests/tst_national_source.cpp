@@ -130,11 +130,11 @@ void TestNationalSource::refusals_data()
         << archiveOfManyEntries(quint32(maxSourceEntries) + 1) << QString() << tooManyEntriesProblem() << QString()
         << QByteArray() << QString();
     QTest::newRow("bytes that are not a zip's directory refuse the archive")
-        << QByteArray("PK\x03\x04 and nothing of a zip after it") << QString() << notAnArchiveProblem(QString())
+        << QByteArray("PK\x03\x04 and nothing of a zip after it") << QString() << damagedArchiveProblem(QString())
         << QString() << QByteArray() << QString();
     QTest::newRow("an archive cut short refuses the archive")
         << makeArchive({{QStringLiteral("DATA/a.xml"), document}, other}).chopped(30) << QString()
-        << notAnArchiveProblem(QString()) << QString() << QByteArray() << QString();
+        << damagedArchiveProblem(QString()) << QString() << QByteArray() << QString();
 
     row("a checkup file, deflated, is read whole", makeArchive({{QStringLiteral("DATA/a.xml"), document}, other}),
         QStringLiteral("DATA/a.xml"), {}, document);
