@@ -42,14 +42,20 @@ QStringList headerCells(const QString &file, const CheckupHeader &header)
 qsizetype firstAddedAfterRecord() { return bandColumnIndex() + 1; }
 qsizetype addedAfterRecord() { return addedHeadings().size() - firstAddedAfterRecord(); }
 
-// The record's columns for a file not judged: each item's value as the file
-// writes it, under the record's heading of the item; the age band where the
+// The record's column of each item, from its headings.
+const ColumnPlan &recordPlan()
+{
+    static const ColumnPlan plan = planColumns(judgedRecordHeadings());
+    return plan;
+}
+
+// The record's columns for a file not judged: each item's value as it is
+// read, under the record's heading of the item; the age band where the
 // dates tell it; the reason in 確認.
 QStringList readRecordCells(const CheckupHeader &header, const CheckupExaminee &examinee)
 {
-    const QStringList headings = judgedRecordHeadings();
-    static const ColumnPlan plan = planColumns(judgedRecordHeadings());
-    QStringList cells(headings.size());
+    const ColumnPlan &plan = recordPlan();
+    QStringList cells(judgedRecordHeadings().size());
     for (std::size_t i = 0; i < kItemCount; ++i) {
         if (!plan.items[i].isEmpty())
             cells[plan.items[i].front().column] = examinee.read[i];
@@ -81,10 +87,17 @@ FileRow checkupFileRow(const QString &file, const CheckupDocument &document, con
         return row;
     }
     judgeExaminee(*examinee.examinee, [&row](const Judgement &judged) { row.judged = judged; });
-    QStringList record = judgedRecordRow(*row.judged);
+    const Judgement &judged = *row.judged;
+    QStringList record = judgedRecordRow(judged);
+    // A value with a bound shows as the file gives it, not as the number
+    // the handlers were given.
+    for (std::size_t i = 0; i < kItemCount; ++i) {
+        if (!examinee.bounded[i].isEmpty() && !recordPlan().items[i].isEmpty())
+            record[recordPlan().items[i].front().column] = examinee.bounded[i];
+    }
     QStringList toCheck = record.last().isEmpty() ? QStringList() : QStringList{record.last()};
     record.last() = (toCheck + examinee.notes).join(kNoteJoin);
-    const QStringList added = AddedColumns().cellsOf(*row.judged);
+    const QStringList added = AddedColumns().cellsOf(judged);
     // The judged codes stand just before 確認.
     const qsizetype check = record.size() - 1;
     row.comparison =
