@@ -56,8 +56,7 @@ void count(const QString &file, const FileRow &row, NationalSummary &summary)
         return;
     }
     summary.rows.countJudged(*row.judged);
-    summary.classDisagreements += row.comparison.classDiffers;
-    summary.levelDisagreements += row.comparison.levelDiffers;
+    summary.countComparison(row.comparison, row.hasRuleDifference);
 }
 
 void readIndex(DocumentSource &source, NationalSummary &summary)

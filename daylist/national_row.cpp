@@ -20,7 +20,7 @@ QStringList headerHeadings()
 QStringList reportHeadings()
 {
     return {QStringLiteral("報告されたメタボリックシンドローム判定コード"),
-            QStringLiteral("報告された保健指導レベルコード"), QStringLiteral("照合")};
+            QStringLiteral("報告された保健指導レベルコード"), QStringLiteral("照合"), QStringLiteral("規則の違い")};
 }
 
 QStringList headerCells(const QString &file, const CheckupHeader &header)
@@ -83,7 +83,7 @@ FileRow checkupFileRow(const QString &file, const CheckupDocument &document, con
     const QStringList reported{examinee.reportedClass, examinee.reportedLevel};
     if (!examinee.examinee) {
         row.cells << readRecordCells(document.header, examinee) << QStringList(addedAfterRecord()) << reported
-                  << QString();
+                  << QString() << QString();
         return row;
     }
     judgeExaminee(*examinee.examinee, [&row](const Judgement &judged) { row.judged = judged; });
@@ -98,11 +98,14 @@ FileRow checkupFileRow(const QString &file, const CheckupDocument &document, con
     QStringList toCheck = record.last().isEmpty() ? QStringList() : QStringList{record.last()};
     record.last() = (toCheck + examinee.notes).join(kNoteJoin);
     const QStringList added = AddedColumns().cellsOf(judged);
-    // The judged codes stand just before 確認.
+    // The results stand before the judged codes, and those just before 確認.
     const qsizetype check = record.size() - 1;
-    row.comparison =
-        compareCodes({examinee.reportedClass, examinee.reportedLevel}, {record[check - 2], record[check - 1]});
-    row.cells << record << added.mid(firstAddedAfterRecord()) << reported << row.comparison.text;
+    const JudgedCodes judgedCodes{{record[check - 2], judged.classPrompt() ? record[check - 4] : QString()},
+                                  {record[check - 1], judged.guidancePrompt() ? record[check - 3] : QString()}};
+    row.comparison = compareCodes({examinee.reportedClass, examinee.reportedLevel}, judgedCodes);
+    const QString differences = ruleDifferences(judged, examinee.nonFasting);
+    row.hasRuleDifference = !differences.isEmpty();
+    row.cells << record << added.mid(firstAddedAfterRecord()) << reported << row.comparison.text << differences;
     return row;
 }
 

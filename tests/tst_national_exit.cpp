@@ -17,6 +17,7 @@ private slots:
     void exitStatus_data();
     void exitStatus();
     void listAsASpreadsheetOpensIt();
+    void comparedWithTheProgramme();
 };
 
 namespace {
@@ -127,10 +128,10 @@ void TestNationalExit::exitStatus_data()
         << QStringList{folder, list} << QStringLiteral("特定健診でないファイル (判定しません): 1");
     QFile sample(QStringLiteral(KALVEMO_SOURCE_DIR "/examples/national_sample.zip"));
     sample.open(QIODevice::ReadOnly);
-    QTest::newRow("the sample archive: a code differs")
-        << Files{{"national_sample.zip", sample.readAll()}} << QStringList{QStringLiteral("national_sample.zip")} << 1
+    QTest::newRow("the sample archive: a code reported where Kalvemo asks for a value")
+        << Files{{"national_sample.zip", sample.readAll()}} << QStringList{QStringLiteral("national_sample.zip")} << 0
         << QStringList{QStringLiteral("national_sample.zip"), QStringLiteral("national_sample_判定.csv")}
-        << QStringLiteral("報告と違う保健指導レベルコード: 1");
+        << QStringLiteral("報告があり判定できなかった行 (判定できず): 1");
     QTest::newRow("folder: no checkup file")
         << Files{{"archive/DATA/g1.xml", otherFile()}} << QStringList{folder} << 2 << QStringList{folder}
         << QStringLiteral("特定健診の XML ファイルがありません");
@@ -181,8 +182,68 @@ void TestNationalExit::listAsASpreadsheetOpensIt()
         QVERIFY(lines[i].endsWith('\r'));
     QVERIFY(lines[1].startsWith("DATA/h1.xml,"));
     QVERIFY(lines[2].startsWith("DATA/h2.xml,"));
-    QVERIFY(lines[1].trimmed().endsWith(",1,1,一致"));
+    QVERIFY(lines[1].trimmed().endsWith(",1,1,一致,"));
     QVERIFY(lines[2].contains("不一致"));
+}
+
+namespace {
+
+XmlCheckup replacedIn(XmlCheckup c, const QString &code, const XmlObservation &by)
+{
+    c.observations.removeIf([&](const XmlObservation &o) { return o.code == code; });
+    c.observations << by;
+    return c;
+}
+
+// The cells of a list's line (no cell of these files holds a comma).
+QStringList cellsOf(const QByteArray &line) { return QString::fromUtf8(line.trimmed()).split(u','); }
+
+} // namespace
+
+void TestNationalExit::comparedWithTheProgramme()
+{
+    using namespace checkup_codes;
+    // A man whose blood pressure is low and who does not smoke: the lipids
+    // count, and the glucose by HbA1c 5.8 alone (fasting glucose 95).
+    XmlCheckup hba1cOnly = exampleCheckup(QStringLiteral("2"), QStringLiteral("2"));
+    hba1cOnly = replacedIn(hba1cOnly, systolic, pq(systolic, QStringLiteral("120"), QStringLiteral("mm[Hg]")));
+    hba1cOnly = replacedIn(hba1cOnly, smoking, cd(smoking, QStringLiteral("3"), smokingSystem));
+    hba1cOnly = replacedIn(hba1cOnly, glucose, pq(glucose, QStringLiteral("95"), QStringLiteral("mg/dL")));
+    hba1cOnly = replacedIn(hba1cOnly, hba1c, pq(hba1c, QStringLiteral("5.8"), QStringLiteral("%")));
+    XmlCheckup nonFasting = exampleCheckup(QStringLiteral("3"), QStringLiteral("3"));
+    nonFasting = replacedIn(nonFasting, triglycerides,
+                            pq(triglyceridesNonFasting, QStringLiteral("180"), QStringLiteral("mg/dL")));
+    // Both glucose values at or over their limits, the triglycerides fasting
+    // beside non-fasting: no difference applies.
+    XmlCheckup bothMet = exampleCheckup();
+    bothMet = replacedIn(bothMet, glucose, pq(glucose, QStringLiteral("105"), QStringLiteral("mg/dL")));
+    bothMet = replacedIn(bothMet, hba1c, pq(hba1c, QStringLiteral("5.8"), QStringLiteral("%")));
+    bothMet.observations << pq(triglyceridesNonFasting, QStringLiteral("180"), QStringLiteral("mg/dL"));
+    const Run done = run({{"archive/DATA/h1.xml", checkupXml(bothMet)},
+                          {"archive/DATA/h2.xml", checkupXml(hba1cOnly)},
+                          {"archive/DATA/h3.xml", checkupXml(nonFasting)}},
+                         {QStringLiteral("archive")});
+    QCOMPARE(done.status, 1);
+    const QList<QByteArray> lines = done.list.mid(3).split('\n');
+    const QStringList headings = cellsOf(lines[0]);
+    const qsizetype verdict = headings.indexOf(QStringLiteral("照合"));
+    QCOMPARE(headings.indexOf(QStringLiteral("規則の違い")), verdict + 1);
+    QCOMPARE(headings.size(), verdict + 2);
+    const QStringList agreeing = cellsOf(lines[1]), glucoseFirst = cellsOf(lines[2]), notJudged = cellsOf(lines[3]);
+    QCOMPARE(agreeing.mid(verdict), (QStringList{QStringLiteral("一致"), QString()}));
+    QCOMPARE(glucoseFirst[verdict], QStringLiteral("不一致 (保健指導レベルコード: 報告 2、判定 1)"));
+    QCOMPARE(glucoseFirst[verdict + 1],
+             QStringLiteral("空腹時血糖 95 が 100 未満、HbA1c 5.8 が 5.6 以上: 制度は空腹時血糖を先に見るため、"
+                            "保健指導レベルで血糖を数えません"));
+    QCOMPARE(notJudged[verdict],
+             QStringLiteral("判定できず (メタボリックシンドローム判定コード: 報告 3、Step2を入力してください / "
+                            "保健指導レベルコード: 報告 3、Step2を入力してください)"));
+    QCOMPARE(notJudged[verdict + 1],
+             QStringLiteral("中性脂肪は随時の値 180 だけです: 制度は2024年度から随時の中性脂肪 175 mg/dL 以上を数"
+                            "えます (この判定は空腹時の値だけを使います)"));
+    QVERIFY2(done.errors.contains(QStringLiteral("報告と違う行: 規則の違いあり 1、なし 0\n"
+                                                 "報告があり判定できなかった行 (判定できず): 1\n")),
+             qPrintable(done.errors));
 }
 
 QTEST_GUILESS_MAIN(TestNationalExit)
