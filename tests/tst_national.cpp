@@ -323,78 +323,48 @@ void TestNational::valueShape_data()
     // Blood pressure decided by the diastolic value alone (85 for every
     // limit): with the lipids met, class 1 where it reaches 85, else 2.
     const XmlCheckup base = replaced(exampleCheckup(), systolic, {pq(systolic, "120", "mm[Hg]")});
-    const QString diastolicHeading = QStringLiteral("最低血圧"), check = QStringLiteral("確認");
-    const QString classCode = QStringLiteral("メタボリックシンドローム判定コード");
-    const auto bounded = [](const QString &code, const char *value, const char *unit, const char *bound) {
-        XmlObservation o = pq(code, QString::fromLatin1(value), QString::fromUtf8(unit));
+    const auto value = [](const QString &code, const char *number, const char *unit, const char *bound = "") {
+        XmlObservation o = pq(code, QString::fromLatin1(number), QString::fromUtf8(unit));
         o.bound = QString::fromLatin1(bound);
         return o;
     };
-    const auto row = [](const char *name, const XmlCheckup &c, const char *kind, const QString &heading,
-                        const QString &cell) {
-        QTest::newRow(name) << checkupXml(c) << QString::fromLatin1(kind) << heading << cell;
+    const auto newRow = [](const char *name, const XmlCheckup &c, const char *kind, const char *heading,
+                           const char *cell) {
+        QTest::newRow(name) << checkupXml(c) << QString::fromLatin1(kind) << QString::fromUtf8(heading)
+                            << QString::fromUtf8(cell);
     };
-    const auto diastolicAs = [&](const XmlObservation &o) { return replaced(base, diastolic, {o}); };
+    const auto row = [&](const char *name, const XmlObservation &o, const char *kind, const char *heading,
+                         const char *cell) { newRow(name, replaced(base, o.code, {o}), kind, heading, cell); };
+    const char *classCode = "メタボリックシンドローム判定コード";
 
-    // A bound that settles every limit: judged on the side it settles.
-    row("H over the limit: shown with its word", diastolicAs(bounded(diastolic, "150", "mm[Hg]", "H")), "judged",
-        diastolicHeading, QStringLiteral("150 以上"));
-    row("H over the limit: meets it", diastolicAs(bounded(diastolic, "150", "mm[Hg]", "H")), "judged", classCode,
-        QStringLiteral("1"));
-    row("H over the limit: said in 確認", diastolicAs(bounded(diastolic, "150", "mm[Hg]", "H")), "judged", check,
-        QStringLiteral("最低血圧は \"150 以上\" として判定しました"));
-    row("H at the limit: meets it", diastolicAs(bounded(diastolic, "85", "mm[Hg]", "H")), "judged", classCode,
-        QStringLiteral("1"));
-    row("L at the limit: below it", diastolicAs(bounded(diastolic, "85", "mm[Hg]", "L")), "judged", classCode,
-        QStringLiteral("2"));
-    row("L at the limit: shown with its word", diastolicAs(bounded(diastolic, "85", "mm[Hg]", "L")), "judged",
-        diastolicHeading, QStringLiteral("85 未満"));
-    row("L under the limit: below it", diastolicAs(bounded(diastolic, "70", "mm[Hg]", "L")), "judged", classCode,
-        QStringLiteral("2"));
-    row("HDL L at its limit: below it, the lipids alone met",
-        replaced(replaced(base, triglycerides, {pq(triglycerides, "100", "mg/dL")}), hdl,
-                 {bounded(hdl, "40", "mg/dL", "L")}),
-        "judged", classCode, QStringLiteral("2"));
-
-    // A bound that leaves a limit open: not judged, named; nothing shown.
-    row("H under the limit: not judged", diastolicAs(bounded(diastolic, "80", "mm[Hg]", "H")), "not judged", check,
-        QStringLiteral("9A765000000000001 (最低血圧): \"80 以上\" では判定できません (基準 85 のどちら側か決まりま"
-                       "せん)"));
-    row("H under the limit: not shown", diastolicAs(bounded(diastolic, "80", "mm[Hg]", "H")), "not judged",
-        diastolicHeading, QString());
-    row("L over the limit: not judged", diastolicAs(bounded(diastolic, "90", "mm[Hg]", "L")), "not judged", check,
-        QStringLiteral("\"90 未満\""));
-    XmlCheckup female = replaced(base, waist, {bounded(waist, "86.0", "cm", "H")});
-    row("waist H over a man's limit: judged", female, "judged", QStringLiteral("腹囲"), QStringLiteral("86.0 以上"));
+    row("H over the limit: shown", value(diastolic, "150", "mm[Hg]", "H"), "judged", "最低血圧", "150 以上");
+    row("H over the limit: said", value(diastolic, "150", "mm[Hg]", "H"), "judged", "確認",
+        "最低血圧は \"150 以上\" として判定しました");
+    row("H at the limit: meets it", value(diastolic, "85", "mm[Hg]", "H"), "judged", classCode, "1");
+    row("L at the limit: below it", value(diastolic, "85", "mm[Hg]", "L"), "judged", classCode, "2");
+    row("L at the limit: shown", value(diastolic, "85", "mm[Hg]", "L"), "judged", "最低血圧", "85 未満");
+    row("H under the limit: not judged", value(diastolic, "80", "mm[Hg]", "H"), "not judged", "確認",
+        "9A765000000000001 (最低血圧): \"80 以上\" では判定できません (基準 85 のどちら側か決まりません)");
+    row("H on the height: not judged", value(height, "170.0", "cm", "H"), "not judged", "確認",
+        "\"170.0 以上\" では判定できません (値そのものが要ります)");
+    row("bound N not read", value(diastolic, "80", "mm[Hg]", "N"), "not judged", "確認",
+        "境界のコード \"N\" は読めません (H、L だけです)");
+    row("waist H over a man's limit", value(waist, "86.0", "cm", "H"), "judged", "腹囲", "86.0 以上");
+    XmlCheckup female = replaced(base, waist, {value(waist, "86.0", "cm", "H")});
     female.sex = QStringLiteral("2");
-    row("waist H under a woman's limit: not judged", female, "not judged", check, QStringLiteral("基準 90"));
-    row("H on a reading: not judged", diastolicAs(bounded(diastolic1, "150", "mm[Hg]", "H")), "not judged", check,
-        QStringLiteral("\"150 以上\" では判定できません (値そのものが要ります)"));
-    row("H on the height: not judged", replaced(base, height, {bounded(height, "170.0", "cm", "H")}), "not judged",
-        check, QStringLiteral("身長"));
-    row("bound N not read", diastolicAs(bounded(diastolic, "80", "mm[Hg]", "N")), "not judged", check,
-        QStringLiteral("境界のコード \"N\" は読めません (H、L だけです)"));
-    XmlObservation interpreted = pq(diastolic, "80", "mm[Hg]");
-    interpreted.afterValue = QStringLiteral("<interpretationCode code=\"H\" codeSystem=\"2.16.840.1.113883.5.83\"/>"
-                                            "<referenceRange><observationRange><value xsi:type=\"PQ\" value=\"85\" "
-                                            "unit=\"mm[Hg]\"/></observationRange></referenceRange>");
-    row("interpretationCode and referenceRange: no value", diastolicAs(interpreted), "judged", diastolicHeading,
-        QStringLiteral("80"));
+    newRow("waist H under a woman's limit", female, "not judged", "確認", "基準 90 の");
+    XmlObservation interpreted = value(diastolic, "80", "mm[Hg]");
+    interpreted.afterValue = QStringLiteral("<interpretationCode code=\"H\" codeSystem=\"2.16.840.1.113883.5.83\"/>");
+    row("interpretationCode: no value", interpreted, "judged", "最低血圧", "80");
 
-    // Units as senders spell them.
-    row("unit mmHg read as mm[Hg]", diastolicAs(pq(diastolic, "90", "mmHg")), "judged", classCode, QStringLiteral("1"));
-    row("unit mg/dl read as mg/dL", replaced(base, hdl, {pq(hdl, "45", "mg/dl")}), "judged", QStringLiteral("HDL-CHO"),
-        QStringLiteral("45"));
-    row("unit full-width percent read as %", replaced(base, hba1c, {pq(hba1c, "5.5", "％")}), "judged",
-        QStringLiteral("HbA1c"), QStringLiteral("5.5"));
-    row("unit mm Hg not read", diastolicAs(pq(diastolic, "90", "mm Hg")), "not judged", check,
-        QStringLiteral("単位 \"mm Hg\" は読みません (mm[Hg] だけです)"));
-    row("unit not read: the value not shown", diastolicAs(pq(diastolic, "90", "mm Hg")), "not judged", diastolicHeading,
-        QString());
-    row("readings on a file not judged: the one value shown",
-        replaced(replaced(base, height, {pq(height, "1.70", "m")}), diastolic,
-                 {pq(diastolic1, "70", "mm[Hg]"), pq(diastolic, "80", "mm[Hg]")}),
-        "not judged", diastolicHeading, QStringLiteral("80"));
+    row("unit mmHg as mm[Hg]", value(diastolic, "90", "mmHg"), "judged", classCode, "1");
+    row("unit mg/dl as mg/dL", value(hdl, "45", "mg/dl"), "judged", "HDL-CHO", "45");
+    row("unit full-width ％ as %", value(hba1c, "5.5", "％"), "judged", "HbA1c", "5.5");
+    row("unit not read: not shown", value(diastolic, "90", "mm Hg"), "not judged", "最低血圧", "");
+    newRow("not judged: the one value shown before a reading",
+           replaced(replaced(base, height, {value(height, "1.70", "m")}), diastolic,
+                    {value(diastolic1, "70", "mm[Hg]"), value(diastolic, "80", "mm[Hg]")}),
+           "not judged", "最低血圧", "80");
 }
 
 void TestNational::valueShape()
