@@ -68,8 +68,7 @@ void count(const QString &file, const FileRow &row, NationalSummary &summary)
         return;
     }
     summary.rows.countJudged(*row.judged);
-    summary.classDisagreements += row.comparison.classDiffers;
-    summary.levelDisagreements += row.comparison.levelDiffers;
+    summary.countComparison(row.comparison, row.hasRuleDifference);
 }
 
 // Why one file given alone cannot be judged: refused, unreadable or not a

@@ -20,7 +20,7 @@ QStringList headerHeadings()
 QStringList reportHeadings()
 {
     return {QStringLiteral("報告されたメタボリックシンドローム判定コード"),
-            QStringLiteral("報告された保健指導レベルコード"), QStringLiteral("照合")};
+            QStringLiteral("報告された保健指導レベルコード"), QStringLiteral("照合"), QStringLiteral("規則の違い")};
 }
 
 QStringList headerCells(const QString &file, const CheckupHeader &header)
@@ -42,14 +42,20 @@ QStringList headerCells(const QString &file, const CheckupHeader &header)
 qsizetype firstAddedAfterRecord() { return bandColumnIndex() + 1; }
 qsizetype addedAfterRecord() { return addedHeadings().size() - firstAddedAfterRecord(); }
 
-// The record's columns for a file not judged: each item's value as the file
-// writes it, under the record's heading of the item; the age band where the
+// The record's column of each item, from its headings.
+const ColumnPlan &recordPlan()
+{
+    static const ColumnPlan plan = planColumns(judgedRecordHeadings());
+    return plan;
+}
+
+// The record's columns for a file not judged: each item's value as it is
+// read, under the record's heading of the item; the age band where the
 // dates tell it; the reason in 確認.
 QStringList readRecordCells(const CheckupHeader &header, const CheckupExaminee &examinee)
 {
-    const QStringList headings = judgedRecordHeadings();
-    static const ColumnPlan plan = planColumns(judgedRecordHeadings());
-    QStringList cells(headings.size());
+    const ColumnPlan &plan = recordPlan();
+    QStringList cells(judgedRecordHeadings().size());
     for (std::size_t i = 0; i < kItemCount; ++i) {
         if (!plan.items[i].isEmpty())
             cells[plan.items[i].front().column] = examinee.read[i];
@@ -77,19 +83,29 @@ FileRow checkupFileRow(const QString &file, const CheckupDocument &document, con
     const QStringList reported{examinee.reportedClass, examinee.reportedLevel};
     if (!examinee.examinee) {
         row.cells << readRecordCells(document.header, examinee) << QStringList(addedAfterRecord()) << reported
-                  << QString();
+                  << QString() << QString();
         return row;
     }
     judgeExaminee(*examinee.examinee, [&row](const Judgement &judged) { row.judged = judged; });
-    QStringList record = judgedRecordRow(*row.judged);
+    const Judgement &judged = *row.judged;
+    QStringList record = judgedRecordRow(judged);
+    // A value with a bound shows as the file gives it, not as the number
+    // the handlers were given.
+    for (std::size_t i = 0; i < kItemCount; ++i) {
+        if (!examinee.bounded[i].isEmpty() && !recordPlan().items[i].isEmpty())
+            record[recordPlan().items[i].front().column] = examinee.bounded[i];
+    }
     QStringList toCheck = record.last().isEmpty() ? QStringList() : QStringList{record.last()};
     record.last() = (toCheck + examinee.notes).join(kNoteJoin);
-    const QStringList added = AddedColumns().cellsOf(*row.judged);
-    // The judged codes stand just before 確認.
+    const QStringList added = AddedColumns().cellsOf(judged);
+    // The results stand before the judged codes, and those just before 確認.
     const qsizetype check = record.size() - 1;
-    row.comparison =
-        compareCodes({examinee.reportedClass, examinee.reportedLevel}, {record[check - 2], record[check - 1]});
-    row.cells << record << added.mid(firstAddedAfterRecord()) << reported << row.comparison.text;
+    const JudgedCodes judgedCodes{{record[check - 2], judged.classPrompt() ? record[check - 4] : QString()},
+                                  {record[check - 1], judged.guidancePrompt() ? record[check - 3] : QString()}};
+    row.comparison = compareCodes({examinee.reportedClass, examinee.reportedLevel}, judgedCodes);
+    const QString differences = ruleDifferences(judged, examinee.nonFasting);
+    row.hasRuleDifference = !differences.isEmpty();
+    row.cells << record << added.mid(firstAddedAfterRecord()) << reported << row.comparison.text << differences;
     return row;
 }
 

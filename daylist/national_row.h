@@ -12,7 +12,8 @@
 
 // The list of the national files: one row per checkup file. ファイル and
 // the header's cells; the judged record's own columns (年齢区分 … 確認);
-// 未入力 and the two explanations; the codes the file reports and 照合.
+// 未入力 and the two explanations; the codes the file reports, 照合 and
+// 規則の違い.
 QStringList nationalListHeadings();
 
 // One file's row, and what the summary counts of it.
@@ -20,6 +21,7 @@ struct FileRow {
     QStringList cells;
     std::optional<Judgement> judged; // none: not judged
     CodeComparison comparison;
+    bool hasRuleDifference = false; // 規則の違い names one
 };
 
 // A checkup file: judged through the window's own handlers where it can be,

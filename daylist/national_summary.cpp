@@ -7,6 +7,15 @@ QString sharedNameWarning(const QString &name)
     return QStringLiteral("警告: 同じ名前のファイルが複数あります (展開すると1つしか残りません): %1").arg(name);
 }
 
+void NationalSummary::countComparison(const CodeComparison &comparison, bool ruleDifference)
+{
+    classDisagreements += comparison.classDiffers;
+    levelDisagreements += comparison.levelDiffers;
+    if (comparison.classDiffers || comparison.levelDiffers)
+        ++(ruleDifference ? disagreeingWithRuleDifference : disagreeingWithoutRuleDifference);
+    reportedNotJudged += comparison.notJudged;
+}
+
 QString nationalSummaryText(const NationalSummary &summary)
 {
     QString text =
@@ -19,6 +28,10 @@ QString nationalSummaryText(const NationalSummary &summary)
     const QStringList record = judgedRecordHeadings();
     text += QStringLiteral("報告と違う%1: %2\n").arg(record[record.size() - 3]).arg(summary.classDisagreements);
     text += QStringLiteral("報告と違う%1: %2\n").arg(record[record.size() - 2]).arg(summary.levelDisagreements);
+    text += QStringLiteral("報告と違う行: 規則の違いあり %1、なし %2\n")
+                .arg(summary.disagreeingWithRuleDifference)
+                .arg(summary.disagreeingWithoutRuleDifference);
+    text += QStringLiteral("報告があり判定できなかった行 (判定できず): %1\n").arg(summary.reportedNotJudged);
     if (summary.indexCount)
         text += QStringLiteral("索引 ix08_V08.xml の totalRecordCount: %1\n").arg(*summary.indexCount);
     if (summary.indexDiffers())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "daylist/summary.h"
+#include "national/reported_codes.h"
 
 #include <QMap>
 #include <QString>
@@ -10,7 +11,9 @@
 
 // What a run over national files did, told at its end: the files read and
 // what they were, the rows of the list as the day's list counts them, the
-// reported codes that differ from the judged ones, the index's count of
+// reported codes that differ from the judged ones (the rows with and
+// without a difference of the rules) and those reported where a prompt
+// stands, the index's count of
 // records against the checkup files found, the nested archives not opened
 // the items named but not used, the names more than one file bears and the
 // files of a folder not opened since they are no regular files.
@@ -22,6 +25,11 @@ struct NationalSummary {
     Summary rows;
     qint64 classDisagreements = 0;
     qint64 levelDisagreements = 0;
+    // Rows whose reported codes differ, with and without a difference of the
+    // rules (規則の違い); rows reporting a code where a prompt stands.
+    qint64 disagreeingWithRuleDifference = 0;
+    qint64 disagreeingWithoutRuleDifference = 0;
+    qint64 reportedNotJudged = 0;
     bool hasIndex = false;
     std::optional<qint64> indexCount;
     QString indexProblem;
@@ -29,6 +37,9 @@ struct NationalSummary {
     QMap<QString, qint64> unusedItems; // "code (why)": files naming it
     QStringList sharedNames;           // names of more than one file of an archive
     QStringList specialFiles;          // not opened: no regular files
+
+    // A judged row's 照合, and whether 規則の違い names a difference.
+    void countComparison(const CodeComparison &comparison, bool ruleDifference);
 
     // Whether the index counts other than the checkup files found.
     bool indexDiffers() const { return indexCount && *indexCount != checkupFiles; }

@@ -2,6 +2,8 @@
 
 #include "national/xml_text.h"
 
+#include <algorithm>
+
 namespace {
 
 // The code systems the header is recognised by; a codeSystem left out takes
@@ -298,6 +300,7 @@ private:
         if (m_open.isEmpty() || m_open.last().depth != m_path.size())
             return;
         OpenObservation open = m_open.takeLast();
+        pairBound(open.values);
         if (open.values.isEmpty())
             open.values.append(Observation{});
         for (Observation &value : open.values) {
@@ -305,6 +308,22 @@ private:
             value.codeSystem = open.codeSystem.isEmpty() ? kItemCodeSystem.toString() : open.codeSystem;
             m_doc.observations.append(std::move(value));
         }
+    }
+
+    // A coded value of kBoundSystem beside the observation's one PQ is the
+    // PQ's bound, not a value of its own.
+    static void pairBound(QList<Observation> &values)
+    {
+        const auto isPq = [](const Observation &v) { return v.hasValue && v.type == u"PQ"; };
+        const auto isBound = [](const Observation &v) {
+            return v.hasValue && v.type == u"CD" && v.valueCodeSystem == kBoundSystem;
+        };
+        if (values.size() != 2 || std::count_if(values.begin(), values.end(), isPq) != 1
+            || std::count_if(values.begin(), values.end(), isBound) != 1)
+            return;
+        const qsizetype bound = isBound(values[0]) ? 0 : 1;
+        values[1 - bound].bound = values[bound].valueCode;
+        values.removeAt(bound);
     }
 
     Observation valueOf(const QXmlStreamAttributes &attributes, bool noValue) const

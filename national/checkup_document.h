@@ -22,7 +22,8 @@ struct CheckupHeader {
 
 // One value of an observation of the body, as written. An observation with
 // a nullFlavor or negationInd="true", or whose value has a nullFlavor, has
-// no value; one with two values is two of these.
+// no value; one with two values is two of these, but for a coded value of
+// kBoundSystem beside a PQ: that is the PQ's bound.
 struct Observation {
     QString code;       // the item code
     QString codeSystem; // the schema's default where left out
@@ -32,6 +33,7 @@ struct Observation {
     QString unit;      // a PQ's unit
     QString valueCode; // a CD's code
     QString valueCodeSystem;
+    QString bound; // a PQ's bound, its code of kBoundSystem ("H", "L"); empty: the value itself
 };
 
 struct CheckupDocument {
@@ -60,3 +62,6 @@ ReadDocument readCheckupDocument(const QByteArray &bytes);
 // The code systems of the national data standard that the reading tells
 // apart.
 inline constexpr QStringView kItemCodeSystem = u"1.2.392.200119.6.1005";
+// HL7's ObservationInterpretation: a coded value of it beside an
+// observation's PQ bounds the PQ (H: at least the PQ, L: below it).
+inline constexpr QStringView kBoundSystem = u"2.16.840.1.113883.5.83";

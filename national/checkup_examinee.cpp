@@ -1,8 +1,10 @@
 #include "national/checkup_examinee.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -19,14 +21,45 @@ constexpr std::array<QStringView, 2> kDrawnSoonAfterMeal = {u"3", u"4"};
 // The coded items: their code system and codes. Drug treatment 1 yes, 2
 // no; smoking 1 yes, 2 (no longer) and 3 no; the sex 1 male, 2 female.
 struct ItemCodes { Item item; QStringView system; std::array<QStringView, 3> codes; };
+constexpr QStringView kFemale = u"2";
 constexpr ItemCodes kCodes[] = {
     {Item::BloodPressureDrugs, u"1.2.392.200119.6.2003",  {u"1", u"2"}},
     {Item::LipidDrugs,         u"1.2.392.200119.6.2003",  {u"1", u"2"}},
     {Item::GlucoseDrugs,       u"1.2.392.200119.6.2003",  {u"1", u"2"}},
     {Item::Smoking,            u"1.2.392.200119.6.24060", {u"1", u"2", u"3"}},
-    {Item::Sex,                u"1.2.392.200119.6.1104",  {u"1", u"2"}},
+    {Item::Sex,                u"1.2.392.200119.6.1104",  {u"1", kFemale}},
 };
 // clang-format on
+
+// The units as senders spell them, beside the UCUM unit each stands for.
+struct UnitSpelling {
+    QStringView written;
+    QStringView ucum;
+};
+constexpr UnitSpelling kUnitSpellings[] = {
+    {u"mmHg", u"mm[Hg]"},
+    {u"mg/dl", u"mg/dL"},
+    {u"％", u"%"},
+};
+
+// The UCUM unit a written unit stands for; any other as written.
+QStringView ucumUnitOf(const QString &written)
+{
+    for (const UnitSpelling &spelling : kUnitSpellings) {
+        if (written == spelling.written)
+            return spelling.ucum;
+    }
+    return written;
+}
+
+// A bound's code of kBoundSystem and its word: H, at least the value; L,
+// below it.
+struct BoundWord {
+    QStringView code;
+    QStringView word;
+};
+constexpr BoundWord kBoundWords[] = {{u"H", u"以上"}, {u"L", u"未満"}};
+constexpr QStringView kAtLeast = u"H";
 
 bool isCodeOf(const ItemCodes &codes, QStringView code)
 {
@@ -74,7 +107,7 @@ QString fileProblem(const Row &row, const ColumnPlan &plan, const CheckupHeader 
             if (source->type != u"PQ")
                 return where(column, item)
                        + QStringLiteral("値の型 \"%1\" は読みません (PQ だけです)").arg(source->type);
-            if (source->unit != unit)
+            if (ucumUnitOf(source->unit) != unit)
                 return where(column, item)
                        + QStringLiteral("単位 \"%1\" は読みません (%2 だけです)").arg(source->unit, unit);
         }
@@ -100,6 +133,71 @@ QString fileProblem(const Row &row, const ColumnPlan &plan, const CheckupHeader 
                 return where(column, expected.item)
                        + QStringLiteral("コード \"%1\" (%2) は読めません")
                              .arg(source->valueCode, source->valueCodeSystem);
+        }
+    }
+    return {};
+}
+
+// "120", "7.5": a number as a laboratory writes it.
+bool isPlainNumber(const QString &text)
+{
+    static const QRegularExpression plain(QStringLiteral(R"(^\d+(\.\d+)?$)"));
+    return plain.match(text).hasMatch();
+}
+
+// Below a plain number by one in its last written digit: "149" of "150",
+// "5.5" of "5.6". Below every limit the number is not above.
+QString justBelow(const QString &value)
+{
+    const qsizetype point = value.indexOf(u'.');
+    const int decimals = point < 0 ? 0 : int(value.size() - point - 1);
+    const double scale = std::pow(10.0, decimals);
+    return QString::number((std::round(value.toDouble() * scale) - 1) / scale, 'f', decimals);
+}
+
+// The limits of the item, for the examinee's sex, that a value with the
+// bound may lie on either side of: at least `value` settles a limit it
+// reaches, below `value` one it does not exceed.
+QStringList unsettledLimits(Entry entry, double value, bool atLeast, bool female)
+{
+    QStringList limits;
+    for (const LimitKind kind : {LimitKind::GuidanceRisk, LimitKind::SyndromeCriterion}) {
+        const double limit = limitOf(entry, kind, female);
+        const QString text = QString::number(limit, 'f', measured(entry).limitDecimals);
+        if (!(atLeast ? value >= limit : value <= limit) && !limits.contains(text))
+            limits << text;
+    }
+    return limits;
+}
+
+// Each value with a bound: judged where the bound settles every limit of
+// its item, the handlers given a number on the same side of each; else the
+// file is not judged, and why. Empty when all is well.
+QString readBounds(Row &row, const ColumnPlan &plan, bool female, CheckupExaminee &result)
+{
+    for (const MeasuredItem &measuredItem : kMeasuredItems) {
+        const Item item = itemOf(measuredItem.entry);
+        for (const ItemColumn &column : plan.of(item)) {
+            const Observation *source = row.sources[column.column];
+            if (!measuredItem.national.unit || !source || !source->hasValue || source->bound.isEmpty()
+                || !isPlainNumber(source->value))
+                continue;
+            const QString where = columnLabel(row.headings[column.column], item) + QStringLiteral(": ");
+            const auto bound = std::find_if(std::begin(kBoundWords), std::end(kBoundWords),
+                                            [&](const BoundWord &b) { return b.code == source->bound; });
+            if (bound == std::end(kBoundWords))
+                return where + QStringLiteral("境界のコード \"%1\" は読めません (H、L だけです)").arg(source->bound);
+            const QString shown = source->value + u' ' + bound->word.toString();
+            if (column.reading != Reading::Only || !measuredItem.limits.feedsRule)
+                return where + QStringLiteral("\"%1\" では判定できません (値そのものが要ります)").arg(shown);
+            const bool atLeast = bound->code == kAtLeast;
+            const QStringList open = unsettledLimits(measuredItem.entry, source->value.toDouble(), atLeast, female);
+            if (!open.isEmpty())
+                return where
+                       + QStringLiteral("\"%1\" では判定できません (基準 %2 のどちら側か決まりません)")
+                             .arg(shown, open.join(QStringLiteral("、")));
+            row.cells[column.column] = atLeast ? source->value : justBelow(source->value);
+            result.bounded[std::size_t(item)] = shown;
         }
     }
     return {};
@@ -212,23 +310,44 @@ Row rowOf(const CheckupDocument &document)
     return row;
 }
 
-// What the file says of each item, and what it names but is not used.
+// A column's value as it is read: its bound's word with it, nothing for a
+// measured value of a type or unit not read.
+QString shownCell(const Row &row, const ItemColumn &column, Item item, const CheckupExaminee &result)
+{
+    const Observation *source = row.sources[column.column];
+    const std::optional<Entry> entry = entryOf(item);
+    if (!source || !entry || !measured(*entry).national.unit)
+        return row.cells[column.column];
+    if (source->type != u"PQ" || ucumUnitOf(source->unit) != QString::fromUtf8(measured(*entry).national.unit))
+        return {};
+    return source->bound.isEmpty() ? row.cells[column.column] : result.bounded[std::size_t(item)];
+}
+
+// What the file says of each item (the one value before a reading), and
+// what it names but is not used.
 void listItems(CheckupExaminee &result, const Row &row, const ColumnPlan &plan, const FileCodes &codes)
 {
     for (std::size_t i = 0; i < kItemCount; ++i) {
-        for (const ItemColumn &column : plan.items[i]) {
-            if (result.read[i].isEmpty())
-                result.read[i] = row.cells[column.column];
+        for (const Reading reading : {Reading::Only, Reading::First, Reading::Second}) {
+            for (const ItemColumn &column : plan.items[i]) {
+                if (result.read[i].isEmpty() && column.reading == reading)
+                    result.read[i] = shownCell(row, column, Item(i), result);
+            }
         }
     }
-    for (const UnusedColumn &unused : plan.unused)
+    for (const UnusedColumn &unused : plan.unused) {
         addOnce(result.unused, row.headings[unused.column] + QStringLiteral(" (") + unused.why + u')');
+        // An item whose meal matters is not read in its non-fasting sample.
+        const std::optional<Entry> entry = unused.item ? entryOf(*unused.item) : std::nullopt;
+        if (entry && measured(*entry).national.lab.mealMatters && result.nonFasting[std::size_t(*entry)].isEmpty())
+            result.nonFasting[std::size_t(*entry)] = row.cells[unused.column];
+    }
     if (codes.timingGiven)
         addOnce(result.unused, kTimingCode.toString() + QStringLiteral(" (採血時間は判定に使いません)"));
 }
 
 // The notes beside a judged file: a value only in a kind that is not used
-// (judged without it), and a fasting code with blood drawn soon after a
+// (judged without it), a value with a bound, and a fasting code with blood drawn soon after a
 // meal (judged as coded).
 void addNotes(CheckupExaminee &result, const Row &row, const ColumnPlan &plan, const FileCodes &codes)
 {
@@ -236,6 +355,10 @@ void addNotes(CheckupExaminee &result, const Row &row, const ColumnPlan &plan, c
         if (unused.item && !row.cells[unused.column].isEmpty() && !hasValue(row, plan, *unused.item))
             addOnce(result.notes, itemName(*unused.item) + QStringLiteral("は ") + row.headings[unused.column]
                                       + QStringLiteral(" の値だけです (") + unused.why + u')');
+    }
+    for (std::size_t i = 0; i < kItemCount; ++i) {
+        if (!result.bounded[i].isEmpty())
+            result.notes << QStringLiteral("%1は \"%2\" として判定しました").arg(itemName(Item(i)), result.bounded[i]);
     }
     if (std::find(kDrawnSoonAfterMeal.begin(), kDrawnSoonAfterMeal.end(), codes.timing) == kDrawnSoonAfterMeal.end())
         return;
@@ -256,11 +379,13 @@ CheckupExaminee examineeOfCheckup(const CheckupDocument &document)
     const FileCodes codes = fileCodesOf(document);
     result.reportedClass = codes.reportedClass;
     result.reportedLevel = codes.reportedLevel;
-    const Row row = rowOf(document);
+    Row row = rowOf(document);
     const ColumnPlan &plan = planOf(row.headings);
+    QString problem = fileProblem(row, plan, document.header);
+    if (problem.isEmpty())
+        problem = readBounds(row, plan, document.header.sexCode == kFemale, result);
     listItems(result, row, plan, codes);
-
-    if (const QString problem = fileProblem(row, plan, document.header); !problem.isEmpty()) {
+    if (!problem.isEmpty()) {
         result.problem = problem;
         return result;
     }

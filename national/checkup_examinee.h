@@ -27,9 +27,16 @@ struct CheckupExaminee {
     // The codes the file reports (9N501, 9N506), as written.
     QString reportedClass;
     QString reportedLevel;
-    // What the file says of each item, as written (the first value), for
-    // the row of a file not judged.
+    // What the file says of each item as it is judged, for the row of a
+    // file not judged: the value read (the one value before a reading),
+    // with its bound's word; nothing for a value not read.
     std::array<QString, kItemCount> read;
+    // A value with a bound as the desk reads it ("150 以上"), by item: the
+    // handlers are given a number on the same side of every limit.
+    std::array<QString, kItemCount> bounded;
+    // The first non-fasting value of each item whose fasting value the
+    // rules read (never judged from).
+    std::array<QString, kEntryCount> nonFasting;
 };
 
 CheckupExaminee examineeOfCheckup(const CheckupDocument &document);

@@ -1,10 +1,14 @@
 #include "national/reported_codes.h"
 
+#include "words/desk_names.h"
 #include "words/record_row.h"
+#include "words/words.h"
 
 #include <QStringList>
 
 namespace {
+
+constexpr QStringView kJoin = u" / ";
 
 // The record's headings of the two codes: メタボリックシンドローム判定コード,
 // 保健指導レベルコード.
@@ -22,23 +26,81 @@ QString differs(int which, const QString &reported, const QString &judged)
     return codeHeading(which) + QStringLiteral(": 報告 ") + reported + QStringLiteral("、判定 ") + judged;
 }
 
+// The value of an entry as judged, against a limit: "95 が 100 未満".
+QString heldAgainst(const Judgement &judged, const ValueFinding &finding)
+{
+    const QString limit = QString::number(finding.limit, 'f', measured(finding.entry).limitDecimals);
+    return entryName(finding.entry) + u' ' + entryText(judged.entries, finding.entry) + QStringLiteral(" が ") + limit
+           + (finding.atOrAbove ? QStringLiteral(" 以上") : QStringLiteral(" 未満"));
+}
+
+// Fasting glucose under its limit, HbA1c at or over its own: the window
+// counts the glucose; the programme reads fasting glucose first and would
+// not.
+void addGlucoseOrder(QStringList &differences, const Judgement &judged)
+{
+    for (const auto &[kind, result] : {std::pair{LimitKind::GuidanceRisk, Word::GuidanceLevel},
+                                       std::pair{LimitKind::SyndromeCriterion, Word::SyndromeClass}}) {
+        const ValuePair &pair = judged.findings.values(Criterion::Glucose, kind);
+        const ValueFinding &fasting = pair[0].entry == Entry::FastingGlucose ? pair[0] : pair[1];
+        const ValueFinding &hba1c = pair[0].entry == Entry::FastingGlucose ? pair[1] : pair[0];
+        if (fasting.measured && !fasting.meets && hba1c.measured && hba1c.meets)
+            differences << heldAgainst(judged, fasting) + QStringLiteral("、") + heldAgainst(judged, hba1c)
+                               + QStringLiteral(": 制度は空腹時血糖を先に見るため、") + wordText(result)
+                               + QStringLiteral("で血糖を数えません");
+    }
+}
+
+bool isEntered(const Judgement &judged, Entry entry) { return !entryText(judged.entries, entry).isEmpty(); }
+
 } // namespace
 
-CodeComparison compareCodes(const ReportedCodes &reported, const ReportedCodes &judged)
+CodeComparison compareCodes(const ReportedCodes &reported, const JudgedCodes &judged)
 {
     CodeComparison comparison;
     if (reported.syndromeClass.isEmpty() && reported.guidanceLevel.isEmpty()) {
         comparison.text = QStringLiteral("報告なし");
         return comparison;
     }
-    comparison.classDiffers = !reported.syndromeClass.isEmpty() && reported.syndromeClass != judged.syndromeClass;
-    comparison.levelDiffers = !reported.guidanceLevel.isEmpty() && reported.guidanceLevel != judged.guidanceLevel;
-    QStringList named;
-    if (comparison.classDiffers)
-        named << differs(0, reported.syndromeClass, judged.syndromeClass);
-    if (comparison.levelDiffers)
-        named << differs(1, reported.guidanceLevel, judged.guidanceLevel);
-    comparison.text = named.isEmpty() ? QStringLiteral("一致")
-                                      : QStringLiteral("不一致 (") + named.join(QStringLiteral(" / ")) + u')';
+    QStringList named, notJudged;
+    int which = 0;
+    for (const auto &[report, code, differsFlag] :
+         {std::tuple{&reported.syndromeClass, &judged.syndromeClass, &comparison.classDiffers},
+          std::tuple{&reported.guidanceLevel, &judged.guidanceLevel, &comparison.levelDiffers}}) {
+        if (!report->isEmpty() && *report != code->code) {
+            if (!code->prompt.isEmpty())
+                notJudged << codeHeading(which) + QStringLiteral(": 報告 ") + *report + QStringLiteral("、")
+                                 + code->prompt;
+            else {
+                *differsFlag = true;
+                named << differs(which, *report, code->code);
+            }
+        }
+        ++which;
+    }
+    comparison.notJudged = !notJudged.isEmpty();
+    QStringList parts;
+    if (!named.isEmpty())
+        parts << QStringLiteral("不一致 (") + named.join(kJoin) + u')';
+    if (!notJudged.isEmpty())
+        parts << QStringLiteral("判定できず (") + notJudged.join(kJoin) + u')';
+    comparison.text = parts.isEmpty() ? QStringLiteral("一致") : parts.join(kJoin);
     return comparison;
+}
+
+QString ruleDifferences(const Judgement &judged, const std::array<QString, kEntryCount> &nonFasting)
+{
+    QStringList differences;
+    addGlucoseOrder(differences, judged);
+    const QString &triglycerides = nonFasting[std::size_t(Entry::Triglycerides)];
+    if (!triglycerides.isEmpty() && !isEntered(judged, Entry::Triglycerides))
+        differences << QStringLiteral("中性脂肪は随時の値 %1 だけです: 制度は2024年度から随時の中性脂肪 175 mg/dL "
+                                      "以上を数えます (この判定は空腹時の値だけを使います)")
+                           .arg(triglycerides);
+    const QString &glucose = nonFasting[std::size_t(Entry::FastingGlucose)];
+    if (!glucose.isEmpty() && !isEntered(judged, Entry::FastingGlucose) && !isEntered(judged, Entry::Hba1c))
+        differences << QStringLiteral("血糖は随時の値 %1 だけです: 制度は空腹時血糖も HbA1c もないとき随時血糖を"
+                                      "使います (この判定は使いません)")
+                           .arg(glucose);
+    return differences.join(kJoin);
 }

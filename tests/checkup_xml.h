@@ -17,6 +17,8 @@ struct XmlObservation {
     QString attributes = {};
     QString valueAttributes = {};
     QList<XmlObservation> nested = {}; // in entryRelationship
+    QString bound = {};                // a PQ's bound: a CD of HL7's ObservationInterpretation before it
+    QString afterValue = {};           // elements after the value, as written
 };
 
 inline XmlObservation pq(const QString &code, const QString &value, const QString &unit)
@@ -58,6 +60,11 @@ inline QString observationXml(const XmlObservation &o)
                     .arg(xmlEscaped(o.value), xmlEscaped(o.unit), o.valueAttributes);
     else if (!o.valueAttributes.isEmpty())
         value = QStringLiteral("<value%1/>").arg(o.valueAttributes);
+    if (!o.bound.isEmpty())
+        value = QStringLiteral("<value xsi:type=\"CD\" code=\"%1\" codeSystem=\"2.16.840.1.113883.5.83\"/>")
+                    .arg(xmlEscaped(o.bound))
+                + value;
+    value += o.afterValue;
     QString nested;
     for (const XmlObservation &n : o.nested)
         nested += QStringLiteral("<entryRelationship typeCode=\"COMP\">") + observationXml(n)

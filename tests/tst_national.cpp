@@ -22,6 +22,8 @@ class TestNational : public QObject {
 private slots:
     void checkupFile_data();
     void checkupFile();
+    void valueShape_data();
+    void valueShape();
     void sameAsTheDaysList();
     void indexCount_data();
     void indexCount();
@@ -149,8 +151,6 @@ void TestNational::checkupFile_data()
     // Values and units.
     row("unit: height in m not read", replaced(example, height, {pq(height, "1.70", "m")}), "not judged", check,
         QStringLiteral("単位 \"m\""));
-    row("unit: blood pressure in mmHg not read", replaced(example, systolic, {pq(systolic, "132", "mmHg")}),
-        "not judged", check, QStringLiteral("最高血圧"));
     XmlObservation typedSt{height, {}, {}, {}, {}, QStringLiteral(" xsi:type=\"ST\" value=\"170.0\"")};
     row("type: a height as ST not read", replaced(example, height, {typedSt}), "not judged", check,
         QStringLiteral("値の型 \"ST\""));
@@ -311,6 +311,76 @@ void TestNational::checkupFile()
         for (const char *result : {"メタボリックシンドローム", "保健指導レベル", "照合"})
             QCOMPARE(outcome.cells[headings.indexOf(QString::fromUtf8(result))], QString());
     }
+}
+
+void TestNational::valueShape_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("heading"); // of the list
+    QTest::addColumn<QString>("cell");    // the whole cell, or for 確認 a part of it
+
+    // Blood pressure decided by the diastolic value alone (85 for every
+    // limit): with the lipids met, class 1 where it reaches 85, else 2.
+    const XmlCheckup base = replaced(exampleCheckup(), systolic, {pq(systolic, "120", "mm[Hg]")});
+    const auto value = [](const QString &code, const char *number, const char *unit, const char *bound = "") {
+        XmlObservation o = pq(code, QString::fromLatin1(number), QString::fromUtf8(unit));
+        o.bound = QString::fromLatin1(bound);
+        return o;
+    };
+    const auto newRow = [](const char *name, const XmlCheckup &c, const char *kind, const char *heading,
+                           const char *cell) {
+        QTest::newRow(name) << checkupXml(c) << QString::fromLatin1(kind) << QString::fromUtf8(heading)
+                            << QString::fromUtf8(cell);
+    };
+    const auto row = [&](const char *name, const XmlObservation &o, const char *kind, const char *heading,
+                         const char *cell) { newRow(name, replaced(base, o.code, {o}), kind, heading, cell); };
+    const char *classCode = "メタボリックシンドローム判定コード";
+
+    row("H over the limit: shown", value(diastolic, "150", "mm[Hg]", "H"), "judged", "最低血圧", "150 以上");
+    row("H over the limit: said", value(diastolic, "150", "mm[Hg]", "H"), "judged", "確認",
+        "最低血圧は \"150 以上\" として判定しました");
+    row("H at the limit: meets it", value(diastolic, "85", "mm[Hg]", "H"), "judged", classCode, "1");
+    row("L at the limit: below it", value(diastolic, "85", "mm[Hg]", "L"), "judged", classCode, "2");
+    row("L at the limit: shown", value(diastolic, "85", "mm[Hg]", "L"), "judged", "最低血圧", "85 未満");
+    row("H under the limit: not judged", value(diastolic, "80", "mm[Hg]", "H"), "not judged", "確認",
+        "9A765000000000001 (最低血圧): \"80 以上\" では判定できません (基準 85 のどちら側か決まりません)");
+    row("H on the height: not judged", value(height, "170.0", "cm", "H"), "not judged", "確認",
+        "\"170.0 以上\" では判定できません (値そのものが要ります)");
+    row("bound N not read", value(diastolic, "80", "mm[Hg]", "N"), "not judged", "確認",
+        "境界のコード \"N\" は読めません (H、L だけです)");
+    row("waist H over a man's limit", value(waist, "86.0", "cm", "H"), "judged", "腹囲", "86.0 以上");
+    XmlCheckup female = replaced(base, waist, {value(waist, "86.0", "cm", "H")});
+    female.sex = QStringLiteral("2");
+    newRow("waist H under a woman's limit", female, "not judged", "確認", "基準 90 の");
+    XmlObservation interpreted = value(diastolic, "80", "mm[Hg]");
+    interpreted.afterValue = QStringLiteral("<interpretationCode code=\"H\" codeSystem=\"2.16.840.1.113883.5.83\"/>");
+    row("interpretationCode: no value", interpreted, "judged", "最低血圧", "80");
+
+    row("unit mmHg as mm[Hg]", value(diastolic, "90", "mmHg"), "judged", classCode, "1");
+    row("unit mg/dl as mg/dL", value(hdl, "45", "mg/dl"), "judged", "HDL-CHO", "45");
+    row("unit full-width ％ as %", value(hba1c, "5.5", "％"), "judged", "HbA1c", "5.5");
+    row("unit not read: not shown", value(diastolic, "90", "mm Hg"), "not judged", "最低血圧", "");
+    newRow("not judged: the one value shown before a reading",
+           replaced(replaced(base, height, {value(height, "1.70", "m")}), diastolic,
+                    {value(diastolic1, "70", "mm[Hg]"), value(diastolic, "80", "mm[Hg]")}),
+           "not judged", "最低血圧", "80");
+}
+
+void TestNational::valueShape()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(QString, kind);
+    QFETCH(QString, heading);
+    QFETCH(QString, cell);
+
+    const Outcome outcome = outcomeOf(xml);
+    QCOMPARE(outcome.kind, kind);
+    const QString shown = outcome.cells[nationalListHeadings().indexOf(heading)];
+    if (heading == u"確認")
+        QVERIFY2(shown.contains(cell), qPrintable(shown));
+    else
+        QCOMPARE(shown, cell);
 }
 
 namespace {

@@ -26,6 +26,7 @@ private slots:
     void archiveShapes();
     void loneXml_data();
     void loneXml();
+    void comparedWithTheProgramme();
 };
 
 namespace {
@@ -142,10 +143,10 @@ void TestNationalExit::exitStatus_data()
         << QStringList{folder, list} << QStringLiteral("特定健診でないファイル (判定しません): 1");
     QFile sample(QStringLiteral(KALVEMO_SOURCE_DIR "/examples/national_sample.zip"));
     sample.open(QIODevice::ReadOnly);
-    QTest::newRow("the sample archive: a code differs")
-        << Files{{"national_sample.zip", sample.readAll()}} << QStringList{QStringLiteral("national_sample.zip")} << 1
+    QTest::newRow("the sample archive: a code reported where Kalvemo asks for a value")
+        << Files{{"national_sample.zip", sample.readAll()}} << QStringList{QStringLiteral("national_sample.zip")} << 0
         << QStringList{QStringLiteral("national_sample.zip"), QStringLiteral("national_sample_判定.csv")}
-        << QStringLiteral("報告と違う保健指導レベルコード: 1");
+        << QStringLiteral("報告があり判定できなかった行 (判定できず): 1");
     QTest::newRow("folder: no checkup file")
         << Files{{"archive/DATA/g1.xml", otherFile()}} << QStringList{folder} << 2 << QStringList{folder}
         << QStringLiteral("特定健診の XML ファイルがありません");
@@ -196,7 +197,7 @@ void TestNationalExit::listAsASpreadsheetOpensIt()
         QVERIFY(lines[i].endsWith('\r'));
     QVERIFY(lines[1].startsWith("DATA/h1.xml,"));
     QVERIFY(lines[2].startsWith("DATA/h2.xml,"));
-    QVERIFY(lines[1].trimmed().endsWith(",1,1,一致"));
+    QVERIFY(lines[1].trimmed().endsWith(",1,1,一致,"));
     QVERIFY(lines[2].contains("不一致"));
 }
 
@@ -297,6 +298,60 @@ void TestNationalExit::loneXml()
     QCOMPARE(done.status, 2);
     QCOMPARE(done.entries, QStringList{QStringLiteral("h.xml")});
     QVERIFY2(done.errors.contains(said), qPrintable(done.errors));
+}
+
+namespace {
+
+// The example with each of `values` in place of its item's.
+XmlCheckup withValues(XmlCheckup c, const QList<XmlObservation> &values)
+{
+    for (const XmlObservation &value : values) {
+        c.observations.removeIf([&](const XmlObservation &o) { return o.code == value.code; });
+        c.observations << value;
+    }
+    return c;
+}
+
+// The cells of a list's line (no cell of these files holds a comma).
+QStringList cellsOf(const QByteArray &line) { return QString::fromUtf8(line.trimmed()).split(u','); }
+
+} // namespace
+
+void TestNationalExit::comparedWithTheProgramme()
+{
+    using namespace checkup_codes;
+    // Both glucose values over their limits, fasting triglycerides beside
+    // non-fasting ones: no difference applies.
+    const XmlCheckup bothMet = withValues(exampleCheckup(), {pq(glucose, "105", "mg/dL"), pq(hba1c, "5.8", "%"),
+                                                             pq(triglyceridesNonFasting, "180", "mg/dL")});
+    // Blood pressure low, no smoking: the lipids count, and the glucose by
+    // HbA1c 5.8 alone (fasting glucose 95).
+    const XmlCheckup hba1cOnly =
+        withValues(exampleCheckup("2", "2"), {pq(systolic, "120", "mm[Hg]"), cd(smoking, "3", smokingSystem),
+                                              pq(glucose, "95", "mg/dL"), pq(hba1c, "5.8", "%")});
+    XmlCheckup nonFasting = withValues(exampleCheckup("3", "3"), {pq(triglyceridesNonFasting, "180", "mg/dL")});
+    nonFasting.observations.removeIf([](const XmlObservation &o) { return o.code == triglycerides; });
+    const Run done = run({{"archive/DATA/h1.xml", checkupXml(bothMet)},
+                          {"archive/DATA/h2.xml", checkupXml(hba1cOnly)},
+                          {"archive/DATA/h3.xml", checkupXml(nonFasting)}},
+                         {QStringLiteral("archive")});
+    QCOMPARE(done.status, 1);
+    const QList<QByteArray> lines = done.list.mid(3).split('\n');
+    const qsizetype verdict = cellsOf(lines[0]).indexOf(QStringLiteral("照合"));
+    QCOMPARE(cellsOf(lines[0]).mid(verdict), (QStringList{QStringLiteral("照合"), QStringLiteral("規則の違い")}));
+    QCOMPARE(cellsOf(lines[1]).mid(verdict), (QStringList{QStringLiteral("一致"), QString()}));
+    QCOMPARE(cellsOf(lines[2]).mid(verdict),
+             (QStringList{QStringLiteral("不一致 (保健指導レベルコード: 報告 2、判定 1)"),
+                          QStringLiteral("空腹時血糖 95 が 100 未満、HbA1c 5.8 が 5.6 以上: 制度は空腹時血糖を先に"
+                                         "見るため、保健指導レベルで血糖を数えません")}));
+    QCOMPARE(cellsOf(lines[3]).mid(verdict),
+             (QStringList{QStringLiteral("判定できず (メタボリックシンドローム判定コード: 報告 3、Step2を入力して"
+                                         "ください / 保健指導レベルコード: 報告 3、Step2を入力してください)"),
+                          QStringLiteral("中性脂肪は随時の値 180 だけです: 制度は2024年度から随時の中性脂肪 175 "
+                                         "mg/dL 以上を数えます (この判定は空腹時の値だけを使います)")}));
+    QVERIFY2(done.errors.contains(QStringLiteral("報告と違う行: 規則の違いあり 1、なし 0\n"
+                                                 "報告があり判定できなかった行 (判定できず): 1\n")),
+             qPrintable(done.errors));
 }
 
 QTEST_GUILESS_MAIN(TestNationalExit)
