@@ -13,6 +13,7 @@
 #include "examinee/examinee.h"
 #include "examinee/form_entry.h"
 #include "examinee/not_examinee_row.h"
+#include "national/disk_sources.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -300,7 +301,7 @@ int judgeDayList(const CommandLine &line)
 {
     QFile input(line.input);
     if (!input.open(QIODevice::ReadOnly))
-        return cannotJudge(line.input, QStringLiteral("開けません: ") + input.errorString());
+        return cannotJudge(line.input, QStringLiteral("開けません: ") + diskFileProblem(input));
     const auto encoding = encodingOf(line, input);
     if (!encoding)
         return cannotJudge({},

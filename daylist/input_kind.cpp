@@ -85,8 +85,11 @@ InputKind oleKind(QFile &file, const QByteArray &start)
 
 InputKind inputKindOf(const QString &path)
 {
-    if (QFileInfo(path).isDir())
+    const QFileInfo info(path);
+    if (info.isDir())
         return InputKind::Folder;
+    if (info.exists() && !info.isFile())
+        return InputKind::NotARegularFile;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return InputKind::DelimitedText; // its reading tells why it cannot be opened
@@ -132,6 +135,9 @@ QString notAListMessage(InputKind kind)
         return QStringLiteral("Word などの古い形式の Office のファイルです。一覧を表計算ソフトで開き、") + kSaveAsText;
     case InputKind::Pdf:
         return QStringLiteral("PDF のファイルです。PDF からは読めません。元の表を表計算ソフトで開き、") + kSaveAsText;
+    case InputKind::NotARegularFile:
+        return QStringLiteral(
+            "通常のファイルではありません (名前付きパイプ、ソケットまたは装置): 一覧のファイルを指定してください");
     case InputKind::Image:
         return QStringLiteral("画像のファイルです。画像からは読めません。元の表を表計算ソフトで開き、") + kSaveAsText;
     }

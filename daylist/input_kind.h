@@ -17,7 +17,8 @@ enum class InputKind {
     Zip,             // any other zip
     OldOfficeFile,   // an OLE2 file that is no workbook (.doc, .ppt)
     Pdf,
-    Image, // PNG, JPEG, GIF, BMP, TIFF
+    Image,           // PNG, JPEG, GIF, BMP, TIFF
+    NotARegularFile, // a named pipe, a socket or a device: never opened, so never waited on
 };
 
 InputKind inputKindOf(const QString &path);

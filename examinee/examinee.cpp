@@ -50,7 +50,7 @@ Resolved agreedCell(const QStringList &cells, const QStringList &headings, const
         if (c.reading != reading || cell.isEmpty())
             continue;
         if (said.column >= 0 && cell != said.value)
-            return RowProblem{headings[c.column], quoted(cell) + QStringLiteral(" と列 ") + headings[said.column]
+            return RowProblem{headings[c.column], quoted(cell) + QStringLiteral(" と ") + headings[said.column]
                                                       + QStringLiteral(" の ") + quoted(said.value)
                                                       + QStringLiteral(" が食い違います")};
         said = {cell, c.column};
@@ -88,6 +88,18 @@ std::optional<double> plainNumber(const QString &text)
     return plain.match(text).hasMatch() ? std::optional(text.toDouble()) : std::nullopt;
 }
 
+} // namespace
+
+std::optional<QString> meanOfReadings(const QString &first, const QString &second)
+{
+    const auto a = plainNumber(first), b = plainNumber(second);
+    if (!a || !b)
+        return std::nullopt;
+    return QString::number(std::floor((*a + *b) / 2 + 0.5), 'f', 0);
+}
+
+namespace {
+
 // Blood pressure: the one value, else the mean of the two readings,
 // rounded half up to a whole mmHg (as a reading is written), else the one
 // reading there is.
@@ -111,8 +123,7 @@ Resolved measuredValue(const QStringList &cells, const QStringList &headings, co
                               quoted(reading->value)
                                   + QStringLiteral(" は数値として読めず、2回の測定の平均が出せません")};
     }
-    const double mean = std::floor((*plainNumber(a.value) + *plainNumber(b.value)) / 2 + 0.5);
-    return Said{QString::number(mean, 'f', 0), a.column};
+    return Said{*meanOfReadings(a.value, b.value), a.column};
 }
 
 ChoiceKind choiceKindOf(Item item)
@@ -145,7 +156,7 @@ std::variant<bool, RowProblem> choiceOf(const QStringList &cells, const QStringL
                                   + QStringLiteral(" (") + choiceCodes(kind) + u')'};
         const bool yes = answer == Answer::Yes;
         if (chosen && *chosen != yes)
-            return RowProblem{headings[c.column], quoted(cell) + QStringLiteral(" と列 ") + headings[chosenColumn]
+            return RowProblem{headings[c.column], quoted(cell) + QStringLiteral(" と ") + headings[chosenColumn]
                                                       + QStringLiteral(" が食い違います")};
         chosen = yes;
         chosenColumn = c.column;

@@ -41,6 +41,11 @@ bool allCellsBlank(const QStringList &cells);
 // it tells, and an age band it does not tell (or cannot) is left to the desk.
 enum class RowUse { Judged, Pasted };
 
+// The mean of two readings of blood pressure, rounded half up to a whole
+// mmHg (as a reading is written); none unless both are plain numbers
+// ("120", "7.5").
+std::optional<QString> meanOfReadings(const QString &first, const QString &second);
+
 // The row's examinee, or why it cannot be taken. A value is taken only as
 // the field would keep it: a cell that the field's cleaning would change
 // ("1S0", "１２０", " 56") is not guessed at. Where two columns hold one item

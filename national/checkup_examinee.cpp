@@ -328,12 +328,17 @@ QString shownCell(const Row &row, const ItemColumn &column, Item item, const Che
 void listItems(CheckupExaminee &result, const Row &row, const ColumnPlan &plan, const FileCodes &codes)
 {
     for (std::size_t i = 0; i < kItemCount; ++i) {
-        for (const Reading reading : {Reading::Only, Reading::First, Reading::Second}) {
-            for (const ItemColumn &column : plan.items[i]) {
-                if (result.read[i].isEmpty() && column.reading == reading)
-                    result.read[i] = shownCell(row, column, Item(i), result);
-            }
+        // The value as the judgement takes it: the one value, else the mean of
+        // the two readings, else the reading there is.
+        std::array<QString, 3> byReading; // Only, First, Second: the first shown of each
+        for (const ItemColumn &column : plan.items[i]) {
+            QString &shown = byReading[std::size_t(column.reading)];
+            if (shown.isEmpty())
+                shown = shownCell(row, column, Item(i), result);
         }
+        const auto &[only, first, second] = byReading;
+        const std::optional<QString> mean = meanOfReadings(first, second);
+        result.read[i] = !only.isEmpty() ? only : mean ? *mean : !first.isEmpty() ? first : second;
     }
     for (const UnusedColumn &unused : plan.unused) {
         addOnce(result.unused, row.headings[unused.column] + QStringLiteral(" (") + unused.why + u')');

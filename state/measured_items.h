@@ -187,7 +187,7 @@ inline constexpr std::array<MeasuredItem, kEntryCount> kMeasuredItems = {{
      .criterion = Criterion::Glucose, .need = Need::OneOfGlucose,
      .deskNames = {"HbA1c(NGSP)", "HbA1c(NGSP値)", "ヘモグロビンA1c", "ヘモグロビンA1c(NGSP)"},
      .national = {.lab = {"3D046", Sample::Any},
-                  .otherMethod = {"3D045", "jds", "HbA1c (JDS) は使いません: HbA1c (NGSP) の列が要ります"},
+                  .otherMethod = {"3D045", "jds", "HbA1c (JDS) は使いません: HbA1c (NGSP) の値が要ります"},
                   .unit = "%"}},
 }};
 // clang-format on

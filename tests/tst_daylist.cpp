@@ -489,7 +489,7 @@ void TestDayList::rowCells_data()
         QStringLiteral("128"));
     row("two columns differ", {sys, QStringLiteral("9A755000000000001")},
         {QStringLiteral("128"), QStringLiteral("130")},
-        QStringLiteral("× 9A755000000000001: \"130\" と列 最高血圧 の \"128\" が食い違います"));
+        QStringLiteral("× 9A755000000000001: \"130\" と 最高血圧 の \"128\" が食い違います"));
     row("mean of two readings, half up", {QStringLiteral("9A751000000000001"), QStringLiteral("9A752000000000001")},
         {QStringLiteral("129"), QStringLiteral("130")}, QStringLiteral("130"));
     row("one reading", {QStringLiteral("9A751000000000001"), QStringLiteral("9A752000000000001")},

@@ -365,6 +365,10 @@ void TestNational::valueShape_data()
            replaced(replaced(base, height, {value(height, "1.70", "m")}), diastolic,
                     {value(diastolic1, "70", "mm[Hg]"), value(diastolic, "80", "mm[Hg]")}),
            "not judged", "最低血圧", "80");
+    newRow("not judged: the mean of two readings shown",
+           replaced(replaced(base, height, {value(height, "1.70", "m")}), diastolic,
+                    {value(diastolic1, "70", "mm[Hg]"), value(diastolic2, "81", "mm[Hg]")}),
+           "not judged", "最低血圧", "76");
 }
 
 void TestNational::valueShape()

@@ -240,6 +240,9 @@ void TestNationalExit::archiveShapes_data()
     QTest::newRow("a FIFO in a folder: named, never waited on")
         << Files{{"archive/DATA/h1.xml", h1}} << QStringList{QStringLiteral("archive/DATA/h2.xml")} << 0 << 1
         << QStringLiteral("開かなかったファイル (通常のファイルではありません): DATA/h2.xml");
+    QTest::newRow("a FIFO given itself: refused, never waited on")
+        << Files{} << QStringList{QStringLiteral("archive")} << 2 << -1
+        << QStringLiteral("通常のファイルではありません");
 }
 
 void TestNationalExit::archiveShapes()
