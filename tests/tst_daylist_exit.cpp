@@ -236,9 +236,6 @@ void TestDayListExit::headingLine()
         QVERIFY2(QString::fromUtf8(done.errors).contains(said), done.errors.constData());
 }
 
-// A message names the row as a spreadsheet shows it, every record one row
-// (titles, blank lines and the heading line too, a quoted line break none),
-// and the examinee by the first naming column the list has.
 // Inputs a desk gets wrong, each told for what it is on standard error.
 void TestDayListExit::oddInputSaid_data()
 {
@@ -285,6 +282,9 @@ void TestDayListExit::oddInputSaid()
     QVERIFY(std::none_of(errors.cbegin(), errors.cend(), [](QChar c) { return c < u' ' && c != u'\n'; }));
 }
 
+// A message names the row as a spreadsheet shows it, every record one row
+// (titles, blank lines and the heading line too, a quoted line break none),
+// and the examinee by the first naming column the list has.
 void TestDayListExit::messageNamesTheRow_data()
 {
     QTest::addColumn<QString>("input");
