@@ -69,13 +69,18 @@ public:
     {
     }
 
-    // The added columns of the row; its problem told on standard error and
-    // counted in the summary.
-    void judge(const DelimitedRecord &record, DelimitedLine &line)
+    // The row's examinee, or why it cannot be judged.
+    std::variant<Examinee, RowProblem> read(const DelimitedRecord &record) const
     {
         if (auto problem = runOnQuote(record))
-            return notJudged(record, line, *problem);
-        const auto examinee = examineeOf(record.cells, m_headings, m_plan, RowUse::Judged);
+            return *problem;
+        return examineeOf(record.cells, m_headings, m_plan, RowUse::Judged);
+    }
+
+    // The added columns of the row; its problem told on standard error and
+    // counted in the summary.
+    void judge(const DelimitedRecord &record, const std::variant<Examinee, RowProblem> &examinee, DelimitedLine &line)
+    {
         if (const auto *problem = std::get_if<RowProblem>(&examinee))
             return notJudged(record, line, *problem);
         judgeExaminee(std::get<Examinee>(examinee), [&](const Judgement &judged) {
@@ -278,9 +283,15 @@ int writeJudgedList(const CommandLine &line, qint64 fileSize, const ListEncoding
         Progress progress(errorIsTerminal() && line.output != u"-", fileSize);
         RowJudge rows(headings, heading.plan, summary);
         for (DelimitedRecord record; reader.read(record);) {
-            const bool judged = !allCellsBlank(record.cells) && !passedOver(record, heading.plan, summary);
-            if (judged)
-                rows.judge(record, written.cellsFor(record));
+            bool judged = false;
+            if (!allCellsBlank(record.cells)) {
+                // Only a row that cannot be judged is asked whether it is an
+                // examinee's at all: the headings again or a total never read.
+                const auto examinee = rows.read(record);
+                judged = std::holds_alternative<Examinee>(examinee) || !passedOver(record, heading.plan, summary);
+                if (judged)
+                    rows.judge(record, examinee, written.cellsFor(record));
+            }
             if (!(judged ? written.put(record) : written.putAsItIs(record)))
                 return cannotJudge({}, sink.error());
             progress.rowDone(summary.judged + summary.notJudged, text.bytesRead());
