@@ -99,7 +99,7 @@ QString fileProblem(const Row &row, const ColumnPlan &plan, const CheckupHeader 
         if (!measuredItem.national.unit)
             continue; // computed, never read
         const Item item = itemOf(measuredItem.entry);
-        const QString unit = QString::fromUtf8(measuredItem.national.unit);
+        const QLatin1String unit(measuredItem.national.unit); // UCUM units are ASCII
         for (const ItemColumn &column : plan.of(item)) {
             const Observation *source = row.sources[column.column];
             if (!source || !source->hasValue)
@@ -109,7 +109,7 @@ QString fileProblem(const Row &row, const ColumnPlan &plan, const CheckupHeader 
                        + QStringLiteral("値の型 \"%1\" は読みません (PQ だけです)").arg(source->type);
             if (ucumUnitOf(source->unit) != unit)
                 return where(column, item)
-                       + QStringLiteral("単位 \"%1\" は読みません (%2 だけです)").arg(source->unit, unit);
+                       + QStringLiteral("単位 \"%1\" は読みません (%2 だけです)").arg(source->unit, QString(unit));
         }
     }
     for (const ItemCodes &expected : kCodes) {
@@ -318,7 +318,7 @@ QString shownCell(const Row &row, const ItemColumn &column, Item item, const Che
     const std::optional<Entry> entry = entryOf(item);
     if (!source || !entry || !measured(*entry).national.unit)
         return row.cells[column.column];
-    if (source->type != u"PQ" || ucumUnitOf(source->unit) != QString::fromUtf8(measured(*entry).national.unit))
+    if (source->type != u"PQ" || ucumUnitOf(source->unit) != QLatin1String(measured(*entry).national.unit))
         return {};
     return source->bound.isEmpty() ? row.cells[column.column] : result.bounded[std::size_t(item)];
 }
@@ -337,8 +337,12 @@ void listItems(CheckupExaminee &result, const Row &row, const ColumnPlan &plan, 
                 shown = shownCell(row, column, Item(i), result);
         }
         const auto &[only, first, second] = byReading;
+        if (!only.isEmpty() || first.isEmpty() || second.isEmpty()) {
+            result.read[i] = !only.isEmpty() ? only : !first.isEmpty() ? first : second;
+            continue;
+        }
         const std::optional<QString> mean = meanOfReadings(first, second);
-        result.read[i] = !only.isEmpty() ? only : mean ? *mean : !first.isEmpty() ? first : second;
+        result.read[i] = mean ? *mean : first;
     }
     for (const UnusedColumn &unused : plan.unused) {
         addOnce(result.unused, row.headings[unused.column] + QStringLiteral(" (") + unused.why + u')');
