@@ -1,5 +1,7 @@
 #include "examinee/not_examinee_row.h"
 
+#include "judgement/plausibility.h"
+
 #include <algorithm>
 
 namespace {
@@ -27,10 +29,27 @@ bool anyItemCellFilled(const QStringList &cells, const ColumnPlan &plan)
     return false;
 }
 
+// A measured value written as a number ("170", "5.6"): no heading or total
+// holds one.
+bool anyMeasuredNumber(const QStringList &cells, const ColumnPlan &plan)
+{
+    for (const MeasuredItem &item : kMeasuredItems) {
+        for (const ItemColumn &c : plan.of(itemOf(item.entry))) {
+            if (c.column < cells.size() && isPlainNumber(cells[c.column]))
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 std::optional<QString> notAnExamineesRow(const QStringList &cells, const ColumnPlan &plan)
 {
+    // Asked first, as reading a row's cells as headings costs many times
+    // judging it.
+    if (anyMeasuredNumber(cells, plan))
+        return std::nullopt;
     if (canBeHeadingLine(cells))
         return QStringLiteral("見出しの行です");
     if (!anyItemCellFilled(cells, plan) && std::any_of(cells.cbegin(), cells.cend(), startsAsTotal))

@@ -239,17 +239,19 @@ constexpr bool reachesLimit(Entry entry, double value, LimitKind kind, bool fema
     return measured(entry).limits.side == LimitSide::Below ? value < limit : value >= limit;
 }
 
-// The two entries whose values a criterion judges together, in screen order.
-constexpr std::array<Entry, 2> pairOf(Criterion criterion)
-{
-    std::array<Entry, 2> pair{};
-    std::size_t found = 0;
+// The two entries whose values each criterion judges together, in screen
+// order; criteria in the order of their enum.
+inline constexpr std::array<std::array<Entry, 2>, 3> kCriterionPairs = [] {
+    std::array<std::array<Entry, 2>, 3> pairs{};
+    std::array<std::size_t, 3> found{};
     for (const MeasuredItem &item : kMeasuredItems) {
-        if (item.criterion == criterion && found < 2)
-            pair[found++] = item.entry;
+        if (item.criterion && found[std::size_t(*item.criterion)] < 2)
+            pairs[std::size_t(*item.criterion)][found[std::size_t(*item.criterion)]++] = item.entry;
     }
-    return pair;
-}
+    return pairs;
+}();
+
+constexpr const std::array<Entry, 2> &pairOf(Criterion criterion) { return kCriterionPairs[std::size_t(criterion)]; }
 
 namespace catalogue_checks {
 
