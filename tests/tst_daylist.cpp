@@ -23,8 +23,6 @@ private slots:
     void dataStandardCodes();
     void reader_data();
     void reader();
-    void mixedEncoding_data();
-    void mixedEncoding();
     void writer_data();
     void writer();
     void spreadsheetCell_data();
@@ -196,31 +194,6 @@ void TestDayList::reader()
     if (read.size() > 1 && read.last().startsWith(u"error"))
         read = {read.last()};
     QCOMPARE(read.join(u'\n'), records);
-}
-
-// UTF-8 lines that give way to bytes of another encoding: the line where
-// they stop, when a whole line before it held UTF-8 beyond ASCII.
-void TestDayList::mixedEncoding_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<qsizetype>("line");
-
-    const QByteArray utf8 = QStringLiteral("性別,身長\n男,170\n").toUtf8();
-    const QByteArray cp932 = "\x92\x6a,171\n"; // 男
-    QTest::newRow("CP932 after UTF-8 lines") << utf8 + cp932 << qsizetype(3);
-    QTest::newRow("CP932 after ASCII lines") << QByteArray("a,b\n1,2\n") + cp932 << qsizetype(0);
-    QTest::newRow("UTF-8 only on the line that breaks") << QStringLiteral("a\n男,").toUtf8() + cp932 << qsizetype(0);
-    QTest::newRow("UTF-8 throughout") << utf8 << qsizetype(0);
-}
-
-void TestDayList::mixedEncoding()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(qsizetype, line);
-
-    EncodingDetector detector;
-    detector.feed(bytes);
-    QCOMPARE(detector.mixedFromLine(), line);
 }
 
 // A cell is quoted where it holds the delimiter, a quote or a line break,
@@ -546,7 +519,6 @@ void TestDayList::notAnExaminee_data()
 
     const QStringList headings = {QStringLiteral("ID"), QStringLiteral("性別"), QStringLiteral("身長")};
     QTest::newRow("the headings again") << headings << false;
-    QTest::newRow("a total") << QStringList{QStringLiteral("計 12 名"), {}, {}} << false;
     QTest::newRow("a total word beside a value") << QStringList{QStringLiteral("計"), QStringLiteral("男"), {}} << true;
     QTest::newRow("an examinee without values") << QStringList{QStringLiteral("K12"), {}, {}} << true;
     QTest::newRow("an examinee") << QStringList{QStringLiteral("K12"), QStringLiteral("男"), QStringLiteral("170")}
