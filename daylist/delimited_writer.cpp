@@ -32,7 +32,8 @@ bool needsQuotes(QStringView cell, QChar delimiter)
 // The characters a spreadsheet takes as the start of a formula.
 bool startsAsFormula(QStringView cell) { return !cell.isEmpty() && QStringView(u"=+-@\t\r").contains(cell.front()); }
 
-bool isPlainNumber(const QString &cell)
+// A number a spreadsheet reads as one: "-5", "+12.5".
+bool readsAsNumber(const QString &cell)
 {
     static const QRegularExpression number(QStringLiteral(R"(^[+-]?[0-9]+(\.[0-9]+)?$)"));
     return number.match(cell).hasMatch();
@@ -94,5 +95,5 @@ QString delimitedLine(const QStringList &cells, QChar delimiter)
 QString spreadsheetText(const QString &cell)
 {
     const QString visible = visibleText(cell);
-    return startsAsFormula(cell) && !isPlainNumber(cell) ? u'\'' + visible : visible;
+    return startsAsFormula(cell) && !readsAsNumber(cell) ? u'\'' + visible : visible;
 }

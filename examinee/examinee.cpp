@@ -81,18 +81,17 @@ RowProblem notANumber(const QStringList &headings, const Said &said)
     return {headings[said.column], quoted(said.value) + QStringLiteral(" は数値として読めません")};
 }
 
-// "120", "7.5": a number as a laboratory writes it, for a mean.
-std::optional<double> plainNumber(const QString &text)
+} // namespace
+
+std::optional<double> laboratoryNumber(const QString &text)
 {
     static const QRegularExpression plain(QStringLiteral(R"(^\d+(\.\d+)?$)"));
     return plain.match(text).hasMatch() ? std::optional(text.toDouble()) : std::nullopt;
 }
 
-} // namespace
-
 std::optional<QString> meanOfReadings(const QString &first, const QString &second)
 {
-    const auto a = plainNumber(first), b = plainNumber(second);
+    const auto a = laboratoryNumber(first), b = laboratoryNumber(second);
     if (!a || !b)
         return std::nullopt;
     return QString::number(std::floor((*a + *b) / 2 + 0.5), 'f', 0);
@@ -118,7 +117,7 @@ Resolved measuredValue(const QStringList &cells, const QStringList &headings, co
     if (a.column < 0 || b.column < 0)
         return a.column >= 0 ? a : b;
     for (const Said *reading : {&a, &b}) {
-        if (!plainNumber(reading->value))
+        if (!laboratoryNumber(reading->value))
             return RowProblem{headings[reading->column],
                               quoted(reading->value)
                                   + QStringLiteral(" は数値として読めず、2回の測定の平均が出せません")};

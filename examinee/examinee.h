@@ -41,6 +41,10 @@ bool allCellsBlank(const QStringList &cells);
 // it tells, and an age band it does not tell (or cannot) is left to the desk.
 enum class RowUse { Judged, Pasted };
 
+// "120", "7.5": a number as a laboratory writes it (digits, at most one
+// point between digits), for a mean or a value with a bound.
+std::optional<double> laboratoryNumber(const QString &text);
+
 // The mean of two readings of blood pressure, rounded half up to a whole
 // mmHg (as a reading is written); none unless both are plain numbers
 // ("120", "7.5").

@@ -1,7 +1,8 @@
 #include "national/checkup_examinee.h"
 
+#include "words/desk_names.h"
+
 #include <QHash>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -138,13 +139,6 @@ QString fileProblem(const Row &row, const ColumnPlan &plan, const CheckupHeader 
     return {};
 }
 
-// "120", "7.5": a number as a laboratory writes it.
-bool isPlainNumber(const QString &text)
-{
-    static const QRegularExpression plain(QStringLiteral(R"(^\d+(\.\d+)?$)"));
-    return plain.match(text).hasMatch();
-}
-
 // Below a plain number by one in its last written digit: "149" of "150",
 // "5.5" of "5.6". Below every limit the number is not above.
 QString justBelow(const QString &value)
@@ -163,7 +157,7 @@ QStringList unsettledLimits(Entry entry, double value, bool atLeast, bool female
     QStringList limits;
     for (const LimitKind kind : {LimitKind::GuidanceRisk, LimitKind::SyndromeCriterion}) {
         const double limit = limitOf(entry, kind, female);
-        const QString text = QString::number(limit, 'f', measured(entry).limitDecimals);
+        const QString text = limitText(entry, limit);
         if (!(atLeast ? value >= limit : value <= limit) && !limits.contains(text))
             limits << text;
     }
@@ -180,7 +174,7 @@ QString readBounds(Row &row, const ColumnPlan &plan, bool female, CheckupExamine
         for (const ItemColumn &column : plan.of(item)) {
             const Observation *source = row.sources[column.column];
             if (!measuredItem.national.unit || !source || !source->hasValue || source->bound.isEmpty()
-                || !isPlainNumber(source->value))
+                || !laboratoryNumber(source->value))
                 continue;
             const QString where = columnLabel(row.headings[column.column], item) + QStringLiteral(": ");
             const auto bound = std::find_if(std::begin(kBoundWords), std::end(kBoundWords),

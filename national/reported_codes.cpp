@@ -21,16 +21,17 @@ const QString &codeHeading(int which)
     return headings[which];
 }
 
-QString differs(int which, const QString &reported, const QString &judged)
+// "保健指導レベルコード: 報告 2、" and what stands against the report.
+QString reportedAgainst(int which, const QString &reported, const QString &against)
 {
-    return codeHeading(which) + QStringLiteral(": 報告 ") + reported + QStringLiteral("、判定 ") + judged;
+    return codeHeading(which) + QStringLiteral(": 報告 ") + reported + QStringLiteral("、") + against;
 }
 
 // The value of an entry as judged, against a limit: "95 が 100 未満".
 QString heldAgainst(const Judgement &judged, const ValueFinding &finding)
 {
-    const QString limit = QString::number(finding.limit, 'f', measured(finding.entry).limitDecimals);
-    return entryName(finding.entry) + u' ' + entryText(judged.entries, finding.entry) + QStringLiteral(" が ") + limit
+    return entryName(finding.entry) + u' ' + entryText(judged.entries, finding.entry) + QStringLiteral(" が ")
+           + limitText(finding.entry, finding.limit)
            + (finding.atOrAbove ? QStringLiteral(" 以上") : QStringLiteral(" 未満"));
 }
 
@@ -69,11 +70,10 @@ CodeComparison compareCodes(const ReportedCodes &reported, const JudgedCodes &ju
           std::tuple{&reported.guidanceLevel, &judged.guidanceLevel, &comparison.levelDiffers}}) {
         if (!report->isEmpty() && *report != code->code) {
             if (!code->prompt.isEmpty())
-                notJudged << codeHeading(which) + QStringLiteral(": 報告 ") + *report + QStringLiteral("、")
-                                 + code->prompt;
+                notJudged << reportedAgainst(which, *report, code->prompt);
             else {
                 *differsFlag = true;
-                named << differs(which, *report, code->code);
+                named << reportedAgainst(which, *report, QStringLiteral("判定 ") + code->code);
             }
         }
         ++which;
