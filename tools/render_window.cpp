@@ -88,12 +88,112 @@ bool tabTo(Form3 &window, const char *name)
     return target && QApplication::focusWidget() == target;
 }
 
+// The scenarios, each bringing the shown window to the state its picture
+// shows. One that draws its own picture (with a popup over the window)
+// returns it; the others return a null picture and the window is grabbed.
+// A scenario that cannot reach its state returns false.
+struct Scenario {
+    const char *name;
+    bool activates; // needs the window active first (keys, tooltips, popups)
+    bool (*run)(Form3 &window, const char *argument, QPixmap &picture);
+};
+
+bool judged(Form3 &window, const char *, QPixmap &)
+{
+    FormControls &form = window.controls();
+    const std::pair<Field, const char *> values[] = {
+        {Field::Text9, "170"}, {Field::Text10, "75"}, {Field::Text12, "92"},
+        {Field::Text1, "138"}, {Field::Text2, "82"},  {Field::Text6, "160"},
+        {Field::Text7, "38"},  {Field::Text4, "104"}, {Field::Text5, "6.1"},
+    };
+    for (const auto &[field, text] : values)
+        form.setText(field, QString::fromLatin1(text));
+    QTest::mouseClick(window.findChild<QWidget *>(QLatin1String(designName(Command::Command1))), Qt::LeftButton);
+    return true;
+}
+
+bool explained(Form3 &window, const char *, QPixmap &picture)
+{
+    judgeExample(window);
+    picture = withTooltip(window, "Label15");
+    return !picture.isNull();
+}
+
+// F1 in the height field, after a judgement or before any.
+bool explanationNote(Form3 &window, bool judgeFirst, QPixmap &picture)
+{
+    if (judgeFirst)
+        judgeExample(window);
+    auto *height = window.findChild<QWidget *>(QLatin1String(designName(Field::Text9)));
+    height->setFocus();
+    QTest::keyClick(height, Qt::Key_F1);
+    auto *note = window.findChild<QWidget *>(QStringLiteral("ExplanationPopup"));
+    if (!note || !note->isVisible())
+        return false;
+    picture = withPopup(window, *note);
+    return true;
+}
+
+bool f1(Form3 &window, const char *, QPixmap &picture) { return explanationNote(window, true, picture); }
+bool f1Before(Form3 &window, const char *, QPixmap &picture) { return explanationNote(window, false, picture); }
+
+bool flagged(Form3 &window, const char *, QPixmap &)
+{
+    judgeExample(window, "5,6");
+    window.controls().setText(Field::Text12, QStringLiteral("84"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    return true;
+}
+
+// A row of a day's list copied from a spreadsheet: an ID and a name beside
+// the desk's headings.
+bool pasted(Form3 &, const char *, QPixmap &)
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral(
+        "受診者ID\t氏名\t年度末年齢\t性別\t身長(cm)\t体重(kg)\t腹囲(cm)\t収縮期血圧\t拡張期血圧\t中性脂肪\t"
+        "HDLコレステロール\t空腹時血糖\tHbA1c(NGSP)\t服薬(血圧)\t服薬(脂質)\t服薬(血糖)\t喫煙\r\n"
+        "A-0012\t髙橋 﨑子\t58\t女\t158.5\t66\t91\t134\t86\t162\t45\t102\t5.8\tなし\tなし\tなし\tはい\r\n"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    return true;
+}
+
+bool elided(Form3 &window, const char *, QPixmap &)
+{
+    window.controls().setText(Field::Text9, QStringLiteral("1.7"));
+    window.controls().setText(Field::Text10, QStringLiteral("65"));
+    return true;
+}
+
+bool longWeight(Form3 &window, const char *, QPixmap &)
+{
+    window.controls().setText(Field::Text10, QStringLiteral("63.872"));
+    return true;
+}
+
+bool focus(Form3 &window, const char *name, QPixmap &) { return name && tabTo(window, name); }
+
+constexpr Scenario kScenarios[] = {
+    {"judged", false, judged},     {"explained", true, explained},     {"f1", true, f1},
+    {"f1-before", true, f1Before}, {"flagged", true, flagged},         {"pasted", true, pasted},
+    {"elided", false, elided},     {"long-weight", false, longWeight}, {"focus", false, focus},
+};
+
+const Scenario *scenarioNamed(QByteArrayView name)
+{
+    for (const Scenario &scenario : kScenarios) {
+        if (name == scenario.name)
+            return &scenario;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc < 2) {
+    const Scenario *scenario = argc > 2 ? scenarioNamed(argv[2]) : nullptr;
+    if (argc < 2 || (argc > 2 && !scenario)) {
         std::fprintf(stderr,
                      "usage: %s OUT.png [judged|explained|f1|f1-before|elided|long-weight|flagged|pasted|focus NAME]\n",
                      argv[0]);
@@ -102,69 +202,19 @@ int main(int argc, char *argv[])
     Form3 window;
     window.show();
     QTest::qWait(200);
-    if (argc > 2 && QByteArrayView(argv[2]) == "judged") {
-        FormControls &form = window.controls();
-        const std::pair<Field, const char *> values[] = {
-            {Field::Text9, "170"}, {Field::Text10, "75"}, {Field::Text12, "92"},
-            {Field::Text1, "138"}, {Field::Text2, "82"},  {Field::Text6, "160"},
-            {Field::Text7, "38"},  {Field::Text4, "104"}, {Field::Text5, "6.1"},
-        };
-        for (const auto &[field, text] : values)
-            form.setText(field, QString::fromLatin1(text));
-        QTest::mouseClick(window.findChild<QWidget *>(QLatin1String(designName(Command::Command1))), Qt::LeftButton);
-    }
-    if (argc > 2 && QByteArrayView(argv[2]) == "explained") {
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
+    QPixmap picture;
+    if (scenario) {
+        if (scenario->activates) {
+            window.activateWindow();
+            if (!QTest::qWaitForWindowActive(&window))
+                return 1;
+        }
+        if (!scenario->run(window, argc > 3 ? argv[3] : nullptr, picture))
             return 1;
-        judgeExample(window);
-        const QPixmap picture = withTooltip(window, "Label15");
-        return !picture.isNull() && picture.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
     }
-    if (argc > 2 && (QByteArrayView(argv[2]) == "f1" || QByteArrayView(argv[2]) == "f1-before")) {
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            return 1;
-        if (QByteArrayView(argv[2]) == "f1")
-            judgeExample(window);
-        auto *height = window.findChild<QWidget *>(QLatin1String(designName(Field::Text9)));
-        height->setFocus();
-        QTest::keyClick(height, Qt::Key_F1);
-        auto *note = window.findChild<QWidget *>(QStringLiteral("ExplanationPopup"));
-        if (!note || !note->isVisible())
-            return 1;
-        return withPopup(window, *note).save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
-    }
-    if (argc > 2 && QByteArrayView(argv[2]) == "flagged") {
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            return 1;
-        judgeExample(window, "5,6");
-        window.controls().setText(Field::Text12, QStringLiteral("84"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    }
-    if (argc > 2 && QByteArrayView(argv[2]) == "pasted") {
-        // A row of a day's list copied from a spreadsheet: an ID and a name
-        // beside the desk's headings.
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            return 1;
-        QGuiApplication::clipboard()->setText(QStringLiteral(
-            "受診者ID\t氏名\t年度末年齢\t性別\t身長(cm)\t体重(kg)\t腹囲(cm)\t収縮期血圧\t拡張期血圧\t中性脂肪\t"
-            "HDLコレステロール\t空腹時血糖\tHbA1c(NGSP)\t服薬(血圧)\t服薬(脂質)\t服薬(血糖)\t喫煙\r\n"
-            "A-0012\t髙橋 﨑子\t58\t女\t158.5\t66\t91\t134\t86\t162\t45\t102\t5.8\tなし\tなし\tなし\tはい\r\n"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
-    }
-    if (argc > 2 && QByteArrayView(argv[2]) == "elided") {
-        window.controls().setText(Field::Text9, QStringLiteral("1.7"));
-        window.controls().setText(Field::Text10, QStringLiteral("65"));
-    }
-    if (argc > 2 && QByteArrayView(argv[2]) == "long-weight")
-        window.controls().setText(Field::Text10, QStringLiteral("63.872"));
-    if (argc > 3 && QByteArrayView(argv[2]) == "focus" && !tabTo(window, argv[3]))
-        return 1;
+    if (!picture.isNull())
+        return picture.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
     // The desktop's own window colour, for checks that a theme was in force.
     std::printf("desktop window colour %s\n", qPrintable(QApplication::palette().color(QPalette::Window).name()));
-    const bool saved = window.grab().save(QString::fromLocal8Bit(argv[1]));
-    return saved ? 0 : 1;
+    return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
