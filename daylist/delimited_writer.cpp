@@ -33,7 +33,7 @@ bool needsQuotes(QStringView cell, QChar delimiter)
 bool startsAsFormula(QStringView cell) { return !cell.isEmpty() && QStringView(u"=+-@\t\r").contains(cell.front()); }
 
 // A number a spreadsheet reads as one: "-5", "+12.5".
-bool readsAsNumber(const QString &cell)
+bool isSignedDecimal(const QString &cell)
 {
     static const QRegularExpression number(QStringLiteral(R"(^[+-]?[0-9]+(\.[0-9]+)?$)"));
     return number.match(cell).hasMatch();
@@ -95,5 +95,5 @@ QString delimitedLine(const QStringList &cells, QChar delimiter)
 QString spreadsheetText(const QString &cell)
 {
     const QString visible = visibleText(cell);
-    return startsAsFormula(cell) && !readsAsNumber(cell) ? u'\'' + visible : visible;
+    return startsAsFormula(cell) && !isSignedDecimal(cell) ? u'\'' + visible : visible;
 }

@@ -60,7 +60,7 @@ Resolved agreedCell(const QStringList &cells, const QStringList &headings, const
 
 // Digits and points, some of them full-width ("１７０", "5．6"): a number
 // the desk typed with the input method on, which is never read as one.
-bool isFullWidthNumber(QStringView text)
+bool isDigitsWithFullWidth(QStringView text)
 {
     bool fullWidth = false;
     for (const QChar c : text) {
@@ -75,7 +75,7 @@ bool isFullWidthNumber(QStringView text)
 
 RowProblem notANumber(const QStringList &headings, const Said &said)
 {
-    if (isFullWidthNumber(said.value))
+    if (isDigitsWithFullWidth(said.value))
         return {headings[said.column],
                 quoted(said.value) + QStringLiteral(" は全角の数字です: 数値は半角で入力してください")};
     return {headings[said.column], quoted(said.value) + QStringLiteral(" は数値として読めません")};
@@ -83,7 +83,7 @@ RowProblem notANumber(const QStringList &headings, const Said &said)
 
 } // namespace
 
-std::optional<double> laboratoryNumber(const QString &text)
+std::optional<double> unsignedDecimal(const QString &text)
 {
     static const QRegularExpression plain(QStringLiteral(R"(^\d+(\.\d+)?$)"));
     return plain.match(text).hasMatch() ? std::optional(text.toDouble()) : std::nullopt;
@@ -91,7 +91,7 @@ std::optional<double> laboratoryNumber(const QString &text)
 
 std::optional<QString> meanOfReadings(const QString &first, const QString &second)
 {
-    const auto a = laboratoryNumber(first), b = laboratoryNumber(second);
+    const auto a = unsignedDecimal(first), b = unsignedDecimal(second);
     if (!a || !b)
         return std::nullopt;
     return QString::number(std::floor((*a + *b) / 2 + 0.5), 'f', 0);
@@ -99,9 +99,8 @@ std::optional<QString> meanOfReadings(const QString &first, const QString &secon
 
 namespace {
 
-// Blood pressure: the one value, else the mean of the two readings,
-// rounded half up to a whole mmHg (as a reading is written), else the one
-// reading there is.
+// Blood pressure as takenValue() chooses, the mean rounded half up to a
+// whole mmHg (as a reading is written).
 Resolved measuredValue(const QStringList &cells, const QStringList &headings, const QList<ItemColumn> &columns)
 {
     Resolved only = agreedCell(cells, headings, columns, Reading::Only);
@@ -114,10 +113,13 @@ Resolved measuredValue(const QStringList &cells, const QStringList &headings, co
             return *r;
     }
     const Said &a = std::get<Said>(first), &b = std::get<Said>(second);
-    if (a.column < 0 || b.column < 0)
-        return a.column >= 0 ? a : b;
+    switch (takenValue(false, a.column >= 0, b.column >= 0)) {
+    case TakenValue::First: return a;
+    case TakenValue::Mean: break;
+    default: return b; // the second reading, or no column at all
+    }
     for (const Said *reading : {&a, &b}) {
-        if (!laboratoryNumber(reading->value))
+        if (!unsignedDecimal(reading->value))
             return RowProblem{headings[reading->column],
                               quoted(reading->value)
                                   + QStringLiteral(" は数値として読めず、2回の測定の平均が出せません")};

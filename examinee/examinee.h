@@ -43,7 +43,19 @@ enum class RowUse { Judged, Pasted };
 
 // "120", "7.5": a number as a laboratory writes it (digits, at most one
 // point between digits), for a mean or a value with a bound.
-std::optional<double> laboratoryNumber(const QString &text);
+std::optional<double> unsignedDecimal(const QString &text);
+
+// Which of an item's values the judgement takes: the one value, else the
+// mean of the two readings, else the one reading there is.
+enum class TakenValue { None, Only, Mean, First, Second };
+constexpr TakenValue takenValue(bool hasOnly, bool hasFirst, bool hasSecond)
+{
+    if (hasOnly)
+        return TakenValue::Only;
+    if (hasFirst && hasSecond)
+        return TakenValue::Mean;
+    return hasFirst ? TakenValue::First : hasSecond ? TakenValue::Second : TakenValue::None;
+}
 
 // The mean of two readings of blood pressure, rounded half up to a whole
 // mmHg (as a reading is written); none unless both are plain numbers

@@ -35,7 +35,7 @@ bool anyMeasuredNumber(const QStringList &cells, const ColumnPlan &plan)
 {
     for (const MeasuredItem &item : kMeasuredItems) {
         for (const ItemColumn &c : plan.of(itemOf(item.entry))) {
-            if (c.column < cells.size() && isPlainNumber(cells[c.column]))
+            if (c.column < cells.size() && isOptionallyNegativeDecimal(cells[c.column]))
                 return true;
         }
     }

@@ -1,6 +1,6 @@
 #include "judgement/plausibility.h"
 
-bool isPlainNumber(QStringView text)
+bool isOptionallyNegativeDecimal(QStringView text)
 {
     bool digit = false, point = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -30,7 +30,7 @@ std::optional<ValueToCheck> valueToCheck(const EntrySnapshot &entries, const Ent
         return std::nullopt;
     const double value = values[entry];
     const PlausibleRange range = measured(entry).plausible;
-    if (!isPlainNumber(text))
+    if (!isOptionallyNegativeDecimal(text))
         return ValueToCheck{entry, Doubt::NotPlainNumber, value, range};
     if (!(value >= range.low && value <= range.high))
         return ValueToCheck{entry, Doubt::OutOfRange, value, range};

@@ -27,9 +27,10 @@ struct ValueToCheck {
     }
 };
 
-// Whether the text is one plain number: an optional "-", digits with at most
-// one point, and at least one digit.
-bool isPlainNumber(QStringView text);
+// Whether the text is one plain number as a field keeps it: an optional
+// "-", digits with at most one point anywhere among them ("-5", "5.", ".5"),
+// and at least one digit.
+bool isOptionallyNegativeDecimal(QStringView text);
 
 // The doubt about one entry, if any: an empty entry raises none, and the BMI
 // is checked only once height and weight are both filled.

@@ -53,6 +53,18 @@ QStringView ucumUnitOf(const QString &written)
     return written;
 }
 
+// Whether a measured value is read: a PQ in the item's unit, or the first
+// thing wrong with it.
+enum class MeasuredValueForm { Read, NotPq, OtherUnit };
+MeasuredValueForm measuredValueForm(const Observation &source, const MeasuredItem &item)
+{
+    if (source.type != u"PQ")
+        return MeasuredValueForm::NotPq;
+    // UCUM units are ASCII
+    return ucumUnitOf(source.unit) == QLatin1String(item.national.unit) ? MeasuredValueForm::Read
+                                                                        : MeasuredValueForm::OtherUnit;
+}
+
 // A bound's code of kBoundSystem and its word: H, at least the value; L,
 // below it.
 struct BoundWord {
@@ -100,17 +112,20 @@ QString fileProblem(const Row &row, const ColumnPlan &plan, const CheckupHeader 
         if (!measuredItem.national.unit)
             continue; // computed, never read
         const Item item = itemOf(measuredItem.entry);
-        const QLatin1String unit(measuredItem.national.unit); // UCUM units are ASCII
         for (const ItemColumn &column : plan.of(item)) {
             const Observation *source = row.sources[column.column];
             if (!source || !source->hasValue)
                 continue;
-            if (source->type != u"PQ")
+            switch (measuredValueForm(*source, measuredItem)) {
+            case MeasuredValueForm::Read: break;
+            case MeasuredValueForm::NotPq:
                 return where(column, item)
                        + QStringLiteral("値の型 \"%1\" は読みません (PQ だけです)").arg(source->type);
-            if (ucumUnitOf(source->unit) != unit)
+            case MeasuredValueForm::OtherUnit:
                 return where(column, item)
-                       + QStringLiteral("単位 \"%1\" は読みません (%2 だけです)").arg(source->unit, QString(unit));
+                       + QStringLiteral("単位 \"%1\" は読みません (%2 だけです)")
+                             .arg(source->unit, QLatin1String(measuredItem.national.unit));
+            }
         }
     }
     for (const ItemCodes &expected : kCodes) {
@@ -158,7 +173,7 @@ QStringList unsettledLimits(Entry entry, double value, bool atLeast, bool female
     for (const LimitKind kind : {LimitKind::GuidanceRisk, LimitKind::SyndromeCriterion}) {
         const double limit = limitOf(entry, kind, female);
         const QString text = limitText(entry, limit);
-        if (!(atLeast ? value >= limit : value <= limit) && !limits.contains(text))
+        if (!boundSettlesLimit(value, atLeast, limit) && !limits.contains(text))
             limits << text;
     }
     return limits;
@@ -174,7 +189,7 @@ QString readBounds(Row &row, const ColumnPlan &plan, bool female, CheckupExamine
         for (const ItemColumn &column : plan.of(item)) {
             const Observation *source = row.sources[column.column];
             if (!measuredItem.national.unit || !source || !source->hasValue || source->bound.isEmpty()
-                || !laboratoryNumber(source->value))
+                || !unsignedDecimal(source->value))
                 continue;
             const QString where = columnLabel(row.headings[column.column], item) + QStringLiteral(": ");
             const auto bound = std::find_if(std::begin(kBoundWords), std::end(kBoundWords),
@@ -312,7 +327,7 @@ QString shownCell(const Row &row, const ItemColumn &column, Item item, const Che
     const std::optional<Entry> entry = entryOf(item);
     if (!source || !entry || !measured(*entry).national.unit)
         return row.cells[column.column];
-    if (source->type != u"PQ" || ucumUnitOf(source->unit) != QLatin1String(measured(*entry).national.unit))
+    if (measuredValueForm(*source, measured(*entry)) != MeasuredValueForm::Read)
         return {};
     return source->bound.isEmpty() ? row.cells[column.column] : result.bounded[std::size_t(item)];
 }
@@ -322,8 +337,7 @@ QString shownCell(const Row &row, const ItemColumn &column, Item item, const Che
 void listItems(CheckupExaminee &result, const Row &row, const ColumnPlan &plan, const FileCodes &codes)
 {
     for (std::size_t i = 0; i < kItemCount; ++i) {
-        // The value as the judgement takes it: the one value, else the mean of
-        // the two readings, else the reading there is.
+        // The value as the judgement takes it.
         std::array<QString, 3> byReading; // Only, First, Second: the first shown of each
         for (const ItemColumn &column : plan.items[i]) {
             QString &shown = byReading[std::size_t(column.reading)];
@@ -331,12 +345,13 @@ void listItems(CheckupExaminee &result, const Row &row, const ColumnPlan &plan, 
                 shown = shownCell(row, column, Item(i), result);
         }
         const auto &[only, first, second] = byReading;
-        if (!only.isEmpty() || first.isEmpty() || second.isEmpty()) {
-            result.read[i] = !only.isEmpty() ? only : !first.isEmpty() ? first : second;
-            continue;
+        switch (takenValue(!only.isEmpty(), !first.isEmpty(), !second.isEmpty())) {
+        case TakenValue::Only: result.read[i] = only; break;
+        case TakenValue::Mean: result.read[i] = meanOfReadings(first, second).value_or(first); break;
+        case TakenValue::First: result.read[i] = first; break;
+        case TakenValue::Second:
+        case TakenValue::None: result.read[i] = second; break;
         }
-        const std::optional<QString> mean = meanOfReadings(first, second);
-        result.read[i] = mean ? *mean : first;
     }
     for (const UnusedColumn &unused : plan.unused) {
         addOnce(result.unused, row.headings[unused.column] + QStringLiteral(" (") + unused.why + u')');

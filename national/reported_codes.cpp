@@ -94,9 +94,11 @@ QString ruleDifferences(const Judgement &judged, const std::array<QString, kEntr
     addGlucoseOrder(differences, judged);
     const QString &triglycerides = nonFasting[std::size_t(Entry::Triglycerides)];
     if (!triglycerides.isEmpty() && !isEntered(judged, Entry::Triglycerides))
-        differences << QStringLiteral("中性脂肪は随時の値 %1 だけです: 制度は2024年度から随時の中性脂肪 175 mg/dL "
+        differences << QStringLiteral("中性脂肪は随時の値 %1 だけです: 制度は2024年度から随時の中性脂肪 %2 "
                                       "以上を数えます (この判定は空腹時の値だけを使います)")
-                           .arg(triglycerides);
+                           .arg(triglycerides, withUnit(limitText(Entry::Triglycerides,
+                                                                  measured(Entry::Triglycerides).limits.nonFasting),
+                                                        Entry::Triglycerides));
     const QString &glucose = nonFasting[std::size_t(Entry::FastingGlucose)];
     if (!glucose.isEmpty() && !isEntered(judged, Entry::FastingGlucose) && !isEntered(judged, Entry::Hba1c))
         differences << QStringLiteral("血糖は随時の値 %1 だけです: 制度は空腹時血糖も HbA1c もないとき随時血糖を"

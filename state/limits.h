@@ -12,6 +12,10 @@ inline constexpr double kDiastolicLimit = 85.0;
 // Lipids (mg/dL): triglycerides from 150 up, or HDL cholesterol below 40.
 inline constexpr double kTriglyceridesLimit = 150.0;
 inline constexpr double kHdlLowerLimit = 40.0;
+// The programme counts a non-fasting triglyceride from 175 up where there is
+// no fasting value (from fiscal 2024); the window's rules take fasting
+// values only.
+inline constexpr double kNonFastingTriglyceridesLimit = 175.0;
 
 // Glucose: the guidance risk starts lower than the syndrome criterion.
 // Fasting glucose in mg/dL, HbA1c (NGSP) in %.

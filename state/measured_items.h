@@ -58,7 +58,8 @@ struct RuleLimits {
     double guidance = 0; // a man's, where the sexes differ
     double syndrome = 0;
     bool bySex = false;
-    double women = 0; // a woman's limit, where the sexes differ
+    double women = 0;      // a woman's limit, where the sexes differ
+    double nonFasting = 0; // the programme's limit for a non-fasting sample; 0: it counts none
 };
 
 constexpr RuleLimits noLimit() { return {}; }
@@ -69,6 +70,11 @@ constexpr RuleLimits atOrAbove(double guidance, double syndrome)
 constexpr RuleLimits atOrAbove(double limit) { return atOrAbove(limit, limit); }
 constexpr RuleLimits below(double limit) { return {true, LimitSide::Below, limit, limit}; }
 constexpr RuleLimits bySex(double men, double women) { return {true, LimitSide::AtOrAbove, men, men, true, women}; }
+constexpr RuleLimits withNonFasting(RuleLimits limits, double nonFasting)
+{
+    limits.nonFasting = nonFasting;
+    return limits;
+}
 
 // How the judgement needs an item: where it is empty, the checks prompt for
 // it in place of a result, and a day's list without a column for it cannot be
@@ -170,7 +176,8 @@ inline constexpr std::array<MeasuredItem, kEntryCount> kMeasuredItems = {{
                              {"9A762000000000001", Reading::Second}}},
                   .unit = "mm[Hg]"}},
     {.entry = Entry::Triglycerides, .control = Field::Text6, .step = 2, .word = "中性脂肪", .unit = "mg/dL",
-     .plausible = {10, 3000}, .limits = atOrAbove(kTriglyceridesLimit), .criterion = Criterion::Lipids,
+     .plausible = {10, 3000}, .limits = withNonFasting(atOrAbove(kTriglyceridesLimit), kNonFastingTriglyceridesLimit),
+     .criterion = Criterion::Lipids,
      .deskNames = {"中性脂肪(空腹時)", "空腹時中性脂肪", "中性脂肪(TG)", "トリグリセライド", "トリグリセリド", "TG"},
      .national = {.lab = {"3F015", Sample::FastingOnly, true}, .unit = "mg/dL"}},
     {.entry = Entry::Hdl, .control = Field::Text7, .step = 2, .word = "HDL-CHO", .unit = "mg/dL",
@@ -237,6 +244,14 @@ constexpr bool reachesLimit(Entry entry, double value, LimitKind kind, bool fema
 {
     const double limit = limitOf(entry, kind, female);
     return measured(entry).limits.side == LimitSide::Below ? value < limit : value >= limit;
+}
+
+// Whether a value known only by a bound (at least `bound`, or below it) lies
+// on one side of the limit whatever the value is: "150 以上" settles the
+// triglycerides' 150, "40 未満" the HDL's 40, "140 未満" neither.
+constexpr bool boundSettlesLimit(double bound, bool atLeast, double limit)
+{
+    return atLeast ? bound >= limit : bound <= limit;
 }
 
 // The two entries whose values each criterion judges together, in screen
