@@ -81,7 +81,7 @@ std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openFolderSource(co
     // whatever the folder was named by.
     const QDir dir(QFileInfo(folder).absoluteFilePath());
     if (!dir.isReadable())
-        return SourceProblem{cannotOpenProblem(QStringLiteral("フォルダを読めません"))};
+        return SourceProblem{cannotOpenText(QStringLiteral("フォルダを読めません"))};
     QStringList names;
     QStringList special;
     // Links to folders are not followed: a link back up would never end.
