@@ -1,4 +1,5 @@
 #include "daylist/file_system.h"
+#include "words/system_errors.h"
 
 #include <QFile>
 
@@ -93,6 +94,10 @@ bool renameWithoutReplacing(const QString &from, const QString &to, bool &exists
     return false;
 }
 
-QString lastError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString lastError()
+{
+    const int errorNumber = errno;
+    return systemErrorText(errorNumber, QString::fromLocal8Bit(std::strerror(errorNumber)));
+}
 
 } // namespace FileSystem

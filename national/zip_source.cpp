@@ -6,6 +6,7 @@
 #include "national/source_words.h"
 #include "national/zip_device.h"
 #include "national/zip_entry_count.h"
+#include "words/system_errors.h"
 
 #include <QStringDecoder>
 
@@ -42,7 +43,15 @@ QString brokenReason(zip_error_t *error)
     case ZIP_ER_READ:
     case ZIP_ER_SEEK:
     case ZIP_ER_EOF: return QStringLiteral("アーカイブが途中で切れているか、読み込みに失敗しました");
-    default: return QStringLiteral("libzip: ") + QString::fromUtf8(zip_error_strerror(error));
+    case ZIP_ER_MEMORY: return QStringLiteral("メモリーが足りません");
+    case ZIP_ER_OPEN:
+    case ZIP_ER_TELL:
+        return systemErrorText(zip_error_code_system(error), QString::fromUtf8(zip_error_strerror(error)));
+    case ZIP_ER_COMPNOTSUPP: return QStringLiteral("読めない圧縮方式です");
+    case ZIP_ER_ENCRNOTSUPP:
+    case ZIP_ER_NOPASSWD:
+    case ZIP_ER_WRONGPASSWD: return QStringLiteral("暗号化されています");
+    default: return unknownErrorText(QString::fromUtf8(zip_error_strerror(error)));
     }
 }
 
