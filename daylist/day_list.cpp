@@ -247,7 +247,8 @@ std::variant<HeadingLine, QString> headingLineOf(DelimitedReader &reader, const 
         return noHeadingLine(closestToHeadings(search.records));
     HeadingLine heading{search.records.last(), planColumns(search.records.last().cells)};
     if (!missingItems(heading.plan).isEmpty())
-        return QStringLiteral("行 %1 (見出し): ").arg(heading.record.row) + missingColumns(heading.record.cells);
+        return placedMessage(rowPlace(heading.record.row) + QStringLiteral(" (見出し)"),
+                             missingColumns(heading.record.cells));
     return heading;
 }
 
