@@ -39,7 +39,9 @@ QString brokenReason(zip_error_t *error)
     case ZIP_ER_CRC: return QStringLiteral("中身の検査値 (CRC) が合いません");
     case ZIP_ER_ZLIB:
     case ZIP_ER_COMPRESSED_DATA: return QStringLiteral("圧縮されたデータが壊れています");
-    case ZIP_ER_INCONS: return QStringLiteral("アーカイブの中の記録が食い違っています");
+    case ZIP_ER_INCONS:
+    case ZIP_ER_INVAL: // an offset outside the archive, as zip_device.cpp's seek finds it
+        return QStringLiteral("アーカイブの中の記録が食い違っています");
     case ZIP_ER_READ:
     case ZIP_ER_SEEK:
     case ZIP_ER_EOF: return QStringLiteral("アーカイブが途中で切れているか、読み込みに失敗しました");
