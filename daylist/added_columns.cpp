@@ -3,6 +3,7 @@
 #include "words/attention.h"
 #include "words/desk_names.h"
 #include "words/judged_record.h"
+#include "words/message_words.h"
 #include "words/record_row.h"
 
 #include <algorithm>
@@ -12,8 +13,6 @@ namespace {
 
 // The record's columns from its results on: メタボリックシンドローム to 確認.
 constexpr qsizetype kResultColumns = std::tuple_size_v<ResultCells>;
-
-constexpr QStringView kLineJoin = u" / ";
 
 // 「腹囲、HDL-CHO」: the entries that the prompts ask for, each once and in
 // the order of the form, with what is asked where it is more than filling
@@ -45,7 +44,7 @@ void forEachAddedColumn(const Judgement &judged, std::array<TextBuilder, 2> &exp
     add(askedEntries(judged));
     for (TextBuilder &explanation : explanations)
         explanation.truncate(0);
-    appendJudgementExplanations(explanations[0], explanations[1], judged, kLineJoin);
+    appendJudgementExplanations(explanations[0], explanations[1], judged, kReasonSeparator);
     for (const TextBuilder &explanation : explanations)
         add(explanation.view());
 }

@@ -3,52 +3,65 @@
 #include "examinee/choice_words.h"
 #include "examinee/columns.h"
 #include "words/desk_names.h"
+#include "words/message_words.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include <algorithm>
 #include <utility>
+
+namespace {
+
+// The options as QCommandLineParser reads them; the help and the usage
+// errors are the program's own words, not the parser's.
+const QCommandLineOption kHelp(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+const QCommandLineOption kOutput({QStringLiteral("o"), QStringLiteral("output")}, {}, QStringLiteral("output"));
+const QCommandLineOption kEncoding(QStringLiteral("encoding"), {}, QStringLiteral("encoding"));
+
+// Why the parser refused the arguments: the first unknown option as it was
+// typed, else the option at the end that wanted a value after it.
+QString refusal(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty())
+        return arguments.last() + QStringLiteral(" の後に値がありません");
+    // "--name=value", "--name" or "-name" to the parser's name of it.
+    const auto nameOf = [](const QString &a) { return a.mid(a.startsWith(u"--") ? 2 : 1).section(u'=', 0, 0); };
+    const auto typed = std::find_if(arguments.begin(), arguments.end(), [&](const QString &a) {
+        return a.startsWith(u'-') && nameOf(a) == unknown.first();
+    });
+    return QStringLiteral("知らないオプションです: ") + (typed != arguments.end() ? *typed : unknown.first());
+}
+
+} // namespace
 
 std::variant<CommandLine, QString> parseCommandLine(const QStringList &arguments)
 {
+    QCommandLineParser parser;
+    // "-o" is an option of its own, never "-" with "o" packed in it: an
+    // argument of one dash and several letters is an unknown option.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions({kHelp, kOutput, kEncoding});
+    if (!parser.parse(QStringList{QString()} + arguments))
+        return refusal(parser, arguments);
     CommandLine line;
-    bool outputGiven = false, encodingGiven = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &a = arguments[i];
-        const auto value = [&](const QString &option) -> std::variant<QString, QString> {
-            if (i + 1 >= arguments.size())
-                return std::variant<QString, QString>(std::in_place_index<1>,
-                                                      option + QStringLiteral(" の後に値がありません"));
-            return std::variant<QString, QString>(std::in_place_index<0>, arguments[++i]);
-        };
-        if (a == u"-h" || a == u"--help") {
-            line.help = true;
-        } else if (a == u"-o" || a == u"--output") {
-            if (outputGiven)
-                return QStringLiteral("-o が2回あります");
-            const auto v = value(a);
-            if (v.index() == 1)
-                return std::get<1>(v);
-            line.output = std::get<0>(v);
-            outputGiven = true;
-            if (line.output.isEmpty())
-                return QStringLiteral("-o の値が空です");
-        } else if (a == u"--encoding") {
-            if (encodingGiven)
-                return QStringLiteral("--encoding が2回あります");
-            const auto v = value(a);
-            if (v.index() == 1)
-                return std::get<1>(v);
-            line.encoding = std::get<0>(v);
-            encodingGiven = true;
-        } else if (a.startsWith(u"--encoding=")) {
-            line.encoding = a.mid(11);
-            encodingGiven = true;
-        } else if (a.startsWith(u'-') && a != u"-") {
-            return QStringLiteral("知らないオプションです: ") + a;
-        } else if (line.input.isEmpty()) {
-            line.input = a;
-        } else {
-            return QStringLiteral("入力ファイルは1つです: ") + a;
-        }
-    }
+    line.help = parser.isSet(kHelp);
+    const QStringList outputs = parser.values(kOutput);
+    if (outputs.size() > 1)
+        return QStringLiteral("-o が2回あります");
+    if (!outputs.isEmpty() && outputs.first().isEmpty())
+        return QStringLiteral("-o の値が空です");
+    line.output = outputs.value(0);
+    const QStringList encodings = parser.values(kEncoding);
+    if (encodings.size() > 1)
+        return QStringLiteral("--encoding が2回あります");
+    line.encoding = encodings.value(0);
+    // One input for now; the list is the parser's, ready for more.
+    const QStringList inputs = parser.positionalArguments();
+    if (inputs.size() > 1)
+        return QStringLiteral("入力ファイルは1つです: ") + inputs[1];
+    line.input = inputs.value(0);
     if (!line.help && line.input.isEmpty())
         return QStringLiteral("入力ファイルがありません");
     return line;
@@ -56,7 +69,7 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList &arguments
 
 namespace {
 
-QString joined(const QStringList &words) { return words.join(QStringLiteral(" / ")); }
+QString joined(const QStringList &words) { return words.join(kReasonSeparator); }
 
 // The headings read as each item, and the words read as each answer, from
 // the tables that read them.

@@ -14,6 +14,7 @@
 #include "examinee/form_entry.h"
 #include "examinee/not_examinee_row.h"
 #include "national/disk_sources.h"
+#include "words/message_words.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -106,12 +107,12 @@ private:
 
     void notJudged(const DelimitedRecord &record, DelimitedLine &line, const RowProblem &problem)
     {
-        const QString where =
-            problem.column.isEmpty() ? QString() : QStringLiteral("列 ") + problem.column + QStringLiteral(": ");
-        writeError(QStringLiteral("行 %1").arg(record.row) + examineeNamed(record) + QStringLiteral(", ") + where
-                   + problem.reason + u'\n');
+        const QString said = problem.column.isEmpty()
+                                 ? problem.reason
+                                 : placedMessage(QStringLiteral("列 ") + problem.column, problem.reason);
+        writeError(rowPlace(record.row) + examineeNamed(record) + QStringLiteral(", ") + said + u'\n');
         ++m_summary.notJudged;
-        line.add(notJudgedColumns(where + problem.reason));
+        line.add(notJudgedColumns(said));
     }
 
     // " (受診者ID K12)", where the list names its examinees.
@@ -136,12 +137,12 @@ private:
 QString readFailure(const DelimitedReader &reader, const ListEncoding &encoding)
 {
     if (reader.error() == DelimitedReader::Error::InvalidBytes && encoding.mixedFromLine > 0)
-        return QStringLiteral("行 %1: UTF-8 として読めません (その前の行は UTF-8 です)。"
-                              "文字コードが混ざっています: 1 つの文字コードで保存し直してください")
-            .arg(encoding.mixedFromLine);
-    return QStringLiteral("行 %1: %2 (%3 として読みました)")
-        .arg(reader.errorRow())
-        .arg(readerProblem(reader.error()), encodingName(encoding.encoding));
+        return placedMessage(rowPlace(encoding.mixedFromLine),
+                             QStringLiteral("UTF-8 として読めません (その前の行は UTF-8 です)。"
+                                            "文字コードが混ざっています: 1 つの文字コードで保存し直してください"));
+    return placedMessage(
+        rowPlace(reader.errorRow()),
+        QStringLiteral("%1 (%2 として読みました)").arg(readerProblem(reader.error()), encodingName(encoding.encoding)));
 }
 
 // Percent of the file and rows per second, over the same line, on a
@@ -246,7 +247,8 @@ std::variant<HeadingLine, QString> headingLineOf(DelimitedReader &reader, const 
         return noHeadingLine(closestToHeadings(search.records));
     HeadingLine heading{search.records.last(), planColumns(search.records.last().cells)};
     if (!missingItems(heading.plan).isEmpty())
-        return QStringLiteral("行 %1 (見出し): ").arg(heading.record.row) + missingColumns(heading.record.cells);
+        return placedMessage(rowPlace(heading.record.row) + QStringLiteral(" (見出し)"),
+                             missingColumns(heading.record.cells));
     return heading;
 }
 
@@ -257,8 +259,8 @@ bool passedOver(const DelimitedRecord &record, const ColumnPlan &plan, Summary &
     const std::optional<QString> why = notAnExamineesRow(record.cells, plan);
     if (!why)
         return false;
-    writeError(QStringLiteral("行 %1: ").arg(record.row) + *why
-               + QStringLiteral(": 受診者の行ではないので飛ばします\n"));
+    writeError(
+        placedMessage(placedMessage(rowPlace(record.row), *why), QStringLiteral("受診者の行ではないので飛ばします\n")));
     ++summary.passedOver;
     return true;
 }
@@ -312,7 +314,7 @@ int judgeDayList(const CommandLine &line)
 {
     QFile input(line.input);
     if (!input.open(QIODevice::ReadOnly))
-        return cannotJudge(line.input, QStringLiteral("開けません: ") + diskFileProblem(input));
+        return cannotJudge(line.input, cannotOpenText(diskFileProblem(input)));
     const auto encoding = encodingOf(line, input);
     if (!encoding)
         return cannotJudge({},

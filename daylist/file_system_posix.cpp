@@ -1,4 +1,5 @@
 #include "daylist/file_system.h"
+#include "words/system_errors.h"
 
 #include <QFile>
 
@@ -40,16 +41,26 @@ QString createTemporary(const QString &pattern, int &fd)
     g_haveTemporary = 0;
     std::memcpy(g_temporary, name.constData(), std::size_t(name.size()) + 1);
     // Ctrl+C, a termination request, a closed terminal (SIGHUP) and Ctrl+\ (SIGQUIT).
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
+    sigset_t stops, before;
+    sigemptyset(&stops);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
         std::signal(signal, removeTemporaryAndStop);
+        sigaddset(&stops, signal);
+    }
+    // Held back while the file is made and not yet known to the handler,
+    // which would otherwise leave it behind.
+    sigprocmask(SIG_BLOCK, &stops, &before);
     fd = mkstemp(g_temporary);
+    g_haveTemporary = fd >= 0 ? 1 : 0;
+    const int made = errno;
+    sigprocmask(SIG_SETMASK, &before, nullptr);
+    errno = made;
     if (fd < 0)
         return {};
     // mkstemp() makes the file for its owner alone.
     const mode_t mask = umask(0);
     umask(mask);
     fchmod(fd, 0666 & ~mask);
-    g_haveTemporary = 1;
     return QFile::decodeName(g_temporary);
 }
 
@@ -93,6 +104,10 @@ bool renameWithoutReplacing(const QString &from, const QString &to, bool &exists
     return false;
 }
 
-QString lastError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString lastError()
+{
+    const int errorNumber = errno;
+    return systemErrorText(errorNumber, QString::fromLocal8Bit(std::strerror(errorNumber)));
+}
 
 } // namespace FileSystem

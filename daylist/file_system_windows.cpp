@@ -1,8 +1,10 @@
 #include "daylist/file_system.h"
+#include "words/system_errors.h"
 
 #include <QDir>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdint>
 #include <fcntl.h>
@@ -16,6 +18,20 @@ namespace {
 wchar_t g_temporary[32768];
 volatile std::sig_atomic_t g_haveTemporary = 0;
 DWORD g_lastError = 0;
+
+// The Windows calls' codes that the C library's numbers name, so that the
+// desk reads the same words as on Linux.
+struct ErrorNumber {
+    DWORD windows;
+    int c;
+};
+constexpr ErrorNumber kErrorNumbers[] = {
+    {ERROR_FILE_NOT_FOUND, ENOENT},      {ERROR_PATH_NOT_FOUND, ENOENT},   {ERROR_INVALID_DRIVE, ENOENT},
+    {ERROR_ACCESS_DENIED, EACCES},       {ERROR_WRITE_PROTECT, EROFS},     {ERROR_SHARING_VIOLATION, EBUSY},
+    {ERROR_LOCK_VIOLATION, EBUSY},       {ERROR_ALREADY_EXISTS, EEXIST},   {ERROR_FILE_EXISTS, EEXIST},
+    {ERROR_DISK_FULL, ENOSPC},           {ERROR_HANDLE_DISK_FULL, ENOSPC}, {ERROR_FILENAME_EXCED_RANGE, ENAMETOOLONG},
+    {ERROR_TOO_MANY_OPEN_FILES, EMFILE}, {ERROR_DIRECTORY, ENOTDIR},
+};
 
 // A termination request (SIGTERM, as the C runtime raises it).
 extern "C" void removeTemporaryAndStop(int signal)
@@ -127,12 +143,16 @@ bool renameWithoutReplacing(const QString &from, const QString &to, bool &exists
 
 QString lastError()
 {
+    const auto known = std::find_if(std::begin(kErrorNumbers), std::end(kErrorNumbers),
+                                    [](const ErrorNumber &row) { return row.windows == g_lastError; });
+    if (known != std::end(kErrorNumbers))
+        return systemErrorText(known->c, {});
     wchar_t *text = nullptr;
     FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                    g_lastError, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
     const QString message = text ? QString::fromWCharArray(text).trimmed() : QString::number(g_lastError);
     LocalFree(text);
-    return message;
+    return unknownErrorText(message);
 }
 
 } // namespace FileSystem

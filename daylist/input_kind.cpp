@@ -3,6 +3,7 @@
 #include "national/archive_layout.h"
 #include "national/document_source.h"
 #include "national/zip_source.h"
+#include "words/message_words.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -136,8 +137,7 @@ QString notAListMessage(InputKind kind)
     case InputKind::Pdf:
         return QStringLiteral("PDF のファイルです。PDF からは読めません。元の表を表計算ソフトで開き、") + kSaveAsText;
     case InputKind::NotARegularFile:
-        return QStringLiteral(
-            "通常のファイルではありません (名前付きパイプ、ソケットまたは装置): 一覧のファイルを指定してください");
+        return placedMessage(notRegularFileText(), QStringLiteral("一覧のファイルを指定してください"));
     case InputKind::Image:
         return QStringLiteral("画像のファイルです。画像からは読めません。元の表を表計算ソフトで開き、") + kSaveAsText;
     }

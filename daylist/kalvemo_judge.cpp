@@ -10,10 +10,8 @@
 int runKalvemoJudge(const QStringList &arguments)
 {
     const auto parsed = parseCommandLine(arguments);
-    if (const auto *usage = std::get_if<QString>(&parsed)) {
-        writeError(QStringLiteral("kalvemo-judge: ") + *usage + QStringLiteral("\n詳しくは kalvemo-judge --help\n"));
-        return kCannotJudge;
-    }
+    if (const auto *usage = std::get_if<QString>(&parsed))
+        return cannotJudge({}, *usage + QStringLiteral("\n詳しくは kalvemo-judge --help"));
     const CommandLine &line = std::get<CommandLine>(parsed);
     if (line.help) {
         writeHelp(helpText());

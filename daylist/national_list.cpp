@@ -10,6 +10,7 @@
 #include "national/checkup_document.h"
 #include "national/checkup_examinee.h"
 #include "national/document_source.h"
+#include "words/message_words.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -57,14 +58,14 @@ qsizetype checkColumn()
 void noteSharedName(FileRow &row, const QString &name)
 {
     QString &check = row.cells[checkColumn()];
-    check = check.isEmpty() ? sharedNameWarning(name) : check + QStringLiteral(" / ") + sharedNameWarning(name);
+    check = check.isEmpty() ? sharedNameWarning(name) : check + kReasonSeparator + sharedNameWarning(name);
 }
 
 void count(const QString &file, const FileRow &row, NationalSummary &summary)
 {
     if (!row.judged) {
         ++summary.rows.notJudged;
-        writeError(file + QStringLiteral(": ") + row.cells[checkColumn()] + u'\n');
+        writeError(placedMessage(file, row.cells[checkColumn()]) + u'\n');
         return;
     }
     summary.rows.countJudged(*row.judged);

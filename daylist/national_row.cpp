@@ -4,11 +4,10 @@
 #include "examinee/age_band.h"
 #include "examinee/form_entry.h"
 #include "words/desk_names.h"
+#include "words/message_words.h"
 #include "words/record_row.h"
 
 namespace {
-
-constexpr QStringView kNoteJoin = u" / ";
 
 QStringList headerHeadings()
 {
@@ -96,7 +95,7 @@ FileRow checkupFileRow(const QString &file, const CheckupDocument &document, con
             record[recordPlan().items[i].front().column] = examinee.bounded[i];
     }
     QStringList toCheck = record.last().isEmpty() ? QStringList() : QStringList{record.last()};
-    record.last() = (toCheck + examinee.notes).join(kNoteJoin);
+    record.last() = (toCheck + examinee.notes).join(kReasonSeparator);
     const QStringList added = AddedColumns().cellsOf(judged);
     // The results stand before the judged codes, and those just before 確認.
     const qsizetype check = record.size() - 1;

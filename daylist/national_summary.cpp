@@ -1,5 +1,6 @@
 #include "daylist/national_summary.h"
 
+#include "words/message_words.h"
 #include "words/record_row.h"
 
 QString sharedNameWarning(const QString &name)
@@ -45,7 +46,8 @@ QString nationalSummaryText(const NationalSummary &summary)
     for (const QString &shared : summary.sharedNames)
         text += sharedNameWarning(shared) + u'\n';
     for (const QString &special : summary.specialFiles)
-        text += QStringLiteral("開かなかったファイル (通常のファイルではありません): %1\n").arg(special);
+        text +=
+            placedMessage(placedMessage(QStringLiteral("開かなかったファイル"), special), notRegularFileText()) + u'\n';
     for (auto it = summary.unusedItems.cbegin(); it != summary.unusedItems.cend(); ++it)
         text += QStringLiteral("使わなかった項目: %1: %2 ファイル\n").arg(it.key()).arg(it.value());
     return text;

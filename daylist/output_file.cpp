@@ -1,11 +1,13 @@
 #include "daylist/output_file.h"
 
 #include "daylist/file_system.h"
+#include "words/system_errors.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -84,7 +86,7 @@ bool OutputFile::commit(bool pickFreeName)
             return true;
         }
         if (!exists || !pickFreeName) {
-            m_error = exists ? QStringLiteral("ファイルがすでにあります") : FileSystem::lastError();
+            m_error = exists ? systemErrorText(EEXIST, {}) : FileSystem::lastError();
             break;
         }
     }

@@ -1,6 +1,7 @@
 #include "daylist/result_sink.h"
 
 #include "daylist/console.h"
+#include "words/message_words.h"
 
 #include <QFileInfo>
 
@@ -50,8 +51,8 @@ bool ResultSink::putText(QStringView line, qsizetype inputRow)
     else
         written = m_file.write(line, m_encoder);
     if (m_encoder.failed()) {
-        m_error =
-            QStringLiteral("行 %1: 「%2」は入力の文字コードで書けません").arg(inputRow).arg(m_encoder.unwritable());
+        m_error = placedMessage(rowPlace(inputRow),
+                                QStringLiteral("「%1」は入力の文字コードで書けません").arg(m_encoder.unwritable()));
         return false;
     }
     if (toStandardOutput())
@@ -75,5 +76,5 @@ QString ResultSink::writeFailed() const
 {
     if (toStandardOutput())
         return QStringLiteral("標準出力に書けません");
-    return m_path + QStringLiteral(": 書けません: ") + m_file.error();
+    return placedMessage(m_path, QStringLiteral("書けません: ") + m_file.error());
 }

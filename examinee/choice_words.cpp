@@ -1,6 +1,7 @@
 #include "examinee/choice_words.h"
 
 #include "words/desk_names.h"
+#include "words/message_words.h"
 
 #include <algorithm>
 #include <array>
@@ -113,6 +114,6 @@ QString choiceCodes(ChoiceKind kind)
         return QString();
     };
     if (kind == ChoiceKind::Sex)
-        return code(false) + u' ' + sexName(false) + QStringLiteral(" / ") + code(true) + u' ' + sexName(true);
-    return code(true) + u' ' + choiceName(true) + QStringLiteral(" / ") + code(false) + u' ' + choiceName(false);
+        return code(false) + u' ' + sexName(false) + kReasonSeparator + code(true) + u' ' + sexName(true);
+    return code(true) + u' ' + choiceName(true) + kReasonSeparator + code(false) + u' ' + choiceName(false);
 }

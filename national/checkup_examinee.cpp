@@ -1,6 +1,7 @@
 #include "national/checkup_examinee.h"
 
 #include "words/desk_names.h"
+#include "words/message_words.h"
 
 #include <QHash>
 
@@ -65,14 +66,12 @@ MeasuredValueForm measuredValueForm(const Observation &source, const MeasuredIte
                                                                         : MeasuredValueForm::OtherUnit;
 }
 
-// A bound's code of kBoundSystem and its word: H, at least the value; L,
-// below it.
-struct BoundWord {
+// A bound's code of kBoundSystem: H, at least the value; L, below it.
+struct BoundCode {
     QStringView code;
-    QStringView word;
+    bool atLeast;
 };
-constexpr BoundWord kBoundWords[] = {{u"H", u"以上"}, {u"L", u"未満"}};
-constexpr QStringView kAtLeast = u"H";
+constexpr BoundCode kBoundCodes[] = {{u"H", true}, {u"L", false}};
 
 bool isCodeOf(const ItemCodes &codes, QStringView code)
 {
@@ -105,8 +104,8 @@ QString columnLabel(const QString &heading, Item item)
 QString fileProblem(const Row &row, const ColumnPlan &plan, const CheckupHeader &header)
 {
     // The column a problem is in, named only once there is one.
-    const auto where = [&row](const ItemColumn &column, Item item) {
-        return columnLabel(row.headings[column.column], item) + QStringLiteral(": ");
+    const auto placed = [&row](const ItemColumn &column, Item item, const QString &message) {
+        return placedMessage(columnLabel(row.headings[column.column], item), message);
     };
     for (const MeasuredItem &measuredItem : kMeasuredItems) {
         if (!measuredItem.national.unit)
@@ -119,12 +118,12 @@ QString fileProblem(const Row &row, const ColumnPlan &plan, const CheckupHeader 
             switch (measuredValueForm(*source, measuredItem)) {
             case MeasuredValueForm::Read: break;
             case MeasuredValueForm::NotPq:
-                return where(column, item)
-                       + QStringLiteral("値の型 \"%1\" は読みません (PQ だけです)").arg(source->type);
+                return placed(column, item,
+                              QStringLiteral("値の型 \"%1\" は読みません (PQ だけです)").arg(source->type));
             case MeasuredValueForm::OtherUnit:
-                return where(column, item)
-                       + QStringLiteral("単位 \"%1\" は読みません (%2 だけです)")
-                             .arg(source->unit, QLatin1String(measuredItem.national.unit));
+                return placed(column, item,
+                              QStringLiteral("単位 \"%1\" は読みません (%2 だけです)")
+                                  .arg(source->unit, QLatin1String(measuredItem.national.unit)));
             }
         }
     }
@@ -133,8 +132,9 @@ QString fileProblem(const Row &row, const ColumnPlan &plan, const CheckupHeader 
             if (!header.sexCode.isEmpty()
                 && (!isCodeOf(expected, header.sexCode)
                     || (!header.sexCodeSystem.isEmpty() && header.sexCodeSystem != expected.system)))
-                return itemName(Item::Sex)
-                       + QStringLiteral(": コード \"%1\" (%2) は読めません").arg(header.sexCode, header.sexCodeSystem);
+                return placedMessage(
+                    itemName(Item::Sex),
+                    QStringLiteral("コード \"%1\" (%2) は読めません").arg(header.sexCode, header.sexCodeSystem));
             continue;
         }
         for (const ItemColumn &column : plan.of(expected.item)) {
@@ -142,13 +142,13 @@ QString fileProblem(const Row &row, const ColumnPlan &plan, const CheckupHeader 
             if (!source || !source->hasValue)
                 continue;
             if (source->type != u"CD")
-                return where(column, expected.item)
-                       + QStringLiteral("値の型 \"%1\" は読みません (CD だけです)").arg(source->type);
+                return placed(column, expected.item,
+                              QStringLiteral("値の型 \"%1\" は読みません (CD だけです)").arg(source->type));
             if (!isCodeOf(expected, source->valueCode)
                 || (!source->valueCodeSystem.isEmpty() && source->valueCodeSystem != expected.system))
-                return where(column, expected.item)
-                       + QStringLiteral("コード \"%1\" (%2) は読めません")
-                             .arg(source->valueCode, source->valueCodeSystem);
+                return placed(
+                    column, expected.item,
+                    QStringLiteral("コード \"%1\" (%2) は読めません").arg(source->valueCode, source->valueCodeSystem));
         }
     }
     return {};
@@ -191,21 +191,23 @@ QString readBounds(Row &row, const ColumnPlan &plan, bool female, CheckupExamine
             if (!measuredItem.national.unit || !source || !source->hasValue || source->bound.isEmpty()
                 || !unsignedDecimal(source->value))
                 continue;
-            const QString where = columnLabel(row.headings[column.column], item) + QStringLiteral(": ");
-            const auto bound = std::find_if(std::begin(kBoundWords), std::end(kBoundWords),
-                                            [&](const BoundWord &b) { return b.code == source->bound; });
-            if (bound == std::end(kBoundWords))
-                return where + QStringLiteral("境界のコード \"%1\" は読めません (H、L だけです)").arg(source->bound);
-            const QString shown = source->value + u' ' + bound->word.toString();
+            const QString where = columnLabel(row.headings[column.column], item);
+            const auto bound = std::find_if(std::begin(kBoundCodes), std::end(kBoundCodes),
+                                            [&](const BoundCode &b) { return b.code == source->bound; });
+            if (bound == std::end(kBoundCodes))
+                return placedMessage(
+                    where, QStringLiteral("境界のコード \"%1\" は読めません (H、L だけです)").arg(source->bound));
+            const QString shown = source->value + u' ' + limitSideWord(bound->atLeast);
             if (column.reading != Reading::Only || !measuredItem.limits.feedsRule)
-                return where + QStringLiteral("\"%1\" では判定できません (値そのものが要ります)").arg(shown);
-            const bool atLeast = bound->code == kAtLeast;
-            const QStringList open = unsettledLimits(measuredItem.entry, source->value.toDouble(), atLeast, female);
+                return placedMessage(where,
+                                     QStringLiteral("\"%1\" では判定できません (値そのものが要ります)").arg(shown));
+            const QStringList open =
+                unsettledLimits(measuredItem.entry, source->value.toDouble(), bound->atLeast, female);
             if (!open.isEmpty())
-                return where
-                       + QStringLiteral("\"%1\" では判定できません (基準 %2 のどちら側か決まりません)")
-                             .arg(shown, open.join(QStringLiteral("、")));
-            row.cells[column.column] = atLeast ? source->value : justBelow(source->value);
+                return placedMessage(where,
+                                     QStringLiteral("\"%1\" では判定できません (基準 %2 のどちら側か決まりません)")
+                                         .arg(shown, open.join(QStringLiteral("、"))));
+            row.cells[column.column] = bound->atLeast ? source->value : justBelow(source->value);
             result.bounded[std::size_t(item)] = shown;
         }
     }
@@ -411,7 +413,7 @@ CheckupExaminee examineeOfCheckup(const CheckupDocument &document)
     if (const auto *problem = std::get_if<RowProblem>(&examinee)) {
         result.problem = problem->column.isEmpty()
                              ? problem->reason
-                             : columnLabel(problem->column, row, plan) + QStringLiteral(": ") + problem->reason;
+                             : placedMessage(columnLabel(problem->column, row, plan), problem->reason);
         return result;
     }
     result.examinee = std::move(std::get<Examinee>(examinee));

@@ -3,11 +3,14 @@
 #include "national/archive_layout.h"
 #include "national/source_limits.h"
 #include "national/source_words.h"
+#include "words/system_errors.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace {
 
@@ -81,7 +84,7 @@ std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openFolderSource(co
     // whatever the folder was named by.
     const QDir dir(QFileInfo(folder).absoluteFilePath());
     if (!dir.isReadable())
-        return SourceProblem{cannotOpenProblem(QStringLiteral("フォルダを読めません"))};
+        return SourceProblem{cannotOpenText(QStringLiteral("フォルダを読めません"))};
     QStringList names;
     QStringList special;
     // Links to folders are not followed: a link back up would never end.
@@ -101,7 +104,7 @@ QString diskFileProblem(const QFile &file)
 {
     const QFileInfo info(file.fileName());
     if (!info.exists())
-        return QStringLiteral("ファイルがありません");
+        return systemErrorText(ENOENT, {});
     if (!info.isReadable())
         return QStringLiteral("読む権限がありません");
     if (file.error() == QFileDevice::ReadError)

@@ -17,7 +17,7 @@ std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openDocumentSource(
         return openFolderSource(path);
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::ReadOnly))
-        return SourceProblem{cannotOpenProblem(diskFileProblem(*file))};
+        return SourceProblem{cannotOpenText(diskFileProblem(*file))};
     if (looksLikeZip(file->peek(4)))
         return openZipSource(std::move(file));
     return openFileSource(path);

@@ -1,6 +1,7 @@
 #include "national/reported_codes.h"
 
 #include "words/desk_names.h"
+#include "words/message_words.h"
 #include "words/record_row.h"
 #include "words/words.h"
 
@@ -8,7 +9,7 @@
 
 namespace {
 
-constexpr QStringView kJoin = u" / ";
+const QString &kJoin = kReasonSeparator;
 
 // The record's headings of the two codes: メタボリックシンドローム判定コード,
 // 保健指導レベルコード.
@@ -30,9 +31,9 @@ QString reportedAgainst(int which, const QString &reported, const QString &again
 // The value of an entry as judged, against a limit: "95 が 100 未満".
 QString heldAgainst(const Judgement &judged, const ValueFinding &finding)
 {
-    return entryName(finding.entry) + u' ' + entryText(judged.entries, finding.entry) + QStringLiteral(" が ")
-           + limitText(finding.entry, finding.limit)
-           + (finding.atOrAbove ? QStringLiteral(" 以上") : QStringLiteral(" 未満"));
+    return entryName(finding.entry) + u' '
+           + valueAgainstLimit(entryText(judged.entries, finding.entry), limitText(finding.entry, finding.limit),
+                               finding.atOrAbove);
 }
 
 // Fasting glucose under its limit, HbA1c at or over its own: the window

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "national/source_limits.h"
+#include "words/message_words.h"
 
 #include <QString>
 
 // Why an input, or one file of it, was not read: in the desk's words. The
 // file's own name is written beside these by whoever lists the file.
 
-inline QString cannotOpenProblem(const QString &reason) { return QStringLiteral("開けません: ") + reason; }
 inline QString damagedArchiveProblem(const QString &reason)
 {
     return QStringLiteral("ZIP ファイルが壊れています: ") + reason;
@@ -34,7 +34,4 @@ inline QString packingMethodRefusal(int method)
 inline QString nestedArchiveRefusal() { return QStringLiteral("アーカイブの中のアーカイブです: 開きません"); }
 inline QString brokenEntryRefusal(const QString &reason) { return QStringLiteral("壊れています: ") + reason; }
 inline QString unreadableFileRefusal(const QString &reason) { return QStringLiteral("読めません: ") + reason; }
-inline QString specialFileRefusal()
-{
-    return QStringLiteral("通常のファイルではありません (FIFO、ソケット、デバイスなど): 開きません");
-}
+inline QString specialFileRefusal() { return placedMessage(notRegularFileText(), QStringLiteral("開きません")); }

@@ -6,6 +6,7 @@
 #include "national/source_words.h"
 #include "national/zip_device.h"
 #include "national/zip_entry_count.h"
+#include "words/system_errors.h"
 
 #include <QStringDecoder>
 
@@ -38,11 +39,21 @@ QString brokenReason(zip_error_t *error)
     case ZIP_ER_CRC: return QStringLiteral("中身の検査値 (CRC) が合いません");
     case ZIP_ER_ZLIB:
     case ZIP_ER_COMPRESSED_DATA: return QStringLiteral("圧縮されたデータが壊れています");
-    case ZIP_ER_INCONS: return QStringLiteral("アーカイブの中の記録が食い違っています");
+    case ZIP_ER_INCONS:
+    case ZIP_ER_INVAL: // an offset outside the archive, as zip_device.cpp's seek finds it
+        return QStringLiteral("アーカイブの中の記録が食い違っています");
     case ZIP_ER_READ:
     case ZIP_ER_SEEK:
     case ZIP_ER_EOF: return QStringLiteral("アーカイブが途中で切れているか、読み込みに失敗しました");
-    default: return QStringLiteral("libzip: ") + QString::fromUtf8(zip_error_strerror(error));
+    case ZIP_ER_MEMORY: return QStringLiteral("メモリーが足りません");
+    case ZIP_ER_OPEN:
+    case ZIP_ER_TELL:
+        return systemErrorText(zip_error_code_system(error), QString::fromUtf8(zip_error_strerror(error)));
+    case ZIP_ER_COMPNOTSUPP: return QStringLiteral("読めない圧縮方式です");
+    case ZIP_ER_ENCRNOTSUPP:
+    case ZIP_ER_NOPASSWD:
+    case ZIP_ER_WRONGPASSWD: return QStringLiteral("暗号化されています");
+    default: return unknownErrorText(QString::fromUtf8(zip_error_strerror(error)));
     }
 }
 

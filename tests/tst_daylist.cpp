@@ -1,5 +1,6 @@
 #include "added_cells.h"
 #include "daylist/added_columns.h"
+#include "daylist/command_line.h"
 #include "daylist/delimited_writer.h"
 #include "examinee/age_band.h"
 #include "examinee/choice_words.h"
@@ -39,6 +40,8 @@ private slots:
     void notAnExaminee();
     void ageBand_data();
     void ageBand();
+    void commandLine_data();
+    void commandLine();
 };
 
 namespace {
@@ -601,6 +604,43 @@ void TestDayList::ageBand()
     const auto found = bandOfRow({band, yearEndAge, birth, exam});
     const auto *problem = std::get_if<AgeProblem>(&found);
     QCOMPARE(problem ? QStringLiteral("× ") + itemName(problem->item) : ageBandName(std::get<AgeBand>(found)), read);
+}
+
+// The arguments, split at each space (a space at the end: an empty last
+// argument); as read, "input|output|encoding" and " help" where asked for,
+// or the usage error.
+void TestDayList::commandLine_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("read");
+    const auto row = [](const char *name, const char *arguments, const char *read) {
+        QTest::newRow(name) << QString::fromUtf8(arguments) << QString::fromUtf8(read);
+    };
+    row("options before and after the input", "-o out.csv list.csv --encoding cp932", "list.csv|out.csv|cp932");
+    row("long names, a value after =", "--output o.csv --encoding=utf-8 list.csv", "list.csv|o.csv|utf-8");
+    row("- is standard input or output", "- -o -", "-|-|");
+    row("help needs no input", "--help", "|| help");
+    row("an option twice", "a -o x --output y", "-o が2回あります");
+    row("--encoding twice, either way", "a --encoding=x --encoding y", "--encoding が2回あります");
+    row("no value at the end", "a --encoding", "--encoding の後に値がありません");
+    row("an empty output", "a -o ", "-o の値が空です");
+    row("an unknown option as typed", "a --verbose=1", "知らないオプションです: --verbose=1");
+    row("letters after one dash are one option", "a -ho", "知らないオプションです: -ho");
+    row("a second input", "a b", "入力ファイルは1つです: b");
+    row("no input", "-o x", "入力ファイルがありません");
+}
+
+void TestDayList::commandLine()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QString, read);
+
+    const auto parsed = parseCommandLine(arguments.split(u' '));
+    const auto *line = std::get_if<CommandLine>(&parsed);
+    const QString asRead = line ? QStringList{line->input, line->output, line->encoding}.join(u'|')
+                                      + (line->help ? QStringLiteral(" help") : QString())
+                                : std::get<QString>(parsed);
+    QCOMPARE(asRead, read);
 }
 
 QTEST_APPLESS_MAIN(TestDayList)

@@ -247,6 +247,9 @@ void TestDayListExit::oddInputSaid_data()
     QTest::newRow("-o names a folder") << (kHeadings + kJudged).toUtf8() << QStringLiteral(".") << 2
                                        << QStringList{QStringLiteral(
                                               ".: フォルダです: -o には結果のファイル名を指定してください")};
+    QTest::newRow("-o in a folder not there: the C library's reason in Japanese")
+        << (kHeadings + kJudged).toUtf8() << QStringLiteral("none/out.csv") << 2
+        << QStringList{QStringLiteral("none/out.csv: 書けません: ファイルがありません")};
     QTest::newRow("a CP932 row in a UTF-8 list")
         << (kHeadings + kJudged).toUtf8() + "\x92\x6a\n"
         << QStringLiteral("-") << 2

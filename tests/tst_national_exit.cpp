@@ -237,7 +237,8 @@ void TestNationalExit::archiveShapes_data()
                                           << 1 << QStringLiteral("特定健診のファイル: 1");
     QTest::newRow("a FIFO in a folder: named, never waited on")
         << Files{{"archive/DATA/h1.xml", h1}} << QStringList{QStringLiteral("archive/DATA/h2.xml")} << 0 << 1
-        << QStringLiteral("開かなかったファイル (通常のファイルではありません): DATA/h2.xml");
+        << QStringLiteral(
+               "開かなかったファイル: DATA/h2.xml: 通常のファイルではありません (名前付きパイプ、ソケットまたは装置)");
     QTest::newRow("a FIFO given itself: refused, never waited on")
         << Files{} << QStringList{QStringLiteral("archive")} << 2 << -1
         << QStringLiteral("通常のファイルではありません");

@@ -1,6 +1,7 @@
 #include "words/attention.h"
 
 #include "words/desk_names.h"
+#include "words/message_words.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ QString valueToCheckSummary(const EntrySnapshot &entries, const ValueToCheck &do
                + QString::number(doubt.value) + QStringLiteral(" と読みました");
     case Doubt::NotBelowSystolic:
         return name + u' ' + shownValue(entries, doubt.entry) + QStringLiteral(" が") + entryName(Entry::Systolic)
-               + u' ' + shownValue(entries, Entry::Systolic) + QStringLiteral(" 以上");
+               + u' ' + shownValue(entries, Entry::Systolic) + u' ' + limitSideWord(true);
     }
     return {};
 }
