@@ -10,9 +10,6 @@
 
 namespace {
 
-// The record's columns from its results on: メタボリックシンドローム to 確認.
-constexpr qsizetype kResultColumns = std::tuple_size_v<ResultCells>;
-
 constexpr QStringView kLineJoin = u" / ";
 
 // 「腹囲、HDL-CHO」: the entries that the prompts ask for, each once and in
@@ -71,5 +68,5 @@ QStringList notJudgedColumns(const QString &reason)
     return columns;
 }
 
-qsizetype checkColumnIndex() { return kResultColumns - 1; }
-qsizetype bandColumnIndex() { return kResultColumns; }
+qsizetype checkColumnIndex() { return qsizetype(ResultColumn::Check); }
+qsizetype bandColumnIndex() { return qsizetype(kAllResultColumns.size()); }

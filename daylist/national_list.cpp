@@ -47,16 +47,10 @@ std::optional<FileRow> rowOf(const SourceFile &file, NationalSummary &summary)
     return checkupFileRow(file.name, checkup, examinee);
 }
 
-qsizetype checkColumn()
-{
-    static const qsizetype column = nationalListHeadings().indexOf(QStringLiteral("確認"));
-    return column;
-}
-
 // A file whose name another file of the archive bears: said in its 確認.
 void noteSharedName(FileRow &row, const QString &name)
 {
-    QString &check = row.cells[checkColumn()];
+    QString &check = row.check();
     check = check.isEmpty() ? sharedNameWarning(name) : check + QStringLiteral(" / ") + sharedNameWarning(name);
 }
 
@@ -64,7 +58,7 @@ void count(const QString &file, const FileRow &row, NationalSummary &summary)
 {
     if (!row.judged) {
         ++summary.rows.notJudged;
-        writeError(file + QStringLiteral(": ") + row.cells[checkColumn()] + u'\n');
+        writeError(file + QStringLiteral(": ") + row.check() + u'\n');
         return;
     }
     summary.rows.countJudged(*row.judged);
