@@ -92,6 +92,86 @@ void readIndex(DocumentSource &source, NationalSummary &summary)
         summary.indexProblem = std::get<QString>(count);
 }
 
+// The list's byte order mark and headings.
+bool startList(ResultSink &sink)
+{
+    return sink.open() && sink.putBytes(byteOrderMark(kListEncoding))
+           && sink.putText(delimitedLine(nationalListHeadings(), kComma), 1);
+}
+
+// A file's row as a line of the list, written in `csv`. Most cells hold
+// what the file wrote; the list's own words never start as a formula nor
+// hold a control character.
+QStringView csvLine(DelimitedLine &csv, const FileRow &row)
+{
+    csv.clear();
+    for (const QString &cell : row.cells)
+        csv.add(spreadsheetText(cell));
+    return csv.ended();
+}
+
+// Each file's row written and counted: how many rows were written, none
+// where the list could not be written.
+std::optional<qint64> writeRows(DocumentSource &source, ResultSink &sink, NationalSummary &summary)
+{
+    DelimitedLine csv(kComma);
+    qint64 rows = 0;
+    for (qsizetype i = 0; i < source.count(); ++i) {
+        const SourceFile file = source.read(i);
+        std::optional<FileRow> row = rowOf(file, summary);
+        if (!row)
+            continue;
+        if (summary.sharedNames.contains(file.name))
+            noteSharedName(*row, file.name);
+        count(file.name, *row, summary);
+        if (!sink.putText(csvLine(csv, *row), ++rows + 1))
+            return std::nullopt;
+    }
+    return rows;
+}
+
+// What the source holds beside its files, for the summary.
+void noteSourceContents(DocumentSource &source, NationalSummary &summary)
+{
+    readIndex(source, summary);
+    summary.nestedArchives = source.nestedArchives();
+    summary.specialFiles = source.specialFiles();
+}
+
+int exitStatusOf(const NationalSummary &summary)
+{
+    if (summary.rows.notJudged > 0)
+        return kSomeNotJudged;
+    if (!summary.sharedNames.isEmpty() || summary.indexDiffers())
+        return kArchiveToCheck;
+    const bool allAgree = summary.classDisagreements == 0 && summary.levelDisagreements == 0;
+    return allAgree ? kAllJudged : kReportedCodesDiffer;
+}
+
+int writeNationalList(const CommandLine &line, DocumentSource &source)
+{
+    ResultSink sink(line, kListEncoding, nationalOutputPath(line.input));
+    if (!startList(sink))
+        return cannotJudge({}, sink.error());
+    NationalSummary summary;
+    summary.sharedNames = source.sharedNames();
+    const std::optional<qint64> rows = writeRows(source, sink, summary);
+    if (!rows)
+        return cannotJudge({}, sink.error());
+    // An input without one checkup file is not what the desk meant to judge:
+    // no list is left.
+    if (*rows == 0)
+        return cannotJudge(
+            line.input,
+            QStringLiteral("特定健診の XML ファイルがありません (読んだファイル: %1)").arg(summary.filesRead));
+    noteSourceContents(source, summary);
+    if (!sink.finish())
+        return cannotJudge({}, sink.error());
+    summary.rows.output = sink.finalPath();
+    writeError(nationalSummaryText(summary));
+    return exitStatusOf(summary);
+}
+
 } // namespace
 
 QString nationalOutputPath(const QString &input)
@@ -120,49 +200,5 @@ int judgeNationalFiles(const CommandLine &line)
         if (const QString why = whyNotJudgeable(source.read(0)); !why.isEmpty())
             return cannotJudge(line.input, why);
     }
-
-    ResultSink sink(line, kListEncoding, nationalOutputPath(line.input));
-    if (!sink.open() || !sink.putBytes(byteOrderMark(kListEncoding))
-        || !sink.putText(delimitedLine(nationalListHeadings(), kComma), 1))
-        return cannotJudge({}, sink.error());
-
-    NationalSummary summary;
-    summary.sharedNames = source.sharedNames();
-    DelimitedLine csv(kComma);
-    qint64 rows = 0;
-    for (qsizetype i = 0; i < source.count(); ++i) {
-        const SourceFile file = source.read(i);
-        std::optional<FileRow> row = rowOf(file, summary);
-        if (!row)
-            continue;
-        if (summary.sharedNames.contains(file.name))
-            noteSharedName(*row, file.name);
-        count(file.name, *row, summary);
-        csv.clear();
-        // Most cells hold what the file wrote; the list's own words never
-        // start as a formula nor hold a control character.
-        for (const QString &cell : row->cells)
-            csv.add(spreadsheetText(cell));
-        if (!sink.putText(csv.ended(), ++rows + 1))
-            return cannotJudge({}, sink.error());
-    }
-    // An input without one checkup file is not what the desk meant to judge:
-    // no list is left.
-    if (rows == 0)
-        return cannotJudge(
-            line.input,
-            QStringLiteral("特定健診の XML ファイルがありません (読んだファイル: %1)").arg(summary.filesRead));
-    readIndex(source, summary);
-    summary.nestedArchives = source.nestedArchives();
-    summary.specialFiles = source.specialFiles();
-    if (!sink.finish())
-        return cannotJudge({}, sink.error());
-    summary.rows.output = sink.finalPath();
-    writeError(nationalSummaryText(summary));
-    if (summary.rows.notJudged > 0)
-        return kSomeNotJudged;
-    if (!summary.sharedNames.isEmpty() || summary.indexDiffers())
-        return kArchiveToCheck;
-    const bool allAgree = summary.classDisagreements == 0 && summary.levelDisagreements == 0;
-    return allAgree ? kAllJudged : kReportedCodesDiffer;
+    return writeNationalList(line, source);
 }
