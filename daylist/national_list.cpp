@@ -9,7 +9,9 @@
 #include "national/archive_index.h"
 #include "national/checkup_document.h"
 #include "national/checkup_examinee.h"
+#include "national/disk_sources.h"
 #include "national/document_source.h"
+#include "national/zip_source.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -90,6 +92,19 @@ void readIndex(DocumentSource &source, NationalSummary &summary)
         summary.indexCount = *records;
     else
         summary.indexProblem = std::get<QString>(count);
+}
+
+// The input as a source of files, opened as its kind was told: a folder,
+// an archive on the file open already, or the one file read on from its
+// start.
+std::variant<std::unique_ptr<DocumentSource>, SourceProblem> sourceOf(const QString &path, ClassifiedInput input)
+{
+    switch (input.kind) {
+    case InputKind::Folder: return openFolderSource(path);
+    case InputKind::NationalArchive:
+    case InputKind::DamagedZip: return openZipSource(std::move(input.file));
+    default: return openFileSource(*input.file, input.start); // one file, whatever its start
+    }
 }
 
 // The list's byte order mark and headings.
@@ -185,12 +200,12 @@ QString nationalOutputPath(const QString &input)
     return info.dir().filePath(name + QStringLiteral("_判定.csv"));
 }
 
-int judgeNationalFiles(const CommandLine &line)
+int judgeNationalFiles(const CommandLine &line, ClassifiedInput input)
 {
     if (!line.encoding.isEmpty())
         return cannotJudge(line.input, QStringLiteral("--encoding は一覧の文字コードです: 全国標準の XML "
                                                       "ファイルは自分の宣言で読みます"));
-    auto opened = openDocumentSource(line.input);
+    auto opened = sourceOf(line.input, std::move(input));
     if (const auto *problem = std::get_if<SourceProblem>(&opened))
         return cannotJudge(line.input, problem->message);
     DocumentSource &source = *std::get<std::unique_ptr<DocumentSource>>(opened);
