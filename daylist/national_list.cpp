@@ -23,16 +23,32 @@ namespace {
 constexpr TextEncoding kListEncoding = TextEncoding::Utf8WithBom;
 constexpr QChar kComma = u',';
 
+// One file of the source and its document, each read once; no document
+// for a file refused.
+struct ReadFile {
+    SourceFile file;
+    std::optional<ReadDocument> document;
+};
+
+ReadFile readFile(DocumentSource &source, qsizetype i)
+{
+    ReadFile read{source.read(i), std::nullopt};
+    if (read.file.refusal.isEmpty())
+        read.document = readCheckupDocument(read.file.bytes);
+    return read;
+}
+
 // One file of the source as its row, counted; no row for a file that is
 // not a checkup file.
-std::optional<FileRow> rowOf(const SourceFile &file, NationalSummary &summary)
+std::optional<FileRow> rowOf(const ReadFile &read, NationalSummary &summary)
 {
+    const SourceFile &file = read.file;
     ++summary.filesRead;
-    if (!file.refusal.isEmpty()) {
+    if (!read.document) {
         ++summary.unreadableFiles;
         return unreadableFileRow(file.name, file.refusal);
     }
-    const ReadDocument document = readCheckupDocument(file.bytes);
+    const ReadDocument &document = *read.document;
     if (std::holds_alternative<OtherDocument>(document)) {
         ++summary.otherFiles;
         return std::nullopt;
@@ -69,14 +85,13 @@ void count(const QString &file, const FileRow &row, NationalSummary &summary)
 
 // Why one file given alone cannot be judged: refused, unreadable or not a
 // checkup file; empty for a checkup file, judged or not.
-QString whyNotJudgeable(const SourceFile &file)
+QString whyNotJudgeable(const ReadFile &read)
 {
-    if (!file.refusal.isEmpty())
-        return file.refusal;
-    const ReadDocument document = readCheckupDocument(file.bytes);
-    if (const auto *other = std::get_if<OtherDocument>(&document))
+    if (!read.document)
+        return read.file.refusal;
+    if (const auto *other = std::get_if<OtherDocument>(&*read.document))
         return other->reason;
-    if (const auto *unreadable = std::get_if<UnreadableDocument>(&document))
+    if (const auto *unreadable = std::get_if<UnreadableDocument>(&*read.document))
         return unreadable->reason;
     return {};
 }
@@ -126,14 +141,18 @@ QStringView csvLine(DelimitedLine &csv, const FileRow &row)
 }
 
 // Each file's row written and counted: how many rows were written, none
-// where the list could not be written.
-std::optional<qint64> writeRows(DocumentSource &source, ResultSink &sink, NationalSummary &summary)
+// where the list could not be written. A file given alone comes read
+// already, as `lone`.
+std::optional<qint64> writeRows(DocumentSource &source, std::optional<ReadFile> lone, ResultSink &sink,
+                                NationalSummary &summary)
 {
     DelimitedLine csv(kComma);
     qint64 rows = 0;
     for (qsizetype i = 0; i < source.count(); ++i) {
-        const SourceFile file = source.read(i);
-        std::optional<FileRow> row = rowOf(file, summary);
+        const ReadFile read = lone ? std::move(*lone) : readFile(source, i);
+        lone.reset();
+        const SourceFile &file = read.file;
+        std::optional<FileRow> row = rowOf(read, summary);
         if (!row)
             continue;
         if (summary.sharedNames.contains(file.name))
@@ -163,14 +182,14 @@ int exitStatusOf(const NationalSummary &summary)
     return allAgree ? kAllJudged : kReportedCodesDiffer;
 }
 
-int writeNationalList(const CommandLine &line, DocumentSource &source)
+int writeNationalList(const CommandLine &line, DocumentSource &source, std::optional<ReadFile> lone)
 {
     ResultSink sink(line, kListEncoding, nationalOutputPath(line.input));
     if (!startList(sink))
         return cannotJudge({}, sink.error());
     NationalSummary summary;
     summary.sharedNames = source.sharedNames();
-    const std::optional<qint64> rows = writeRows(source, sink, summary);
+    const std::optional<qint64> rows = writeRows(source, std::move(lone), sink, summary);
     if (!rows)
         return cannotJudge({}, sink.error());
     // An input without one checkup file is not what the desk meant to judge:
@@ -211,9 +230,11 @@ int judgeNationalFiles(const CommandLine &line, ClassifiedInput input)
     DocumentSource &source = *std::get<std::unique_ptr<DocumentSource>>(opened);
     // One file given alone is the input itself: if it cannot be judged, no
     // list is left, as for a day's list that cannot be read.
+    std::optional<ReadFile> lone;
     if (source.isOneFile()) {
-        if (const QString why = whyNotJudgeable(source.read(0)); !why.isEmpty())
+        lone = readFile(source, 0);
+        if (const QString why = whyNotJudgeable(*lone); !why.isEmpty())
             return cannotJudge(line.input, why);
     }
-    return writeNationalList(line, source);
+    return writeNationalList(line, source, std::move(lone));
 }
