@@ -18,6 +18,7 @@
 #include "daylist/exit_status.h"
 #include "daylist/kalvemo_judge.h"
 #include "national/document_source.h"
+#include "national/zip_source.h"
 
 #include "process_figures.h"
 
@@ -198,7 +199,10 @@ qint64 floorRun(const QString &archive)
 // sorted, limited and counted, and each file read as XML.
 qint64 sourceRun(const QString &archive)
 {
-    auto opened = openDocumentSource(archive);
+    auto file = std::make_unique<QFile>(archive);
+    if (!file->open(QIODevice::ReadOnly))
+        return -1;
+    auto opened = openZipSource(std::move(file));
     auto *source = std::get_if<std::unique_ptr<DocumentSource>>(&opened);
     if (!source)
         return -1;

@@ -11,9 +11,6 @@
 
 namespace {
 
-// The record's columns from its results on: メタボリックシンドローム to 確認.
-constexpr qsizetype kResultColumns = std::tuple_size_v<ResultCells>;
-
 // 「腹囲、HDL-CHO」: the entries that the prompts ask for, each once and in
 // the order of the form, with what is asked where it is more than filling
 // it in.
@@ -70,5 +67,5 @@ QStringList notJudgedColumns(const QString &reason)
     return columns;
 }
 
-qsizetype checkColumnIndex() { return kResultColumns - 1; }
-qsizetype bandColumnIndex() { return kResultColumns; }
+qsizetype checkColumnIndex() { return qsizetype(ResultColumn::Check); }
+qsizetype bandColumnIndex() { return qsizetype(kAllResultColumns.size()); }

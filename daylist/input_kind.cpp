@@ -82,19 +82,9 @@ InputKind oleKind(QFile &file, const QByteArray &start)
     return suffixOf(file) == u"xls" ? InputKind::ExcelBook : InputKind::OldOfficeFile;
 }
 
-} // namespace
-
-InputKind inputKindOf(const QString &path)
+// A file's kind by its first bytes and, for a zip, by the names it holds.
+InputKind fileKind(QFile &file, const QByteArray &start)
 {
-    const QFileInfo info(path);
-    if (info.isDir())
-        return InputKind::Folder;
-    if (info.exists() && !info.isFile())
-        return InputKind::NotARegularFile;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return InputKind::DelimitedText; // its reading tells why it cannot be opened
-    const QByteArray start = file.read(kStartBytes);
     const ZipContent zip = looksLikeZip(start) ? zipContentOf(file) : ZipContent::OtherFiles;
     if (zip == ZipContent::CheckupFiles)
         return InputKind::NationalArchive;
@@ -111,6 +101,23 @@ InputKind inputKindOf(const QString &path)
     if (isImage(start, file.size()))
         return InputKind::Image;
     return InputKind::DelimitedText;
+}
+
+} // namespace
+
+ClassifiedInput classifyInput(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return {InputKind::Folder, nullptr, {}};
+    if (info.exists() && !info.isFile())
+        return {InputKind::NotARegularFile, nullptr, {}};
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        return {InputKind::DelimitedText, nullptr, {}}; // its reading tells why it cannot be opened
+    QByteArray start = file->read(kStartBytes);
+    const InputKind kind = fileKind(*file, start);
+    return {kind, std::move(file), std::move(start)};
 }
 
 bool isNational(InputKind kind)

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
+
+#include <memory>
 
 // What an input to kalvemo-judge is, told by its content before it is read
 // (its first bytes; a zip also by the names it holds), never by its name
@@ -21,7 +25,16 @@ enum class InputKind {
     NotARegularFile, // a named pipe, a socket or a device: never opened, so never waited on
 };
 
-InputKind inputKindOf(const QString &path);
+// The input as told: its kind and, for a file, the file as it was opened to
+// tell it, still open, with the bytes read of its start, so that judging it
+// reads on from there instead of opening it again.
+struct ClassifiedInput {
+    InputKind kind = InputKind::DelimitedText;
+    std::unique_ptr<QFile> file; // none for a folder, or a file that could not be opened
+    QByteArray start;
+};
+
+ClassifiedInput classifyInput(const QString &path);
 
 // Whether the input is read as the national checkup files rather than a list.
 bool isNational(InputKind kind);

@@ -17,10 +17,11 @@ int runKalvemoJudge(const QStringList &arguments)
         writeHelp(helpText());
         return kAllJudged;
     }
-    const InputKind kind = inputKindOf(line.input);
-    if (isNational(kind))
-        return judgeNationalFiles(line);
-    if (const QString notAList = notAListMessage(kind); !notAList.isEmpty())
+    ClassifiedInput input = classifyInput(line.input);
+    if (isNational(input.kind))
+        return judgeNationalFiles(line, std::move(input));
+    input.file.reset(); // a list is read on its own road
+    if (const QString notAList = notAListMessage(input.kind); !notAList.isEmpty())
         return cannotJudge(line.input, notAList);
     return judgeDayList(line);
 }

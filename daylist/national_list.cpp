@@ -9,7 +9,9 @@
 #include "national/archive_index.h"
 #include "national/checkup_document.h"
 #include "national/checkup_examinee.h"
+#include "national/disk_sources.h"
 #include "national/document_source.h"
+#include "national/zip_source.h"
 #include "words/message_words.h"
 
 #include <QDir>
@@ -22,16 +24,32 @@ namespace {
 constexpr TextEncoding kListEncoding = TextEncoding::Utf8WithBom;
 constexpr QChar kComma = u',';
 
+// One file of the source and its document, each read once; no document
+// for a file refused.
+struct ReadFile {
+    SourceFile file;
+    std::optional<ReadDocument> document;
+};
+
+ReadFile readFile(DocumentSource &source, qsizetype i)
+{
+    ReadFile read{source.read(i), std::nullopt};
+    if (read.file.refusal.isEmpty())
+        read.document = readCheckupDocument(read.file.bytes);
+    return read;
+}
+
 // One file of the source as its row, counted; no row for a file that is
 // not a checkup file.
-std::optional<FileRow> rowOf(const SourceFile &file, NationalSummary &summary)
+std::optional<FileRow> rowOf(const ReadFile &read, NationalSummary &summary)
 {
+    const SourceFile &file = read.file;
     ++summary.filesRead;
-    if (!file.refusal.isEmpty()) {
+    if (!read.document) {
         ++summary.unreadableFiles;
         return unreadableFileRow(file.name, file.refusal);
     }
-    const ReadDocument document = readCheckupDocument(file.bytes);
+    const ReadDocument &document = *read.document;
     if (std::holds_alternative<OtherDocument>(document)) {
         ++summary.otherFiles;
         return std::nullopt;
@@ -48,16 +66,10 @@ std::optional<FileRow> rowOf(const SourceFile &file, NationalSummary &summary)
     return checkupFileRow(file.name, checkup, examinee);
 }
 
-qsizetype checkColumn()
-{
-    static const qsizetype column = nationalListHeadings().indexOf(QStringLiteral("確認"));
-    return column;
-}
-
 // A file whose name another file of the archive bears: said in its 確認.
 void noteSharedName(FileRow &row, const QString &name)
 {
-    QString &check = row.cells[checkColumn()];
+    QString &check = row.check();
     check = check.isEmpty() ? sharedNameWarning(name) : check + kReasonSeparator + sharedNameWarning(name);
 }
 
@@ -65,7 +77,7 @@ void count(const QString &file, const FileRow &row, NationalSummary &summary)
 {
     if (!row.judged) {
         ++summary.rows.notJudged;
-        writeError(placedMessage(file, row.cells[checkColumn()]) + u'\n');
+        writeError(placedMessage(file, row.check()) + u'\n');
         return;
     }
     summary.rows.countJudged(*row.judged);
@@ -74,14 +86,13 @@ void count(const QString &file, const FileRow &row, NationalSummary &summary)
 
 // Why one file given alone cannot be judged: refused, unreadable or not a
 // checkup file; empty for a checkup file, judged or not.
-QString whyNotJudgeable(const SourceFile &file)
+QString whyNotJudgeable(const ReadFile &read)
 {
-    if (!file.refusal.isEmpty())
-        return file.refusal;
-    const ReadDocument document = readCheckupDocument(file.bytes);
-    if (const auto *other = std::get_if<OtherDocument>(&document))
+    if (!read.document)
+        return read.file.refusal;
+    if (const auto *other = std::get_if<OtherDocument>(&*read.document))
         return other->reason;
-    if (const auto *unreadable = std::get_if<UnreadableDocument>(&document))
+    if (const auto *unreadable = std::get_if<UnreadableDocument>(&*read.document))
         return unreadable->reason;
     return {};
 }
@@ -99,6 +110,103 @@ void readIndex(DocumentSource &source, NationalSummary &summary)
         summary.indexProblem = std::get<QString>(count);
 }
 
+// The input as a source of files, opened as its kind was told: a folder,
+// an archive on the file open already, or the one file read on from its
+// start.
+std::variant<std::unique_ptr<DocumentSource>, SourceProblem> sourceOf(const QString &path, ClassifiedInput input)
+{
+    switch (input.kind) {
+    case InputKind::Folder: return openFolderSource(path);
+    case InputKind::NationalArchive:
+    case InputKind::DamagedZip: return openZipSource(std::move(input.file));
+    default: return openFileSource(*input.file, input.start); // one file, whatever its start
+    }
+}
+
+// The list's byte order mark and headings.
+bool startList(ResultSink &sink)
+{
+    return sink.open() && sink.putBytes(byteOrderMark(kListEncoding))
+           && sink.putText(delimitedLine(nationalListHeadings(), kComma), 1);
+}
+
+// A file's row as a line of the list, written in `csv`. Most cells hold
+// what the file wrote; the list's own words never start as a formula nor
+// hold a control character.
+QStringView csvLine(DelimitedLine &csv, const FileRow &row)
+{
+    csv.clear();
+    for (const QString &cell : row.cells)
+        csv.add(spreadsheetText(cell));
+    return csv.ended();
+}
+
+// Each file's row written and counted: how many rows were written, none
+// where the list could not be written. A file given alone comes read
+// already, as `lone`.
+std::optional<qint64> writeRows(DocumentSource &source, std::optional<ReadFile> lone, ResultSink &sink,
+                                NationalSummary &summary)
+{
+    DelimitedLine csv(kComma);
+    qint64 rows = 0;
+    for (qsizetype i = 0; i < source.count(); ++i) {
+        const ReadFile read = lone ? std::move(*lone) : readFile(source, i);
+        lone.reset();
+        const SourceFile &file = read.file;
+        std::optional<FileRow> row = rowOf(read, summary);
+        if (!row)
+            continue;
+        if (summary.sharedNames.contains(file.name))
+            noteSharedName(*row, file.name);
+        count(file.name, *row, summary);
+        if (!sink.putText(csvLine(csv, *row), ++rows + 1))
+            return std::nullopt;
+    }
+    return rows;
+}
+
+// What the source holds beside its files, for the summary.
+void noteSourceContents(DocumentSource &source, NationalSummary &summary)
+{
+    readIndex(source, summary);
+    summary.nestedArchives = source.nestedArchives();
+    summary.specialFiles = source.specialFiles();
+}
+
+int exitStatusOf(const NationalSummary &summary)
+{
+    if (summary.rows.notJudged > 0)
+        return kSomeNotJudged;
+    if (!summary.sharedNames.isEmpty() || summary.indexDiffers())
+        return kArchiveToCheck;
+    const bool allAgree = summary.classDisagreements == 0 && summary.levelDisagreements == 0;
+    return allAgree ? kAllJudged : kReportedCodesDiffer;
+}
+
+int writeNationalList(const CommandLine &line, DocumentSource &source, std::optional<ReadFile> lone)
+{
+    ResultSink sink(line, kListEncoding, nationalOutputPath(line.input));
+    if (!startList(sink))
+        return cannotJudge({}, sink.error());
+    NationalSummary summary;
+    summary.sharedNames = source.sharedNames();
+    const std::optional<qint64> rows = writeRows(source, std::move(lone), sink, summary);
+    if (!rows)
+        return cannotJudge({}, sink.error());
+    // An input without one checkup file is not what the desk meant to judge:
+    // no list is left.
+    if (*rows == 0)
+        return cannotJudge(
+            line.input,
+            QStringLiteral("特定健診の XML ファイルがありません (読んだファイル: %1)").arg(summary.filesRead));
+    noteSourceContents(source, summary);
+    if (!sink.finish())
+        return cannotJudge({}, sink.error());
+    summary.rows.output = sink.finalPath();
+    writeError(nationalSummaryText(summary));
+    return exitStatusOf(summary);
+}
+
 } // namespace
 
 QString nationalOutputPath(const QString &input)
@@ -112,64 +220,22 @@ QString nationalOutputPath(const QString &input)
     return info.dir().filePath(name + QStringLiteral("_判定.csv"));
 }
 
-int judgeNationalFiles(const CommandLine &line)
+int judgeNationalFiles(const CommandLine &line, ClassifiedInput input)
 {
     if (!line.encoding.isEmpty())
         return cannotJudge(line.input, QStringLiteral("--encoding は一覧の文字コードです: 全国標準の XML "
                                                       "ファイルは自分の宣言で読みます"));
-    auto opened = openDocumentSource(line.input);
+    auto opened = sourceOf(line.input, std::move(input));
     if (const auto *problem = std::get_if<SourceProblem>(&opened))
         return cannotJudge(line.input, problem->message);
     DocumentSource &source = *std::get<std::unique_ptr<DocumentSource>>(opened);
     // One file given alone is the input itself: if it cannot be judged, no
     // list is left, as for a day's list that cannot be read.
+    std::optional<ReadFile> lone;
     if (source.isOneFile()) {
-        if (const QString why = whyNotJudgeable(source.read(0)); !why.isEmpty())
+        lone = readFile(source, 0);
+        if (const QString why = whyNotJudgeable(*lone); !why.isEmpty())
             return cannotJudge(line.input, why);
     }
-
-    ResultSink sink(line, kListEncoding, nationalOutputPath(line.input));
-    if (!sink.open() || !sink.putBytes(byteOrderMark(kListEncoding))
-        || !sink.putText(delimitedLine(nationalListHeadings(), kComma), 1))
-        return cannotJudge({}, sink.error());
-
-    NationalSummary summary;
-    summary.sharedNames = source.sharedNames();
-    DelimitedLine csv(kComma);
-    qint64 rows = 0;
-    for (qsizetype i = 0; i < source.count(); ++i) {
-        const SourceFile file = source.read(i);
-        std::optional<FileRow> row = rowOf(file, summary);
-        if (!row)
-            continue;
-        if (summary.sharedNames.contains(file.name))
-            noteSharedName(*row, file.name);
-        count(file.name, *row, summary);
-        csv.clear();
-        // Most cells hold what the file wrote; the list's own words never
-        // start as a formula nor hold a control character.
-        for (const QString &cell : row->cells)
-            csv.add(spreadsheetText(cell));
-        if (!sink.putText(csv.ended(), ++rows + 1))
-            return cannotJudge({}, sink.error());
-    }
-    // An input without one checkup file is not what the desk meant to judge:
-    // no list is left.
-    if (rows == 0)
-        return cannotJudge(
-            line.input,
-            QStringLiteral("特定健診の XML ファイルがありません (読んだファイル: %1)").arg(summary.filesRead));
-    readIndex(source, summary);
-    summary.nestedArchives = source.nestedArchives();
-    summary.specialFiles = source.specialFiles();
-    if (!sink.finish())
-        return cannotJudge({}, sink.error());
-    summary.rows.output = sink.finalPath();
-    writeError(nationalSummaryText(summary));
-    if (summary.rows.notJudged > 0)
-        return kSomeNotJudged;
-    if (!summary.sharedNames.isEmpty() || summary.indexDiffers())
-        return kArchiveToCheck;
-    const bool allAgree = summary.classDisagreements == 0 && summary.levelDisagreements == 0;
-    return allAgree ? kAllJudged : kReportedCodesDiffer;
+    return writeNationalList(line, source, std::move(lone));
 }

@@ -1,13 +1,15 @@
 #pragma once
 
 #include "daylist/command_line.h"
+#include "daylist/input_kind.h"
 
 #include <QString>
 
 // Judges the national files the command line names (an archive, a folder or
 // one checkup file), writes their list as UTF-8 CSV with a byte order mark
-// and tells the summary on standard error; the exit status.
-int judgeNationalFiles(const CommandLine &line);
+// and tells the summary on standard error; the exit status. The input is
+// read as it was told (isNational(input.kind)), from the file it left open.
+int judgeNationalFiles(const CommandLine &line, ClassifiedInput input);
 
 // "<name>_判定.csv" beside the input: its name without the extension, a
 // folder's whole name.

@@ -54,7 +54,7 @@ const ColumnPlan &recordPlan()
 QStringList readRecordCells(const CheckupHeader &header, const CheckupExaminee &examinee)
 {
     const ColumnPlan &plan = recordPlan();
-    QStringList cells(judgedRecordHeadings().size());
+    QStringList cells(kRecordColumnCount);
     for (std::size_t i = 0; i < kItemCount; ++i) {
         if (!plan.items[i].isEmpty())
             cells[plan.items[i].front().column] = examinee.read[i];
@@ -64,7 +64,7 @@ QStringList readRecordCells(const CheckupHeader &header, const CheckupExaminee &
         if (const auto *known = std::get_if<AgeBand>(&band))
             cells[plan.of(Item::AgeBand).front().column] = ageBandName(*known);
     }
-    cells.last() = examinee.problem;
+    cells[recordColumn(ResultColumn::Check)] = examinee.problem;
     return cells;
 }
 
@@ -94,13 +94,14 @@ FileRow checkupFileRow(const QString &file, const CheckupDocument &document, con
         if (!examinee.bounded[i].isEmpty() && !recordPlan().items[i].isEmpty())
             record[recordPlan().items[i].front().column] = examinee.bounded[i];
     }
-    QStringList toCheck = record.last().isEmpty() ? QStringList() : QStringList{record.last()};
-    record.last() = (toCheck + examinee.notes).join(kReasonSeparator);
+    QString &check = record[recordColumn(ResultColumn::Check)];
+    const QStringList toCheck = check.isEmpty() ? QStringList() : QStringList{check};
+    check = (toCheck + examinee.notes).join(kReasonSeparator);
     const QStringList added = AddedColumns().cellsOf(judged);
-    // The results stand before the judged codes, and those just before 確認.
-    const qsizetype check = record.size() - 1;
-    const JudgedCodes judgedCodes{{record[check - 2], judged.classPrompt() ? record[check - 4] : QString()},
-                                  {record[check - 1], judged.guidancePrompt() ? record[check - 3] : QString()}};
+    const auto cell = [&record](ResultColumn column) { return record[recordColumn(column)]; };
+    const JudgedCodes judgedCodes{
+        {cell(ResultColumn::ClassCode), judged.classPrompt() ? cell(ResultColumn::SyndromeClass) : QString()},
+        {cell(ResultColumn::LevelCode), judged.guidancePrompt() ? cell(ResultColumn::GuidanceLevel) : QString()}};
     row.comparison = compareCodes({examinee.reportedClass, examinee.reportedLevel}, judgedCodes);
     const QString differences = ruleDifferences(judged, examinee.nonFasting);
     row.hasRuleDifference = !differences.isEmpty();
@@ -108,12 +109,18 @@ FileRow checkupFileRow(const QString &file, const CheckupDocument &document, con
     return row;
 }
 
+qsizetype FileRow::checkCell()
+{
+    static const qsizetype column = headerHeadings().size() + recordColumn(ResultColumn::Check);
+    return column;
+}
+
 FileRow unreadableFileRow(const QString &file, const QString &reason)
 {
     FileRow row;
     row.cells = headerCells(file, {});
-    QStringList record(judgedRecordHeadings().size());
-    record.last() = reason;
+    QStringList record(kRecordColumnCount);
+    record[recordColumn(ResultColumn::Check)] = reason;
     row.cells << record << QStringList(addedAfterRecord()) << QStringList(reportHeadings().size());
     return row;
 }

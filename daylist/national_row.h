@@ -22,6 +22,12 @@ struct FileRow {
     std::optional<Judgement> judged; // none: not judged
     CodeComparison comparison;
     bool hasRuleDifference = false; // 規則の違い names one
+    // The record's 確認: why the file was not judged, or what to check.
+    QString &check() { return cells[checkCell()]; }
+    const QString &check() const { return cells[checkCell()]; }
+
+private:
+    static qsizetype checkCell();
 };
 
 // A checkup file: judged through the window's own handlers where it can be,

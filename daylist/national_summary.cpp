@@ -26,9 +26,12 @@ QString nationalSummaryText(const NationalSummary &summary)
     if (summary.unreadableFiles > 0)
         text += QStringLiteral("読めなかったファイル: %1\n").arg(summary.unreadableFiles);
     text += summaryText(summary.rows);
-    const QStringList record = judgedRecordHeadings();
-    text += QStringLiteral("報告と違う%1: %2\n").arg(record[record.size() - 3]).arg(summary.classDisagreements);
-    text += QStringLiteral("報告と違う%1: %2\n").arg(record[record.size() - 2]).arg(summary.levelDisagreements);
+    text += QStringLiteral("報告と違う%1: %2\n")
+                .arg(resultHeading(ResultColumn::ClassCode))
+                .arg(summary.classDisagreements);
+    text += QStringLiteral("報告と違う%1: %2\n")
+                .arg(resultHeading(ResultColumn::LevelCode))
+                .arg(summary.levelDisagreements);
     text += QStringLiteral("報告と違う行: 規則の違いあり %1、なし %2\n")
                 .arg(summary.disagreeingWithRuleDifference)
                 .arg(summary.disagreeingWithoutRuleDifference);

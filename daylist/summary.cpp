@@ -1,6 +1,6 @@
 #include "daylist/summary.h"
 
-#include "daylist/added_columns.h"
+#include "words/record_row.h"
 
 void Summary::countJudged(const Judgement &judgement)
 {
@@ -12,16 +12,15 @@ void Summary::countJudged(const Judgement &judgement)
 
 QString summaryText(const Summary &summary)
 {
-    const QStringList headings = addedHeadings();
     QString text =
         QStringLiteral("判定した行: %1\n判定できなかった行: %2\n").arg(summary.judged).arg(summary.notJudged);
     if (summary.passedOver > 0)
         text += QStringLiteral("飛ばした行 (受診者の行ではない行): %1\n").arg(summary.passedOver);
     if (summary.judged + summary.notJudged == 0)
         text += QStringLiteral("判定する行がありません: 見出しの行のあとに受診者の行がありません\n");
-    for (const auto &[heading, counts] :
-         {std::pair{headings[0], &summary.classes}, std::pair{headings[1], &summary.levels}}) {
-        text += heading + QStringLiteral(":\n");
+    for (const auto &[column, counts] : {std::pair{ResultColumn::SyndromeClass, &summary.classes},
+                                         std::pair{ResultColumn::GuidanceLevel, &summary.levels}}) {
+        text += resultHeading(column) + QStringLiteral(":\n");
         for (auto it = counts->cbegin(); it != counts->cend(); ++it)
             text += QStringLiteral("  %1: %2\n").arg(it.key()).arg(it.value());
     }

@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     file.write(reinterpret_cast<const char *>(data), qint64(size));
     file.close();
 
-    const int status = judgeNationalFiles({input, QString(), QString(), false});
+    const int status = judgeNationalFiles({input, QString(), QString(), false}, classifyInput(input));
     const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     require(status >= kAllJudged && status <= kCannotJudge);
     if (status == kCannotJudge) {

@@ -10,9 +10,28 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace {
+
+// An open file read whole, on from `start` (its first bytes, read
+// already), unless it is larger than a document may be.
+SourceFile readOpenFile(QFile &file, const QString &name, const QByteArray &start)
+{
+    if (file.size() > maxFileBytes)
+        return {name, {}, tooLargeRefusal()};
+    // The file may grow while it is read: never more than the limit and one.
+    QByteArray bytes = start;
+    if (!file.seek(start.size()))
+        return {name, {}, unreadableFileRefusal(diskFileProblem(file))};
+    bytes += file.read(std::max<qint64>(0, maxFileBytes + 1 - start.size()));
+    if (file.error() != QFileDevice::NoError)
+        return {name, {}, unreadableFileRefusal(diskFileProblem(file))};
+    if (bytes.size() > maxFileBytes)
+        return {name, {}, tooLargeRefusal()};
+    return {name, bytes, {}};
+}
 
 // One file of the disk, read whole unless it is larger than a document may be.
 SourceFile readDiskFile(const QString &path, const QString &name)
@@ -23,15 +42,7 @@ SourceFile readDiskFile(const QString &path, const QString &name)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {name, {}, unreadableFileRefusal(diskFileProblem(file))};
-    if (file.size() > maxFileBytes)
-        return {name, {}, tooLargeRefusal()};
-    // The file may grow while it is read: never more than the limit and one.
-    QByteArray bytes = file.read(maxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {name, {}, unreadableFileRefusal(diskFileProblem(file))};
-    if (bytes.size() > maxFileBytes)
-        return {name, {}, tooLargeRefusal()};
-    return {name, bytes, {}};
+    return readOpenFile(file, name, {});
 }
 
 class FolderSource : public DocumentSource {
@@ -62,18 +73,20 @@ private:
     QStringList m_special; // the others'
 };
 
+// The one file, read when it is opened: asked for again, it is not read
+// again.
 class FileSource : public DocumentSource {
 public:
-    explicit FileSource(QString path) : m_path(std::move(path)) {}
+    explicit FileSource(SourceFile file) : m_file(std::move(file)) {}
     qsizetype count() const override { return 1; }
-    QString name(qsizetype) const override { return QFileInfo(m_path).fileName(); }
-    SourceFile read(qsizetype i) override { return readDiskFile(m_path, name(i)); }
+    QString name(qsizetype) const override { return m_file.name; }
+    SourceFile read(qsizetype) override { return m_file; }
     QByteArray index() override { return {}; }
     QStringList nestedArchives() const override { return {}; }
     bool isOneFile() const override { return true; }
 
 private:
-    QString m_path;
+    SourceFile m_file;
 };
 
 } // namespace
@@ -112,4 +125,7 @@ QString diskFileProblem(const QFile &file)
     return QStringLiteral("開けませんでした");
 }
 
-std::unique_ptr<DocumentSource> openFileSource(const QString &path) { return std::make_unique<FileSource>(path); }
+std::unique_ptr<DocumentSource> openFileSource(QFile &file, const QByteArray &start)
+{
+    return std::make_unique<FileSource>(readOpenFile(file, QFileInfo(file.fileName()).fileName(), start));
+}

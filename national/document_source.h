@@ -46,8 +46,6 @@ struct SourceProblem {
     QString message;
 };
 
-std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openDocumentSource(const QString &path);
-
 // Whether the start of a file is XML to be answered as a national file: an
 // HL7 CDA ClinicalDocument (a checkup file, or another kind of report), or
 // any document that opens with an XML declaration (another national file,

@@ -11,21 +11,10 @@ namespace {
 
 const QString &kJoin = kReasonSeparator;
 
-// The record's headings of the two codes: メタボリックシンドローム判定コード,
-// 保健指導レベルコード.
-const QString &codeHeading(int which)
-{
-    static const QStringList headings = [] {
-        const QStringList record = judgedRecordHeadings();
-        return QStringList{record[record.size() - 3], record[record.size() - 2]};
-    }();
-    return headings[which];
-}
-
 // "保健指導レベルコード: 報告 2、" and what stands against the report.
-QString reportedAgainst(int which, const QString &reported, const QString &against)
+QString reportedAgainst(ResultColumn code, const QString &reported, const QString &against)
 {
-    return codeHeading(which) + QStringLiteral(": 報告 ") + reported + QStringLiteral("、") + against;
+    return resultHeading(code) + QStringLiteral(": 報告 ") + reported + QStringLiteral("、") + against;
 }
 
 // The value of an entry as judged, against a limit: "95 が 100 未満".
@@ -65,19 +54,18 @@ CodeComparison compareCodes(const ReportedCodes &reported, const JudgedCodes &ju
         return comparison;
     }
     QStringList named, notJudged;
-    int which = 0;
-    for (const auto &[report, code, differsFlag] :
-         {std::tuple{&reported.syndromeClass, &judged.syndromeClass, &comparison.classDiffers},
-          std::tuple{&reported.guidanceLevel, &judged.guidanceLevel, &comparison.levelDiffers}}) {
+    for (const auto &[column, report, code, differsFlag] :
+         {std::tuple{ResultColumn::ClassCode, &reported.syndromeClass, &judged.syndromeClass, &comparison.classDiffers},
+          std::tuple{ResultColumn::LevelCode, &reported.guidanceLevel, &judged.guidanceLevel,
+                     &comparison.levelDiffers}}) {
         if (!report->isEmpty() && *report != code->code) {
             if (!code->prompt.isEmpty())
-                notJudged << reportedAgainst(which, *report, code->prompt);
+                notJudged << reportedAgainst(column, *report, code->prompt);
             else {
                 *differsFlag = true;
-                named << reportedAgainst(which, *report, QStringLiteral("判定 ") + code->code);
+                named << reportedAgainst(column, *report, QStringLiteral("判定 ") + code->code);
             }
         }
-        ++which;
     }
     comparison.notJudged = !notJudged.isEmpty();
     QStringList parts;

@@ -126,8 +126,7 @@ void TestDayList::dataStandardCodes()
     QVERIFY(seen);
     const Judgement &judged = *seen;
     const QStringList columns = addedCellsOf(judged);
-    const qsizetype classCode = addedHeadings().indexOf(QStringLiteral("メタボリックシンドローム判定コード"));
-    QCOMPARE(columns[classCode] + u' ' + columns[classCode + 1], codes);
+    QCOMPARE(columns[qsizetype(ResultColumn::ClassCode)] + u' ' + columns[qsizetype(ResultColumn::LevelCode)], codes);
     if (classRule != kPrompt)
         QCOMPARE(int(judged.decision.classRule), classRule);
     if (guidanceRule != kPrompt)

@@ -241,9 +241,9 @@ void TestDayListFiles::inputKind()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
     file.close();
-    QCOMPARE(inputKindOf(file.fileName()), kind);
+    QCOMPARE(classifyInput(file.fileName()).kind, kind);
     QCOMPARE(notAListMessage(kind).isEmpty(), kind == InputKind::DelimitedText || isNational(kind));
-    QCOMPARE(inputKindOf(dir.path()), InputKind::Folder);
+    QCOMPARE(classifyInput(dir.path()).kind, InputKind::Folder);
     QVERIFY(isNational(InputKind::Folder));
 }
 

@@ -150,7 +150,7 @@ void TestDayListWindow::engineShowsWhatTheWindowShows()
             form.setText(kFieldColumns[i].field, values[i]);
         w.click(band == AgeBand::From40To64 ? "Command1" : "Command2");
         const QStringList record = w.window->results().record();
-        QStringList shown = record.mid(record.size() - 5);
+        QStringList shown = record.mid(kFirstResultColumn);
         shown << ageBandName(band) << windowMissingEntries(w) << joinedLines(w.label("Label37")->toolTip())
               << joinedLines(w.label("Label15")->toolTip());
 

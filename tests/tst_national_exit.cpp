@@ -153,6 +153,11 @@ void TestNationalExit::exitStatus_data()
     QTest::newRow("one checkup file") << Files{{"h1.xml", agreeing}} << QStringList{QStringLiteral("h1.xml")} << 0
                                       << QStringList{QStringLiteral("h1.xml"), QStringLiteral("h1_判定.csv")}
                                       << QStringLiteral("判定した行: 1");
+    QTest::newRow("one checkup file longer than the start its kind is told by")
+        << Files{{"h1.xml", QByteArray(agreeing).replace("</ClinicalDocument>", "<!--" + QByteArray(100 * 1024, ' ')
+                                                                                    + "--></ClinicalDocument>")}}
+        << QStringList{QStringLiteral("h1.xml")} << 0
+        << QStringList{QStringLiteral("h1.xml"), QStringLiteral("h1_判定.csv")} << QStringLiteral("判定した行: 1");
     QTest::newRow("default name taken: (2)")
         << Files{{"archive/DATA/h1.xml", agreeing}, {list, {}}} << QStringList{folder} << 0
         << QStringList{folder, QStringLiteral("archive_判定(2).csv"), list} << QString();

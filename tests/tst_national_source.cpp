@@ -4,12 +4,15 @@
 
 #include "archive_maker.h"
 #include "examinee/text_codec.h"
+#include "national/disk_sources.h"
 #include "national/document_source.h"
 #include "national/source_words.h"
+#include "national/zip_source.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -88,6 +91,17 @@ bool unpack(const QList<ArchiveEntry> &entries, const QString &folder)
             return false;
     }
     return true;
+}
+
+// An archive or a folder opened as kalvemo-judge opens them once told apart.
+std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openSource(const QString &path)
+{
+    if (QFileInfo(path).isDir())
+        return openFolderSource(path);
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        return SourceProblem{path};
+    return openZipSource(std::move(file));
 }
 
 QStringList listed(DocumentSource &source)
@@ -213,7 +227,7 @@ void TestNationalSource::refusals()
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("work")));
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.filePath(QStringLiteral("work"))));
-    auto opened = openDocumentSource(path);
+    auto opened = openSource(path);
     QVERIFY(QDir::setCurrent(previous));
 
     if (!problem.isEmpty()) {
@@ -329,7 +343,7 @@ void TestNationalSource::layout()
     QVERIFY(unpack(entries, folder));
 
     for (const QString &input : {zipPath, folder}) {
-        auto opened = openDocumentSource(input);
+        auto opened = openSource(input);
         QVERIFY2(std::holds_alternative<std::unique_ptr<DocumentSource>>(opened), qPrintable(input));
         DocumentSource &source = *std::get<std::unique_ptr<DocumentSource>>(opened);
         QCOMPARE(listed(source), files);

@@ -45,6 +45,18 @@ QString codeText(int code)
 
 } // namespace
 
+QString resultHeading(ResultColumn column)
+{
+    switch (column) {
+    case ResultColumn::SyndromeClass: return wordText(Word::SyndromeClass);
+    case ResultColumn::GuidanceLevel: return wordText(Word::GuidanceLevel);
+    case ResultColumn::ClassCode: return wordText(Word::SyndromeClass) + QStringLiteral("判定コード");
+    case ResultColumn::LevelCode: return wordText(Word::GuidanceLevel) + QStringLiteral("コード");
+    case ResultColumn::Check: return QStringLiteral("確認");
+    }
+    return {};
+}
+
 QStringList judgedRecordHeadings()
 {
     QStringList headings{QStringLiteral("年齢区分"), wordText(Word::Sex)};
@@ -52,9 +64,10 @@ QStringList judgedRecordHeadings()
         headings << entryName(entry);
     for (const Criterion criterion : kCriteriaInDeskOrder)
         headings << criterionName(criterion) + u' ' + wordText(Word::DrugTreatment);
-    headings << wordText(Word::Smoking) << wordText(Word::SyndromeClass) << wordText(Word::GuidanceLevel)
-             << wordText(Word::SyndromeClass) + QStringLiteral("判定コード")
-             << wordText(Word::GuidanceLevel) + QStringLiteral("コード") << QStringLiteral("確認");
+    headings << wordText(Word::Smoking);
+    Q_ASSERT(headings.size() == kFirstResultColumn);
+    for (const ResultColumn column : kAllResultColumns)
+        headings << resultHeading(column);
     return headings;
 }
 
@@ -66,6 +79,7 @@ QStringList judgedRecordRow(const Judgement &judged)
         row << shownText(entryText(judged.entries, entry));
     row << choiceName(choices.bloodPressureDrugs) << choiceName(choices.lipidDrugs) << choiceName(choices.glucoseDrugs)
         << choiceName(choices.smoker);
+    Q_ASSERT(row.size() == kFirstResultColumn);
     for (const QString &cell : judgedResultCells(judged))
         row << cell;
     return row;
@@ -76,10 +90,15 @@ ResultCells judgedResultCells(const Judgement &judged)
     QStringList toCheck;
     for (const ValueToCheck &doubt : judged.findings.toCheck)
         toCheck << valueToCheckSummary(judged.entries, doubt);
-    return {judged.syndromeClassCaption(), judged.guidanceCaption(),
-            codeText(judged.classPrompt() ? kNotJudgedCode : dataCode(judged.decision.classRule)),
-            codeText(judged.guidancePrompt() ? kNotJudgedCode : dataCode(judged.decision.guidanceRule)),
-            toCheck.join(QStringLiteral("、"))};
+    ResultCells cells;
+    cells[ResultColumn::SyndromeClass] = judged.syndromeClassCaption();
+    cells[ResultColumn::GuidanceLevel] = judged.guidanceCaption();
+    cells[ResultColumn::ClassCode] =
+        codeText(judged.classPrompt() ? kNotJudgedCode : dataCode(judged.decision.classRule));
+    cells[ResultColumn::LevelCode] =
+        codeText(judged.guidancePrompt() ? kNotJudgedCode : dataCode(judged.decision.guidanceRule));
+    cells[ResultColumn::Check] = toCheck.join(QStringLiteral("、"));
+    return cells;
 }
 
 QString tabSeparatedLine(const QStringList &columns) { return columns.join(u'\t') + QStringLiteral("\r\n"); }
@@ -87,11 +106,12 @@ QString tabSeparatedLine(const QStringList &columns) { return columns.join(u'\t'
 QStringList addedHeadings()
 {
     static const QStringList headings = [] {
-        const QStringList record = judgedRecordHeadings();
-        return record.mid(record.size() - qsizetype(std::tuple_size_v<ResultCells>))
-               << QStringLiteral("判定した年齢区分") << wordText(Word::NotEntered)
-               << wordText(Word::SyndromeClass) + QStringLiteral("の説明")
-               << wordText(Word::GuidanceLevel) + QStringLiteral("の説明");
+        QStringList added;
+        for (const ResultColumn column : kAllResultColumns)
+            added << resultHeading(column);
+        return added << QStringLiteral("判定した年齢区分") << wordText(Word::NotEntered)
+                     << wordText(Word::SyndromeClass) + QStringLiteral("の説明")
+                     << wordText(Word::GuidanceLevel) + QStringLiteral("の説明");
     }();
     return headings;
 }

@@ -10,9 +10,25 @@
 // The judged record as a row for a spreadsheet or a record system: the
 // examinee as judged and the two results as shown, one column each.
 
-// 年齢区分, 性別, 身長, …, メタボリックシンドローム, 保健指導レベル, then the
-// two results as codes of the national data standard (1 to 3, 4 where a
-// prompt stands) and the values to check (確認), joined with 「、」.
+// The record's columns from its results on, in this order: the two results
+// as the labels show them, the same as codes of the national data standard
+// (1 to 3, 4 where a prompt stands), and the values to check, joined with
+// 「、」.
+enum class ResultColumn { SyndromeClass, GuidanceLevel, ClassCode, LevelCode, Check };
+inline constexpr std::array kAllResultColumns = {ResultColumn::SyndromeClass, ResultColumn::GuidanceLevel,
+                                                 ResultColumn::ClassCode, ResultColumn::LevelCode, ResultColumn::Check};
+
+// The record's columns: 年齢区分, 性別, one per entry, one per criterion's
+// drug treatment, 喫煙, then the results.
+inline constexpr qsizetype kFirstResultColumn = 2 + qsizetype(kEntryCount) + qsizetype(kCriteriaInDeskOrder.size()) + 1;
+inline constexpr qsizetype kRecordColumnCount = kFirstResultColumn + qsizetype(kAllResultColumns.size());
+constexpr qsizetype recordColumn(ResultColumn column) { return kFirstResultColumn + qsizetype(column); }
+
+// メタボリックシンドローム, 保健指導レベル, メタボリックシンドローム判定コード,
+// 保健指導レベルコード, 確認.
+QString resultHeading(ResultColumn column);
+
+// 年齢区分, 性別, 身長, …, 喫煙, then each result column's heading.
 QStringList judgedRecordHeadings();
 
 // The values of the row, each as the user saw it: the field's text without
@@ -20,9 +36,14 @@ QStringList judgedRecordHeadings();
 // choices in the words of the form, the results as the labels show them.
 QStringList judgedRecordRow(const Judgement &judged);
 
-// The row's last five cells, メタボリックシンドローム to 確認: what was
-// judged of the examinee, without the examinee.
-using ResultCells = std::array<QString, 5>;
+// The row's result cells, メタボリックシンドローム to 確認: what was judged
+// of the examinee, without the examinee.
+struct ResultCells {
+    std::array<QString, kAllResultColumns.size()> cells; // by ResultColumn
+    QString &operator[](ResultColumn column) { return cells[std::size_t(column)]; }
+    auto begin() const { return cells.begin(); }
+    auto end() const { return cells.end(); }
+};
 ResultCells judgedResultCells(const Judgement &judged);
 
 // The columns that a judged day's list gains after its own: the record's
