@@ -44,6 +44,15 @@ constexpr const char *designName(Field field)
     return names[std::size_t(field)];
 }
 
+// The label beside each field that captions it.
+constexpr const char *captionLabelName(Field field)
+{
+    constexpr std::array<const char *, kFieldCount> names = {
+        "Label1", "Label2", "Label18", "Label9", "Label22", "Label20", "Label8", "Label5", "Label6",
+    };
+    return names[std::size_t(field)];
+}
+
 constexpr const char *designName(Readout readout)
 {
     constexpr std::array<const char *, kReadoutCount> names = {"Label30", "Label37", "Label15"};
