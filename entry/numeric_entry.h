@@ -36,9 +36,9 @@ bool isCleanNumericText(QStringView text);
 // the caret goes to the end and the field takes the focus.
 void CleanNumericText(FormControls &form, Field field);
 
-// The field that Enter moves on to, or none for the last field (HbA1c, which
-// keeps the line edit's own handling of Enter).
-// The Field enum is in the order of the chain.
+// The field that Enter moves on to (the Field enum is in the order of the
+// chain), or none for the last field, which keeps the line edit's own
+// handling of Enter and so has no key handler.
 constexpr std::optional<Field> nextInEnterChain(Field field)
 {
     const auto next = std::size_t(field) + 1;

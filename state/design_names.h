@@ -13,7 +13,7 @@
 // The controls that the handlers read and write, keyed by their design
 // names; a count follows its enum.
 
-// The nine numeric entry fields, in the order of the Enter chain.
+// The numeric entry fields, in the order of the Enter chain.
 enum class Field { Text9, Text10, Text12, Text1, Text2, Text6, Text7, Text4, Text5 };
 inline constexpr std::size_t kFieldCount = std::size_t(Field::Text5) + 1;
 

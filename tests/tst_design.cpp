@@ -126,9 +126,9 @@ void TestDesign::noControlHidesAnother()
                 covered << over->objectName() + QStringLiteral(" over ") + hidden->objectName();
         }
     }
-    QCOMPARE(covered,
-             QStringList({"Option5 over Label26", "Option6 over Label27", "Text5 over Label6", "Frame8 over Label23",
-                          "Frame8 over Label16", "Frame8 over Option1", "Frame8 over Label17", "Frame8 over Option2"}));
+    QCOMPARE(covered.join(QStringLiteral(", ")),
+             QStringLiteral("Option5 over Label26, Option6 over Label27, Text5 over Label6, Frame8 over Label23, "
+                            "Frame8 over Label16, Frame8 over Option1, Frame8 over Label17, Frame8 over Option2"));
 }
 
 void TestDesign::textAlignment_data()
