@@ -42,7 +42,7 @@ const EntryField &field(const QString &name)
 // A complete, unremarkable examinee, changed by "field=text;field=text".
 EntrySnapshot entriesWith(const QString &changes)
 {
-    EntrySnapshot e = unremarkableEntries();
+    EntrySnapshot e = kUnremarkable;
     for (const QString &change : changes.split(u';', Qt::SkipEmptyParts)) {
         const qsizetype eq = change.indexOf(u'=');
         entryText(e, field(change.left(eq)).entry) = change.mid(eq + 1);

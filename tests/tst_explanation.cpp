@@ -18,8 +18,6 @@ namespace {
 const QString kStep1 = QStringLiteral("Step1を入力してください");
 const QString kStep2 = QStringLiteral("Step2を入力してください");
 
-const EntrySnapshot kUnremarkable = unremarkableEntries();
-
 // The blood values the checks ask for, one bit each of a combination.
 constexpr std::array kStep2Asked = {Entry::Systolic, Entry::Diastolic,      Entry::Triglycerides,
                                     Entry::Hdl,      Entry::FastingGlucose, Entry::Hba1c};
