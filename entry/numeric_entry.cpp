@@ -46,15 +46,6 @@ void CleanNumericText(FormControls &form, Field field)
     form.setFocus(field);
 }
 
-std::optional<Field> nextInEnterChain(Field field)
-{
-    // The Field enum is in the order of the chain.
-    const auto next = std::size_t(field) + 1;
-    if (next == kFieldCount)
-        return std::nullopt;
-    return Field(next);
-}
-
 void Text9_KeyPress(FormControls &form, char16_t &keyAscii) { moveOnFromEnter(form, Field::Text9, keyAscii); }
 void Text10_KeyPress(FormControls &form, char16_t &keyAscii) { moveOnFromEnter(form, Field::Text10, keyAscii); }
 void Text12_KeyPress(FormControls &form, char16_t &keyAscii) { moveOnFromEnter(form, Field::Text12, keyAscii); }

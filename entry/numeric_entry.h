@@ -36,9 +36,16 @@ bool isCleanNumericText(QStringView text);
 // the caret goes to the end and the field takes the focus.
 void CleanNumericText(FormControls &form, Field field);
 
-// The field that Enter moves on to, or none for the last field (HbA1c, which
-// keeps the line edit's own handling of Enter).
-std::optional<Field> nextInEnterChain(Field field);
+// The field that Enter moves on to (the Field enum is in the order of the
+// chain), or none for the last field, which keeps the line edit's own
+// handling of Enter and so has no key handler.
+constexpr std::optional<Field> nextInEnterChain(Field field)
+{
+    const auto next = std::size_t(field) + 1;
+    if (next == kFieldCount)
+        return std::nullopt;
+    return Field(next);
+}
 
 // Key handling of the numeric fields: Enter (code 13) is swallowed by setting
 // the code to 0 and moves the focus to the next field of the chain.

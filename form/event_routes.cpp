@@ -16,14 +16,14 @@ namespace {
 // clang-format off
 constexpr std::array kFields = std::to_array<FieldRoute>({
     {Field::Text9,  Text9_Change,  Text9_KeyPress,  Text9_GotFocus},
-    {Field::Text10, Text10_Change, Text10_KeyPress, nullptr},
+    {Field::Text10, Text10_Change, Text10_KeyPress, kNoHandler},
     {Field::Text12, Text12_Change, Text12_KeyPress, Text12_GotFocus},
     {Field::Text1,  Text1_Change,  Text1_KeyPress,  Text1_GotFocus},
     {Field::Text2,  Text2_Change,  Text2_KeyPress,  Text2_GotFocus},
     {Field::Text6,  Text6_Change,  Text6_KeyPress,  Text6_GotFocus},
     {Field::Text7,  Text7_Change,  Text7_KeyPress,  Text7_GotFocus},
     {Field::Text4,  Text4_Change,  Text4_KeyPress,  Text4_GotFocus},
-    {Field::Text5,  Text5_Change,  nullptr,         Text5_GotFocus},
+    {Field::Text5,  Text5_Change,  kNoHandler,      Text5_GotFocus},
 });
 
 constexpr std::array kOptions = std::to_array<OptionRoute>({
@@ -75,6 +75,16 @@ constexpr auto kJudgementRoutes = byControl<kCommandCount>(kJudgementButtons, &J
 
 static_assert(std::ranges::none_of(kFieldRoutes, [](const FieldRoute *route) { return route == nullptr; }),
               "a field without a route");
+static_assert(kFields.size() == kFieldCount, "a field with two routes");
+static_assert(std::ranges::none_of(kFields, [](const FieldRoute &route) { return route.change == nullptr; }),
+              "a field without its change handler");
+// Enter moves on from every field but the last of the chain, which keeps the
+// line edit's own handling of Enter.
+static_assert(std::ranges::all_of(kFields,
+                                  [](const FieldRoute &route) {
+                                      return bool(route.keyPress) == nextInEnterChain(route.field).has_value();
+                                  }),
+              "Enter's route of a field: every field but the last of the chain moves on");
 static_assert(std::ranges::none_of(kOptionRoutes, [](const OptionRoute *route) { return route == nullptr; }),
               "an option without a route");
 

@@ -51,7 +51,7 @@ void MemoryForm::setFocus(Field field)
     if (m_focus == Focus(field))
         return;
     m_focus = field;
-    if (const Routes::Handler gotFocus = Routes::routeOf(field).gotFocus)
+    if (const auto &gotFocus = Routes::routeOf(field).gotFocus)
         gotFocus(*this);
 }
 

@@ -13,7 +13,7 @@
 // The controls that the handlers read and write, keyed by their design
 // names; a count follows its enum.
 
-// The nine numeric entry fields, in the order of the Enter chain.
+// The numeric entry fields, in the order of the Enter chain.
 enum class Field { Text9, Text10, Text12, Text1, Text2, Text6, Text7, Text4, Text5 };
 inline constexpr std::size_t kFieldCount = std::size_t(Field::Text5) + 1;
 
@@ -40,6 +40,15 @@ constexpr const char *designName(Field field)
 {
     constexpr std::array<const char *, kFieldCount> names = {
         "Text9", "Text10", "Text12", "Text1", "Text2", "Text6", "Text7", "Text4", "Text5",
+    };
+    return names[std::size_t(field)];
+}
+
+// The label beside each field that captions it.
+constexpr const char *captionLabelName(Field field)
+{
+    constexpr std::array<const char *, kFieldCount> names = {
+        "Label1", "Label2", "Label18", "Label9", "Label22", "Label20", "Label8", "Label5", "Label6",
     };
     return names[std::size_t(field)];
 }

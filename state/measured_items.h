@@ -127,9 +127,14 @@ struct NationalCodes {
 struct MeasuredItem {
     Entry entry;
     EntryControl control;
-    int step;              // 1 or 2: the step of the window it is entered in
-    const char *word;      // the desk's name of it: caption, explanations, record, messages
-    const char *unit;      // as the desk writes it: "mg/dL"
+    int step;         // 1 or 2: the step of the window it is entered in
+    const char *word; // the desk's name of it: caption, explanations, record, messages
+    const char *unit; // as the desk writes it: "mg/dL"
+    // The window's caption of it: its word, with its unit in brackets where
+    // the design shows it ("身長(cm)"), or a caption of its own where the
+    // design's differs from both ("HbA1c(NGSP)").
+    bool unitInCaption = false;
+    const char *caption = nullptr;
     int limitDecimals = 0; // HbA1c's limits are written with their tenth: 6.0, not 6
     PlausibleRange plausible;
     RuleLimits limits = noLimit();
@@ -145,15 +150,18 @@ struct MeasuredItem {
 // clang-format off
 inline constexpr std::array<MeasuredItem, kEntryCount> kMeasuredItems = {{
     {.entry = Entry::Height, .control = Field::Text9, .step = 1, .word = "身長", .unit = "cm",
+     .unitInCaption = true,
      .plausible = {100, 220}, .zeroAskedFrom65 = ZeroAsked::ForGuidance,
      .national = {.exact = {{{"9N001000000000001"}}}, .unit = "cm"}},
     {.entry = Entry::Weight, .control = Field::Text10, .step = 1, .word = "体重", .unit = "kg",
+     .unitInCaption = true,
      .plausible = {20, 250}, .zeroAskedFrom65 = ZeroAsked::ForGuidance,
      .national = {.exact = {{{"9N006000000000001"}}}, .unit = "kg"}},
     {.entry = Entry::Bmi, .control = Readout::Label30, .step = 1, .word = "BMI", .unit = "kg/m²",
      .plausible = {10, 80}, .limits = atOrAbove(kBmiLimit), .need = Need::Computed,
      .national = {.exact = {{{"9N011000000000001"}}}}},
     {.entry = Entry::Waist, .control = Field::Text12, .step = 1, .word = "腹囲", .unit = "cm",
+     .unitInCaption = true,
      .plausible = {40, 200}, .limits = bySex(kMaleWaistLimitCm, kFemaleWaistLimitCm),
      .zeroAskedFrom65 = ZeroAsked::ForBoth,
      .deskNames = {"腹囲(実測)", "腹囲(自己測定)", "腹囲(自己申告)", "ウエスト", "ウエスト周囲径"},
@@ -189,7 +197,8 @@ inline constexpr std::array<MeasuredItem, kEntryCount> kMeasuredItems = {{
      .criterion = Criterion::Glucose, .need = Need::OneOfGlucose,
      .deskNames = {"空腹時血糖値", "血糖(空腹時)", "空腹時血糖(FPG)", "FPG"},
      .national = {.lab = {"3D010", Sample::FastingOnly, true}, .unit = "mg/dL"}},
-    {.entry = Entry::Hba1c, .control = Field::Text5, .step = 2, .word = "HbA1c", .unit = "%", .limitDecimals = 1,
+    {.entry = Entry::Hba1c, .control = Field::Text5, .step = 2, .word = "HbA1c", .unit = "%",
+     .caption = "HbA1c(NGSP)", .limitDecimals = 1,
      .plausible = {3.0, 20.0}, .limits = atOrAbove(kHba1cGuidanceLimit, kHba1cSyndromeLimit),
      .criterion = Criterion::Glucose, .need = Need::OneOfGlucose,
      .deskNames = {"HbA1c(NGSP)", "HbA1c(NGSP値)", "ヘモグロビンA1c", "ヘモグロビンA1c(NGSP)"},

@@ -1,3 +1,4 @@
+#include "entry_texts.h"
 #include "judgement/checks.h"
 #include "judgement/colours.h"
 #include "judgement/plausibility.h"
@@ -41,7 +42,7 @@ const EntryField &field(const QString &name)
 // A complete, unremarkable examinee, changed by "field=text;field=text".
 EntrySnapshot entriesWith(const QString &changes)
 {
-    EntrySnapshot e{{"170", "65", "22.5", "80", "120", "70", "100", "50", "90", "5.0"}, false};
+    EntrySnapshot e = kUnremarkable;
     for (const QString &change : changes.split(u';', Qt::SkipEmptyParts)) {
         const qsizetype eq = change.indexOf(u'=');
         entryText(e, field(change.left(eq)).entry) = change.mid(eq + 1);

@@ -13,6 +13,8 @@
 #include "words/desk_names.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 // The day's list without a window: the data-standard codes of every rule,
@@ -30,6 +32,8 @@ private slots:
     void spreadsheetCell();
     void headings_data();
     void headings();
+    void documentedHeadings_data();
+    void documentedHeadings();
     void headingLine_data();
     void headingLine();
     void choiceWords_data();
@@ -46,15 +50,22 @@ private slots:
 
 namespace {
 
-// "h w waist systolic diastolic triglycerides hdl glucose hba1c", "-" for
-// an empty field; the choices as "bp lipid glucose smoker" flags "0000".
+// The fields of the values of a row below, named here so that a field added
+// to the window shifts none of them: "h w waist systolic diastolic
+// triglycerides hdl glucose hba1c", "-" for an empty field; the choices as
+// "bp lipid glucose smoker" flags "0000".
+constexpr std::array kValueFields = {Field::Text9, Field::Text10, Field::Text12, Field::Text1, Field::Text2,
+                                     Field::Text6, Field::Text7,  Field::Text4,  Field::Text5};
+
 Examinee examineeOf(AgeBand band, const QString &values, const QString &choices)
 {
     Examinee e;
     e.band = band;
     const QStringList v = values.split(u' ');
-    for (std::size_t i = 0; i < kFieldCount; ++i)
-        e.texts[i] = v[qsizetype(i)] == u"-" ? QString() : v[qsizetype(i)];
+    if (v.size() != qsizetype(kValueFields.size()))
+        qFatal("%lld values for %zu fields", qlonglong(v.size()), kValueFields.size());
+    for (std::size_t i = 0; i < kValueFields.size(); ++i)
+        e.texts[std::size_t(kValueFields[i])] = v[qsizetype(i)] == u"-" ? QString() : v[qsizetype(i)];
     e.female = false;
     e.bloodPressureDrugs = choices[0] == u'1';
     e.lipidDrugs = choices[1] == u'1';
@@ -70,7 +81,7 @@ constexpr int kPrompt = -1; // the result is a prompt: no rule
 void TestDayList::dataStandardCodes_data()
 {
     QTest::addColumn<AgeBand>("band");
-    QTest::addColumn<QString>("values"); // in Enter-chain order: height weight waist sys dia tg hdl glucose hba1c
+    QTest::addColumn<QString>("values"); // of kValueFields
     QTest::addColumn<QString>("choices");
     QTest::addColumn<int>("classRule");
     QTest::addColumn<int>("guidanceRule");
@@ -330,6 +341,49 @@ void TestDayList::headings()
         }
     }
     QCOMPARE(found, read);
+}
+
+// The manual page's and the README's list of headings: every item read from
+// a column, in the order of the items, with the headings read beside its own.
+void TestDayList::documentedHeadings_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("section"); // from its first line to the line that ends it
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<QString>("listed");
+    // The manual page: ".B 腹囲" then "腹囲(実測), …" or "(only this heading)".
+    QTest::newRow("manual page") << QStringLiteral("packaging/debian/kalvemo-judge.1")
+                                 << QStringLiteral(".SH HEADINGS\n") << QStringLiteral("\n.SH ")
+                                 << QStringLiteral(R"(^\.B (.+)\n(?:\(only this heading\)|(.+))$)");
+    // The README: "| 腹囲 | 腹囲(実測)、… |", under the table's heading line.
+    QTest::newRow("README") << QStringLiteral("README.md") << QStringLiteral("Also read |\n|---|---|\n")
+                            << QStringLiteral("\n\n") << QStringLiteral(R"(^\| ([^|]+) \| ?([^|]*?) ?\|$)");
+}
+
+void TestDayList::documentedHeadings()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, section);
+    QFETCH(QString, end);
+    QFETCH(QString, listed);
+    QFile text(QStringLiteral(KALVEMO_SOURCE_DIR "/") + file);
+    QVERIFY(text.open(QIODevice::ReadOnly));
+    const QString whole = QString::fromUtf8(text.readAll());
+    const qsizetype start = whole.indexOf(section);
+    QVERIFY(start >= 0);
+    const QString part = whole.sliced(start, whole.indexOf(end, start) - start);
+    QStringList documented;
+    const QRegularExpression line(listed, QRegularExpression::MultilineOption);
+    for (const QRegularExpressionMatch &item : line.globalMatch(part)) {
+        const QStringList others = item.captured(2).split(QRegularExpression(QStringLiteral("、|, ")));
+        documented << (QStringList{item.captured(1)} + others).join(u'|');
+    }
+    QStringList read;
+    for (std::size_t i = 0; i < kItemCount; ++i) {
+        if (QStringList headings = headingsOf(Item(i)); !headings.isEmpty())
+            read << (headings.size() == 1 ? headings << QString() : headings).join(u'|');
+    }
+    QCOMPARE(documented, read);
 }
 
 void TestDayList::headingLine_data()

@@ -110,12 +110,16 @@ QString windowMissingEntries(const WindowFixture &w)
 
 QString joinedLines(const QString &tooltip) { return tooltip.split(u'\n').join(QStringLiteral(" / ")); }
 
-// The list's headings: the window's own record headings up to 喫煙.
+// The list's headings, in the order of a row's cells: the window's own
+// record headings of the age band and sex, of the fields' entries in the
+// order of kFieldColumns, of the drug treatments and of 喫煙.
 QStringList listHeadings()
 {
-    QStringList headings = judgedRecordHeadings();
-    headings.remove(headings.indexOf(entryName(Entry::Bmi)));
-    return headings.mid(0, headings.indexOf(wordText(Word::Smoking)) + 1);
+    const QStringList record = judgedRecordHeadings();
+    QStringList headings = record.mid(0, 2);
+    for (const FieldColumn &column : kFieldColumns)
+        headings << entryName(column.entry);
+    return headings + record.mid(record.indexOf(wordText(Word::Smoking)) - 3, 4);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "form_design.h"
 
 #include "app/form3.h"
+#include "app/window/form_layout.h"
 #include "state/form_controls.h"
 
 #include <QLabel>
@@ -19,6 +20,7 @@ private slots:
     void geometry_data();
     void geometry();
     void everyControlIsInTheDesign();
+    void noControlHidesAnother();
     void textAlignment_data();
     void textAlignment();
 
@@ -101,6 +103,32 @@ void TestDesign::everyControlIsInTheDesign()
     designed.sort();
     built.sort();
     QCOMPARE(built, designed);
+}
+
+// A control drawn over another that is not its frame, in the window's
+// coordinates: a field laid out where another control already is shows as a
+// new pair here. Frames are covered without harm where they are empty, so
+// only what a frame holds counts as hidden. The pairs the design has are its
+// own: the sex buttons reach a pixel into their captions, HbA1c's wide
+// caption a pixel under its field, and Step3 over the smoking frame's edge.
+void TestDesign::noControlHidesAnother()
+{
+    const std::span<const Layout::ControlDesign> design = Layout::form3Design();
+    const QWidget *content = control(QStringLiteral("FormContent"));
+    const auto place = [&](const QWidget *widget) { return QRect(widget->mapTo(content, QPoint()), widget->size()); };
+    QStringList covered;
+    for (std::size_t below = 0; below < design.size(); ++below) {
+        const QWidget *hidden = control(QString::fromUtf8(design[below].name));
+        for (std::size_t above = below + 1; above < design.size() && design[below].kind != Layout::Kind::Frame;
+             ++above) {
+            const QWidget *over = control(QString::fromUtf8(design[above].name));
+            if (!over->isAncestorOf(hidden) && place(over).intersects(place(hidden)))
+                covered << over->objectName() + QStringLiteral(" over ") + hidden->objectName();
+        }
+    }
+    QCOMPARE(covered.join(QStringLiteral(", ")),
+             QStringLiteral("Option5 over Label26, Option6 over Label27, Text5 over Label6, Frame8 over Label23, "
+                            "Frame8 over Label16, Frame8 over Option1, Frame8 over Label17, Frame8 over Option2"));
 }
 
 void TestDesign::textAlignment_data()

@@ -1,3 +1,4 @@
+#include "entry_texts.h"
 #include "indicator_states.h"
 #include "words/desk_names.h"
 #include "words/explanation.h"
@@ -17,9 +18,9 @@ namespace {
 const QString kStep1 = QStringLiteral("Step1を入力してください");
 const QString kStep2 = QStringLiteral("Step2を入力してください");
 
-// A complete examinee with every value below its limit: no prompt, and no
-// value that would itself give a reason.
-const EntrySnapshot kUnremarkable{{"170", "65", "22.5", "80", "120", "70", "100", "50", "90", "5.0"}, false};
+// The blood values the checks ask for, one bit each of a combination.
+constexpr std::array kStep2Asked = {Entry::Systolic, Entry::Diastolic,      Entry::Triglycerides,
+                                    Entry::Hdl,      Entry::FastingGlucose, Entry::Hba1c};
 
 const char *const kCriterionNames[] = {"血圧", "脂質", "血糖"};
 
@@ -135,9 +136,10 @@ void TestExplanation::everyPromptCombination()
     QFETCH(QStringList, step1);
 
     for (int combination = 0; combination < 64; ++combination) {
-        EntrySnapshot e{{step1[0], step1[1], step1[2], step1[3]}, false};
+        EntrySnapshot e =
+            entriesOf(QStringLiteral("身長=%1;体重=%2;BMI=%3;腹囲=%4").arg(step1[0], step1[1], step1[2], step1[3]));
         for (int k = 0; k < 6; ++k)
-            entryText(e, Entry(int(Entry::Systolic) + k)) = combination & (1 << k) ? QStringLiteral("0") : QString();
+            entryText(e, kStep2Asked[k]) = combination & (1 << k) ? QStringLiteral("0") : QString();
 
         // What the checks ask for, label by label.
         const bool older = band == AgeBand::From65To74;
@@ -216,12 +218,15 @@ void TestExplanation::recordRow_data()
 
     QTest::newRow("40-64 man, nothing chosen")
         << AgeBand::From40To64
-        << EntrySnapshot{{"170", "70", "24.2", "95", "142", "87", "160", "38", "93", "5.2"}, false} << false
+        << entriesOf("身長=170;体重=70;BMI=24.2;腹囲=95;最高血圧=142;最低血圧=87;中性脂肪=160;HDL-CHO=38;"
+                     "空腹時血糖=93;HbA1c=5.2")
+        << false
         << QStringList{"40歳～64歳", "男性", "170",  "70",   "24.2", "95",        "142",     "87", "160", "38", "93",
                        "5.2",        "なし", "なし", "なし", "なし", "３ 非該当", "３ なし", "3",  "3",   ""};
     QTest::newRow("65-74 woman, all chosen, pasted tab and line feed")
         << AgeBand::From65To74
-        << EntrySnapshot{{"15\t8", "6\n2", "24.8", "88", "1\r\n30", "80", "", "45", "", "6.1"}, true} << true
+        << entriesOf("身長=15\t8;体重=6\n2;BMI=24.8;腹囲=88;最高血圧=1\r\n30;最低血圧=80;HDL-CHO=45;HbA1c=6.1", true)
+        << true
         << QStringList{"65歳～74歳",
                        "女性",
                        "158",

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/criteria.h"
+
 #include <array>
 #include <cstddef>
 
@@ -40,4 +42,11 @@ constexpr const char *word(Word w)
     };
     // clang-format on
     return words[std::size_t(w)];
+}
+
+// The word of what a criterion is about ("血圧", "脂質", "血糖").
+constexpr Word wordOf(Criterion criterion)
+{
+    constexpr std::array<Word, 3> words = {Word::BloodPressure, Word::Lipids, Word::Glucose};
+    return words[std::size_t(criterion)];
 }

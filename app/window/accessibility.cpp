@@ -10,14 +10,16 @@
 #include <QWidget>
 
 #include <array>
+#include <cstddef>
 
 namespace {
 
-// A control and the captions on screen that name it, read in this order.
-// The option buttons have no caption of their own: the words above or beside
-// them ("男性", "薬剤治療" + "あり", "喫煙" + "なし") are their names. The
-// description is what a sighted user gathers from the row: its step and what
-// it is about.
+// An option button and the captions on screen that name it, read in this
+// order: it has no caption of its own, and the words above or beside it
+// ("男性", "薬剤治療" + "あり", "喫煙" + "なし") are its name. The
+// description is what a sighted user gathers from the row: what it is about.
+// A field is named by its caption label and described by its step and the
+// criterion its value is judged by.
 struct Naming {
     const char *control;
     std::array<const char *, 2> captions;
@@ -27,19 +29,21 @@ struct Naming {
 
 using W = Word;
 
+constexpr std::array<const char *, 3> kStepNames = {nullptr, "Step1", "Step2"};
+
+constexpr Naming namingOf(Field field)
+{
+    const MeasuredItem &item = measured(entryOf(field));
+    return {designName(field),
+            {captionLabelName(field), nullptr},
+            kStepNames[std::size_t(item.step)],
+            item.criterion ? word(wordOf(*item.criterion)) : nullptr};
+}
+
 // clang-format off
-constexpr auto kNamings = std::to_array<Naming>({
-    {designName(Field::Text9),     {"Label1",  nullptr}, "Step1", nullptr},
-    {designName(Field::Text10),    {"Label2",  nullptr}, "Step1", nullptr},
-    {designName(Field::Text12),    {"Label18", nullptr}, "Step1", nullptr},
+constexpr auto kOptionNamings = std::to_array<Naming>({
     {designName(Option::Option5),  {"Label26", nullptr}, nullptr, word(W::Sex)},
     {designName(Option::Option6),  {"Label27", nullptr}, nullptr, word(W::Sex)},
-    {designName(Field::Text1),     {"Label9",  nullptr}, "Step2", word(W::BloodPressure)},
-    {designName(Field::Text2),     {"Label22", nullptr}, "Step2", word(W::BloodPressure)},
-    {designName(Field::Text6),     {"Label20", nullptr}, "Step2", word(W::Lipids)},
-    {designName(Field::Text7),     {"Label8",  nullptr}, "Step2", word(W::Lipids)},
-    {designName(Field::Text4),     {"Label5",  nullptr}, "Step2", word(W::Glucose)},
-    {designName(Field::Text5),     {"Label6",  nullptr}, "Step2", word(W::Glucose)},
     {designName(Option::Option9),  {"Label14", "Text8"},  nullptr, word(W::BloodPressure)},
     {designName(Option::Option10), {"Label14", "Text11"}, nullptr, word(W::BloodPressure)},
     {designName(Option::Option7),  {"Label14", "Text8"},  nullptr, word(W::Lipids)},
@@ -92,30 +96,36 @@ QString captionText(QWidget &window, const char *name)
     return label ? label->text() : QString();
 }
 
+void name(QWidget &window, const Naming &naming)
+{
+    QWidget *control = named(window, naming.control);
+    QStringList words;
+    for (const char *caption : naming.captions) {
+        if (caption)
+            words << captionText(window, caption);
+    }
+    control->setAccessibleName(words.join(u' '));
+    QStringList description;
+    for (const char *part : {naming.step, naming.about}) {
+        if (part)
+            description << QString::fromUtf8(part);
+    }
+    control->setAccessibleDescription(description.join(u' '));
+    // A caption label that stands for one field points the reader to it.
+    if (naming.captions[1] == nullptr) {
+        if (auto *caption = named<QLabel>(window, naming.captions[0]))
+            caption->setBuddy(control);
+    }
+}
+
 } // namespace
 
 void describeForAssistiveTechnology(QWidget &window)
 {
-    for (const Naming &naming : kNamings) {
-        QWidget *control = named(window, naming.control);
-        QStringList words;
-        for (const char *caption : naming.captions) {
-            if (caption)
-                words << captionText(window, caption);
-        }
-        control->setAccessibleName(words.join(u' '));
-        QStringList description;
-        for (const char *part : {naming.step, naming.about}) {
-            if (part)
-                description << QString::fromUtf8(part);
-        }
-        control->setAccessibleDescription(description.join(u' '));
-        // A caption label that stands for one field points the reader to it.
-        if (naming.captions[1] == nullptr) {
-            if (auto *caption = named<QLabel>(window, naming.captions[0]))
-                caption->setBuddy(control);
-        }
-    }
+    for (std::size_t field = 0; field < kFieldCount; ++field)
+        name(window, namingOf(Field(field)));
+    for (const Naming &naming : kOptionNamings)
+        name(window, naming);
     for (const GroupNaming &group : kGroups) {
         QString name = QString::fromUtf8(word(group.about));
         if (group.drugTreatment)

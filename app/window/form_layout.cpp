@@ -4,7 +4,9 @@
 #include "state/measured_items.h"
 #include "words/words.h"
 
+#include <algorithm>
 #include <array>
+#include <variant>
 
 namespace Layout {
 namespace {
@@ -13,8 +15,87 @@ using K = Kind;
 using A = Align;
 using W = Word;
 
+// An item's caption in the window: its own caption where the design gives it
+// one, else its word, with its unit in brackets where the design shows it.
+constexpr std::size_t kLongestCaption = 40;
+constexpr auto kWordCaptions = [] {
+    std::array<std::array<char, kLongestCaption>, kEntryCount> captions{};
+    for (const MeasuredItem &item : kMeasuredItems) {
+        std::array<char, kLongestCaption> &caption = captions[std::size_t(item.entry)];
+        std::size_t n = 0;
+        const auto append = [&](const char *text) {
+            for (; *text != '\0'; ++text) {
+                if (n + 1 == kLongestCaption)
+                    throw "a caption longer than kLongestCaption";
+                caption[n++] = *text;
+            }
+        };
+        append(item.word);
+        if (item.unitInCaption) {
+            append("(");
+            append(item.unit);
+            append(")");
+        }
+    }
+    return captions;
+}();
+
+constexpr const char *captionOf(Entry entry)
+{
+    const char *own = measured(entry).caption;
+    return own ? own : kWordCaptions[std::size_t(entry)].data();
+}
+
+// Step2's fields, two to a row in catalogue order, each after its caption;
+// a caption wider than the column's reaches further left.
+struct CaptionPlace {
+    Field field;
+    int left;
+    int width;
+};
+constexpr std::array<int, 2> kStep2CaptionLeft = {240, 3120};
+constexpr std::array<int, 2> kStep2FieldLeft = {1560, 4320};
+constexpr int kStep2CaptionWidth = 1095;
+constexpr std::array kWideStep2Captions = std::to_array<CaptionPlace>({
+    {Field::Text4, 120, 1215},
+    {Field::Text5, 2880, 1455},
+});
+
+constexpr auto kStep2Fields = [] {
+    std::array<ControlDesign, 2 * step2FieldCount()> controls{};
+    std::size_t n = 0;
+    int place = 0;
+    for (const MeasuredItem &item : kMeasuredItems) {
+        const Field *field = std::get_if<Field>(&item.control);
+        if (item.step != 2 || field == nullptr)
+            continue;
+        const int column = place % 2;
+        const int top = kStep2FirstRowTopTwips + kStep2RowPitchTwips * (place / 2);
+        CaptionPlace caption = {*field, kStep2CaptionLeft[column], kStep2CaptionWidth};
+        for (const CaptionPlace &wide : kWideStep2Captions) {
+            if (wide.field == *field)
+                caption = wide;
+        }
+        controls[n++] = {captionLabelName(*field),
+                         K::Label,
+                         "Frame2",
+                         captionOf(item.entry),
+                         caption.left,
+                         top + 120,
+                         caption.width,
+                         375,
+                         12};
+        controls[n++] = {designName(*field), K::TextBox, "Frame2", "", kStep2FieldLeft[column], top, 1095, 495, 14.25};
+        ++place;
+    }
+    return controls;
+}();
+
+// What lies below Step2 moves down by the rows it holds beyond the design's.
+constexpr int kDown = kAddedStep2Twips;
+
 // clang-format off
-constexpr std::array kDesign = std::to_array<ControlDesign>({
+constexpr std::array kStep1 = std::to_array<ControlDesign>({
     // name                        kind             container  caption                    left  top   width height pt
     {"Frame1",                     K::Frame,        "Form3",   "Step1",                    240,  240, 8175, 1815, 9.75},
     {"Frame3",                     K::Frame,        "Frame1",  "",                         360,  360, 1575, 1095, 9},
@@ -22,28 +103,19 @@ constexpr std::array kDesign = std::to_array<ControlDesign>({
     {"Label27",                    K::Label,        "Frame3",  word(W::Female),           960,  360,  495,  255, 9},
     {designName(Option::Option5),  K::OptionButton, "Frame3",  "",                        240,  600,  375,  375, 9},
     {designName(Option::Option6),  K::OptionButton, "Frame3",  "",                         960,  600,  375,  375, 9},
-    {"Label1",                     K::Label,        "Frame1",  "身長(cm)",                 2280,  480,  975,  375, 12},
+    {captionLabelName(Field::Text9),  K::Label,     "Frame1",  captionOf(Entry::Height),  2280,  480,  975,  375, 12},
     {designName(Field::Text9),     K::TextBox,      "Frame1",  "",                        2160,  960,  975,  495, 14.25},
-    {"Label2",                     K::Label,        "Frame1",  "体重(kg)",                 3840,  480,  975,  375, 12},
+    {captionLabelName(Field::Text10), K::Label,     "Frame1",  captionOf(Entry::Weight),  3840,  480,  975,  375, 12},
     {designName(Field::Text10),    K::TextBox,      "Frame1",  "",                        3720,  960,  975,  495, 14.25},
-    {"Label3",                     K::Label,        "Frame1",  measured(Entry::Bmi).word,              5280,  480,  735,  375, 12, A::Centre},
+    {"Label3",                     K::Label,        "Frame1",  captionOf(Entry::Bmi),     5280,  480,  735,  375, 12, A::Centre},
     {designName(Readout::Label30), K::Label,        "Frame1",  "",                        5160,  960,  975,  495, 14.25, A::Right, true},
-    {"Label18",                    K::Label,        "Frame1",  "腹囲(cm)",                 6720,  480, 1095,  375, 12},
+    {captionLabelName(Field::Text12), K::Label,     "Frame1",  captionOf(Entry::Waist),   6720,  480, 1095,  375, 12},
     {designName(Field::Text12),    K::TextBox,      "Frame1",  "",                        6600,  960,  975,  495, 14.25},
 
-    {"Frame2",                     K::Frame,        "Form3",   "Step2",                    240, 1920, 8175, 4095, 9},
-    {"Label9",                     K::Label,        "Frame2",  measured(Entry::Systolic).word,         240, 1200, 1095,  375, 12},
-    {designName(Field::Text1),     K::TextBox,      "Frame2",  "",                        1560, 1080, 1095,  495, 14.25},
-    {"Label22",                    K::Label,        "Frame2",  measured(Entry::Diastolic).word,        3120, 1200, 1095,  375, 12},
-    {designName(Field::Text2),     K::TextBox,      "Frame2",  "",                        4320, 1080, 1095,  495, 14.25},
-    {"Label20",                    K::Label,        "Frame2",  measured(Entry::Triglycerides).word,    240, 2040, 1095,  375, 12},
-    {designName(Field::Text6),     K::TextBox,      "Frame2",  "",                        1560, 1920, 1095,  495, 14.25},
-    {"Label8",                     K::Label,        "Frame2",  measured(Entry::Hdl).word,              3120, 2040, 1095,  375, 12},
-    {designName(Field::Text7),     K::TextBox,      "Frame2",  "",                        4320, 1920, 1095,  495, 14.25},
-    {"Label5",                     K::Label,        "Frame2",  measured(Entry::FastingGlucose).word,   120, 2880, 1215,  375, 12},
-    {designName(Field::Text4),     K::TextBox,      "Frame2",  "",                        1560, 2760, 1095,  495, 14.25},
-    {"Label6",                     K::Label,        "Frame2",  "HbA1c(NGSP)",             2880, 2880, 1455,  375, 12},
-    {designName(Field::Text5),     K::TextBox,      "Frame2",  "",                        4320, 2760, 1095,  495, 14.25},
+    {"Frame2",                     K::Frame,        "Form3",   "Step2",                    240, 1920, 8175, 4095 + kDown, 9},
+});
+
+constexpr std::array kStep2DrugsAndBelow = std::to_array<ControlDesign>({
     {"Label14",                    K::Label,        "Frame2",  word(W::DrugTreatment),   5880,  240, 1575,  255, 11.25, A::Centre},
     {"Text8",                      K::CaptionBox,   "Frame2",  word(W::No),               5880,  600,  615,  270, 11.25, A::Centre},
     {"Text11",                     K::CaptionBox,   "Frame2",  word(W::Yes),              6840,  600,  615,  270, 11.25, A::Centre},
@@ -57,14 +129,14 @@ constexpr std::array kDesign = std::to_array<ControlDesign>({
     {designName(Option::Option3),  K::OptionButton, "Frame5",  "",                        360,  240,  255,  255, 9},
     {designName(Option::Option4),  K::OptionButton, "Frame5",  "",                        1440,  240,  255,  255, 9},
 
-    {"Frame4",                     K::Frame,        "Form3",   "",                         240, 5280, 8175,  615, 9},
+    {"Frame4",                     K::Frame,        "Form3",   "",                         240, 5280 + kDown, 8175,  615, 9},
     {"Label23",                    K::Label,        "Frame4",  word(W::Smoking),          360,  240,  735,  255, 9},
     {"Label16",                    K::Label,        "Frame4",  word(W::No),              1680,  240,  375,  255, 11.25},
     {designName(Option::Option1),  K::OptionButton, "Frame4",  "",                       2280,  120,  375,  375, 9},
     {"Label17",                    K::Label,        "Frame4",  word(W::Yes),             3480,  240,  375,  255, 11.25},
     {designName(Option::Option2),  K::OptionButton, "Frame4",  "",                        4080,  120,  375,  375, 9},
 
-    {"Frame8",                     K::Frame,        "Form3",   "Step3",                    240, 5760, 8175, 2775, 9},
+    {"Frame8",                     K::Frame,        "Form3",   "Step3",                    240, 5760 + kDown, 8175, 2775, 9},
     {"Label24",                    K::Label,        "Frame8",  "判定",                     1200,  480,  855,  375, 12},
     {designName(Command::Command1),K::CommandButton,"Frame8",  word(W::Ages40To64),    3480,  240, 1695,  735, 12, A::Centre, false, kAges40To64Button},
     {designName(Command::Command2),K::CommandButton,"Frame8",  word(W::Ages65To74),    5640,  240, 1695,  735, 12, A::Centre, false, kAges65To74Button},
@@ -78,10 +150,19 @@ constexpr std::array kDesign = std::to_array<ControlDesign>({
     // something to say.
     {"MessageLine",                K::Label,        "Frame8",  "",                        2760, 2430, 5295,  285, 9, A::Centre},
 
-    {designName(Command::Command3),K::CommandButton,"Form3",   "Reset",                   7200, 8640, 1095,  495, 12, A::Centre, false, kResetButton},
+    {designName(Command::Command3),K::CommandButton,"Form3",   "Reset",                   7200, 8640 + kDown, 1095,  495, 12, A::Centre, false, kResetButton},
 });
-
 // clang-format on
+
+template <std::size_t... kSizes> constexpr auto joined(const std::array<ControlDesign, kSizes> &...parts)
+{
+    std::array<ControlDesign, (kSizes + ...)> all{};
+    auto next = all.begin();
+    ((next = std::ranges::copy(parts, next).out), ...);
+    return all;
+}
+
+constexpr auto kDesign = joined(kStep1, kStep2Fields, kStep2DrugsAndBelow);
 
 } // namespace
 

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "state/colours.h"
+#include "state/measured_items.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <optional>
 #include <span>
+#include <variant>
 
 // The design of the main window as data: every frame and control with its
 // container, caption, position and size in twips, font size and look. The
@@ -41,7 +45,23 @@ struct ControlDesign {
 inline constexpr const char *kWindowName = "Form3";
 inline constexpr const char *kWindowCaption = "Kalvemo";
 inline constexpr int kClientWidthTwips = 8685;
-inline constexpr int kClientHeightTwips = 9360;
+// Step2 holds its fields two to a row, in catalogue order; the design has
+// rows for three pairs, beside the three drug groups. Each further row
+// lengthens Step2 and moves what lies below it (the smoking frame, Step3,
+// Reset) and the window's bottom down by the row's pitch.
+inline constexpr int kStep2FirstRowTopTwips = 1080;
+inline constexpr int kStep2RowPitchTwips = 840;
+inline constexpr int kStep2DesignRows = 3;
+constexpr std::size_t step2FieldCount()
+{
+    return std::size_t(std::ranges::count_if(kMeasuredItems, [](const MeasuredItem &item) {
+        return item.step == 2 && std::holds_alternative<Field>(item.control);
+    }));
+}
+constexpr int step2Rows() { return int(step2FieldCount() + 1) / 2; }
+static_assert(step2Rows() >= kStep2DesignRows, "Step2's three drug groups stand beside three rows of fields");
+inline constexpr int kAddedStep2Twips = (step2Rows() - kStep2DesignRows) * kStep2RowPitchTwips;
+inline constexpr int kClientHeightTwips = 9360 + kAddedStep2Twips;
 inline constexpr double kWindowFontPt = 9.75;
 inline constexpr int kStartupFocusDelayMs = 100;
 
