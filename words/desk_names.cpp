@@ -117,15 +117,7 @@ void appendLimitText(TextBuilder &to, Entry entry, double limit)
 
 QString withUnit(const QString &number, Entry entry) { return number % u' ' % entryUnit(entry); }
 
-const QString &criterionName(Criterion criterion)
-{
-    switch (criterion) {
-    case Criterion::BloodPressure: return wordText(Word::BloodPressure);
-    case Criterion::Lipids: return wordText(Word::Lipids);
-    case Criterion::Glucose: break;
-    }
-    return wordText(Word::Glucose);
-}
+const QString &criterionName(Criterion criterion) { return wordText(wordOf(criterion)); }
 
 const QString &sexName(bool female) { return wordText(female ? Word::Female : Word::Male); }
 
