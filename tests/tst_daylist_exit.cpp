@@ -1,3 +1,5 @@
+#include "stream_lines.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
@@ -70,7 +72,7 @@ Run run(const QByteArray &input, const QStringList &arguments, const QStringList
     judge.waitForFinished();
     return {judge.exitStatus() == QProcess::NormalExit ? judge.exitCode() : -1,
             QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), judge.readAllStandardOutput(),
-            judge.readAllStandardError()};
+            streamLines(judge.readAllStandardError())};
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "archive_maker.h"
 #include "checkup_xml.h"
+#include "stream_lines.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,7 +66,7 @@ Run run(const Files &files, const QStringList &arguments, const QStringList &fif
     judge.waitForFinished(60000);
     Run done{judge.exitStatus() == QProcess::NormalExit ? judge.exitCode() : -1,
              QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
-             QString::fromUtf8(judge.readAllStandardError()),
+             QString::fromUtf8(streamLines(judge.readAllStandardError())),
              {}};
     for (const QString &entry : done.entries) {
         if (entry.endsWith(QStringLiteral("_判定.csv"))) {

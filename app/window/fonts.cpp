@@ -1,12 +1,10 @@
 #include "app/window/fonts.h"
 
+#include "app/window/fonts_system.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStringList>
-
-#ifdef Q_OS_WIN
-#include <QCoreApplication>
-#endif
 
 namespace {
 
@@ -37,17 +35,15 @@ bool isInstalled(const QStringList &installed, const QString &family)
     return false;
 }
 
-#ifdef Q_OS_WIN
 // A Windows without Japanese fonts would draw every caption as empty boxes.
-// The Windows build ships IPAPGothic in fonts/ beside the program and
-// registers it only where the design's own font is missing.
-void addShippedFontWhereDesignFontIsMissing(const QStringList &installed)
+// A font shipped with the program is registered only where the design's own
+// font is missing.
+void addShippedFontWhereDesignFontIsMissing(const QString &shipped, const QStringList &installed)
 {
     if (isInstalled(installed, kDesignFamily) || isInstalled(installed, kDesignFamilyLatin))
         return;
-    QFontDatabase::addApplicationFont(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts/ipagp.ttf"));
+    QFontDatabase::addApplicationFont(shipped);
 }
-#endif
 
 // The families every control asks for, chosen once per run: the design's
 // font, and where it is missing the one stand-in that is installed. Qt looks
@@ -58,9 +54,8 @@ void addShippedFontWhereDesignFontIsMissing(const QStringList &installed)
 const QStringList &chosenFamilies()
 {
     static const QStringList families = [] {
-#ifdef Q_OS_WIN
-        addShippedFontWhereDesignFontIsMissing(QFontDatabase::families());
-#endif
+        if (const QString shipped = shippedFontFile(); !shipped.isEmpty())
+            addShippedFontWhereDesignFontIsMissing(shipped, QFontDatabase::families());
         const QStringList installed = QFontDatabase::families();
         if (isInstalled(installed, kDesignFamily))
             return QStringList{kDesignFamily};
