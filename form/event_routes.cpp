@@ -76,8 +76,6 @@ constexpr auto kJudgementRoutes = byControl<kCommandCount>(kJudgementButtons, &J
 static_assert(std::ranges::none_of(kFieldRoutes, [](const FieldRoute *route) { return route == nullptr; }),
               "a field without a route");
 static_assert(kFields.size() == kFieldCount, "a field with two routes");
-static_assert(std::ranges::none_of(kFields, [](const FieldRoute &route) { return route.change == nullptr; }),
-              "a field without its change handler");
 // Enter moves on from every field but the last of the chain, which keeps the
 // line edit's own handling of Enter.
 static_assert(std::ranges::all_of(kFields,

@@ -3,6 +3,7 @@
 #include "judgement/judgement_buttons.h"
 #include "state/form_controls.h"
 
+#include <cstddef>
 #include <span>
 #include <utility>
 
@@ -18,27 +19,40 @@ using KeyHandler = void (*)(FormControls &, char16_t &);
 struct NoHandler {};
 inline constexpr NoHandler kNoHandler{};
 
+// A handler every control of a table has: a null one does not compile.
+template <typename Function> class RequiredHandler {
+public:
+    constexpr RequiredHandler(Function handler) : m_handler(handler) {}
+    RequiredHandler(std::nullptr_t) = delete;
+
+    constexpr operator Function() const { return m_handler; }
+    template <typename... Args> void operator()(Args &&...args) const { m_handler(std::forward<Args>(args)...); }
+
+private:
+    Function m_handler;
+};
+
 // A handler a control may go without: either a handler or kNoHandler, never
-// left out nor null, so that a forgotten route does not compile.
+// left out nor null, so that a forgotten route does not compile. Whether
+// there is one is kept beside it, so that the tables can be checked as they
+// are compiled without comparing a function's address.
 template <typename Function> class MaybeHandler {
 public:
-    consteval MaybeHandler(Function handler) : m_handler(handler)
-    {
-        if (handler == nullptr)
-            throw "write kNoHandler where a control has no handler";
-    }
-    consteval MaybeHandler(NoHandler) {}
+    constexpr MaybeHandler(Function handler) : m_handler(handler), m_present(true) {}
+    MaybeHandler(std::nullptr_t) = delete; // write kNoHandler where a control has no handler
+    constexpr MaybeHandler(NoHandler) {}
 
-    constexpr explicit operator bool() const { return m_handler != nullptr; }
+    constexpr explicit operator bool() const { return m_present; }
     template <typename... Args> void operator()(Args &&...args) const { m_handler(std::forward<Args>(args)...); }
 
 private:
     Function m_handler = nullptr;
+    bool m_present = false;
 };
 
 struct FieldRoute {
     Field field;
-    Handler change;
+    RequiredHandler<Handler> change;
     MaybeHandler<KeyHandler> keyPress; // none: the line edit's own key handling only
     MaybeHandler<Handler> gotFocus;    // none: nothing happens on focus
 };
