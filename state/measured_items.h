@@ -233,8 +233,10 @@ constexpr Entry entryOf(Field field)
 // The field an entry is typed into; none for a computed one.
 constexpr std::optional<Field> fieldOf(Entry entry)
 {
-    if (const Field *field = std::get_if<Field>(&measured(entry).control))
-        return *field;
+    // By index, not get_if's pointer: the sanitizers' build cannot compare
+    // a pointer with null as the program is compiled.
+    if (std::holds_alternative<Field>(measured(entry).control))
+        return std::get<Field>(measured(entry).control);
     return std::nullopt;
 }
 

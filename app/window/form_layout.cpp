@@ -66,9 +66,11 @@ constexpr auto kStep2Fields = [] {
     std::size_t n = 0;
     int place = 0;
     for (const MeasuredItem &item : kMeasuredItems) {
-        const Field *field = std::get_if<Field>(&item.control);
-        if (item.step != 2 || field == nullptr)
+        // Tested by index, not through get_if's pointer, which the
+        // sanitizers' build cannot compare as the program is compiled.
+        if (item.step != 2 || !std::holds_alternative<Field>(item.control))
             continue;
+        const Field *field = &std::get<Field>(item.control);
         const int column = place % 2;
         const int top = kStep2FirstRowTopTwips + kStep2RowPitchTwips * (place / 2);
         CaptionPlace caption = {*field, kStep2CaptionLeft[column], kStep2CaptionWidth};
