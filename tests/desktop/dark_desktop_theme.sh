@@ -12,7 +12,7 @@ trap 'rm -rf "$out"' EXIT
 
 shoot() { # theme, picture, scenario
     GTK_THEME=$1 QT_QPA_PLATFORMTHEME=gtk3 QT_QPA_PLATFORM=xcb \
-        xvfb-run -a -s "-screen 0 1280x1024x24" "$render" "$2" ${3:-} 2>/dev/null
+        "$(dirname "$0")/on_virtual_display.sh" "$render" "$2" ${3:-} 2>/dev/null
 }
 passed=0
 failed=0

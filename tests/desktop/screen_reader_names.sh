@@ -4,5 +4,5 @@
 #   screen_reader_names.sh PATH/TO/kalvemo
 set -euo pipefail
 here=$(dirname "$0")
-exec xvfb-run -a -s "-screen 0 1280x1024x24" \
+exec "$here/on_virtual_display.sh" \
     dbus-run-session -- /usr/bin/python3 "$here/screen_reader_names.py" "$1"
