@@ -114,7 +114,8 @@ QString helpText()
                "入力が全国標準の特定健診データ (XML) のときは: アーカイブ (zip)、そのフォルダー、または\n"
                "XML ファイル1つ (中身で見分けます)。特定健診のファイル1つにつき1行の一覧を\n"
                "「名前_判定.csv」(UTF-8、BOM 付き) に書き、ファイルが報告するメタボリックシンドローム\n"
-               "判定・保健指導レベルのコード (9N501, 9N506) と判定を照合します (一致 / 不一致 / 報告なし)。\n"
+               "判定・保健指導レベルのコード (9N501, 9N506) と判定を照合します (一致 / 不一致 / 判定できず /\n"
+               "報告なし)。違うときは、同じ値を現行の制度の読み方でも判定して規則の違いに書きます。\n"
                "\n"
                "  -o 出力ファイル    結果の書き先。既にあるファイルは上書きしません (終了コード 2)。\n"
                "                     省略すると入力の横に「名前_判定.拡張子」、あれば (2)、(3)… を付けます。\n"
@@ -128,7 +129,8 @@ QString helpText()
                "終了コード: 0 すべての行を判定, 1 判定できなかった行がある, 2 ファイルを判定できない\n"
                "(読めない、見出しが足りない、引用符が閉じていない、書けないなど。結果のファイルは残りません)。\n"
                "XML では 0 すべての特定健診のファイルを判定しコードがすべて一致, 1 判定できなかったファイルか\n"
-               "報告と違うコードがある, 2 入力を読めない (特定健診のファイルがないときも)。\n"
+               "報告と違うコードか照合が判定できずのコードがある, 2 入力を読めない (特定健診のファイルがない\n"
+               "ときも)。\n"
                "\n")
            + wordsText()
            + QStringLiteral(
@@ -139,6 +141,6 @@ QString helpText()
                "per checkup file goes to NAME_判定.csv (UTF-8 with BOM), its reported codes compared.\n"
                "-o - writes to standard output, which is not atomic: an interrupted run leaves part of it.\n"
                "Exit status: 0 all rows judged, 1 some rows not judged, 2 the file could not be judged;\n"
-               "for XML, 1 also when a reported code differs.\n"
+               "for XML, 1 also when a reported code differs or is 判定できず (not comparable).\n"
                "The headings and the words of a choice it reads are listed above.\n");
 }

@@ -9,8 +9,10 @@ enum ExitStatus {
     kAllJudged = 0,
     kSomeNotJudged = 1,
     kReportedCodesDiffer = 1, // every checkup file judged, some reported code not the judged one
-    kArchiveToCheck = 1,      // every checkup file judged, the archive not as its maker meant it (a name twice, an
-                              // index counting other than found)
+    kReportedNotJudged = 1, // every checkup file judged, a reported code standing where a prompt does (判定できず):
+                            // a comparison that could not be made is still something to look at
+    kArchiveToCheck = 1, // every checkup file judged, the archive not as its maker meant it (a name twice, an
+                         // index counting other than found)
     kCannotJudge = 2,
 };
 

@@ -81,7 +81,7 @@ void count(const QString &file, const FileRow &row, NationalSummary &summary)
         return;
     }
     summary.rows.countJudged(*row.judged);
-    summary.countComparison(row.comparison, row.hasRuleDifference);
+    summary.countComparison(row.comparison, row.explainedByRules);
 }
 
 // Why one file given alone cannot be judged: refused, unreadable or not a
@@ -179,8 +179,9 @@ int exitStatusOf(const NationalSummary &summary)
         return kSomeNotJudged;
     if (!summary.sharedNames.isEmpty() || summary.indexDiffers())
         return kArchiveToCheck;
-    const bool allAgree = summary.classDisagreements == 0 && summary.levelDisagreements == 0;
-    return allAgree ? kAllJudged : kReportedCodesDiffer;
+    if (summary.classDisagreements > 0 || summary.levelDisagreements > 0)
+        return kReportedCodesDiffer;
+    return summary.reportedNotJudged > 0 ? kReportedNotJudged : kAllJudged;
 }
 
 int writeNationalList(const CommandLine &line, DocumentSource &source, std::optional<ReadFile> lone)

@@ -98,14 +98,21 @@ FileRow checkupFileRow(const QString &file, const CheckupDocument &document, con
     const QStringList toCheck = check.isEmpty() ? QStringList() : QStringList{check};
     check = (toCheck + examinee.notes).join(kReasonSeparator);
     const QStringList added = AddedColumns().cellsOf(judged);
-    const auto cell = [&record](ResultColumn column) { return record[recordColumn(column)]; };
-    const JudgedCodes judgedCodes{
-        {cell(ResultColumn::ClassCode), judged.classPrompt() ? cell(ResultColumn::SyndromeClass) : QString()},
-        {cell(ResultColumn::LevelCode), judged.guidancePrompt() ? cell(ResultColumn::GuidanceLevel) : QString()}};
-    row.comparison = compareCodes({examinee.reportedClass, examinee.reportedLevel}, judgedCodes);
-    const QString differences = ruleDifferences(judged, examinee.nonFasting);
-    row.hasRuleDifference = !differences.isEmpty();
-    row.cells << record << added.mid(firstAddedAfterRecord()) << reported << row.comparison.text << differences;
+    const ReportedCodes reportedCodes{examinee.reportedClass, examinee.reportedLevel};
+    row.comparison = compareCodes(reportedCodes, judgedCodesOf(judged));
+    QStringList differences = ruleDifferences(judged, examinee.nonFasting);
+    if (!differences.isEmpty() && (row.comparison.differs() || row.comparison.notJudged())) {
+        if (const std::optional<Examinee> programme = programmeReading(*examinee.examinee, examinee.nonFasting)) {
+            JudgedCodes programmeCodes;
+            judgeExaminee(*programme,
+                          [&programmeCodes](const Judgement &read) { programmeCodes = judgedCodesOf(read); });
+            const ProgrammeVerdicts verdicts = programmeVerdicts(reportedCodes, row.comparison, programmeCodes);
+            differences << verdicts.texts;
+            row.explainedByRules = verdicts.explainsDifference;
+        }
+    }
+    row.cells << record << added.mid(firstAddedAfterRecord()) << reported << row.comparison.text
+              << differences.join(kReasonSeparator);
     return row;
 }
 

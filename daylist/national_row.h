@@ -21,7 +21,9 @@ struct FileRow {
     QStringList cells;
     std::optional<Judgement> judged; // none: not judged
     CodeComparison comparison;
-    bool hasRuleDifference = false; // 規則の違い names one
+    // The programme's reading of the same values gives every reported code
+    // that differs from the judged one: the rules explain the difference.
+    bool explainedByRules = false;
     // The record's 確認: why the file was not judged, or what to check.
     QString &check() { return cells[checkCell()]; }
     const QString &check() const { return cells[checkCell()]; }

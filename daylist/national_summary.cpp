@@ -8,13 +8,13 @@ QString sharedNameWarning(const QString &name)
     return QStringLiteral("警告: 同じ名前のファイルが複数あります (展開すると1つしか残りません): %1").arg(name);
 }
 
-void NationalSummary::countComparison(const CodeComparison &comparison, bool ruleDifference)
+void NationalSummary::countComparison(const CodeComparison &comparison, bool explainedByRules)
 {
-    classDisagreements += comparison.classDiffers;
-    levelDisagreements += comparison.levelDiffers;
-    if (comparison.classDiffers || comparison.levelDiffers)
-        ++(ruleDifference ? disagreeingWithRuleDifference : disagreeingWithoutRuleDifference);
-    reportedNotJudged += comparison.notJudged;
+    classDisagreements += comparison.classDiffers();
+    levelDisagreements += comparison.levelDiffers();
+    if (comparison.differs())
+        ++(explainedByRules ? disagreeingExplained : disagreeingUnexplained);
+    reportedNotJudged += comparison.notJudged();
 }
 
 QString nationalSummaryText(const NationalSummary &summary)
@@ -32,9 +32,9 @@ QString nationalSummaryText(const NationalSummary &summary)
     text += QStringLiteral("報告と違う%1: %2\n")
                 .arg(resultHeading(ResultColumn::LevelCode))
                 .arg(summary.levelDisagreements);
-    text += QStringLiteral("報告と違う行: 規則の違いあり %1、なし %2\n")
-                .arg(summary.disagreeingWithRuleDifference)
-                .arg(summary.disagreeingWithoutRuleDifference);
+    text += QStringLiteral("報告と違う行: 規則の違いで説明できる %1、説明できない %2\n")
+                .arg(summary.disagreeingExplained)
+                .arg(summary.disagreeingUnexplained);
     text += QStringLiteral("報告があり判定できなかった行 (判定できず): %1\n").arg(summary.reportedNotJudged);
     if (summary.indexCount)
         text += QStringLiteral("索引 ix08_V08.xml の totalRecordCount: %1\n").arg(*summary.indexCount);

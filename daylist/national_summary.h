@@ -25,10 +25,11 @@ struct NationalSummary {
     Summary rows;
     qint64 classDisagreements = 0;
     qint64 levelDisagreements = 0;
-    // Rows whose reported codes differ, with and without a difference of the
-    // rules (規則の違い); rows reporting a code where a prompt stands.
-    qint64 disagreeingWithRuleDifference = 0;
-    qint64 disagreeingWithoutRuleDifference = 0;
+    // Rows whose reported codes differ, those the programme's reading
+    // explains (規則の違い) and those it does not; rows reporting a code
+    // where a prompt stands.
+    qint64 disagreeingExplained = 0;
+    qint64 disagreeingUnexplained = 0;
     qint64 reportedNotJudged = 0;
     bool hasIndex = false;
     std::optional<qint64> indexCount;
@@ -38,8 +39,9 @@ struct NationalSummary {
     QStringList sharedNames;           // names of more than one file of an archive
     QStringList specialFiles;          // not opened: no regular files
 
-    // A judged row's 照合, and whether 規則の違い names a difference.
-    void countComparison(const CodeComparison &comparison, bool ruleDifference);
+    // A judged row's 照合, and whether the programme's reading explains its
+    // difference.
+    void countComparison(const CodeComparison &comparison, bool explainedByRules);
 
     // Whether the index counts other than the checkup files found.
     bool indexDiffers() const { return indexCount && *indexCount != checkupFiles; }

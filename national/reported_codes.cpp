@@ -11,6 +11,21 @@ namespace {
 
 const QString &kJoin = kReasonSeparator;
 
+// Each code a file reports: its column, the report, the judged code and how
+// the two stand.
+struct CodeColumn {
+    ResultColumn column;
+    QString ReportedCodes::*reported;
+    JudgedCode JudgedCodes::*judged;
+    Agreement CodeComparison::*agreement;
+};
+constexpr CodeColumn kCodeColumns[] = {
+    {ResultColumn::ClassCode, &ReportedCodes::syndromeClass, &JudgedCodes::syndromeClass,
+     &CodeComparison::syndromeClass},
+    {ResultColumn::LevelCode, &ReportedCodes::guidanceLevel, &JudgedCodes::guidanceLevel,
+     &CodeComparison::guidanceLevel},
+};
+
 // "保健指導レベルコード: 報告 2、" and what stands against the report.
 QString reportedAgainst(ResultColumn code, const QString &reported, const QString &against)
 {
@@ -46,6 +61,14 @@ bool isEntered(const Judgement &judged, Entry entry) { return !entryText(judged.
 
 } // namespace
 
+JudgedCodes judgedCodesOf(const Judgement &judged)
+{
+    const QStringList record = judgedRecordRow(judged);
+    const auto cell = [&record](ResultColumn column) { return record[recordColumn(column)]; };
+    return {{cell(ResultColumn::ClassCode), judged.classPrompt() ? cell(ResultColumn::SyndromeClass) : QString()},
+            {cell(ResultColumn::LevelCode), judged.guidancePrompt() ? cell(ResultColumn::GuidanceLevel) : QString()}};
+}
+
 CodeComparison compareCodes(const ReportedCodes &reported, const JudgedCodes &judged)
 {
     CodeComparison comparison;
@@ -54,20 +77,22 @@ CodeComparison compareCodes(const ReportedCodes &reported, const JudgedCodes &ju
         return comparison;
     }
     QStringList named, notJudged;
-    for (const auto &[column, report, code, differsFlag] :
-         {std::tuple{ResultColumn::ClassCode, &reported.syndromeClass, &judged.syndromeClass, &comparison.classDiffers},
-          std::tuple{ResultColumn::LevelCode, &reported.guidanceLevel, &judged.guidanceLevel,
-                     &comparison.levelDiffers}}) {
-        if (!report->isEmpty() && *report != code->code) {
-            if (!code->prompt.isEmpty())
-                notJudged << reportedAgainst(column, *report, code->prompt);
-            else {
-                *differsFlag = true;
-                named << reportedAgainst(column, *report, QStringLiteral("判定 ") + code->code);
-            }
+    for (const CodeColumn &column : kCodeColumns) {
+        const QString &report = reported.*column.reported;
+        const JudgedCode &code = judged.*column.judged;
+        Agreement &agreement = comparison.*column.agreement;
+        if (report.isEmpty())
+            continue;
+        if (report == code.code)
+            agreement = Agreement::Agrees;
+        else if (!code.prompt.isEmpty()) {
+            agreement = Agreement::NotJudged;
+            notJudged << reportedAgainst(column.column, report, code.prompt);
+        } else {
+            agreement = Agreement::Differs;
+            named << reportedAgainst(column.column, report, QStringLiteral("判定 ") + code.code);
         }
     }
-    comparison.notJudged = !notJudged.isEmpty();
     QStringList parts;
     if (!named.isEmpty())
         parts << QStringLiteral("不一致 (") + named.join(kJoin) + u')';
@@ -77,7 +102,31 @@ CodeComparison compareCodes(const ReportedCodes &reported, const JudgedCodes &ju
     return comparison;
 }
 
-QString ruleDifferences(const Judgement &judged, const std::array<QString, kEntryCount> &nonFasting)
+ProgrammeVerdicts programmeVerdicts(const ReportedCodes &reported, const CodeComparison &comparison,
+                                    const JudgedCodes &programme)
+{
+    ProgrammeVerdicts verdicts;
+    verdicts.explainsDifference = comparison.differs();
+    for (const CodeColumn &column : kCodeColumns) {
+        const Agreement agreement = comparison.*column.agreement;
+        if (agreement != Agreement::Differs && agreement != Agreement::NotJudged)
+            continue;
+        const JudgedCode &code = programme.*column.judged;
+        const QString heading = resultHeading(column.column);
+        if (!code.prompt.isEmpty()) {
+            verdicts.texts << QStringLiteral("制度の読み方でも %1: 判定できず (%2)").arg(heading, code.prompt);
+            verdicts.explainsDifference &= agreement != Agreement::Differs;
+            continue;
+        }
+        const bool agrees = code.code == reported.*column.reported;
+        verdicts.texts << QStringLiteral("制度の読み方では %1 %2: 報告と%3")
+                              .arg(heading, code.code, agrees ? QStringLiteral("一致") : QStringLiteral("不一致"));
+        verdicts.explainsDifference &= agrees || agreement != Agreement::Differs;
+    }
+    return verdicts;
+}
+
+QStringList ruleDifferences(const Judgement &judged, const NonFastingValues &nonFasting)
 {
     QStringList differences;
     addGlucoseOrder(differences, judged);
@@ -93,5 +142,5 @@ QString ruleDifferences(const Judgement &judged, const std::array<QString, kEntr
         differences << QStringLiteral("血糖は随時の値 %1 だけです: 制度は空腹時血糖も HbA1c もないとき随時血糖を"
                                       "使います (この判定は使いません)")
                            .arg(glucose);
-    return differences.join(kJoin);
+    return differences;
 }
