@@ -479,6 +479,17 @@ void TestNational::readAsWritten_data()
     one("type: prefix not declared", value(height, " xsi:type=\"foo:PQ\" value=\"170.0\" unit=\"cm\""), "確認",
         "値の型 \"foo:PQ\" の接頭辞 foo が宣言されていません");
 
+    // Attributes: as many as the reader takes (classCode and moodCode among
+    // them), and one more.
+    QString attributes;
+    for (int i = 1; i < 62; ++i)
+        attributes += QStringLiteral(" a%1=\"=>\"").arg(i);
+    XmlObservation most = pq(waist, "88.0", "cm");
+    most.attributes = attributes + QStringLiteral(" ID=\"w\"");
+    one("attributes: 64 taken", most, "腹囲", "88.0");
+    most.attributes += QStringLiteral(" a64=\"\"");
+    one("attributes: 65 refused", most, "確認", "属性が 64 個を超える要素があります");
+
     // A row not judged, shown as a judged one is.
     XmlCheckup undated = base;
     undated.sex = QStringLiteral("2");
