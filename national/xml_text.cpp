@@ -79,21 +79,30 @@ QString xmlErrorText(const QXmlStreamReader &xml)
 }
 
 // Whether some start tag of the text has more than `most` attributes,
-// counted by their "=" outside quoted values in one pass over the text, as
-// the reader would never do in time. Comments, CDATA sections, processing
-// instructions and declarations are passed over whole; a text that is not
-// well-formed is left to the reader to refuse.
+// counted by their "=" outside quoted values. A tag holds no "<", and each
+// attribute takes at least five characters (a="" and a blank before it),
+// so only a stretch from one "<" to the next longer than that many can
+// hold such a tag: the text is passed over from "<" to "<", and only such
+// a stretch read character by character. Comments, CDATA sections,
+// processing instructions and declarations there are passed over whole; a
+// text that is not well-formed is left to the reader to refuse.
 bool hasTooManyAttributes(QStringView text, int most)
 {
-    qsizetype i = 0;
-    while ((i = text.indexOf(u'<', i)) >= 0 && ++i < text.size()) {
-        const QStringView rest = text.mid(i);
-        if (rest.front() == u'!' || rest.front() == u'?') {
+    const qsizetype shortest = qsizetype(most + 1) * 5;
+    qsizetype i = text.indexOf(u'<');
+    while (i >= 0) {
+        const qsizetype next = text.indexOf(u'<', i + 1);
+        if ((next < 0 ? text.size() : next) - i <= shortest) {
+            i = next;
+            continue;
+        }
+        const QStringView rest = text.mid(++i);
+        if (rest.startsWith(u'!') || rest.startsWith(u'?')) {
             const QStringView end = rest.startsWith(u"!--")        ? QStringView(u"-->")
                                     : rest.startsWith(u"![CDATA[") ? QStringView(u"]]>")
                                                                    : QStringView(u">");
-            if ((i = text.indexOf(end, i)) < 0)
-                return false;
+            if ((i = text.indexOf(end, i)) >= 0)
+                i = text.indexOf(u'<', i);
             continue;
         }
         int attributes = 0;
@@ -104,6 +113,7 @@ bool hasTooManyAttributes(QStringView text, int most)
             if (c == u'=' && ++attributes > most)
                 return true;
         }
+        i = text.indexOf(u'<', i);
     }
     return false;
 }
