@@ -86,14 +86,16 @@ FileRow checkupFileRow(const QString &file, const CheckupDocument &document, con
         return row;
     }
     judgeExaminee(*examinee.examinee, [&row](const Judgement &judged) { row.judged = judged; });
-    const Judgement &judged = *row.judged;
-    QStringList record = judgedRecordRow(judged);
-    // A value with a bound shows as the file gives it, not as the number
-    // the handlers were given.
+    // The words are made from the judgement with each value that has a
+    // bound as the file gives it ("40 未満"), not as the number the
+    // handlers were given: the record, the explanations and the rules'
+    // differences show what the file says.
+    Judgement judged = *row.judged;
     for (std::size_t i = 0; i < kItemCount; ++i) {
-        if (!examinee.bounded[i].isEmpty() && !recordPlan().items[i].isEmpty())
-            record[recordPlan().items[i].front().column] = examinee.bounded[i];
+        if (const auto entry = entryOf(Item(i)); entry && !examinee.bounded[i].isEmpty())
+            entryText(judged.entries, *entry) = examinee.bounded[i];
     }
+    QStringList record = judgedRecordRow(judged);
     QString &check = record[recordColumn(ResultColumn::Check)];
     const QStringList toCheck = check.isEmpty() ? QStringList() : QStringList{check};
     check = (toCheck + examinee.notes).join(kReasonSeparator);

@@ -270,6 +270,15 @@ ColumnPlan planColumns(const QStringList &headings)
     return plan;
 }
 
+QString choiceItemCode(Item item)
+{
+    for (const CodeRole &known : kChoiceCodes) {
+        if (known.item == item)
+            return QLatin1String(known.code);
+    }
+    return {};
+}
+
 QString itemName(Item item)
 {
     if (const auto entry = entryOf(item))

@@ -71,6 +71,11 @@ bool isItemCode(QStringView text);
 // The item's name in the desk's words, for a message: "腹囲", "血圧 薬剤治療".
 QString itemName(Item item);
 
+// The item code of the national data standard of a choice
+// ("9N701000000000011" of the blood pressure's drug treatment); empty for
+// any other item.
+QString choiceItemCode(Item item);
+
 // Every heading read as the item, the window's own first: "最高血圧",
 // "収縮期血圧", "血圧(最高)", …; compared in any width, without blanks, and
 // without a unit in brackets. (Item codes of the national data standard are

@@ -1,5 +1,6 @@
 #include "national/checkup_document.h"
 
+#include "national/decimal_text.h"
 #include "national/xml_text.h"
 
 #include <algorithm>
@@ -116,6 +117,18 @@ QString firstEightDigits(const QString &time)
     const bool digits =
         start.size() == 8 && std::all_of(start.begin(), start.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     return digits ? start.toString() : time;
+}
+
+// The value without the XML blanks around it, as XML Schema's whitespace
+// collapse leaves a token.
+QStringView collapsed(QStringView text)
+{
+    const auto blank = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; };
+    while (!text.isEmpty() && blank(text.front()))
+        text = text.mid(1);
+    while (!text.isEmpty() && blank(text.back()))
+        text.chop(1);
+    return text;
 }
 
 QStringView attr(const QXmlStreamAttributes &attributes, const char *name)
@@ -332,16 +345,21 @@ private:
         Observation value;
         value.hasValue = !noValue && !has(attributes, "nullFlavor");
         // xsi:type is a QName: its prefix stands for a namespace where it is.
-        const QStringView type = attributes.value(xsiNamespace, QLatin1StringView("type"));
+        const QStringView type = collapsed(attributes.value(xsiNamespace, QLatin1StringView("type")));
         const qsizetype colon = type.indexOf(u':');
         const QStringView prefix = colon < 0 ? QStringView() : type.left(colon);
-        if (!type.isEmpty())
-            value.type = m_text.namespaceOfPrefix(prefix) == kHl7Namespace ? type.mid(colon + 1).toString()
-                                                                           : QStringLiteral("?");
-        value.value = attr(attributes, "value").toString();
-        value.unit = attr(attributes, "unit").toString();
-        value.valueCode = attr(attributes, "code").toString();
-        value.valueCodeSystem = attr(attributes, "codeSystem").toString();
+        const QStringView typeNamespace = m_text.namespaceOfPrefix(prefix);
+        value.writtenType = type.toString();
+        if (!prefix.isEmpty() && typeNamespace.isEmpty())
+            value.undeclaredPrefix = prefix.toString();
+        else if (typeNamespace == kHl7Namespace)
+            value.type = type.mid(colon + 1).toString();
+        // The schema's types of these attributes (a real, a code) take their
+        // value with the blanks around it collapsed away.
+        value.value = plainDecimal(collapsed(attr(attributes, "value")).toString());
+        value.unit = collapsed(attr(attributes, "unit")).toString();
+        value.valueCode = collapsed(attr(attributes, "code")).toString();
+        value.valueCodeSystem = collapsed(attr(attributes, "codeSystem")).toString();
         return value;
     }
 

@@ -28,10 +28,12 @@ struct Observation {
     QString code;       // the item code
     QString codeSystem; // the schema's default where left out
     bool hasValue = false;
-    QString type;      // xsi:type in the HL7 namespace ("PQ", "CD"); "?" another
-    QString value;     // a PQ's value
-    QString unit;      // a PQ's unit
-    QString valueCode; // a CD's code
+    QString type;             // xsi:type's name where it is of the HL7 namespace ("PQ", "CD")
+    QString writtenType;      // xsi:type as written ("v3:PQ"); empty where there is none
+    QString undeclaredPrefix; // xsi:type's prefix where no namespace is declared for it
+    QString value;            // a PQ's value, a number with an exponent as its plain decimal
+    QString unit;             // a PQ's unit
+    QString valueCode;        // a CD's code
     QString valueCodeSystem;
     QString bound; // a PQ's bound, its code of kBoundSystem ("H", "L"); empty: the value itself
 };

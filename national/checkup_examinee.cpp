@@ -1,12 +1,13 @@
 #include "national/checkup_examinee.h"
 
+#include "national/decimal_text.h"
+
 #include "words/desk_names.h"
 #include "words/message_words.h"
 
 #include <QHash>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -99,126 +100,186 @@ QString columnLabel(const QString &heading, Item item)
     return heading + QStringLiteral(" (") + itemName(item) + u')';
 }
 
-// What is particular to a file: a measured value is a PQ in its unit, a
-// choice a CD of its codes. Empty when all is well.
-QString fileProblem(const Row &row, const ColumnPlan &plan, const CheckupHeader &header)
+bool hasValue(const Row &row, const ColumnPlan &plan, Item item)
 {
-    // The column a problem is in, named only once there is one.
-    const auto placed = [&row](const ItemColumn &column, Item item, const QString &message) {
-        return placedMessage(columnLabel(row.headings[column.column], item), message);
-    };
-    for (const MeasuredItem &measuredItem : kMeasuredItems) {
-        if (!measuredItem.national.unit)
-            continue; // computed, never read
-        const Item item = itemOf(measuredItem.entry);
-        for (const ItemColumn &column : plan.of(item)) {
-            const Observation *source = row.sources[column.column];
-            if (!source || !source->hasValue)
-                continue;
-            switch (measuredValueForm(*source, measuredItem)) {
-            case MeasuredValueForm::Read: break;
-            case MeasuredValueForm::NotPq:
-                return placed(column, item,
-                              QStringLiteral("値の型 \"%1\" は読みません (PQ だけです)").arg(source->type));
-            case MeasuredValueForm::OtherUnit:
-                return placed(column, item,
-                              QStringLiteral("単位 \"%1\" は読みません (%2 だけです)")
-                                  .arg(source->unit, QLatin1String(measuredItem.national.unit)));
-            }
-        }
-    }
-    for (const ItemCodes &expected : kCodes) {
-        if (expected.item == Item::Sex) {
-            if (!header.sexCode.isEmpty()
-                && (!isCodeOf(expected, header.sexCode)
-                    || (!header.sexCodeSystem.isEmpty() && header.sexCodeSystem != expected.system)))
-                return placedMessage(
-                    itemName(Item::Sex),
-                    QStringLiteral("コード \"%1\" (%2) は読めません").arg(header.sexCode, header.sexCodeSystem));
-            continue;
-        }
-        for (const ItemColumn &column : plan.of(expected.item)) {
-            const Observation *source = row.sources[column.column];
-            if (!source || !source->hasValue)
-                continue;
-            if (source->type != u"CD")
-                return placed(column, expected.item,
-                              QStringLiteral("値の型 \"%1\" は読みません (CD だけです)").arg(source->type));
-            if (!isCodeOf(expected, source->valueCode)
-                || (!source->valueCodeSystem.isEmpty() && source->valueCodeSystem != expected.system))
-                return placed(
-                    column, expected.item,
-                    QStringLiteral("コード \"%1\" (%2) は読めません").arg(source->valueCode, source->valueCodeSystem));
-        }
+    const auto &columns = plan.of(item);
+    return std::any_of(columns.begin(), columns.end(),
+                       [&](const ItemColumn &c) { return !row.cells[c.column].isEmpty(); });
+}
+
+// Why a value's type is not read where `expected` ("PQ", "CD") is, in the
+// words of what the file has: no xsi:type, a prefix not declared, or
+// another type.
+QString typeProblem(const Observation &source, QStringView expected)
+{
+    if (source.writtenType.isEmpty())
+        return QStringLiteral("値の型 (xsi:type) がありません");
+    if (!source.undeclaredPrefix.isEmpty())
+        return QStringLiteral("値の型 \"%1\" の接頭辞 %2 が宣言されていません")
+            .arg(source.writtenType, source.undeclaredPrefix);
+    return QStringLiteral("値の型 \"%1\" は読みません (%2 だけです)").arg(source.writtenType, expected);
+}
+
+// What is wrong with a measured value in itself: it must be a PQ in its unit.
+QString measuredValueProblem(const Observation &source, const MeasuredItem &item)
+{
+    switch (measuredValueForm(source, item)) {
+    case MeasuredValueForm::Read: break;
+    case MeasuredValueForm::NotPq: return typeProblem(source, u"PQ");
+    case MeasuredValueForm::OtherUnit:
+        return QStringLiteral("単位 \"%1\" は読みません (%2 だけです)")
+            .arg(source.unit, QLatin1String(item.national.unit));
     }
     return {};
 }
 
-// Below a plain number by one in its last written digit: "149" of "150",
-// "5.5" of "5.6". Below every limit the number is not above.
-QString justBelow(const QString &value)
+// What is wrong with a choice's value in itself: it must be a CD of its codes.
+QString choiceProblem(const Observation &source, const ItemCodes &expected)
 {
-    const qsizetype point = value.indexOf(u'.');
-    const int decimals = point < 0 ? 0 : int(value.size() - point - 1);
-    const double scale = std::pow(10.0, decimals);
-    return QString::number((std::round(value.toDouble() * scale) - 1) / scale, 'f', decimals);
+    if (source.type != u"CD")
+        return typeProblem(source, u"CD");
+    if (!isCodeOf(expected, source.valueCode)
+        || (!source.valueCodeSystem.isEmpty() && source.valueCodeSystem != expected.system))
+        return QStringLiteral("コード \"%1\" (%2) は読めません").arg(source.valueCode, source.valueCodeSystem);
+    return {};
+}
+
+// Why the header's sex code is not read; empty where it is, or where there
+// is none.
+QString sexProblem(const CheckupHeader &header)
+{
+    const ItemCodes &expected = *std::find_if(std::begin(kCodes), std::end(kCodes),
+                                              [](const ItemCodes &codes) { return codes.item == Item::Sex; });
+    if (header.sexCode.isEmpty()
+        || (isCodeOf(expected, header.sexCode)
+            && (header.sexCodeSystem.isEmpty() || header.sexCodeSystem == expected.system)))
+        return {};
+    return placedMessage(itemName(Item::Sex),
+                         QStringLiteral("コード \"%1\" (%2) は読めません").arg(header.sexCode, header.sexCodeSystem));
+}
+
+// What is particular to a file, each value wrong in `problems`: a measured
+// value is a PQ in its unit, a choice a CD of its codes.
+void addFileProblems(const Row &row, const ColumnPlan &plan, const CheckupHeader &header, QStringList &problems)
+{
+    // Each value of the item, checked by `check`; its problem placed at
+    // its column.
+    const auto checkValues = [&](Item item, const auto &check) {
+        for (const ItemColumn &column : plan.of(item)) {
+            const Observation *source = row.sources[column.column];
+            if (!source || !source->hasValue)
+                continue;
+            if (const QString problem = check(*source); !problem.isEmpty())
+                problems << placedMessage(columnLabel(row.headings[column.column], item), problem);
+        }
+    };
+    for (const MeasuredItem &measuredItem : kMeasuredItems) {
+        if (measuredItem.national.unit) // else computed, never read
+            checkValues(itemOf(measuredItem.entry),
+                        [&](const Observation &source) { return measuredValueProblem(source, measuredItem); });
+    }
+    for (const ItemCodes &expected : kCodes) {
+        if (expected.item == Item::Sex) {
+            if (const QString problem = sexProblem(header); !problem.isEmpty())
+                problems << problem;
+            continue;
+        }
+        checkValues(expected.item, [&](const Observation &source) { return choiceProblem(source, expected); });
+    }
+}
+
+// Each item the file must tell and does not, in `problems`: the sex and the
+// dates of its header, and the choices, named with their item codes.
+void addMissingItems(const Row &row, const ColumnPlan &plan, const CheckupHeader &header, QStringList &problems)
+{
+    const QString missing = QStringLiteral("ありません");
+    for (const auto &[item, text] :
+         {std::pair{Item::Sex, &header.sexCode}, std::pair{Item::BirthDate, &header.birthDate},
+          std::pair{Item::ExamDate, &header.examDate}}) {
+        if (text->isEmpty())
+            problems << placedMessage(itemName(item), missing);
+    }
+    for (const ItemCodes &expected : kCodes) {
+        if (expected.item != Item::Sex && !hasValue(row, plan, expected.item))
+            problems << placedMessage(columnLabel(choiceItemCode(expected.item), expected.item), missing);
+    }
 }
 
 // The limits of the item, for the examinee's sex, that a value with the
-// bound may lie on either side of: at least `value` settles a limit it
-// reaches, below `value` one it does not exceed.
-QStringList unsettledLimits(Entry entry, double value, bool atLeast, bool female)
+// bound may lie on either side of: at least `written` settles a limit it
+// reaches, below `written` one it does not exceed. Compared as written, digit
+// by digit.
+QStringList unsettledLimits(Entry entry, const QString &written, bool atLeast, bool female)
 {
     QStringList limits;
     for (const LimitKind kind : {LimitKind::GuidanceRisk, LimitKind::SyndromeCriterion}) {
-        const double limit = limitOf(entry, kind, female);
-        const QString text = limitText(entry, limit);
-        if (!boundSettlesLimit(value, atLeast, limit) && !limits.contains(text))
+        const QString text = limitText(entry, limitOf(entry, kind, female));
+        if (!boundSettlesLimit(compareDecimals(written, text), atLeast) && !limits.contains(text))
             limits << text;
     }
     return limits;
 }
 
+// A value with a bound as the file gives it: "40 未満".
+QString boundedText(const QString &written, bool atLeast) { return written + u' ' + limitSideWord(atLeast); }
+
+// The number the handlers are given for a value with a bound, or why there
+// is none.
+struct BoundedNumber {
+    QString number;
+    QString problem;
+};
+
+// A number with the item's own places (those of its limits), on the same
+// side of every limit as each value the bound allows.
+BoundedNumber boundedNumber(const MeasuredItem &item, Reading reading, const QString &written, const BoundCode &bound,
+                            bool female)
+{
+    const QString shown = boundedText(written, bound.atLeast);
+    const auto refused = [&shown](const QString &why) {
+        return BoundedNumber{{}, QStringLiteral("\"%1\" では判定できません (%2)").arg(shown, why)};
+    };
+    if (reading != Reading::Only || !item.limits.feedsRule)
+        return refused(QStringLiteral("値そのものが要ります"));
+    const QStringList open = unsettledLimits(item.entry, written, bound.atLeast, female);
+    if (!open.isEmpty())
+        return refused(QStringLiteral("基準 %1 のどちら側か決まりません").arg(open.join(QStringLiteral("、"))));
+    const std::optional<QString> number = numberOnSideOf(written, bound.atLeast, item.limitDecimals);
+    if (!number)
+        return refused(QStringLiteral("0 以下は測った値ではありません"));
+    return {*number, {}};
+}
+
 // Each value with a bound: judged where the bound settles every limit of
-// its item, the handlers given a number on the same side of each; else the
-// file is not judged, and why. Empty when all is well.
-QString readBounds(Row &row, const ColumnPlan &plan, bool female, CheckupExaminee &result)
+// its item, the handlers given a number on the same side of each; else why
+// not, each such value in `problems`.
+void readBounds(Row &row, const ColumnPlan &plan, bool female, CheckupExaminee &result, QStringList &problems)
 {
     for (const MeasuredItem &measuredItem : kMeasuredItems) {
         const Item item = itemOf(measuredItem.entry);
         for (const ItemColumn &column : plan.of(item)) {
             const Observation *source = row.sources[column.column];
             if (!measuredItem.national.unit || !source || !source->hasValue || source->bound.isEmpty()
+                || measuredValueForm(*source, measuredItem) != MeasuredValueForm::Read
                 || !unsignedDecimal(source->value))
                 continue;
             const QString where = columnLabel(row.headings[column.column], item);
             const auto bound = std::find_if(std::begin(kBoundCodes), std::end(kBoundCodes),
                                             [&](const BoundCode &b) { return b.code == source->bound; });
-            if (bound == std::end(kBoundCodes))
-                return placedMessage(
+            if (bound == std::end(kBoundCodes)) {
+                problems << placedMessage(
                     where, QStringLiteral("境界のコード \"%1\" は読めません (H、L だけです)").arg(source->bound));
-            const QString shown = source->value + u' ' + limitSideWord(bound->atLeast);
-            if (column.reading != Reading::Only || !measuredItem.limits.feedsRule)
-                return placedMessage(where,
-                                     QStringLiteral("\"%1\" では判定できません (値そのものが要ります)").arg(shown));
-            const QStringList open =
-                unsettledLimits(measuredItem.entry, source->value.toDouble(), bound->atLeast, female);
-            if (!open.isEmpty())
-                return placedMessage(where,
-                                     QStringLiteral("\"%1\" では判定できません (基準 %2 のどちら側か決まりません)")
-                                         .arg(shown, open.join(QStringLiteral("、"))));
-            row.cells[column.column] = bound->atLeast ? source->value : justBelow(source->value);
-            result.bounded[std::size_t(item)] = shown;
+                continue;
+            }
+            const BoundedNumber number = boundedNumber(measuredItem, column.reading, source->value, *bound, female);
+            if (!number.problem.isEmpty()) {
+                problems << placedMessage(where, number.problem);
+                continue;
+            }
+            row.cells[column.column] = number.number;
+            result.bounded[std::size_t(item)] = boundedText(source->value, bound->atLeast);
         }
     }
-    return {};
-}
-
-bool hasValue(const Row &row, const ColumnPlan &plan, Item item)
-{
-    const auto &columns = plan.of(item);
-    return std::any_of(columns.begin(), columns.end(),
-                       [&](const ItemColumn &c) { return !row.cells[c.column].isEmpty(); });
 }
 
 // The label of the column under a heading, for a problem the row's reading
@@ -336,7 +397,8 @@ QString shownCell(const Row &row, const ItemColumn &column, Item item, const Che
 
 // What the file says of each item (the one value before a reading), and
 // what it names but is not used.
-void listItems(CheckupExaminee &result, const Row &row, const ColumnPlan &plan, const FileCodes &codes)
+void listItems(CheckupExaminee &result, const Row &row, const ColumnPlan &plan, const FileCodes &codes,
+               const CheckupHeader &header)
 {
     for (std::size_t i = 0; i < kItemCount; ++i) {
         // The value as the judgement takes it.
@@ -355,6 +417,9 @@ void listItems(CheckupExaminee &result, const Row &row, const ColumnPlan &plan, 
         case TakenValue::None: result.read[i] = second; break;
         }
     }
+    // The sex in the words of a judged row where its code is read.
+    if (!header.sexCode.isEmpty() && sexProblem(header).isEmpty())
+        result.read[std::size_t(Item::Sex)] = sexName(header.sexCode == kFemale);
     for (const UnusedColumn &unused : plan.unused) {
         addOnce(result.unused, row.headings[unused.column] + QStringLiteral(" (") + unused.why + u')');
         // An item whose meal matters is not read in its non-fasting sample.
@@ -401,12 +466,13 @@ CheckupExaminee examineeOfCheckup(const CheckupDocument &document)
     result.reportedLevel = codes.reportedLevel;
     Row row = rowOf(document);
     const ColumnPlan &plan = planOf(row.headings);
-    QString problem = fileProblem(row, plan, document.header);
-    if (problem.isEmpty())
-        problem = readBounds(row, plan, document.header.sexCode == kFemale, result);
-    listItems(result, row, plan, codes);
-    if (!problem.isEmpty()) {
-        result.problem = problem;
+    QStringList problems;
+    addFileProblems(row, plan, document.header, problems);
+    readBounds(row, plan, document.header.sexCode == kFemale, result, problems);
+    addMissingItems(row, plan, document.header, problems);
+    listItems(result, row, plan, codes, document.header);
+    if (!problems.isEmpty()) {
+        result.problem = problems.join(kReasonSeparator);
         return result;
     }
     auto examinee = examineeOf(row.cells, row.headings, plan, RowUse::Judged);

@@ -78,6 +78,46 @@ QString xmlErrorText(const QXmlStreamReader &xml)
     }
 }
 
+// Whether some start tag of the text has more than `most` attributes,
+// counted by their "=" outside quoted values. A tag holds no "<", and each
+// attribute takes at least five characters (a="" and a blank before it),
+// so only a stretch from one "<" to the next longer than that many can
+// hold such a tag: the text is passed over from "<" to "<", and only such
+// a stretch read character by character. Comments, CDATA sections,
+// processing instructions and declarations there are passed over whole; a
+// text that is not well-formed is left to the reader to refuse.
+bool hasTooManyAttributes(QStringView text, int most)
+{
+    const qsizetype shortest = qsizetype(most + 1) * 5;
+    qsizetype i = text.indexOf(u'<');
+    while (i >= 0) {
+        const qsizetype next = text.indexOf(u'<', i + 1);
+        if ((next < 0 ? text.size() : next) - i <= shortest) {
+            i = next;
+            continue;
+        }
+        const QStringView rest = text.mid(++i);
+        if (rest.startsWith(u'!') || rest.startsWith(u'?')) {
+            const QStringView end = rest.startsWith(u"!--")        ? QStringView(u"-->")
+                                    : rest.startsWith(u"![CDATA[") ? QStringView(u"]]>")
+                                                                   : QStringView(u">");
+            if ((i = text.indexOf(end, i)) >= 0)
+                i = text.indexOf(u'<', i);
+            continue;
+        }
+        int attributes = 0;
+        for (; i < text.size() && text[i] != u'>'; ++i) {
+            const QChar c = text[i];
+            if ((c == u'"' || c == u'\'') && (i = text.indexOf(c, i + 1)) < 0)
+                return false;
+            if (c == u'=' && ++attributes > most)
+                return true;
+        }
+        i = text.indexOf(u'<', i);
+    }
+    return false;
+}
+
 } // namespace
 
 QString xmlStartText(const QByteArray &start) { return TextDecoder(encodingOfStart(start)).decode(start); }
@@ -90,6 +130,10 @@ XmlText::XmlText(const QByteArray &bytes)
     if (!text) {
         refuse(QStringLiteral("%1 として読めないバイトがあります (UTF-8 か UTF-16 のファイルだけを読みます)")
                    .arg(m_utf16 ? QStringLiteral("UTF-16") : QStringLiteral("UTF-8")));
+        return;
+    }
+    if (hasTooManyAttributes(*text, kMaxXmlAttributes)) {
+        refuse(QStringLiteral("属性が %1 個を超える要素があります").arg(kMaxXmlAttributes));
         return;
     }
     // Handed over as text, so that the declaration never picks a decoder:

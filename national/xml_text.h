@@ -11,6 +11,12 @@
 // file itself goes about a dozen deep.
 inline constexpr int kMaxXmlDepth = 64;
 
+// The most attributes (namespace declarations counted) one element of a
+// national file may have: the schema's elements have at most a dozen. Qt's
+// reader takes time that grows with the square of an element's
+// attributes, so more are refused before it reads them.
+inline constexpr int kMaxXmlAttributes = 64;
+
 // The HL7 namespace of the checkup file and the XML Schema instance
 // namespace of its xsi:type.
 inline constexpr QStringView kHl7Namespace = u"urn:hl7-org:v3";
@@ -25,8 +31,9 @@ QString xmlStartText(const QByteArray &start);
 // A national file read as XML, token by token, refusing what is never read:
 // bytes that are not UTF-8 or UTF-16 (decoded here, not by Qt, so that every
 // system reads the same text), an encoding declaration that names another
-// encoding, a DOCTYPE (read no further, so no entity is ever expanded) and
-// nesting deeper than kMaxXmlDepth.
+// encoding, a DOCTYPE (read no further, so no entity is ever expanded),
+// nesting deeper than kMaxXmlDepth and an element with more than
+// kMaxXmlAttributes attributes.
 class XmlText {
 public:
     explicit XmlText(const QByteArray &bytes);

@@ -5,6 +5,7 @@
 #include "state/limits.h"
 
 #include <array>
+#include <compare>
 #include <cstddef>
 #include <optional>
 #include <variant>
@@ -257,12 +258,13 @@ constexpr bool reachesLimit(Entry entry, double value, LimitKind kind, bool fema
     return measured(entry).limits.side == LimitSide::Below ? value < limit : value >= limit;
 }
 
-// Whether a value known only by a bound (at least `bound`, or below it) lies
-// on one side of the limit whatever the value is: "150 以上" settles the
-// triglycerides' 150, "40 未満" the HDL's 40, "140 未満" neither.
-constexpr bool boundSettlesLimit(double bound, bool atLeast, double limit)
+// Whether a value known only by a bound (at least the bound, or below it)
+// lies on one side of the limit whatever the value is, given how the bound
+// compares with the limit: "150 以上" settles the triglycerides' 150, "40
+// 未満" the HDL's 40, "140 未満" neither.
+constexpr bool boundSettlesLimit(std::strong_ordering boundAgainstLimit, bool atLeast)
 {
-    return atLeast ? bound >= limit : bound <= limit;
+    return atLeast ? boundAgainstLimit >= 0 : boundAgainstLimit <= 0;
 }
 
 // The two entries whose values each criterion judges together, in screen

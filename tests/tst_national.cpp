@@ -1,6 +1,8 @@
 #include "checkup_xml.h"
 #include "daylist/national_row.h"
 #include "examinee/columns.h"
+#include "examinee/decoded_text.h"
+#include "examinee/delimited_reader.h"
 #include "examinee/examinee.h"
 #include "examinee/form_entry.h"
 #include "national/archive_index.h"
@@ -8,6 +10,7 @@
 #include "national/checkup_examinee.h"
 #include "words/record_row.h"
 
+#include <QBuffer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -24,6 +27,8 @@ private slots:
     void checkupFile();
     void valueShape_data();
     void valueShape();
+    void readAsWritten_data();
+    void readAsWritten();
     void sameAsTheDaysList();
     void indexCount_data();
     void indexCount();
@@ -383,6 +388,128 @@ void TestNational::valueShape()
         QVERIFY2(shown.contains(cell), qPrintable(shown));
     else
         QCOMPARE(shown, cell);
+}
+
+namespace {
+
+// The file's row as kalvemo-judge writes it, by heading: the file judged in
+// a folder beside the example, so that a file refused is a row as well.
+QHash<QString, QString> judgedRow(const QByteArray &xml)
+{
+    QTemporaryDir dir;
+    for (const auto &[name, bytes] :
+         {std::pair{"h.xml", xml}, std::pair{"example.xml", checkupXml(exampleCheckup())}}) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+    }
+    QProcess judge;
+    judge.start(QStringLiteral(KALVEMO_JUDGE), {dir.path(), QStringLiteral("-o"), QStringLiteral("-")});
+    judge.waitForFinished(60000);
+    QByteArray list = judge.readAllStandardOutput();
+    QBuffer buffer(&list);
+    buffer.open(QIODevice::ReadOnly);
+    DecodedText text(buffer, TextEncoding::Utf8WithBom);
+    DelimitedReader reader(text);
+    DelimitedRecord headings, cells;
+    QHash<QString, QString> row;
+    reader.read(headings);
+    while (reader.read(cells) && !cells.cells.startsWith(QStringLiteral("h.xml"))) {
+    }
+    for (qsizetype i = 0; i < headings.cells.size() && i < cells.cells.size(); ++i)
+        row.insert(headings.cells[i], cells.cells[i]);
+    return row;
+}
+
+} // namespace
+
+void TestNational::readAsWritten_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("cell"); // the whole cell, or for 確認 and the explanations a part of it
+
+    // Nothing met but the waist: lipids by the triglycerides and HDL,
+    // glucose by HbA1c, blood pressure by the diastolic value.
+    const XmlCheckup base = replaced(replaced(exampleCheckup(), systolic, {pq(systolic, "120", "mm[Hg]")}),
+                                     triglycerides, {pq(triglycerides, "100", "mg/dL")});
+    const auto bounded = [](const QString &code, const char *number, const char *unit, const char *bound) {
+        XmlObservation o = pq(code, QString::fromLatin1(number), QString::fromUtf8(unit));
+        o.bound = QString::fromLatin1(bound);
+        return o;
+    };
+    const auto value = [](const QString &code, const char *attributes) {
+        return XmlObservation{code, {}, {}, {}, {}, QString::fromUtf8(attributes)};
+    };
+    const auto row = [&](const char *name, const XmlCheckup &c, const char *heading, const char *cell) {
+        QTest::newRow(name) << checkupXml(c) << QString::fromUtf8(heading) << QString::fromUtf8(cell);
+    };
+    const auto one = [&](const char *name, const XmlObservation &o, const char *heading, const char *cell) {
+        row(name, replaced(base, o.code, {o}), heading, cell);
+    };
+    const char *classCode = "メタボリックシンドローム判定コード", *levelCode = "保健指導レベルコード";
+
+    // A bound settled digit by digit, whatever digits it is written with.
+    one("bound: below 5.6000…, under HbA1c's limit", bounded(hba1c, "5.6000000000000000", "%", "L"), levelCode, "3");
+    one("bound: below 150.00…, under the triglycerides'", bounded(triglycerides, "150.00000000000000", "mg/dL", "L"),
+        classCode, "3");
+    one("bound: below 40.00…, under HDL's", bounded(hdl, "40.0000000000000000", "mg/dL", "L"), classCode, "2");
+    one("bound: explained as written", bounded(hdl, "40", "mg/dL", "L"), "保健指導レベルの説明",
+        "HDL-CHO 40 未満 mg/dL < 40 mg/dL");
+    one("bound: below 0 is no measurement", bounded(triglycerides, "0", "mg/dL", "L"), "確認",
+        "\"0 未満\" では判定できません (0 以下は測った値ではありません)");
+
+    // Every problem of a file at once.
+    row("problems: each named",
+        replaced(replaced(without(without(base, smoking), bloodPressureDrugs), height, {pq(height, "1.70", "m")}),
+                 lipidDrugs, {cd(lipidDrugs, "3", drugSystem)}),
+        "確認",
+        "9N001000000000001 (身長): 単位 \"m\" は読みません (cm だけです) / 9N711000000000011 (脂質 薬剤治療): "
+        "コード \"3\" (1.2.392.200119.6.2003) は読めません / 9N701000000000011 (血圧 薬剤治療): ありません / "
+        "9N736000000000011 (喫煙): ありません");
+
+    // The spellings the schema allows, and what else a value's type is.
+    one("spelling: blanks around the number", value(diastolic, " xsi:type=\"PQ\" value=\" 90 \" unit=\"mm[Hg]\""),
+        "最低血圧", "90");
+    one("spelling: an exponent, as its plain number",
+        value(diastolic, " xsi:type=\"PQ\" value=\"9.0E1\" unit=\"mm[Hg]\""), "最低血圧", "90");
+    one("spelling: blanks around the unit", value(diastolic, " xsi:type=\"PQ\" value=\"90\" unit=\" mm[Hg] \""),
+        classCode, "2");
+    one("type: none", value(height, " value=\"170.0\" unit=\"cm\""), "確認", "値の型 (xsi:type) がありません");
+    one("type: prefix not declared", value(height, " xsi:type=\"foo:PQ\" value=\"170.0\" unit=\"cm\""), "確認",
+        "値の型 \"foo:PQ\" の接頭辞 foo が宣言されていません");
+
+    // Attributes: as many as the reader takes (classCode and moodCode among
+    // them), and one more.
+    QString attributes;
+    for (int i = 1; i < 62; ++i)
+        attributes += QStringLiteral(" a%1=\"=>\"").arg(i);
+    XmlObservation most = pq(waist, "88.0", "cm");
+    most.attributes = attributes + QStringLiteral(" ID=\"w\"");
+    one("attributes: 64 taken", most, "腹囲", "88.0");
+    most.attributes += QStringLiteral(" a64=\"\"");
+    one("attributes: 65 refused", most, "確認", "属性が 64 個を超える要素があります");
+
+    // A row not judged, shown as a judged one is.
+    XmlCheckup undated = base;
+    undated.sex = QStringLiteral("2");
+    undated.exam.clear();
+    row("not judged: the sex in words", undated, "性別", "女性");
+    row("not judged: no exam date", undated, "確認", "受診日: ありません");
+}
+
+void TestNational::readAsWritten()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(QString, heading);
+    QFETCH(QString, cell);
+
+    const QHash<QString, QString> row = judgedRow(xml);
+    QVERIFY2(row.contains(heading), qPrintable(heading));
+    if (heading == u"確認" || heading.endsWith(u"の説明"))
+        QVERIFY2(row[heading].contains(cell), qPrintable(row[heading]));
+    else
+        QCOMPARE(row[heading], cell);
 }
 
 namespace {
