@@ -1,5 +1,7 @@
 #include "national/programme_reading.h"
 
+#include "national/decimal_text.h"
+
 #include <cmath>
 
 namespace {
@@ -31,8 +33,10 @@ std::optional<QString> onWindowScale(Entry entry, const QString &value)
     const RuleLimits &limits = measured(entry).limits;
     const double window = limits.guidance;
     const double scaled = *number * window / limits.nonFasting;
-    const double entered =
-        *number >= limits.nonFasting ? std::max(std::ceil(scaled), window) : std::min(std::floor(scaled), window - 1);
+    // The side is settled on the written digits; the scaled number is then
+    // held to it.
+    const bool counts = compareDecimals(value, QString::number(limits.nonFasting)) >= 0;
+    const double entered = counts ? std::max(std::ceil(scaled), window) : std::min(std::floor(scaled), window - 1);
     return QString::number(entered, 'f', 0);
 }
 
