@@ -1,7 +1,9 @@
 #include "daylist/file_system.h"
 #include "words/system_errors.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <csignal>
@@ -108,6 +110,13 @@ QString lastError()
 {
     const int errorNumber = errno;
     return systemErrorText(errorNumber, QString::fromLocal8Bit(std::strerror(errorNumber)));
+}
+
+bool isSystemStream(const QString &path)
+{
+    // Not the link's target: /dev/stdin may lead to a regular file.
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return absolute.startsWith(QStringLiteral("/dev/")) || absolute.startsWith(QStringLiteral("/proc/"));
 }
 
 } // namespace FileSystem
