@@ -114,9 +114,13 @@ QString lastError()
 
 bool isSystemStream(const QString &path)
 {
-    // Not the link's target: /dev/stdin may lead to a regular file.
+    // The path as named, not where its links lead: /dev/stdin leads to a
+    // regular file when standard input is one. /dev/shm holds real files.
     const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    return absolute.startsWith(QStringLiteral("/dev/")) || absolute.startsWith(QStringLiteral("/proc/"));
+    for (const char16_t *stream : {u"/dev/stdin", u"/dev/stdout", u"/dev/stderr"})
+        if (absolute == stream)
+            return true;
+    return absolute.startsWith(u"/dev/fd/") || absolute.startsWith(u"/proc/");
 }
 
 } // namespace FileSystem
