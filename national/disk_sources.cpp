@@ -15,12 +15,14 @@
 
 namespace {
 
+const QString kReadFailed = QStringLiteral("読み込みの途中で失敗しました");
+
 // Why an open file could not be read: a file of the disk tells; memory
 // does not fail.
 QString readProblem(const QIODevice &file)
 {
     const auto *disk = qobject_cast<const QFile *>(&file);
-    return disk ? diskFileProblem(*disk) : QStringLiteral("読み込みの途中で失敗しました");
+    return disk ? diskFileProblem(*disk) : kReadFailed;
 }
 
 // An open file (or a stream read into memory) read whole, on from `start`
@@ -149,7 +151,7 @@ QString diskFileProblem(const QFile &file)
     if (!info.isReadable())
         return QStringLiteral("読む権限がありません");
     if (file.error() == QFileDevice::ReadError)
-        return QStringLiteral("読み込みの途中で失敗しました");
+        return kReadFailed;
     return QStringLiteral("開けませんでした");
 }
 
