@@ -10,7 +10,7 @@ enum ExitStatus {
     kSomeNotJudged = 1,
     kReportedCodesDiffer = 1, // every checkup file judged, some reported code not the judged one
     kArchiveToCheck = 1,      // every checkup file judged, the archive not as its maker meant it (a name twice, an
-                              // index counting other than found)
+                              // index counting other than found, missing or damaged)
     kCannotJudge = 2,
 };
 
