@@ -212,7 +212,8 @@ qint64 sourceRun(const QString &archive)
             return -1;
         readToEnd(file.bytes);
     }
-    readToEnd((*source)->index());
+    if (const std::optional<SourceFile> index = (*source)->index())
+        readToEnd(index->bytes);
     return (*source)->count() + 1;
 }
 

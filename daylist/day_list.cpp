@@ -46,7 +46,7 @@ struct ListEncoding {
 };
 
 // The encoding the command line names, else the one the whole file shows.
-std::optional<ListEncoding> encodingOf(const CommandLine &line, QFile &input)
+std::optional<ListEncoding> encodingOf(const CommandLine &line, QIODevice &input)
 {
     if (line.encoding.isEmpty()) {
         const EncodingDetector detector = detectorOfFile(input);
@@ -242,7 +242,7 @@ std::variant<HeadingLine, QString> headingLineOf(DelimitedReader &reader, const 
     if (reader.error() != DelimitedReader::Error::None)
         return readFailure(reader, encoding);
     if (search.records.isEmpty())
-        return QStringLiteral("空のファイルです: 見出しの行が要ります");
+        return placedMessage(emptyFileText(), QStringLiteral("見出しの行が要ります"));
     if (!search.found)
         return noHeadingLine(closestToHeadings(search.records));
     HeadingLine heading{search.records.last(), planColumns(search.records.last().cells)};
@@ -315,6 +315,12 @@ int judgeDayList(const CommandLine &line)
     QFile input(line.input);
     if (!input.open(QIODevice::ReadOnly))
         return cannotJudge(line.input, cannotOpenText(diskFileProblem(input)));
+    return judgeDayList(line, input);
+}
+
+int judgeDayList(const CommandLine &line, QIODevice &input)
+{
+    input.seek(0);
     const auto encoding = encodingOf(line, input);
     if (!encoding)
         return cannotJudge({},

@@ -2,6 +2,11 @@
 
 #include "daylist/command_line.h"
 
+#include <QIODevice>
+
 // Judges the day's list the command line names, writes the result and tells
 // the summary on standard error; the exit status.
 int judgeDayList(const CommandLine &commandLine);
+// The same for the input open already (a file, or a stream read into
+// memory), read from its start.
+int judgeDayList(const CommandLine &commandLine, QIODevice &input);

@@ -12,7 +12,7 @@ enum ExitStatus {
     kReportedNotJudged = 1, // every checkup file judged, a reported code standing where a prompt does (判定できず):
                             // a comparison that could not be made is still something to look at
     kArchiveToCheck = 1, // every checkup file judged, the archive not as its maker meant it (a name twice, an
-                         // index counting other than found)
+                         // index counting other than found, missing or damaged)
     kCannotJudge = 2,
 };
 

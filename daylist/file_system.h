@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-// The few file operations that the result file needs beyond Qt, one
+// The few file operations that the result file and the input need beyond Qt, one
 // implementation for Linux (file_system_posix.cpp) and one for Windows
 // (file_system_windows.cpp). A failure leaves its reason in lastError().
 namespace FileSystem {
@@ -27,5 +27,10 @@ void remove(const QString &path);
 bool renameWithoutReplacing(const QString &from, const QString &to, bool &exists);
 
 QString lastError();
+
+// Whether the path names one of the system's streams rather than a file,
+// whatever it leads to: standard input and the other devices and
+// descriptors of a process, which a result is never put beside.
+bool isSystemStream(const QString &path);
 
 } // namespace FileSystem

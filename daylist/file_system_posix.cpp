@@ -1,7 +1,9 @@
 #include "daylist/file_system.h"
 #include "words/system_errors.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <csignal>
@@ -108,6 +110,17 @@ QString lastError()
 {
     const int errorNumber = errno;
     return systemErrorText(errorNumber, QString::fromLocal8Bit(std::strerror(errorNumber)));
+}
+
+bool isSystemStream(const QString &path)
+{
+    // The path as named, not where its links lead: /dev/stdin leads to a
+    // regular file when standard input is one. /dev/shm holds real files.
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    for (const char16_t *stream : {u"/dev/stdin", u"/dev/stdout", u"/dev/stderr"})
+        if (absolute == stream)
+            return true;
+    return absolute.startsWith(u"/dev/fd/") || absolute.startsWith(u"/proc/");
 }
 
 } // namespace FileSystem

@@ -2,6 +2,7 @@
 #include "words/system_errors.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
@@ -153,6 +154,14 @@ QString lastError()
     const QString message = text ? QString::fromWCharArray(text).trimmed() : QString::number(g_lastError);
     LocalFree(text);
     return unknownErrorText(message);
+}
+
+bool isSystemStream(const QString &path)
+{
+    // The device namespace (\\.\CON, \\.\pipe\...) and the console's own names.
+    const QString native = QDir::toNativeSeparators(path);
+    const QString base = QFileInfo(path).completeBaseName().toUpper();
+    return native.startsWith(QStringLiteral("\\\\.\\")) || base == u"CON" || base == u"CONIN$" || base == u"NUL";
 }
 
 } // namespace FileSystem

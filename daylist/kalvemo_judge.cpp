@@ -6,22 +6,35 @@
 #include "daylist/exit_status.h"
 #include "daylist/input_kind.h"
 #include "daylist/national_list.h"
+#include "words/message_words.h"
+
+namespace {
+
+QString usageOf(const QString &problem) { return problem + QStringLiteral("\n詳しくは kalvemo-judge --help"); }
+
+} // namespace
 
 int runKalvemoJudge(const QStringList &arguments)
 {
     const auto parsed = parseCommandLine(arguments);
     if (const auto *usage = std::get_if<QString>(&parsed))
-        return cannotJudge({}, *usage + QStringLiteral("\n詳しくは kalvemo-judge --help"));
+        return cannotJudge({}, usageOf(*usage));
     const CommandLine &line = std::get<CommandLine>(parsed);
     if (line.help) {
         writeHelp(helpText());
         return kAllJudged;
     }
-    ClassifiedInput input = classifyInput(line.input);
+    // A stream has no folder to put the result beside: it is read only
+    // when the result is named.
+    ClassifiedInput input = classifyInput(line.input, !line.output.isEmpty());
+    if (input.kind == InputKind::NotARegularFile && input.problem.isEmpty())
+        return cannotJudge({}, usageOf(placedMessage(line.input, notRegularFileText())
+                                       + QStringLiteral("。結果の置き場所を -o で指定してください")));
+    if (!input.problem.isEmpty())
+        return cannotJudge(line.input, input.problem);
     if (isNational(input.kind))
         return judgeNationalFiles(line, std::move(input));
-    input.file.reset(); // a list is read on its own road
     if (const QString notAList = notAListMessage(input.kind); !notAList.isEmpty())
         return cannotJudge(line.input, notAList);
-    return judgeDayList(line);
+    return judgeDayList(line, *input.device);
 }

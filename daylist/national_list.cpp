@@ -50,8 +50,8 @@ std::optional<FileRow> rowOf(const ReadFile &read, NationalSummary &summary)
         return unreadableFileRow(file.name, file.refusal);
     }
     const ReadDocument &document = *read.document;
-    if (std::holds_alternative<OtherDocument>(document)) {
-        ++summary.otherFiles;
+    if (const auto *other = std::get_if<OtherDocument>(&document)) {
+        summary.countOtherFile(file.name, other->reason);
         return std::nullopt;
     }
     if (const auto *unreadable = std::get_if<UnreadableDocument>(&document)) {
@@ -97,13 +97,20 @@ QString whyNotJudgeable(const ReadFile &read)
     return {};
 }
 
+// The index's count, or why it gives none: missing from a delivery,
+// refused as an entry (a bad checksum, cut short) or unreadable as an index.
 void readIndex(DocumentSource &source, NationalSummary &summary)
 {
-    const QByteArray index = source.index();
-    if (index.isEmpty())
+    const std::optional<SourceFile> index = source.index();
+    if (!index) {
+        summary.indexMissing = source.isDelivery();
         return;
-    summary.hasIndex = true;
-    const auto count = indexRecordCount(index);
+    }
+    if (!index->refusal.isEmpty()) {
+        summary.indexProblem = index->refusal;
+        return;
+    }
+    const auto count = indexRecordCount(index->bytes);
     if (const auto *records = std::get_if<qint64>(&count))
         summary.indexCount = *records;
     else
@@ -118,8 +125,8 @@ std::variant<std::unique_ptr<DocumentSource>, SourceProblem> sourceOf(const QStr
     switch (input.kind) {
     case InputKind::Folder: return openFolderSource(path);
     case InputKind::NationalArchive:
-    case InputKind::DamagedZip: return openZipSource(std::move(input.file));
-    default: return openFileSource(*input.file, input.start); // one file, whatever its start
+    case InputKind::DamagedZip: return openZipSource(std::move(input.device));
+    default: return openFileSource(*input.device, input.name, input.start); // one file, whatever its start
     }
 }
 
@@ -177,7 +184,7 @@ int exitStatusOf(const NationalSummary &summary)
 {
     if (summary.rows.notJudged > 0)
         return kSomeNotJudged;
-    if (!summary.sharedNames.isEmpty() || summary.indexDiffers())
+    if (!summary.sharedNames.isEmpty() || summary.indexToCheck())
         return kArchiveToCheck;
     if (summary.classDisagreements > 0 || summary.levelDisagreements > 0)
         return kReportedCodesDiffer;

@@ -8,6 +8,12 @@ QString sharedNameWarning(const QString &name)
     return QStringLiteral("警告: 同じ名前のファイルが複数あります (展開すると1つしか残りません): %1").arg(name);
 }
 
+void NationalSummary::countOtherFile(const QString &name, const QString &reason)
+{
+    if (++otherFiles <= kOtherFilesNamed)
+        otherFilesNamed.append(placedMessage(name, reason));
+}
+
 void NationalSummary::countComparison(const CodeComparison &comparison, bool explainedByRules)
 {
     classDisagreements += comparison.classDiffers();
@@ -23,6 +29,10 @@ QString nationalSummaryText(const NationalSummary &summary)
         QStringLiteral("読んだファイル: %1\n特定健診のファイル: %2\n").arg(summary.filesRead).arg(summary.checkupFiles);
     if (summary.otherFiles > 0)
         text += QStringLiteral("特定健診でないファイル (判定しません): %1\n").arg(summary.otherFiles);
+    for (const QString &named : summary.otherFilesNamed)
+        text += QStringLiteral("  ") + named + u'\n';
+    if (summary.otherFiles > summary.otherFilesNamed.size())
+        text += QStringLiteral("  ほか %1 ファイル\n").arg(summary.otherFiles - summary.otherFilesNamed.size());
     if (summary.unreadableFiles > 0)
         text += QStringLiteral("読めなかったファイル: %1\n").arg(summary.unreadableFiles);
     text += summaryText(summary.rows);
@@ -44,6 +54,8 @@ QString nationalSummaryText(const NationalSummary &summary)
                     .arg(summary.checkupFiles);
     if (!summary.indexProblem.isEmpty())
         text += QStringLiteral("警告: 索引 ix08_V08.xml が読めません: %1\n").arg(summary.indexProblem);
+    if (summary.indexMissing)
+        text += QStringLiteral("警告: 索引 ix08_V08.xml がありません\n");
     for (const QString &nested : summary.nestedArchives)
         text += QStringLiteral("開かなかったアーカイブ: %1\n").arg(nested);
     for (const QString &shared : summary.sharedNames)

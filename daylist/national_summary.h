@@ -10,11 +10,11 @@
 #include <optional>
 
 // What a run over national files did, told at its end: the files read and
-// what they were, the rows of the list as the day's list counts them, the
+// what they were (those not checkup files named), the rows of the list as the day's list counts them, the
 // reported codes that differ from the judged ones (the rows with and
 // without a difference of the rules) and those reported where a prompt
 // stands, the index's count of
-// records against the checkup files found, the nested archives not opened
+// records against the checkup files found (or the index missing or damaged), the nested archives not opened
 // the items named but not used, the names more than one file bears and the
 // files of a folder not opened since they are no regular files.
 struct NationalSummary {
@@ -31,20 +31,28 @@ struct NationalSummary {
     qint64 disagreeingExplained = 0;
     qint64 disagreeingUnexplained = 0;
     qint64 reportedNotJudged = 0;
-    bool hasIndex = false;
+    QStringList otherFilesNamed; // "name: reason", the first kOtherFilesNamed of them
     std::optional<qint64> indexCount;
-    QString indexProblem;
+    QString indexProblem;      // the index damaged or not an index: why
+    bool indexMissing = false; // a delivery without its index
     QStringList nestedArchives;
     QMap<QString, qint64> unusedItems; // "code (why)": files naming it
     QStringList sharedNames;           // names of more than one file of an archive
     QStringList specialFiles;          // not opened: no regular files
 
+    // How many files that are not checkup files are named, each with what
+    // it is instead; the rest are counted.
+    static constexpr qsizetype kOtherFilesNamed = 20;
+    void countOtherFile(const QString &name, const QString &reason);
+
     // A judged row's 照合, and whether the programme's reading explains its
     // difference.
     void countComparison(const CodeComparison &comparison, bool explainedByRules);
 
-    // Whether the index counts other than the checkup files found.
+    // Whether the index counts other than the checkup files found, or
+    // cannot count them at all.
     bool indexDiffers() const { return indexCount && *indexCount != checkupFiles; }
+    bool indexToCheck() const { return indexDiffers() || indexMissing || !indexProblem.isEmpty(); }
 };
 
 QString nationalSummaryText(const NationalSummary &summary);

@@ -43,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             require(file.name == archive.name(i));
             require(file.refusal.isEmpty() ? file.bytes.size() <= maxFileBytes : file.bytes.isEmpty());
         }
-        require(archive.index().size() <= maxFileBytes);
+        if (const std::optional<SourceFile> index = archive.index())
+            require(index->bytes.size() <= maxFileBytes);
         archive.nestedArchives();
     } else {
         require(!std::get<SourceProblem>(opened).message.isEmpty());

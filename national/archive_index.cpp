@@ -1,5 +1,6 @@
 #include "national/archive_index.h"
 
+#include "national/source_words.h"
 #include "national/xml_text.h"
 
 namespace {
@@ -32,7 +33,10 @@ std::variant<qint64, QString> indexRecordCount(const QByteArray &bytes)
                 count = QStringLiteral("totalRecordCount \"%1\" は数として読めません").arg(value);
         }
     }
+    // An index that is no XML, or ends short of its end, is damaged.
+    if (bytes.trimmed().isEmpty())
+        return brokenEntryRefusal(emptyFileText());
     if (!text.problem().isEmpty())
-        return text.problem();
+        return brokenEntryRefusal(text.problem());
     return count;
 }

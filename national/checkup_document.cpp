@@ -2,6 +2,7 @@
 
 #include "national/decimal_text.h"
 #include "national/xml_text.h"
+#include "words/message_words.h"
 
 #include <algorithm>
 
@@ -372,6 +373,16 @@ private:
     QList<OpenObservation> m_open;
 };
 
+// Where the bytes start after any UTF-8 byte order mark and blanks: their
+// size when there is nothing else.
+qsizetype firstNonBlank(const QByteArray &bytes)
+{
+    qsizetype i = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
+        ++i;
+    return i;
+}
+
 // Whether the bytes begin as an XML document does: '<' after any byte
 // order mark and blanks, in UTF-8 or UTF-16. Anything else in a folder (a
 // note, a spreadsheet, a PDF) is not a broken checkup file but another file.
@@ -380,9 +391,7 @@ bool looksLikeXml(const QByteArray &bytes)
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || bytes.startsWith(QByteArrayView("<\0", 2))
         || bytes.startsWith(QByteArrayView("\0<", 2)))
         return true;
-    qsizetype i = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
-        ++i;
+    const qsizetype i = firstNonBlank(bytes);
     return i < bytes.size() && bytes[i] == '<';
 }
 
@@ -390,6 +399,9 @@ bool looksLikeXml(const QByteArray &bytes)
 
 ReadDocument readCheckupDocument(const QByteArray &bytes)
 {
+    // An empty file is a file that lost its content, not another kind of file.
+    if (firstNonBlank(bytes) == bytes.size())
+        return UnreadableDocument{emptyFileText()};
     if (!looksLikeXml(bytes))
         return OtherDocument{QStringLiteral("XML のファイルではありません")};
     return DocumentReader(bytes).read();

@@ -50,7 +50,8 @@ struct OtherDocument {
     QString reason; // what it is instead, naming the element and the value found
 };
 
-// A file that cannot be read: why, in the desk's words.
+// A file that cannot be read (empty, not well-formed, refused): why, in the
+// desk's words.
 struct UnreadableDocument {
     QString reason;
 };

@@ -15,21 +15,33 @@
 
 namespace {
 
-// An open file read whole, on from `start` (its first bytes, read
-// already), unless it is larger than a document may be.
-SourceFile readOpenFile(QFile &file, const QString &name, const QByteArray &start)
+const QString kReadFailed = QStringLiteral("読み込みの途中で失敗しました");
+
+// Why an open file could not be read: a file of the disk tells; memory
+// does not fail.
+QString readProblem(const QIODevice &file)
+{
+    const auto *disk = qobject_cast<const QFile *>(&file);
+    return disk ? diskFileProblem(*disk) : kReadFailed;
+}
+
+// An open file (or a stream read into memory) read whole, on from `start`
+// (its first bytes, read already), unless it is larger than a document may
+// be.
+SourceFile readOpenFile(QIODevice &file, const QString &name, const QByteArray &start)
 {
     if (file.size() > maxFileBytes)
-        return {name, {}, tooLargeRefusal()};
+        return {name, {}, tooLargeFileRefusal()};
     // The file may grow while it is read: never more than the limit and one.
     QByteArray bytes = start;
-    if (!file.seek(start.size()))
-        return {name, {}, unreadableFileRefusal(diskFileProblem(file))};
-    bytes += file.read(std::max<qint64>(0, maxFileBytes + 1 - start.size()));
-    if (file.error() != QFileDevice::NoError)
-        return {name, {}, unreadableFileRefusal(diskFileProblem(file))};
+    bytes.resize(maxFileBytes + 1);
+    const qint64 got =
+        file.seek(start.size()) ? file.read(bytes.data() + start.size(), maxFileBytes + 1 - start.size()) : -1;
+    if (got < 0)
+        return {name, {}, unreadableFileRefusal(readProblem(file))};
+    bytes.resize(start.size() + got);
     if (bytes.size() > maxFileBytes)
-        return {name, {}, tooLargeRefusal()};
+        return {name, {}, tooLargeFileRefusal()};
     return {name, bytes, {}};
 }
 
@@ -55,13 +67,12 @@ public:
     qsizetype count() const override { return qsizetype(m_layout.files.size()); }
     QString name(qsizetype i) const override { return m_names[m_layout.files[size_t(i)]]; }
     SourceFile read(qsizetype i) override { return readDiskFile(m_folder + u'/' + name(i), name(i)); }
-    QByteArray index() override
+    std::optional<SourceFile> index() override
     {
         if (!m_layout.index)
-            return {};
+            return std::nullopt;
         const QString name = m_names[*m_layout.index];
-        const SourceFile file = readDiskFile(m_folder + u'/' + name, name);
-        return file.bytes;
+        return readDiskFile(m_folder + u'/' + name, name);
     }
     QStringList nestedArchives() const override { return m_layout.nested; }
     QStringList specialFiles() const override { return m_special; }
@@ -81,7 +92,7 @@ public:
     qsizetype count() const override { return 1; }
     QString name(qsizetype) const override { return m_file.name; }
     SourceFile read(qsizetype) override { return m_file; }
-    QByteArray index() override { return {}; }
+    std::optional<SourceFile> index() override { return std::nullopt; }
     QStringList nestedArchives() const override { return {}; }
     bool isOneFile() const override { return true; }
 
@@ -113,19 +124,38 @@ std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openFolderSource(co
     return std::make_unique<FolderSource>(dir.path(), std::move(names), std::move(layout), std::move(special));
 }
 
+namespace {
+
+// Whether the path is a link that leads, link by link, back to a link it
+// passed: it names no file, nor a missing one.
+bool isLinkLoop(const QString &path)
+{
+    QStringList passed;
+    for (QFileInfo link(path); link.isSymLink() && !link.exists(); link = QFileInfo(link.symLinkTarget())) {
+        if (passed.contains(link.absoluteFilePath()))
+            return true;
+        passed.append(link.absoluteFilePath());
+    }
+    return false;
+}
+
+} // namespace
+
 QString diskFileProblem(const QFile &file)
 {
     const QFileInfo info(file.fileName());
+    if (isLinkLoop(file.fileName()))
+        return systemErrorText(ELOOP, {});
     if (!info.exists())
         return systemErrorText(ENOENT, {});
     if (!info.isReadable())
         return QStringLiteral("読む権限がありません");
     if (file.error() == QFileDevice::ReadError)
-        return QStringLiteral("読み込みの途中で失敗しました");
+        return kReadFailed;
     return QStringLiteral("開けませんでした");
 }
 
-std::unique_ptr<DocumentSource> openFileSource(QFile &file, const QByteArray &start)
+std::unique_ptr<DocumentSource> openFileSource(QIODevice &file, const QString &name, const QByteArray &start)
 {
-    return std::make_unique<FileSource>(readOpenFile(file, QFileInfo(file.fileName()).fileName(), start));
+    return std::make_unique<FileSource>(readOpenFile(file, name, start));
 }

@@ -4,18 +4,46 @@
 
 #include <QXmlStreamReader>
 
-bool isNationalXml(const QByteArray &start)
+namespace {
+
+// What the start of a file shows of it as XML: a declaration, its first
+// element (a ClinicalDocument or another), or neither.
+struct XmlStart {
+    bool declared = false;
+    bool element = false;
+    bool clinical = false;
+};
+
+XmlStart xmlStartOf(const QByteArray &start)
 {
     QXmlStreamReader xml(xmlStartText(start));
-    bool declared = false;
+    XmlStart found;
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
-        case QXmlStreamReader::StartDocument: declared = !xml.documentVersion().isEmpty(); break;
+        case QXmlStreamReader::StartDocument: found.declared = !xml.documentVersion().isEmpty(); break;
         case QXmlStreamReader::StartElement:
-            return declared || (xml.name() == u"ClinicalDocument" && xml.namespaceUri() == kHl7Namespace);
-        case QXmlStreamReader::Invalid: return declared;
+            found.element = true;
+            found.clinical = xml.name() == u"ClinicalDocument" && xml.namespaceUri() == kHl7Namespace;
+            return found;
+        case QXmlStreamReader::Invalid: return found;
         default: break;
         }
     }
-    return declared;
+    return found;
+}
+
+} // namespace
+
+bool isNationalXml(const QByteArray &start)
+{
+    const XmlStart found = xmlStartOf(start);
+    return found.declared || found.clinical;
+}
+
+bool isClinicalDocument(const QByteArray &start) { return xmlStartOf(start).clinical; }
+
+bool opensAsXml(const QByteArray &start)
+{
+    const XmlStart found = xmlStartOf(start);
+    return found.declared || found.element;
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <variant>
 
 // One file of the input: its name (its path inside the archive or folder,
@@ -24,8 +25,12 @@ public:
     virtual qsizetype count() const = 0;
     virtual QString name(qsizetype i) const = 0;
     virtual SourceFile read(qsizetype i) = 0;
-    // The archive's index file (ix08_V08.xml), empty when there is none.
-    virtual QByteArray index() = 0;
+    // The archive's index file (ix08_V08.xml) as read, or why it was not;
+    // none when there is none.
+    virtual std::optional<SourceFile> index() = 0;
+    // Whether the input is a delivery, which its maker gives an index: an
+    // archive. A folder may be any folder of checkup files.
+    virtual bool isDelivery() const { return false; }
     // Entries not offered as files: nested archives (named in the summary).
     // An entry found to be an archive only as it is read (a zip under
     // another name) is refused as a file and named here too, once read.
@@ -54,3 +59,7 @@ struct SourceProblem {
 // for its reading to refuse; the reader stops at the first element, before
 // any entity could be used, and a DOCTYPE does not hide it.
 bool isNationalXml(const QByteArray &start);
+// Whether the start is that of an HL7 CDA ClinicalDocument, whatever its kind.
+bool isClinicalDocument(const QByteArray &start);
+// Whether the start opens as XML does, with a declaration or an element.
+bool opensAsXml(const QByteArray &start);

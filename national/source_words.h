@@ -17,10 +17,12 @@ inline QString tooManyEntriesProblem()
     return QStringLiteral("ファイルが多すぎます: %L1 個を超えています").arg(maxSourceEntries);
 }
 
+// An archive's entry, as it would be unpacked; a file of the disk, as it is.
 inline QString tooLargeRefusal()
 {
     return QStringLiteral("大きすぎます: 展開すると %1 MiB を超えます").arg(maxFileBytes / (1024 * 1024));
 }
+inline QString tooLargeFileRefusal() { return tooLargeText(maxFileBytes); }
 inline QString packingRatioRefusal()
 {
     return QStringLiteral("圧縮率が高すぎます: 展開すると圧縮された大きさの %1 倍を超えます").arg(maxPackingRatio);

@@ -130,7 +130,11 @@ public:
         }
         return file;
     }
-    QByteArray index() override { return m_layout.index ? readEntry(*m_layout.index).bytes : QByteArray(); }
+    std::optional<SourceFile> index() override
+    {
+        return m_layout.index ? std::optional(readEntry(*m_layout.index)) : std::nullopt;
+    }
+    bool isDelivery() const override { return true; }
     QStringList nestedArchives() const override { return m_nested; }
     QStringList sharedNames() const override { return m_shared; }
 
@@ -233,11 +237,50 @@ std::variant<std::unique_ptr<DocumentSource>, SourceProblem> openZipSource(std::
     return std::make_unique<ZipSource>(std::move(device), std::move(std::get<std::unique_ptr<zip_t, Closer>>(opened)));
 }
 
+namespace {
+
+// How many of an archive's XML files are looked into for a checkup file
+// when its names do not tell: enough for one checkup file among a few
+// others, few enough for a book's many XML parts.
+constexpr qsizetype kXmlEntriesLookedInto = 16;
+// Where a checkup file's root element is looked for.
+constexpr zip_uint64_t kEntryStartBytes = 4096;
+
+QByteArray entryStart(zip_t *zip, qsizetype entry)
+{
+    std::unique_ptr<zip_file_t, Closer> file(zip_fopen_index(zip, zip_uint64_t(entry), 0));
+    QByteArray start(qsizetype(kEntryStartBytes), '\0');
+    const zip_int64_t got = file ? zip_fread(file.get(), start.data(), kEntryStartBytes) : -1;
+    start.resize(got < 0 ? 0 : qsizetype(got));
+    return start;
+}
+
+// Whether one of the first XML files of the archive is a ClinicalDocument:
+// checkup files put at the root of an archive, without DATA/ or the index,
+// are a delivery still.
+bool holdsClinicalDocument(zip_t *zip, const ArchiveLayout &layout)
+{
+    qsizetype looked = 0;
+    for (const qsizetype entry : layout.files) {
+        if (!nameOf(zip, entry).endsWith(u".xml", Qt::CaseInsensitive))
+            continue;
+        if (isClinicalDocument(entryStart(zip, entry)))
+            return true;
+        if (++looked == kXmlEntriesLookedInto)
+            break;
+    }
+    return false;
+}
+
+} // namespace
+
 ZipContent zipContentOf(QIODevice &device)
 {
     auto opened = openZip(device);
     const auto *zip = std::get_if<std::unique_ptr<zip_t, Closer>>(&opened);
     if (!zip)
         return ZipContent::Unlisted;
-    return layOutArchive(unorderedNamesOf(zip->get())).hasData ? ZipContent::CheckupFiles : ZipContent::OtherFiles;
+    const ArchiveLayout layout = layOutArchive(unorderedNamesOf(zip->get()));
+    const bool checkup = layout.hasData || holdsClinicalDocument(zip->get(), layout);
+    return checkup ? ZipContent::CheckupFiles : ZipContent::OtherFiles;
 }

@@ -214,11 +214,11 @@ void TestDayListFiles::inputKind_data()
         << QByteArray("\xff\xfe", 2)
                + QByteArray(reinterpret_cast<const char *>(u"<ClinicalDocument xmlns=\"urn:hl7-org:v3\"/>"), 84)
         << InputKind::NationalXml << QStringLiteral("input.xml");
-    QTest::newRow("a ClinicalDocument outside HL7's namespace")
-        << QByteArray("<ClinicalDocument xmlns=\"urn:example\"/>") << InputKind::DelimitedText
-        << QStringLiteral("input.xml");
-    QTest::newRow("an index file") << QByteArray("<index xmlns=\"http://tempuri.org\"/>") << InputKind::DelimitedText
-                                   << QStringLiteral("ix08_V08.xml");
+    QTest::newRow("XML without a declaration, named .xml") << QByteArray("<ClinicalDocument xmlns=\"urn:example\"/>")
+                                                           << InputKind::NationalXml << QStringLiteral("input.xml");
+    QTest::newRow("XML without a declaration, named otherwise")
+        << QByteArray("<index xmlns=\"http://tempuri.org\"/>") << InputKind::DelimitedText
+        << QStringLiteral("ix08_V08");
     QTest::newRow("an archive with checkup files named .csv")
         << makeArchive({{QStringLiteral("DATA/h1.xml"), document}}) << InputKind::NationalArchive
         << QStringLiteral("input.csv");

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,6 +28,8 @@ private slots:
     void archiveShapes();
     void loneXml_data();
     void loneXml();
+    void loneInput_data();
+    void loneInput();
     void comparedWithTheProgramme_data();
     void comparedWithTheProgramme();
 };
@@ -42,17 +45,24 @@ struct Run {
     QByteArray list; // the list written beside the input, if any
 };
 
-// `fifos`: FIFOs made in the folder beside the files, by path.
-Run run(const Files &files, const QStringList &arguments, const QStringList &fifos = {})
+// What the folder holds beside the files, and which of them is the
+// program's standard input.
+struct Beside {
+    QStringList fifos;  // FIFOs, by path
+    QStringList loop{}; // symbolic links, each to the next, the last to the first
+    QString standardInput{};
+};
+
+Run run(const Files &files, const QStringList &arguments, const Beside &beside = {})
 {
     QTemporaryDir dir;
 #ifdef Q_OS_UNIX
-    for (const QString &fifo : fifos) {
+    for (const QString &fifo : beside.fifos) {
         QDir().mkpath(QFileInfo(dir.filePath(fifo)).absolutePath());
         mkfifo(QFile::encodeName(dir.filePath(fifo)).constData(), 0600);
     }
-#else
-    Q_UNUSED(fifos);
+    for (qsizetype i = 0; i < beside.loop.size(); ++i)
+        QFile::link(beside.loop[(i + 1) % beside.loop.size()], dir.filePath(beside.loop[i]));
 #endif
     for (auto it = files.cbegin(); it != files.cend(); ++it) {
         const QString path = dir.filePath(it.key());
@@ -63,6 +73,8 @@ Run run(const Files &files, const QStringList &arguments, const QStringList &fif
     }
     QProcess judge;
     judge.setWorkingDirectory(dir.path());
+    if (!beside.standardInput.isEmpty())
+        judge.setStandardInputFile(dir.filePath(beside.standardInput));
     judge.start(QStringLiteral(KALVEMO_JUDGE), arguments);
     judge.waitForFinished(60000);
     Run done{judge.exitStatus() == QProcess::NormalExit ? judge.exitCode() : -1,
@@ -104,6 +116,8 @@ QByteArray indexOf(int records)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Beside)
 
 void TestNationalExit::exitStatus_data()
 {
@@ -235,20 +249,43 @@ void TestNationalExit::archiveShapes_data()
     QTest::newRow("DATA two folders down, the index beside it")
         << zip({{QStringLiteral("a/b/ix08_V08.xml"), indexOf(1)}, {QStringLiteral("a/b/DATA/h1.xml"), h1}})
         << QStringList() << 0 << 1 << QStringLiteral("totalRecordCount: 1");
+    const ArchiveEntry index2{QStringLiteral("ix08_V08.xml"), indexOf(2)},
+        index1{QStringLiteral("ix08_V08.xml"), indexOf(1)};
     QTest::newRow("backslashed names") << zip(
-        {{QStringLiteral("DATA\\h1.xml"), h1}, {QStringLiteral("DATA\\h2.xml"), h2}})
+        {index2, {QStringLiteral("DATA\\h1.xml"), h1}, {QStringLiteral("DATA\\h2.xml"), h2}})
                                        << QStringList() << 0 << 2 << two;
     // Beside XSD/, a name read as written would not be in DATA/.
     const ArchiveEntry schema{QStringLiteral("XSD/hc08_V08.xsd"), "<schema/>"};
-    QTest::newRow("a name from the root") << zip({{QStringLiteral("/DATA/h1.xml"), h1}, schema}) << QStringList() << 0
-                                          << 1 << QStringLiteral("特定健診のファイル: 1");
+    QTest::newRow("a name from the root") << zip({index1, {QStringLiteral("/DATA/h1.xml"), h1}, schema})
+                                          << QStringList() << 0 << 1 << QStringLiteral("特定健診のファイル: 1");
+    QTest::newRow("no index: said") << zip({{QStringLiteral("DATA/h1.xml"), h1}}) << QStringList() << 1 << 1
+                                    << QStringLiteral("警告: 索引 ix08_V08.xml がありません\n");
+    QTest::newRow("checkup files at the root, neither DATA/ nor the index: a delivery without its index")
+        << zip({{QStringLiteral("h1.xml"), h1}}) << QStringList() << 1 << 1
+        << QStringLiteral("警告: 索引 ix08_V08.xml がありません\n");
+    // The index stored as it is, so that its text can be spoiled in place.
+    const QByteArray stored =
+        makeArchive({{index1.name, index1.bytes, ZIP_CM_STORE}, {QStringLiteral("DATA/h1.xml"), h1}});
+    const QString damaged = QStringLiteral("警告: 索引 ix08_V08.xml が読めません: 壊れています: ");
+    QTest::newRow("the index damaged: a bad checksum")
+        << Files{{"archive", QByteArray(stored).replace("totalRecordCount", "totalRecordCounu")}} << QStringList() << 1
+        << 1 << damaged + QStringLiteral("中身の検査値 (CRC) が合いません\n");
+    QTest::newRow("the index damaged: not XML")
+        << zip({{index1.name, "totalRecordCount=1"}, {QStringLiteral("DATA/h1.xml"), h1}}) << QStringList() << 1 << 1
+        << damaged + QStringLiteral("XML として読めません");
+    QList<ArchiveEntry> notes{index1, {QStringLiteral("DATA/h1.xml"), h1}};
+    for (int i = 1; i <= 22; ++i)
+        notes.append({QStringLiteral("DATA/g%1.txt").arg(i, 2, 10, QChar(u'0')), "note"});
+    QTest::newRow("other files: the first 20 named, the rest counted")
+        << zip(notes) << QStringList() << 0 << 1
+        << QStringLiteral("  DATA/g20.txt: XML のファイルではありません\n  ほか 2 ファイル\n");
     QTest::newRow("a FIFO in a folder: named, never waited on")
         << Files{{"archive/DATA/h1.xml", h1}} << QStringList{QStringLiteral("archive/DATA/h2.xml")} << 0 << 1
         << QStringLiteral(
                "開かなかったファイル: DATA/h2.xml: 通常のファイルではありません (名前付きパイプ、ソケットまたは装置)");
-    QTest::newRow("a FIFO given itself: refused, never waited on")
+    QTest::newRow("a FIFO given itself: -o asked for, never waited on")
         << Files{} << QStringList{QStringLiteral("archive")} << 2 << -1
-        << QStringLiteral("通常のファイルではありません");
+        << QStringLiteral("archive: 通常のファイルではありません");
 }
 
 void TestNationalExit::archiveShapes()
@@ -262,7 +299,7 @@ void TestNationalExit::archiveShapes()
     if (!fifos.isEmpty())
         QSKIP("no FIFOs here");
 #endif
-    const Run done = run(files, {QStringLiteral("archive")}, fifos);
+    const Run done = run(files, {QStringLiteral("archive")}, {fifos});
     QCOMPARE(done.status, status);
     QVERIFY2(done.errors.contains(said), qPrintable(done.errors));
     QCOMPARE(done.list.isEmpty() ? -1 : done.list.count('\n') - 1, rows);
@@ -274,6 +311,7 @@ void TestNationalExit::loneXml_data()
 {
     QTest::addColumn<QByteArray>("xml");
     QTest::addColumn<QString>("said");
+    QTest::addColumn<bool>("other"); // counted as a file that is not a checkup file
 
     const QByteArray checkup = checkupXml(exampleCheckup());
     XmlCheckup report = exampleCheckup(), program = exampleCheckup();
@@ -282,30 +320,97 @@ void TestNationalExit::loneXml_data()
     const QByteArray system = QByteArray(checkup).replace("1.2.392.200119.6.1001", "1.2.392.200119.6.9999");
 
     QTest::newRow("malformed: the line, in Japanese")
-        << checkup.chopped(30) << QStringLiteral("行目: ファイルが途中で終わっています");
+        << checkup.chopped(30) << QStringLiteral("行目: ファイルが途中で終わっています") << false;
     QTest::newRow("another kind: its root named")
         << QByteArray("<?xml version=\"1.0\"?>\n<checkupClaim xmlns=\"urn:example\"/>\n")
         << QStringLiteral(
-               "特定健診の結果のファイルではありません: ルート要素は checkupClaim (名前空間 urn:example) です");
+               "特定健診の結果のファイルではありません: ルート要素は checkupClaim (名前空間 urn:example) です")
+        << true;
     QTest::newRow("report kind 20") << checkupXml(report)
-                                    << QStringLiteral("報告区分 (ClinicalDocument/code) は code=\"20\"");
+                                    << QStringLiteral("報告区分 (ClinicalDocument/code) は code=\"20\"") << true;
     QTest::newRow("report kind in another code system")
-        << system << QStringLiteral("codeSystem=\"1.2.392.200119.6.9999\"");
+        << system << QStringLiteral("codeSystem=\"1.2.392.200119.6.9999\"") << true;
     QTest::newRow("programme 020") << checkupXml(program)
-                                   << QStringLiteral("健診プログラム種別 (serviceEvent/code) は code=\"020\"");
+                                   << QStringLiteral("健診プログラム種別 (serviceEvent/code) は code=\"020\"") << true;
     QTest::newRow("declared Shift_JIS: refused as XML, not read as a list")
         << QByteArray(checkup).replace("UTF-8", "Shift_JIS")
-        << QStringLiteral("文字コード Shift_JIS のファイルは読みません");
+        << QStringLiteral("文字コード Shift_JIS のファイルは読みません") << false;
+    QTest::newRow("no declaration: its root named, not read as a list")
+        << QByteArray("<notes xmlns=\"urn:example\"><note/></notes>\n")
+        << QStringLiteral("ルート要素は notes (名前空間 urn:example) です") << true;
+    QTest::newRow("0 bytes: empty, without a list's advice")
+        << QByteArray() << QStringLiteral("空のファイルです\n") << false;
+    QTest::newRow("blanks alone: empty") << QByteArray(" \r\n\t\n") << QStringLiteral("空のファイルです\n") << false;
 }
 
 // One file given alone that cannot be judged: exit 2, the reason, no list.
+// In an archive beside a checkup file, it is named with the same reason.
 void TestNationalExit::loneXml()
 {
     QFETCH(QByteArray, xml);
     QFETCH(QString, said);
-    const Run done = run({{"h.xml", xml}}, {QStringLiteral("h.xml")});
-    QCOMPARE(done.status, 2);
-    QCOMPARE(done.entries, QStringList{QStringLiteral("h.xml")});
+    QFETCH(bool, other);
+    const Run alone = run({{"h.xml", xml}}, {QStringLiteral("h.xml")});
+    QCOMPARE(alone.status, 2);
+    QCOMPARE(alone.entries, QStringList{QStringLiteral("h.xml")});
+    QVERIFY2(alone.errors.contains(said), qPrintable(alone.errors));
+
+    const Run inArchive =
+        run({{"archive", makeArchive({{QStringLiteral("ix08_V08.xml"), indexOf(1)},
+                                      {QStringLiteral("DATA/h.xml"), xml},
+                                      {QStringLiteral("DATA/h1.xml"), checkupXml(exampleCheckup())}})}},
+            {QStringLiteral("archive")});
+    QCOMPARE(inArchive.status, other ? 0 : 1);
+    QVERIFY2(inArchive.errors.contains(
+                 QRegularExpression(QStringLiteral("DATA/h\\.xml: .*") + QRegularExpression::escape(said))),
+             qPrintable(inArchive.errors));
+    QCOMPARE(inArchive.errors.contains(QStringLiteral("特定健診でないファイル (判定しません): 1\n")), other);
+}
+
+void TestNationalExit::loneInput_data()
+{
+    QTest::addColumn<Files>("files");
+    QTest::addColumn<Beside>("beside");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said"); // on standard error
+
+    const QStringList stdinAlone{QStringLiteral("/dev/stdin")};
+
+    QTest::newRow("a plain file over the limit: too large as it is")
+        << Files{{"h.xml", "<?xml version=\"1.0\"?>" + QByteArray(4 * 1024 * 1024, ' ')}} << Beside{}
+        << QStringList{QStringLiteral("h.xml")} << 2 << QStringLiteral("h.xml: 大きすぎます: 4 MiB を超えます\n");
+    QTest::newRow("two links to each other: a loop")
+        << Files{} << Beside{{}, {"a.csv", "b.csv"}} << QStringList{"a.csv"} << 2
+        << QStringLiteral("a.csv: 開けません: シンボリックリンクが多すぎるか、輪になっています\n");
+    const Files checkupFile{{"h1.xml", checkupXml(exampleCheckup())}};
+    QTest::newRow("standard input, a file behind it: -o asked for")
+        << checkupFile << Beside{{}, {}, QStringLiteral("h1.xml")} << stdinAlone << 2
+        << QStringLiteral(
+               "kalvemo-judge: /dev/stdin: 通常のファイルではありません (名前付きパイプ、ソケットまたは装置)。"
+               "結果の置き場所を -o で指定してください\n詳しくは kalvemo-judge --help\n");
+    QTest::newRow("standard input with -o: read")
+        << checkupFile << Beside{{}, {}, QStringLiteral("h1.xml")}
+        << stdinAlone + QStringList{QStringLiteral("-o"), QStringLiteral("out_判定.csv")} << 0
+        << QStringLiteral("特定健診のファイル: 1\n");
+}
+
+// One input of a shape that is neither a list nor checkup files as they
+// come: answered for what it is.
+void TestNationalExit::loneInput()
+{
+    QFETCH(Files, files);
+    QFETCH(Beside, beside);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+#ifndef Q_OS_UNIX
+    if (!beside.loop.isEmpty() || arguments.contains(QStringLiteral("/dev/stdin")))
+        QSKIP("no symbolic links nor /dev/stdin here");
+#endif
+    const Run done = run(files, arguments, beside);
+    QCOMPARE(done.status, status);
+    QCOMPARE(done.list.isEmpty(), status == 2);
     QVERIFY2(done.errors.contains(said), qPrintable(done.errors));
 }
 

@@ -22,6 +22,15 @@ inline QString rowPlace(qsizetype row) { return QStringLiteral("行 %1").arg(row
 
 inline QString cannotOpenText(const QString &reason) { return QStringLiteral("開けません: ") + reason; }
 
+// A file of no bytes, or of blanks alone.
+inline QString emptyFileText() { return QStringLiteral("空のファイルです"); }
+
+// A file, or a stream, larger than the programs read: its limit in MiB.
+inline QString tooLargeText(qint64 limitBytes)
+{
+    return QStringLiteral("大きすぎます: %1 MiB を超えます").arg(limitBytes / (1024 * 1024));
+}
+
 // A named pipe, a socket or a device, which the programs never read: it
 // could wait for ever or never end.
 inline QString notRegularFileText()
