@@ -339,9 +339,13 @@ void TestNationalExit::comparedWithTheProgramme()
                                               pq(glucose, "95", "mg/dL"), pq(hba1c, "5.8", "%")});
     XmlCheckup nonFasting = withValues(exampleCheckup("3", "3"), {pq(triglyceridesNonFasting, "180", "mg/dL")});
     nonFasting.observations.removeIf([](const XmlObservation &o) { return o.code == triglycerides; });
+    // Blood drawn 3.5 to 10 hours after a meal: the fasting codes judged as
+    // coded, which 確認 says.
+    const XmlCheckup soonAfterMeal = withValues(exampleCheckup(), {cd(timing, "3", timingSystem)});
     const Run done = run({{"archive/DATA/h1.xml", checkupXml(bothMet)},
                           {"archive/DATA/h2.xml", checkupXml(hba1cOnly)},
-                          {"archive/DATA/h3.xml", checkupXml(nonFasting)}},
+                          {"archive/DATA/h3.xml", checkupXml(nonFasting)},
+                          {"archive/DATA/h4.xml", checkupXml(soonAfterMeal)}},
                          {QStringLiteral("archive")});
     QCOMPARE(done.status, 1);
     const QList<QByteArray> lines = done.list.mid(3).split('\n');
@@ -357,6 +361,10 @@ void TestNationalExit::comparedWithTheProgramme()
                                          "ください / 保健指導レベルコード: 報告 3、Step2を入力してください)"),
                           QStringLiteral("中性脂肪は随時の値 180 だけです: 制度は2024年度から随時の中性脂肪 175 "
                                          "mg/dL 以上を数えます (この判定は空腹時の値だけを使います)")}));
+    const QString soonCheck = cellsOf(lines[4]).value(cellsOf(lines[0]).indexOf(QStringLiteral("確認")));
+    QVERIFY2(soonCheck.contains(QStringLiteral("採血時間 (9N141) は食後10時間未満ですが、中性脂肪に空腹時のコードの"
+                                               "値があります (コードのとおり判定しました)")),
+             qPrintable(soonCheck));
     QVERIFY2(done.errors.contains(QStringLiteral("報告と違う行: 規則の違いあり 1、なし 0\n"
                                                  "報告があり判定できなかった行 (判定できず): 1\n")),
              qPrintable(done.errors));
