@@ -266,6 +266,10 @@ void TestDayListExit::oddInputSaid_data()
     QTest::newRow("control characters shown")
         << (kHeadings + QString(kNotJudged).replace(0, 1, QStringLiteral("\x1b]0;T\x07\x7f"))).toUtf8()
         << QStringLiteral("-") << 1 << QStringList{QStringLiteral("(ID \u241B]0;T\u2407\u2421)")};
+    QTest::newRow("an average row holding numbers, passed over")
+        << (kHeadings + kJudged + QStringLiteral("平均,,,170,72,92,138,82,160,45,105,5.7,,,,\n")).toUtf8()
+        << QStringLiteral("-") << 0
+        << QStringList{QStringLiteral("行 3: 合計の行です: 受診者の行ではないので飛ばします")};
 }
 
 void TestDayListExit::oddInputSaid()
