@@ -109,7 +109,7 @@ private:
     {
         const QString said = problem.column.isEmpty()
                                  ? problem.reason
-                                 : placedMessage(QStringLiteral("列 ") + problem.column, problem.reason);
+                                 : placedMessage(QStringLiteral("列 ") + messageCell(problem.column), problem.reason);
         writeError(rowPlace(record.row) + examineeNamed(record) + QStringLiteral(", ") + said + u'\n');
         ++m_summary.notJudged;
         line.add(notJudgedColumns(said));
@@ -121,7 +121,7 @@ private:
         const QString name = m_nameColumn >= 0 ? record.cells.value(m_nameColumn).trimmed() : QString();
         if (name.isEmpty())
             return {};
-        return QStringLiteral(" (") + m_headings[m_nameColumn].trimmed() + u' ' + name + u')';
+        return QStringLiteral(" (") + m_headings[m_nameColumn].trimmed() + u' ' + messageCell(name) + u')';
     }
 
     AddedColumns m_added;
@@ -181,8 +181,11 @@ QString missingColumns(const QStringList &cells)
 {
     QString text =
         QStringLiteral("%1 の列がありません").arg(missingItems(planColumns(cells)).join(QStringLiteral("、")));
-    if (const QStringList unrecognised = unrecognisedHeadings(cells); !unrecognised.isEmpty())
+    if (QStringList unrecognised = unrecognisedHeadings(cells); !unrecognised.isEmpty()) {
+        for (QString &heading : unrecognised)
+            heading = messageCell(heading);
         text += QStringLiteral("。見出しと分からなかった列: ") + unrecognised.join(QStringLiteral("、"));
+    }
     return text;
 }
 

@@ -262,6 +262,7 @@ void TestDayList::spreadsheetCell_data()
     row("escape, bell and DEL inside", QStringLiteral("DATA/\x1b]0;T\x07\x7f.xml"),
         QStringLiteral("DATA/\u241B]0;T\u2407\u2421.xml"));
     row("C1 control", QStringLiteral("a\u0085b"), QStringLiteral("a\\x85b"));
+    row("controls reordering text", QStringLiteral("a\u202Eb\u2066c"), QStringLiteral("a<U+202E>b<U+2066>c"));
 }
 
 void TestDayList::spreadsheetCell()
