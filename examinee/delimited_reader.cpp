@@ -52,6 +52,7 @@ bool DelimitedReader::fill()
         byteOffsetAt(m_buffer.size());
         m_countedPos = 0;
     }
+    m_bufferStart += m_buffer.size();
     m_buffer = m_text.next();
     m_pos = 0;
     return !m_buffer.isEmpty();
@@ -97,7 +98,7 @@ QChar DelimitedReader::delimiter()
             else if (!quoted && c == u',')
                 ++commas;
         }
-        if (i < m_buffer.size())
+        if (i < m_buffer.size() || m_bufferStart + m_buffer.size() >= kHeadingSearchLength)
             break;
         const QString piece = m_text.next();
         more = !piece.isEmpty();
@@ -130,6 +131,7 @@ bool DelimitedReader::read(DelimitedRecord &record)
                 started = true;
                 record.line = m_line;
                 record.row = ++m_row;
+                m_recordStart = charsRead();
             }
             if (takeQuoted(c, state, cell))
                 continue;
@@ -151,7 +153,12 @@ bool DelimitedReader::read(DelimitedRecord &record)
             cell += c;
             state = State::Unquoted;
         }
+        // Asked once a piece, so that the characters run unhindered.
+        if (started && charsRead() - m_recordStart > kLongestRecord)
+            fail(state == State::Quoted ? Error::UnclosedQuote : Error::LongRecord, m_row);
     }
+    if (m_error != Error::None)
+        return false;
     return endOfText(record, cell, state, started);
 }
 

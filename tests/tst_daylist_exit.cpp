@@ -222,6 +222,9 @@ void TestDayListExit::headingLine_data()
                "の列がありません。見出しと分からなかった列: 腹まわり、メモ");
     QTest::newRow("no heading line: the closest record's") << QStringLiteral("一覧\nID,性,身長,体重\n1,男,170,60\n")
                                                            << 2 << QStringLiteral("いちばん近い行 2: 性別、腹囲");
+    QTest::newRow("past the characters searched: none")
+        << (QString(100000, u'x') + u'\n').repeated(11) + kHeadings + kJudged << 2
+        << QStringLiteral("見出しの行がありません (先頭の 1048576 文字 (11 行) のうち");
     QTest::newRow("a heading not recognised quoted short")
         << QStringLiteral("ID,性別,身長,") + QString(1000, u'y') + u'\n' << 2
         << QStringLiteral("見出しと分からなかった列: ") + QString(40, u'y') + u'…' + u'\n';
@@ -284,6 +287,12 @@ void TestDayListExit::oddInputSaid_data()
         << (kHeadings + kJudged + QStringLiteral("平均,,,170,72,92,138,82,160,45,105,5.7,,,,\n")).toUtf8()
         << QStringLiteral("-") << 0
         << QStringList{QStringLiteral("行 3: 合計の行です: 受診者の行ではないので飛ばします")};
+    QTest::newRow("a file with no line break, refused at its first")
+        << QByteArray(1200 * 1024, '\0') << QStringLiteral("-") << 2
+        << QStringList{QStringLiteral("行 1: 1048576 文字を超える行です")};
+    QTest::newRow("a quote left open, refused where it opens")
+        << (kHeadings + QStringLiteral("\"3,") + QStringLiteral("x\n").repeated(600000) + u'"').toUtf8()
+        << QStringLiteral("-") << 2 << QStringList{QStringLiteral("行 2: ここで始まる引用符")};
 }
 
 void TestDayListExit::oddInputSaid()
