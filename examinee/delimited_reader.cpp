@@ -40,6 +40,16 @@ qint64 encodedBytes(TextEncoding encoding, const QChar *chars, qsizetype size)
     return cp932Bytes(chars, size);
 }
 
+// The characters a record read so far holds: its cells, the one being read
+// and a delimiter between each two.
+qint64 heldLength(const DelimitedRecord &record, const QString &cell)
+{
+    qint64 length = cell.size() + record.cells.size();
+    for (const QString &done : record.cells)
+        length += done.size();
+    return length;
+}
+
 } // namespace
 
 DelimitedReader::DelimitedReader(DecodedText &text) : m_text(text), m_countBytes(text.keepsBytes()) {}
@@ -131,7 +141,6 @@ bool DelimitedReader::read(DelimitedRecord &record)
                 started = true;
                 record.line = m_line;
                 record.row = ++m_row;
-                m_recordStart = charsRead();
             }
             if (takeQuoted(c, state, cell))
                 continue;
@@ -154,7 +163,7 @@ bool DelimitedReader::read(DelimitedRecord &record)
             state = State::Unquoted;
         }
         // Asked once a piece, so that the characters run unhindered.
-        if (started && charsRead() - m_recordStart > kLongestRecord)
+        if (started && heldLength(record, cell) > kLongestRecord)
             fail(state == State::Quoted ? Error::UnclosedQuote : Error::LongRecord, m_row);
     }
     if (m_error != Error::None)

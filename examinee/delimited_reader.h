@@ -75,7 +75,6 @@ private:
     QString m_buffer;
     qint64 m_bufferStart = 0; // the characters of the text before the buffer
     qsizetype m_pos = 0;
-    qint64 m_recordStart = 0; // the character of the text the record starts at
     QChar m_delimiter;
     bool m_delimiterKnown = false;
     bool m_skipLineFeed = false; // a CR ended the last record
