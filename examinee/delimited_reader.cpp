@@ -127,6 +127,12 @@ bool DelimitedReader::read(DelimitedRecord &record)
     QString cell;
     State state = State::CellStart;
     bool started = false;
+    // The record is measured once a piece, so that the characters run
+    // unhindered, and at its end where it ran on from another piece or is
+    // long within one (the first piece, gathered while the delimiter is
+    // found, may be long).
+    bool acrossPieces = false;
+    qsizetype startPos = 0;
     while (m_error == Error::None && fill()) {
         const QChar *chars = m_buffer.constData();
         const qsizetype size = m_buffer.size();
@@ -141,6 +147,7 @@ bool DelimitedReader::read(DelimitedRecord &record)
                 started = true;
                 record.line = m_line;
                 record.row = ++m_row;
+                startPos = m_pos;
             }
             if (takeQuoted(c, state, cell))
                 continue;
@@ -150,7 +157,7 @@ bool DelimitedReader::read(DelimitedRecord &record)
                 state = State::CellStart;
                 if (lineEnd) {
                     endLine(record, c);
-                    return true;
+                    return !((acrossPieces || m_pos - startPos > kLongestRecord) && refusedAsLong(record, cell, state));
                 }
                 continue;
             }
@@ -162,13 +169,22 @@ bool DelimitedReader::read(DelimitedRecord &record)
             cell += c;
             state = State::Unquoted;
         }
-        // Asked once a piece, so that the characters run unhindered.
-        if (started && heldLength(record, cell) > kLongestRecord)
-            fail(state == State::Quoted ? Error::UnclosedQuote : Error::LongRecord, m_row);
+        acrossPieces = started;
+        if (started)
+            refusedAsLong(record, cell, state);
     }
     if (m_error != Error::None)
         return false;
     return endOfText(record, cell, state, started);
+}
+
+bool DelimitedReader::refusedAsLong(const DelimitedRecord &record, const QString &cell, State state)
+{
+    if (heldLength(record, cell) <= kLongestRecord)
+        return false;
+    // A quote left open runs on to the end of the file: that is what to mend.
+    fail(state == State::Quoted ? Error::UnclosedQuote : Error::LongRecord, m_row);
+    return true;
 }
 
 bool DelimitedReader::takeQuoted(QChar c, State &state, QString &cell)

@@ -67,6 +67,9 @@ private:
     // it has no line break, or the error.
     bool endOfText(DelimitedRecord &record, const QString &cell, State state, bool started);
     void fail(Error error, qsizetype row);
+    // Whether the record holds more than kLongestRecord characters, failing
+    // the reading if it does.
+    bool refusedAsLong(const DelimitedRecord &record, const QString &cell, State state);
     // The offset in the file of the character at pos in the buffer, at or
     // after the last one asked.
     qint64 byteOffsetAt(qsizetype pos);

@@ -290,6 +290,9 @@ void TestDayListExit::oddInputSaid_data()
     QTest::newRow("a file with no line break, refused at its first")
         << QByteArray(1200 * 1024, '\0') << QStringLiteral("-") << 2
         << QStringList{QStringLiteral("行 1: 1048576 文字を超える行です")};
+    QTest::newRow("a line one character too long, refused")
+        << (kHeadings + QString(1048577, u'x') + u'\n' + kJudged).toUtf8() << QStringLiteral("-") << 2
+        << QStringList{QStringLiteral("行 2: 1048576 文字を超える行です")};
     QTest::newRow("a quote left open, refused where it opens")
         << (kHeadings + QStringLiteral("\"3,") + QStringLiteral("x\n").repeated(600000) + u'"').toUtf8()
         << QStringLiteral("-") << 2 << QStringList{QStringLiteral("行 2: ここで始まる引用符")};
