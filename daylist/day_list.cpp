@@ -33,6 +33,8 @@ QString readerProblem(DelimitedReader::Error error)
     case DelimitedReader::Error::InvalidBytes: return QStringLiteral("この文字コードでは読めないバイトがあります");
     case DelimitedReader::Error::UnreadableFile: return QStringLiteral("読み込みに失敗しました");
     case DelimitedReader::Error::UnclosedQuote: return QStringLiteral("ここで始まる引用符 (\") が閉じていません");
+    case DelimitedReader::Error::LongRecord:
+        return QStringLiteral("%1 文字を超える行です: 一覧のファイルか確かめてください").arg(kLongestRecord);
     case DelimitedReader::Error::None: break;
     }
     return {};
@@ -109,7 +111,7 @@ private:
     {
         const QString said = problem.column.isEmpty()
                                  ? problem.reason
-                                 : placedMessage(QStringLiteral("列 ") + problem.column, problem.reason);
+                                 : placedMessage(QStringLiteral("列 ") + messageCell(problem.column), problem.reason);
         writeError(rowPlace(record.row) + examineeNamed(record) + QStringLiteral(", ") + said + u'\n');
         ++m_summary.notJudged;
         line.add(notJudgedColumns(said));
@@ -121,7 +123,7 @@ private:
         const QString name = m_nameColumn >= 0 ? record.cells.value(m_nameColumn).trimmed() : QString();
         if (name.isEmpty())
             return {};
-        return QStringLiteral(" (") + m_headings[m_nameColumn].trimmed() + u' ' + name + u')';
+        return QStringLiteral(" (") + m_headings[m_nameColumn].trimmed() + u' ' + messageCell(name) + u')';
     }
 
     AddedColumns m_added;
@@ -136,6 +138,8 @@ private:
 // its UTF-8 lines: the line to mend is the first that is not UTF-8.
 QString readFailure(const DelimitedReader &reader, const ListEncoding &encoding)
 {
+    if (reader.error() == DelimitedReader::Error::LongRecord)
+        return placedMessage(rowPlace(reader.errorRow()), readerProblem(reader.error()));
     if (reader.error() == DelimitedReader::Error::InvalidBytes && encoding.mixedFromLine > 0)
         return placedMessage(rowPlace(encoding.mixedFromLine),
                              QStringLiteral("UTF-8 として読めません (その前の行は UTF-8 です)。"
@@ -181,22 +185,29 @@ QString missingColumns(const QStringList &cells)
 {
     QString text =
         QStringLiteral("%1 の列がありません").arg(missingItems(planColumns(cells)).join(QStringLiteral("、")));
-    if (const QStringList unrecognised = unrecognisedHeadings(cells); !unrecognised.isEmpty())
+    if (QStringList unrecognised = unrecognisedHeadings(cells); !unrecognised.isEmpty()) {
+        for (QString &heading : unrecognised)
+            heading = messageCell(heading);
         text += QStringLiteral("。見出しと分からなかった列: ") + unrecognised.join(QStringLiteral("、"));
+    }
     return text;
 }
 
 // The records up to the heading line (the last of them), or to the end of
-// the search without one.
+// the search without one: its records or its characters.
 struct HeadingSearch {
     QList<DelimitedRecord> records;
     bool found = false;
+    bool endedByLength = false;
 };
 
 HeadingSearch findHeadingLine(DelimitedReader &reader)
 {
     HeadingSearch search;
-    for (DelimitedRecord record; search.records.size() < kHeadingLineSearch && reader.read(record);) {
+    for (DelimitedRecord record; search.records.size() < kHeadingLineSearch;) {
+        search.endedByLength = reader.charsRead() >= kHeadingSearchLength;
+        if (search.endedByLength || !reader.read(record))
+            break;
         search.records << record;
         if (canBeHeadingLine(record.cells)) {
             search.found = true;
@@ -220,11 +231,16 @@ const DelimitedRecord &closestToHeadings(const QList<DelimitedRecord> &records)
     });
 }
 
-QString noHeadingLine(const DelimitedRecord &closest)
+QString noHeadingLine(const HeadingSearch &search)
 {
-    return QStringLiteral("見出しの行がありません (先頭から %1 行のうち、性別と測定値の見出しのある行がありません)。"
+    const QString searched =
+        search.endedByLength
+            ? QStringLiteral("先頭の %1 文字 (%2 行) ").arg(kHeadingSearchLength).arg(search.records.size())
+            : QStringLiteral("先頭から %1 行").arg(kHeadingLineSearch);
+    const DelimitedRecord &closest = closestToHeadings(search.records);
+    return QStringLiteral("見出しの行がありません (%1のうち、性別と測定値の見出しのある行がありません)。"
                           "いちばん近い行 %2: ")
-               .arg(kHeadingLineSearch)
+               .arg(searched)
                .arg(closest.row)
            + missingColumns(closest.cells);
 }
@@ -244,7 +260,7 @@ std::variant<HeadingLine, QString> headingLineOf(DelimitedReader &reader, const 
     if (search.records.isEmpty())
         return placedMessage(emptyFileText(), QStringLiteral("見出しの行が要ります"));
     if (!search.found)
-        return noHeadingLine(closestToHeadings(search.records));
+        return noHeadingLine(search);
     HeadingLine heading{search.records.last(), planColumns(search.records.last().cells)};
     if (!missingItems(heading.plan).isEmpty())
         return placedMessage(rowPlace(heading.record.row) + QStringLiteral(" (見出し)"),

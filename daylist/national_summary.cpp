@@ -5,7 +5,8 @@
 
 QString sharedNameWarning(const QString &name)
 {
-    return QStringLiteral("警告: 同じ名前のファイルが複数あります (展開すると1つしか残りません): %1").arg(name);
+    return QStringLiteral("警告: 同じ名前のファイルが複数あります (展開すると1つしか残りません): %1")
+        .arg(visibleText(name));
 }
 
 void NationalSummary::countOtherFile(const QString &name, const QString &reason)
@@ -57,7 +58,7 @@ QString nationalSummaryText(const NationalSummary &summary)
     if (summary.indexMissing)
         text += QStringLiteral("警告: 索引 ix08_V08.xml がありません\n");
     for (const QString &nested : summary.nestedArchives)
-        text += QStringLiteral("開かなかったアーカイブ: %1\n").arg(nested);
+        text += QStringLiteral("開かなかったアーカイブ: %1\n").arg(visibleText(nested));
     for (const QString &shared : summary.sharedNames)
         text += sharedNameWarning(shared) + u'\n';
     for (const QString &special : summary.specialFiles)

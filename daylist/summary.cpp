@@ -1,5 +1,6 @@
 #include "daylist/summary.h"
 
+#include "words/message_words.h"
 #include "words/record_row.h"
 
 void Summary::countJudged(const Judgement &judgement)
@@ -26,7 +27,7 @@ QString summaryText(const Summary &summary)
     }
     text += QStringLiteral("確認する値のある行: %1\n").arg(summary.withValuesToCheck);
     if (!summary.output.isEmpty())
-        text += QStringLiteral("結果: %1\n").arg(summary.output);
+        text += QStringLiteral("結果: %1\n").arg(visibleText(summary.output));
     for (const QString &unused : summary.unusedColumns)
         text += QStringLiteral("使わなかった列: %1\n").arg(unused);
     return text;
@@ -36,6 +37,6 @@ QStringList unusedColumnsOf(const ColumnPlan &plan, const QStringList &headings)
 {
     QStringList named;
     for (const UnusedColumn &column : plan.unused)
-        named << headings[column.column] + QStringLiteral(" (") + column.why + u')';
+        named << messageCell(headings[column.column]) + QStringLiteral(" (") + column.why + u')';
     return named;
 }

@@ -40,6 +40,16 @@ qint64 encodedBytes(TextEncoding encoding, const QChar *chars, qsizetype size)
     return cp932Bytes(chars, size);
 }
 
+// The characters a record read so far holds: its cells, the one being read
+// and a delimiter between each two.
+qint64 heldLength(const DelimitedRecord &record, const QString &cell)
+{
+    qint64 length = cell.size() + record.cells.size();
+    for (const QString &done : record.cells)
+        length += done.size();
+    return length;
+}
+
 } // namespace
 
 DelimitedReader::DelimitedReader(DecodedText &text) : m_text(text), m_countBytes(text.keepsBytes()) {}
@@ -52,6 +62,7 @@ bool DelimitedReader::fill()
         byteOffsetAt(m_buffer.size());
         m_countedPos = 0;
     }
+    m_bufferStart += m_buffer.size();
     m_buffer = m_text.next();
     m_pos = 0;
     return !m_buffer.isEmpty();
@@ -97,7 +108,7 @@ QChar DelimitedReader::delimiter()
             else if (!quoted && c == u',')
                 ++commas;
         }
-        if (i < m_buffer.size())
+        if (i < m_buffer.size() || m_bufferStart + m_buffer.size() >= kHeadingSearchLength)
             break;
         const QString piece = m_text.next();
         more = !piece.isEmpty();
@@ -116,6 +127,12 @@ bool DelimitedReader::read(DelimitedRecord &record)
     QString cell;
     State state = State::CellStart;
     bool started = false;
+    // The record is measured once a piece, so that the characters run
+    // unhindered, and at its end where it ran on from another piece or is
+    // long within one (the first piece, gathered while the delimiter is
+    // found, may be long).
+    bool acrossPieces = false;
+    qsizetype startPos = 0;
     while (m_error == Error::None && fill()) {
         const QChar *chars = m_buffer.constData();
         const qsizetype size = m_buffer.size();
@@ -130,6 +147,7 @@ bool DelimitedReader::read(DelimitedRecord &record)
                 started = true;
                 record.line = m_line;
                 record.row = ++m_row;
+                startPos = m_pos;
             }
             if (takeQuoted(c, state, cell))
                 continue;
@@ -139,7 +157,7 @@ bool DelimitedReader::read(DelimitedRecord &record)
                 state = State::CellStart;
                 if (lineEnd) {
                     endLine(record, c);
-                    return true;
+                    return !((acrossPieces || m_pos - startPos > kLongestRecord) && refusedAsLong(record, cell, state));
                 }
                 continue;
             }
@@ -151,8 +169,22 @@ bool DelimitedReader::read(DelimitedRecord &record)
             cell += c;
             state = State::Unquoted;
         }
+        acrossPieces = started;
+        if (started)
+            refusedAsLong(record, cell, state);
     }
+    if (m_error != Error::None)
+        return false;
     return endOfText(record, cell, state, started);
+}
+
+bool DelimitedReader::refusedAsLong(const DelimitedRecord &record, const QString &cell, State state)
+{
+    if (heldLength(record, cell) <= kLongestRecord)
+        return false;
+    // A quote left open runs on to the end of the file: that is what to mend.
+    fail(state == State::Quoted ? Error::UnclosedQuote : Error::LongRecord, m_row);
+    return true;
 }
 
 bool DelimitedReader::takeQuoted(QChar c, State &state, QString &cell)

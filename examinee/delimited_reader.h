@@ -21,6 +21,14 @@ struct DelimitedRecord {
 // How many records from the top of a file may hold its heading line: a
 // desk's sheet has a title, a date or blank lines above it.
 inline constexpr int kHeadingLineSearch = 20;
+// How many characters from the top of a file may lie before the heading
+// line (the delimiter is found within them too): a title and a heading line
+// take a few hundred, a wrong file picked may have no line break at all.
+inline constexpr qint64 kHeadingSearchLength = 1024 * 1024;
+// The longest record read, in characters: a real row of a day's list takes
+// a few hundred. A longer one is no row (a file of another kind, a quote
+// left open), and is refused before it takes the memory of a whole file.
+inline constexpr qint64 kLongestRecord = 1024 * 1024;
 
 // Comma- or tab-separated text as RFC 4180 has it: a cell in double quotes
 // may hold the delimiter, line breaks and quotes (written twice); records end
@@ -28,7 +36,7 @@ inline constexpr int kHeadingLineSearch = 20;
 // either holds more of (within the lines that may hold the heading line).
 class DelimitedReader {
 public:
-    enum class Error { None, InvalidBytes, UnreadableFile, UnclosedQuote };
+    enum class Error { None, InvalidBytes, UnreadableFile, UnclosedQuote, LongRecord };
 
     explicit DelimitedReader(DecodedText &text);
 
@@ -40,6 +48,9 @@ public:
     Error error() const { return m_error; }
     // The row of the record where the error stands.
     qsizetype errorRow() const { return m_errorRow; }
+    // The characters read from the start of the text, to the end of the last
+    // record read.
+    qint64 charsRead() const { return m_bufferStart + m_pos; }
 
 private:
     enum class State { CellStart, Unquoted, Quoted, QuoteInQuoted };
@@ -56,12 +67,16 @@ private:
     // it has no line break, or the error.
     bool endOfText(DelimitedRecord &record, const QString &cell, State state, bool started);
     void fail(Error error, qsizetype row);
+    // Whether the record holds more than kLongestRecord characters, failing
+    // the reading if it does.
+    bool refusedAsLong(const DelimitedRecord &record, const QString &cell, State state);
     // The offset in the file of the character at pos in the buffer, at or
     // after the last one asked.
     qint64 byteOffsetAt(qsizetype pos);
 
     DecodedText &m_text;
     QString m_buffer;
+    qint64 m_bufferStart = 0; // the characters of the text before the buffer
     qsizetype m_pos = 0;
     QChar m_delimiter;
     bool m_delimiterKnown = false;

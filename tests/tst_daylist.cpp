@@ -262,6 +262,7 @@ void TestDayList::spreadsheetCell_data()
     row("escape, bell and DEL inside", QStringLiteral("DATA/\x1b]0;T\x07\x7f.xml"),
         QStringLiteral("DATA/\u241B]0;T\u2407\u2421.xml"));
     row("C1 control", QStringLiteral("a\u0085b"), QStringLiteral("a\\x85b"));
+    row("controls reordering text", QStringLiteral("a\u202Eb\u2066c"), QStringLiteral("a<U+202E>b<U+2066>c"));
 }
 
 void TestDayList::spreadsheetCell()
@@ -566,8 +567,9 @@ void TestDayList::rowCells()
 }
 
 // A row below the heading line that is no examinee's: the headings again,
-// or a total whose item cells are empty. A row with a value, or without a
-// word of a total, is an examinee's, judged or refused.
+// or a total whose item cells are empty, or sums or averages before which a
+// word of one stands. A row with a value, or without a word of a total, is
+// an examinee's, judged or refused.
 void TestDayList::notAnExaminee_data()
 {
     QTest::addColumn<QStringList>("cells");
@@ -577,6 +579,9 @@ void TestDayList::notAnExaminee_data()
     QTest::newRow("the headings again") << headings << false;
     QTest::newRow("a total word beside a value") << QStringList{QStringLiteral("計"), QStringLiteral("男"), {}} << true;
     QTest::newRow("an examinee without values") << QStringList{QStringLiteral("K12"), {}, {}} << true;
+    QTest::newRow("sums under the values") << QStringList{QStringLiteral("合計"), {}, QStringLiteral("3400")} << false;
+    QTest::newRow("a name of 計 beside a value")
+        << QStringList{QStringLiteral("計良"), {}, QStringLiteral("170")} << true;
     QTest::newRow("an examinee") << QStringList{QStringLiteral("K12"), QStringLiteral("男"), QStringLiteral("170")}
                                  << true;
 }

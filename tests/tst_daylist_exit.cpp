@@ -222,6 +222,12 @@ void TestDayListExit::headingLine_data()
                "の列がありません。見出しと分からなかった列: 腹まわり、メモ");
     QTest::newRow("no heading line: the closest record's") << QStringLiteral("一覧\nID,性,身長,体重\n1,男,170,60\n")
                                                            << 2 << QStringLiteral("いちばん近い行 2: 性別、腹囲");
+    QTest::newRow("past the characters searched: none")
+        << (QString(100000, u'x') + u'\n').repeated(11) + kHeadings + kJudged << 2
+        << QStringLiteral("見出しの行がありません (先頭の 1048576 文字 (11 行) のうち");
+    QTest::newRow("a heading not recognised quoted short")
+        << QStringLiteral("ID,性別,身長,") + QString(1000, u'y') + u'\n' << 2
+        << QStringLiteral("見出しと分からなかった列: ") + QString(40, u'y') + u'…' + u'\n';
 }
 
 void TestDayListExit::headingLine()
@@ -266,6 +272,30 @@ void TestDayListExit::oddInputSaid_data()
     QTest::newRow("control characters shown")
         << (kHeadings + QString(kNotJudged).replace(0, 1, QStringLiteral("\x1b]0;T\x07\x7f"))).toUtf8()
         << QStringLiteral("-") << 1 << QStringList{QStringLiteral("(ID \u241B]0;T\u2407\u2421)")};
+    QTest::newRow("a control reordering text shown")
+        << (kHeadings + QString(kNotJudged).replace(0, 1, QStringLiteral("\u202Ecsv.exe"))).toUtf8()
+        << QStringLiteral("-") << 1 << QStringList{QStringLiteral("(ID <U+202E>csv.exe)")};
+    QTest::newRow("a line break in a file's name shown")
+        << (kHeadings + kJudged).toUtf8() << QStringLiteral("none\n/out.csv") << 2
+        << QStringList{QStringLiteral("none\u240A/out.csv: 書けません")};
+    QTest::newRow("a long cell quoted short")
+        << (kHeadings + QString(kNotJudged).replace(QStringLiteral("1S0"), QStringLiteral("1S0") + QString(5000, u'0')))
+               .toUtf8()
+        << QStringLiteral("-") << 1
+        << QStringList{QStringLiteral("\"1S0") + QString(37, u'0') + QStringLiteral("…\" は数値として読めません")};
+    QTest::newRow("an average row holding numbers, passed over")
+        << (kHeadings + kJudged + QStringLiteral("平均,,,170,72,92,138,82,160,45,105,5.7,,,,\n")).toUtf8()
+        << QStringLiteral("-") << 0
+        << QStringList{QStringLiteral("行 3: 合計の行です: 受診者の行ではないので飛ばします")};
+    QTest::newRow("a file with no line break, refused at its first")
+        << QByteArray(1200 * 1024, '\0') << QStringLiteral("-") << 2
+        << QStringList{QStringLiteral("行 1: 1048576 文字を超える行です")};
+    QTest::newRow("a line one character too long, refused")
+        << (kHeadings + QString(1048577, u'x') + u'\n' + kJudged).toUtf8() << QStringLiteral("-") << 2
+        << QStringList{QStringLiteral("行 2: 1048576 文字を超える行です")};
+    QTest::newRow("a quote left open, refused where it opens")
+        << (kHeadings + QStringLiteral("\"3,") + QStringLiteral("x\n").repeated(600000) + u'"').toUtf8()
+        << QStringLiteral("-") << 2 << QStringList{QStringLiteral("行 2: ここで始まる引用符")};
 }
 
 void TestDayListExit::oddInputSaid()
@@ -283,8 +313,11 @@ void TestDayListExit::oddInputSaid()
         from = errors.indexOf(part, from);
         QVERIFY2(from >= 0, qPrintable(part + u'\n' + errors));
     }
-    // Only the line feeds that end the lines stay control characters.
+    // Only the line feeds that end the lines stay control characters, and
+    // no cell is echoed whole.
     QVERIFY(std::none_of(errors.cbegin(), errors.cend(), [](QChar c) { return c < u' ' && c != u'\n'; }));
+    for (const QString &line : errors.split(u'\n'))
+        QVERIFY2(line.size() < 500, qPrintable(line.left(500)));
 }
 
 // A message names the row as a spreadsheet shows it, every record one row

@@ -439,6 +439,7 @@ void TestNationalExit::comparedWithTheProgramme_data()
     QTest::addColumn<QString>("verdicts");   // the end of 規則の違い
     QTest::addColumn<QString>("counted");    // the summary's split of the differing rows
     QTest::addColumn<int>("status");         // 1 for a difference, and for 判定できず alone
+    QTest::addColumn<QString>("check");      // what 確認 says, where it matters
 
     // The example (a smoker, waist 88, blood pressure 132, triglycerides
     // 160) with fasting glucose 95 and HbA1c 5.8: the window counts the
@@ -462,19 +463,20 @@ void TestNationalExit::comparedWithTheProgramme_data()
         << fileOf("2", "2", glucoseDecides) << QStringLiteral("不一致 (保健指導レベルコード: 報告 2、判定 1)")
         << QStringLiteral("空腹時血糖 95 が 100 未満、HbA1c 5.8 が 5.6 以上: 制度は空腹時血糖を先に見るため、"
                           "保健指導レベルで血糖を数えません / 制度の読み方では 保健指導レベルコード 2: 報告と一致")
-        << explained << 1;
+        << explained << 1 << QString();
     QTest::newRow("a level difference only: the reported class stays unexplained")
         << fileOf("3", "1",
                   glucoseOrder
                       + QList{pq(waist, "90", "cm"), pq(systolic, "138", "mm[Hg]"), pq(triglycerides, "180", "mg/dL")})
         << QStringLiteral("不一致 (メタボリックシンドローム判定コード: 報告 3、判定 1)")
-        << QStringLiteral("制度の読み方では メタボリックシンドローム判定コード 1: 報告と不一致") << unexplained << 1;
+        << QStringLiteral("制度の読み方では メタボリックシンドローム判定コード 1: 報告と不一致") << unexplained << 1
+        << QString();
     QTest::newRow("the same level under both readings: unexplained")
         << fileOf("1", "3", glucoseOrder) << QStringLiteral("不一致 (保健指導レベルコード: 報告 3、判定 1)")
-        << QStringLiteral("制度の読み方では 保健指導レベルコード 1: 報告と不一致") << unexplained << 1;
+        << QStringLiteral("制度の読み方では 保健指導レベルコード 1: 報告と不一致") << unexplained << 1 << QString();
     QTest::newRow("codes agreeing: the difference named, nothing to explain")
         << fileOf("2", "1", glucoseDecides) << QStringLiteral("一致")
-        << QStringLiteral("保健指導レベルで血糖を数えません") << none << 0;
+        << QStringLiteral("保健指導レベルで血糖を数えません") << none << 0 << QString();
     QTest::newRow("non-fasting triglycerides at the programme's limit: 判定できず, the programme's codes named")
         << fileOf("1", "1", {pq(triglyceridesNonFasting, "175", "mg/dL")}, {triglycerides})
         << QStringLiteral("判定できず (メタボリックシンドローム判定コード: 報告 1、Step2を入力してください / "
@@ -482,19 +484,23 @@ void TestNationalExit::comparedWithTheProgramme_data()
         << QStringLiteral("中性脂肪は随時の値 175 だけです: 制度は2024年度から随時の中性脂肪 175 mg/dL 以上を数えます "
                           "(この判定は空腹時の値だけを使います) / 制度の読み方では メタボリックシンドローム判定コード "
                           "1: 報告と一致 / 制度の読み方では 保健指導レベルコード 1: 報告と一致")
-        << none << 1;
+        << none << 1 << QString();
     QTest::newRow("non-fasting triglycerides below the programme's limit: not counted")
         << fileOf("1", "1", {pq(triglyceridesNonFasting, "174", "mg/dL")}, {triglycerides}) << QString()
         << QStringLiteral("制度の読み方では メタボリックシンドローム判定コード 2: 報告と不一致 / 制度の読み方では "
                           "保健指導レベルコード 1: 報告と一致")
-        << none << 1;
+        << none << 1 << QString();
     QTest::newRow("non-fasting glucose alone: read by the programme")
         << fileOf("1", "1", {pq(glucoseNonFasting, "130", "mg/dL")}, {glucose, hba1c}) << QString()
         << QStringLiteral(
                "血糖は随時の値 130 だけです: 制度は空腹時血糖も HbA1c もないとき随時血糖を使います "
                "(この判定は使いません) / 制度の読み方では メタボリックシンドローム判定コード 1: 報告と一致 / "
                "制度の読み方では 保健指導レベルコード 1: 報告と一致")
-        << none << 1;
+        << none << 1 << QString();
+    QTest::newRow("blood drawn 3.5 to 10 hours after a meal: the fasting codes judged as coded, 確認 says so")
+        << fileOf("1", "1", {cd(timing, "3", timingSystem)}) << QStringLiteral("一致") << QString() << none << 0
+        << QStringLiteral("採血時間 (9N141) は食後10時間未満ですが、中性脂肪に空腹時のコードの値があります "
+                          "(コードのとおり判定しました)");
 }
 
 // One file's 照合 and 規則の違い: a difference from the report is put down
@@ -507,6 +513,7 @@ void TestNationalExit::comparedWithTheProgramme()
     QFETCH(QString, verdicts);
     QFETCH(QString, counted);
     QFETCH(int, status);
+    QFETCH(QString, check);
     const Run done = run({{"h.xml", file}}, {QStringLiteral("h.xml")});
     QCOMPARE(done.status, status);
     const QList<QByteArray> lines = done.list.mid(3).split('\n');
@@ -515,6 +522,8 @@ void TestNationalExit::comparedWithTheProgramme()
     if (!comparison.isEmpty())
         QCOMPARE(cells[0], comparison);
     QVERIFY2(cells[1].endsWith(verdicts), qPrintable(cells[1]));
+    const QString checked = cellsOf(lines[1]).value(cellsOf(lines[0]).indexOf(QStringLiteral("確認")));
+    QVERIFY2(checked.contains(check), qPrintable(checked));
     QVERIFY2(done.errors.contains(QStringLiteral("報告と違う行: ") + counted + u'\n'), qPrintable(done.errors));
 }
 

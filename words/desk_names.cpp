@@ -1,11 +1,14 @@
 #include "words/desk_names.h"
 
+#include "words/message_words.h"
+
 #include <QStringBuilder>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -20,6 +23,21 @@ template <std::size_t N, typename Text> std::array<QString, N> decoded(Text text
 
 // The control characters (general category Cc): C0, DEL and C1.
 bool isControl(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() <= 0x9f); }
+
+// The controls that reorder the text around them: the embeddings and
+// overrides (U+202A–U+202E) and the isolates (U+2066–U+2069). A name can
+// hide its true end behind one ("txt.exe" shown as "exe.txt"), so each is
+// shown as its code point, "<U+202E>".
+constexpr std::array<std::pair<char16_t, char16_t>, 2> kBidiControls = {{{0x202A, 0x202E}, {0x2066, 0x2069}}};
+
+bool isBidiControl(QChar c)
+{
+    return std::any_of(kBidiControls.cbegin(), kBidiControls.cend(),
+                       [c](const auto &range) { return c.unicode() >= range.first && c.unicode() <= range.second; });
+}
+
+// What visibleText shows as a sign.
+bool needsSign(QChar c) { return isControl(c) || isBidiControl(c); }
 
 // U+2400 (␀) onwards stand for the C0 characters in order; U+2421 (␡)
 // for DEL.
@@ -57,13 +75,15 @@ QString shownText(const QString &text)
 
 QString visibleText(const QString &text)
 {
-    if (std::none_of(text.cbegin(), text.cend(), isControl))
+    if (std::none_of(text.cbegin(), text.cend(), needsSign))
         return text;
     QString shown;
     shown.reserve(text.size() + 3);
     for (const QChar c : text) {
-        if (!isControl(c))
+        if (!needsSign(c))
             shown += c;
+        else if (isBidiControl(c))
+            shown += QStringLiteral("<U+%1>").arg(c.unicode(), 4, 16, QChar(u'0')).toUpper();
         else if (c.unicode() < 0x20)
             shown += QChar(kControlPictures + c.unicode());
         else if (c.unicode() == 0x7f)
@@ -74,7 +94,7 @@ QString visibleText(const QString &text)
     return shown;
 }
 
-QString quoted(const QString &cell) { return u'"' + shownText(cell) + u'"'; }
+QString quoted(const QString &cell) { return u'"' + messageCell(shownText(cell)) + u'"'; }
 
 void appendShownText(TextBuilder &to, QStringView text)
 {

@@ -29,10 +29,13 @@ QString shownText(const QString &text);
 void appendShownText(TextBuilder &to, QStringView text);
 // A text that came from a file, with every control character shown as a
 // sign instead of acting: C0 and DEL as their Unicode control pictures
-// ("\x1b" as "␛", a tab as "␉"), C1 as "\x85". What a sender wrote then
-// can neither move a terminal's cursor nor split a row.
+// ("\x1b" as "␛", a tab as "␉"), C1 as "\x85", and the controls that
+// reorder text as their code point ("<U+202E>"). What a sender wrote then
+// can neither move a terminal's cursor, nor split a row, nor show a name
+// backwards.
 QString visibleText(const QString &text);
-// A cell as a message quotes it: "1S0", as the user saw it.
+// A cell as a message quotes it: "1S0", as the user saw it, shortened as
+// messageCell shortens it.
 QString quoted(const QString &cell);
 
 // A limit as the checkup rules write it: "130", "5.6", "6.0".

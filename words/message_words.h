@@ -1,5 +1,7 @@
 #pragma once
 
+#include "words/desk_names.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -11,10 +13,28 @@
 // record that must stay one cell.
 inline const QString kReasonSeparator = QStringLiteral(" / ");
 
-// "行 12: …", "DATA/h1.xml: …": a message said of where it happened.
+// "行 12: …", "DATA/h1.xml: …": a message said of where it happened. A
+// file's or an entry's name may hold a line break, shown as its sign so that
+// the message stays one line.
 inline QString placedMessage(const QString &where, const QString &message)
 {
-    return where + QStringLiteral(": ") + message;
+    return visibleText(where) + QStringLiteral(": ") + message;
+}
+
+// How much of a cell or a heading a message quotes: enough to find it in
+// the list, and no more, so that a wrong file's megabyte cell is never
+// echoed whole.
+inline constexpr qsizetype kQuotedCellLength = 40;
+
+// A cell or a heading as a message shows it: cut to kQuotedCellLength
+// characters with "…" after (never between the halves of a surrogate pair),
+// and what could act on a terminal or reorder the text shown as signs.
+inline QString messageCell(const QString &cell)
+{
+    if (cell.size() <= kQuotedCellLength)
+        return visibleText(cell);
+    const qsizetype cut = kQuotedCellLength - cell[kQuotedCellLength - 1].isHighSurrogate();
+    return visibleText(cell.first(cut)) + u'…';
 }
 
 // A record of a list, counted from 1 as the desk counts its rows.
