@@ -350,11 +350,12 @@ private:
         const qsizetype colon = type.indexOf(u':');
         const QStringView prefix = colon < 0 ? QStringView() : type.left(colon);
         const QStringView typeNamespace = m_text.namespaceOfPrefix(prefix);
-        value.writtenType = type.toString();
+        if (typeNamespace == kHl7Namespace)
+            value.type = type.mid(colon + 1).toString();
+        else
+            value.writtenType = type.toString();
         if (!prefix.isEmpty() && typeNamespace.isEmpty())
             value.undeclaredPrefix = prefix.toString();
-        else if (typeNamespace == kHl7Namespace)
-            value.type = type.mid(colon + 1).toString();
         // The schema's types of these attributes (a real, a code) take their
         // value with the blanks around it collapsed away.
         value.value = plainDecimal(collapsed(attr(attributes, "value")).toString());

@@ -29,7 +29,7 @@ struct Observation {
     QString codeSystem; // the schema's default where left out
     bool hasValue = false;
     QString type;             // xsi:type's name where it is of the HL7 namespace ("PQ", "CD")
-    QString writtenType;      // xsi:type as written ("v3:PQ"); empty where there is none
+    QString writtenType;      // xsi:type as written where it is none of HL7's ("x:PQ"); empty where there is none
     QString undeclaredPrefix; // xsi:type's prefix where no namespace is declared for it
     QString value;            // a PQ's value, a number with an exponent as its plain decimal
     QString unit;             // a PQ's unit

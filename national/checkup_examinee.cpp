@@ -112,12 +112,13 @@ bool hasValue(const Row &row, const ColumnPlan &plan, Item item)
 // another type.
 QString typeProblem(const Observation &source, QStringView expected)
 {
-    if (source.writtenType.isEmpty())
+    if (source.type.isEmpty() && source.writtenType.isEmpty())
         return QStringLiteral("値の型 (xsi:type) がありません");
     if (!source.undeclaredPrefix.isEmpty())
         return QStringLiteral("値の型 \"%1\" の接頭辞 %2 が宣言されていません")
             .arg(source.writtenType, source.undeclaredPrefix);
-    return QStringLiteral("値の型 \"%1\" は読みません (%2 だけです)").arg(source.writtenType, expected);
+    return QStringLiteral("値の型 \"%1\" は読みません (%2 だけです)")
+        .arg(source.type.isEmpty() ? source.writtenType : source.type, expected);
 }
 
 // What is wrong with a measured value in itself: it must be a PQ in its unit.

@@ -3,7 +3,10 @@
 #include "examinee/text_codec.h"
 #include "examinee/text_encoding.h"
 
+#include <algorithm>
+#include <cstring>
 #include <optional>
+#include <string_view>
 
 namespace {
 
@@ -86,34 +89,44 @@ QString xmlErrorText(const QXmlStreamReader &xml)
 // a stretch read character by character. Comments, CDATA sections,
 // processing instructions and declarations there are passed over whole; a
 // text that is not well-formed is left to the reader to refuse.
-bool hasTooManyAttributes(QStringView text, int most)
+bool hasTooManyAttributes(QByteArrayView text, int most)
 {
-    const qsizetype shortest = qsizetype(most + 1) * 5;
-    qsizetype i = text.indexOf(u'<');
-    while (i >= 0) {
-        const qsizetype next = text.indexOf(u'<', i + 1);
-        if ((next < 0 ? text.size() : next) - i <= shortest) {
-            i = next;
+    const char *const begin = text.data();
+    const char *const end = begin + text.size();
+    // The next `c` from `from` on, or `end`: memchr, as the text is passed
+    // over for every file read.
+    const auto next = [end](const char *from, char c) {
+        const void *found = from < end ? std::memchr(from, c, std::size_t(end - from)) : nullptr;
+        return found ? static_cast<const char *>(found) : end;
+    };
+    const auto after = [end](const char *from, std::string_view closing) {
+        const auto found = std::search(from, end, closing.begin(), closing.end());
+        return found == end ? end : found + closing.size();
+    };
+    const std::ptrdiff_t shortest = std::ptrdiff_t(most + 1) * 5;
+    for (const char *open = next(begin, '<'); open != end;) {
+        const char *following = next(open + 1, '<');
+        if (following - open <= shortest) {
+            open = following;
             continue;
         }
-        const QStringView rest = text.mid(++i);
-        if (rest.startsWith(u'!') || rest.startsWith(u'?')) {
-            const QStringView end = rest.startsWith(u"!--")        ? QStringView(u"-->")
-                                    : rest.startsWith(u"![CDATA[") ? QStringView(u"]]>")
-                                                                   : QStringView(u">");
-            if ((i = text.indexOf(end, i)) >= 0)
-                i = text.indexOf(u'<', i);
+        const std::string_view rest(open + 1, std::size_t(following - open - 1));
+        if (rest.starts_with('!') || rest.starts_with('?')) {
+            open = next(after(open + 1, rest.starts_with("!--")        ? "-->"
+                                        : rest.starts_with("![CDATA[") ? "]]>"
+                                                                       : ">"),
+                        '<');
             continue;
         }
         int attributes = 0;
-        for (; i < text.size() && text[i] != u'>'; ++i) {
-            const QChar c = text[i];
-            if ((c == u'"' || c == u'\'') && (i = text.indexOf(c, i + 1)) < 0)
+        const char *c = open + 1;
+        for (; c < end && *c != '>'; ++c) {
+            if ((*c == '"' || *c == '\'') && (c = next(c + 1, *c)) == end)
                 return false;
-            if (c == u'=' && ++attributes > most)
+            if (*c == '=' && ++attributes > most)
                 return true;
         }
-        i = text.indexOf(u'<', i);
+        open = next(c, '<');
     }
     return false;
 }
@@ -132,7 +145,9 @@ XmlText::XmlText(const QByteArray &bytes)
                    .arg(m_utf16 ? QStringLiteral("UTF-16") : QStringLiteral("UTF-8")));
         return;
     }
-    if (hasTooManyAttributes(*text, kMaxXmlAttributes)) {
+    // Counted in UTF-8, where "<", quotes and "=" are bytes of their own and
+    // memchr finds them fastest; a UTF-16 file (rare) is counted as UTF-8.
+    if (hasTooManyAttributes(m_utf16 ? QByteArrayView(text->toUtf8()) : QByteArrayView(bytes), kMaxXmlAttributes)) {
         refuse(QStringLiteral("属性が %1 個を超える要素があります").arg(kMaxXmlAttributes));
         return;
     }
