@@ -5,6 +5,7 @@
 #include "daylist/delimited_writer.h"
 #include "daylist/exit_status.h"
 #include "daylist/kept_bytes.h"
+#include "daylist/report_rows.h"
 #include "daylist/result_sink.h"
 #include "daylist/summary.h"
 #include "examinee/columns.h"
@@ -62,11 +63,12 @@ std::optional<ListEncoding> encodingOf(const CommandLine &line, QFile &input)
 }
 
 // Each row judged into the added columns put into it, as KeptBytesWriter
-// writes it.
+// writes it, and added to the report's totals where there are any.
 class RowJudge {
 public:
-    RowJudge(const QStringList &headings, const ColumnPlan &plan, Summary &summary)
-        : m_headings(headings), m_plan(plan), m_summary(summary), m_nameColumn(examineeIdColumn(headings))
+    RowJudge(const QStringList &headings, const ColumnPlan &plan, Summary &summary, ReportTotals *report)
+        : m_headings(headings), m_plan(plan), m_summary(summary), m_report(report),
+          m_nameColumn(examineeIdColumn(headings))
     {
     }
 
@@ -87,6 +89,8 @@ public:
         judgeExaminee(std::get<Examinee>(examinee), [&](const Judgement &judged) {
             m_added.addTo(line, judged);
             m_summary.countJudged(judged);
+            if (m_report)
+                m_report->add(dayListReportRow(record, m_plan, &judged, {}));
         });
     }
 
@@ -112,6 +116,8 @@ private:
                                  : placedMessage(QStringLiteral("列 ") + problem.column, problem.reason);
         writeError(rowPlace(record.row) + examineeNamed(record) + QStringLiteral(", ") + said + u'\n');
         ++m_summary.notJudged;
+        if (m_report)
+            m_report->add(dayListReportRow(record, m_plan, nullptr, said));
         line.add(notJudgedColumns(said));
     }
 
@@ -128,6 +134,7 @@ private:
     const QStringList &m_headings;
     const ColumnPlan &m_plan;
     Summary &m_summary;
+    ReportTotals *m_report;
     qsizetype m_nameColumn;
 };
 
@@ -268,7 +275,7 @@ bool passedOver(const DelimitedRecord &record, const ColumnPlan &plan, Summary &
 // The list written back, every record after the heading line judged into
 // its added cells but the blank ones and those of no examinee, and the summary told.
 int writeJudgedList(const CommandLine &line, qint64 fileSize, const ListEncoding &encoding, DecodedText &text,
-                    DelimitedReader &reader, const HeadingLine &heading)
+                    DelimitedReader &reader, const HeadingLine &heading, ReportTotals *report)
 {
     const QStringList &headings = heading.record.cells;
     ResultSink sink(line, text.encoding());
@@ -283,7 +290,7 @@ int writeJudgedList(const CommandLine &line, qint64 fileSize, const ListEncoding
     summary.unusedColumns = unusedColumnsOf(heading.plan, headings);
     {
         Progress progress(errorIsTerminal() && line.output != u"-", fileSize);
-        RowJudge rows(headings, heading.plan, summary);
+        RowJudge rows(headings, heading.plan, summary, report);
         for (DelimitedRecord record; reader.read(record);) {
             bool judged = false;
             if (!allCellsBlank(record.cells)) {
@@ -310,7 +317,7 @@ int writeJudgedList(const CommandLine &line, qint64 fileSize, const ListEncoding
 
 } // namespace
 
-int judgeDayList(const CommandLine &line)
+int judgeDayList(const CommandLine &line, ReportTotals *report)
 {
     QFile input(line.input);
     if (!input.open(QIODevice::ReadOnly))
@@ -326,5 +333,5 @@ int judgeDayList(const CommandLine &line)
     const auto heading = headingLineOf(reader, *encoding);
     if (const auto *problem = std::get_if<QString>(&heading))
         return cannotJudge(line.input, *problem);
-    return writeJudgedList(line, input.size(), *encoding, text, reader, std::get<HeadingLine>(heading));
+    return writeJudgedList(line, input.size(), *encoding, text, reader, std::get<HeadingLine>(heading), report);
 }

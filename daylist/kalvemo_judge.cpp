@@ -6,6 +6,7 @@
 #include "daylist/exit_status.h"
 #include "daylist/input_kind.h"
 #include "daylist/national_list.h"
+#include "daylist/report_file.h"
 
 int runKalvemoJudge(const QStringList &arguments)
 {
@@ -17,11 +18,14 @@ int runKalvemoJudge(const QStringList &arguments)
         writeHelp(helpText());
         return kAllJudged;
     }
+    ReportFile report(line);
+    if (!report.open())
+        return cannotJudge({}, report.error());
     ClassifiedInput input = classifyInput(line.input);
     if (isNational(input.kind))
-        return judgeNationalFiles(line, std::move(input));
+        return report.finish(judgeNationalFiles(line, std::move(input), report.totals()));
     input.file.reset(); // a list is read on its own road
     if (const QString notAList = notAListMessage(input.kind); !notAList.isEmpty())
         return cannotJudge(line.input, notAList);
-    return judgeDayList(line);
+    return report.finish(judgeDayList(line, report.totals()));
 }
