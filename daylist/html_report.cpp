@@ -18,9 +18,11 @@ const QString kStyle = QStringLiteral(
     "thead { display: table-header-group; } tr { break-inside: avoid; }\n"
     "th, td { border: 1px solid #888; padding: 2px 4px; }\n"
     "td { text-align: right; white-space: nowrap; } td.text { text-align: left; white-space: normal; }\n"
-    "th { background: #eee; font-weight: normal; text-align: left; }\n"
+    "th { background: #eee; font-weight: normal; text-align: left; white-space: nowrap; }\n"
+    "table.institutions th { white-space: normal; }\n"
+    "table.look { width: 100%; break-inside: auto; } table.look td:first-child { word-break: break-all; width: 40%; }\n"
     "tr.group th { background: #dde4ee; font-weight: bold; }\n"
-    ".pct { color: #555; font-size: 8pt; } .note { font-size: 9pt; }\n"
+    ".pct { display: block; color: #555; font-size: 7.5pt; } .note { font-size: 9pt; }\n"
     "figure.chart { break-inside: avoid; margin: 0.6em 0; } figure svg { max-width: 100%; height: auto; }\n"
     "figcaption { font-weight: bold; } svg text { font-size: 11px; fill: #111; }\n");
 
