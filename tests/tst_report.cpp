@@ -19,6 +19,8 @@ private slots:
     void tablesAgreeWithTheList();
     void loadsAndRunsNothing_data();
     void loadsAndRunsNothing();
+    void rowsToLookAtBounded_data();
+    void rowsToLookAtBounded();
 };
 
 namespace {
@@ -152,7 +154,8 @@ std::optional<int> ageOf(const QString &birth, const QString &exam)
 }
 
 // What the list says, counted as the report's tables count it: each judged
-// row in its sex's table and 男女計, under its band and 計.
+// row in its sex's table and 男女計, under its band and 計; each national
+// file under its institution, by its 照合.
 Cells countedFromList(const QString &list)
 {
     const QStringList classWords{QStringLiteral("基準該当"), QStringLiteral("予備群該当"), QStringLiteral("非該当"),
@@ -170,6 +173,12 @@ Cells countedFromList(const QString &list)
     for (const QString &line : lines) {
         const QStringList row = csvCells(line.trimmed());
         const QString classCode = row[column("メタボリックシンドローム判定コード")];
+        if (const int institution = column("健診機関番号"); institution >= 0) {
+            const QString verdict = row[column("照合")].section(u' ', 0, 0);
+            const QString of = QStringLiteral("健診機関ごと||") + row[institution] + u'|';
+            ++cells[of + QStringLiteral("ファイル")];
+            ++cells[of + (classCode.isEmpty() ? QStringLiteral("判定できなかったファイル") : verdict)];
+        }
         if (classCode.isEmpty())
             continue; // not judged
         const QString sex = row[column("性別")].startsWith(u'男') ? QStringLiteral("男性") : QStringLiteral("女性");
@@ -197,8 +206,10 @@ Cells countedFromList(const QString &list)
 // The count a cell of the report shows: "12 (3.4%)" is 12.
 qint64 countIn(const QString &text) { return text.section(u' ', 0, 0).toLongLong(); }
 
-// The report's tables of counts, every cell; the report must be
-// well-formed XML to be read at all.
+// The report's tables of counts and of institutions, every cell, each
+// under its row's heading (an institution's number) and its column's; the
+// two columns of 不一致 as one, as the list tells them apart only in words.
+// The report must be well-formed XML to be read at all.
 Cells readTables(const QString &report, QString &error)
 {
     QXmlStreamReader xml(report);
@@ -206,80 +217,32 @@ Cells readTables(const QString &report, QString &error)
     QString table, group, row;
     QStringList columns;
     qsizetype column = 0;
-    bool inCounts = false, inHead = false, groupRow = false;
+    bool read = false, inHead = false, groupRow = false;
     const auto text = [&xml] { return xml.readElementText(QXmlStreamReader::IncludeChildElements); };
     while (!xml.atEnd()) {
         if (!xml.readNext() || !xml.isStartElement())
             continue;
         const QString name = xml.name().toString();
-        const bool ofClass = xml.attributes().hasAttribute(QStringLiteral("class"));
-        const QString cls = xml.attributes().value(QStringLiteral("class")).toString();
+        const QStringView cls = xml.attributes().value(QStringLiteral("class"));
         if (name == u"h2")
             table = text();
         else if (name == u"table")
-            inCounts = cls == u"counts", columns.clear();
-        else if (!inCounts)
+            read = cls == u"counts" || cls == u"institutions", columns.clear(), group.clear();
+        else if (!read)
             continue;
         else if (name == u"thead" || name == u"tbody")
             inHead = name == u"thead";
         else if (name == u"tr")
-            groupRow = ofClass && cls == u"group", column = 0;
-        else if (name == u"th" && inHead && column++ > 0)
-            columns << text();
-        else if (name == u"th" && !inHead)
-            (groupRow ? group : row) = text();
-        else if (name == u"td")
-            cells[table + u'|' + (row == u"受診者" ? QString() : group) + u'|' + row + u'|' + columns.value(column++)] =
-                countIn(text());
+            groupRow = cls == u"group", column = 0, row.clear();
+        else if (name == u"th" && inHead)
+            columns << text().section(QStringLiteral(" ("), 0, 0);
+        else if (name == u"th" || row.isEmpty())
+            (groupRow ? group : row) = text(), ++column;
+        else
+            cells[table + u'|' + group + u'|' + row + u'|' + columns.value(column++)] += countIn(text());
     }
     error = xml.hasError() ? xml.errorString() : QString();
     return cells;
-}
-
-// The institutions' rows: number -> the counts in their columns' order.
-QMap<QString, QList<qint64>> readInstitutions(const QString &report)
-{
-    const qsizetype start = report.indexOf(QStringLiteral("<table class=\"institutions\">"));
-    QXmlStreamReader xml(report.mid(start, report.indexOf(QStringLiteral("</table>"), start) + 8 - start));
-    QMap<QString, QList<qint64>> rows;
-    QStringList cells;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement() && xml.name() == u"td")
-            cells << xml.readElementText();
-        else if (xml.isEndElement() && xml.name() == u"tr" && !cells.isEmpty()) {
-            QList<qint64> counts;
-            for (const QString &c : cells.mid(2))
-                counts << c.toLongLong();
-            counts[2] += counts.takeAt(3); // 不一致 of either kind: the list tells them apart in 規則の違い
-            rows[cells.first()] = counts;
-            cells.clear();
-        }
-    }
-    return rows;
-}
-
-// The same from the list: ファイル, 一致, 不一致 (either kind), 判定できず,
-// 報告なし, files not judged.
-QMap<QString, QList<qint64>> institutionsFromList(const QString &list)
-{
-    QStringList lines = list.split(u'\n', Qt::SkipEmptyParts);
-    const QStringList headings = csvCells(lines.takeFirst().remove(QChar(0xFEFF)));
-    QMap<QString, QList<qint64>> rows;
-    for (const QString &line : lines) {
-        const QStringList row = csvCells(line.trimmed());
-        QList<qint64> &counts = rows[row[headings.indexOf(QStringLiteral("健診機関番号"))]];
-        counts.resize(6);
-        const QString verdict = row[headings.indexOf(QStringLiteral("照合"))];
-        ++counts[0];
-        const int kind = verdict == u"一致"                  ? 1
-                         : verdict.startsWith(u"不一致")     ? 2
-                         : verdict.startsWith(u"判定できず") ? 3
-                         : verdict == u"報告なし"            ? 4
-                                                             : 5;
-        ++counts[kind];
-    }
-    return rows;
 }
 
 } // namespace
@@ -315,8 +278,6 @@ void TestReport::tablesAgreeWithTheList()
         QVERIFY2(it.value() == counted.value(it.key()),
                  qPrintable(
                      QStringLiteral("%1: %2, the list %3").arg(it.key()).arg(it.value()).arg(counted.value(it.key()))));
-    if (input.isEmpty())
-        QCOMPARE(readInstitutions(report), institutionsFromList(readAll(run.list)));
 }
 
 void TestReport::loadsAndRunsNothing_data()
@@ -371,6 +332,34 @@ void TestReport::loadsAndRunsNothing()
     // The cells written as markup are there, as text.
     if (input == u"bad.csv")
         QVERIFY(report.contains(QStringLiteral("&lt;script src=x&gt;@import url(y)")));
+}
+
+void TestReport::rowsToLookAtBounded_data()
+{
+    QTest::addColumn<int>("notJudged");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<QString>("rest");
+
+    QTest::newRow("every one shown") << 3 << 3 << QString();
+    QTest::newRow("the first 100, the rest counted") << 103 << 100 << QStringLiteral("<p>ほか 3 件</p>");
+}
+
+void TestReport::rowsToLookAtBounded()
+{
+    QFETCH(int, notJudged);
+    QFETCH(int, shown);
+    QFETCH(QString, rest);
+    const QStringList rows(notJudged, QStringLiteral("9,男,1970/01/01,2025/03/10,170,1S0,90,120,80,100,50,95,5.4,"
+                                                     "なし,なし,なし,いいえ"));
+    QTemporaryDir dir;
+    const Run run = judgeWithReport(dir, {{QStringLiteral("many.csv"), dayList(rows)}}, QStringLiteral("many.csv"));
+    const QString report = readAll(run.report);
+    const QString table =
+        report.section(QStringLiteral("<table class=\"look\">"), 1).section(QStringLiteral("</table>"), 0, 0);
+    QCOMPARE(table.count(QStringLiteral("<tr>")), 1 + shown); // the headings, then a row each
+    QCOMPARE(report.contains(QStringLiteral("ほか ")), !rest.isEmpty());
+    if (!rest.isEmpty())
+        QVERIFY(report.contains(rest));
 }
 
 QTEST_GUILESS_MAIN(TestReport)
