@@ -131,9 +131,14 @@ QString sexTable(const QString &title, const QList<ResultCounts> &columns, bool 
     return table + QStringLiteral("</tbody></table>\n");
 }
 
-QString dateText(const std::optional<QDate> &date)
+// "2025/04/01～2025/04/30", or 不明 where no row tells its date.
+QString examDates(const ReportTotals &totals)
 {
-    return date ? date->toString(QStringLiteral("yyyy/MM/dd")) : QStringLiteral("不明");
+    const auto first = totals.firstExamDate(), last = totals.lastExamDate();
+    if (!first || !last)
+        return QStringLiteral("不明");
+    const QString format = QStringLiteral("yyyy/MM/dd");
+    return first->toString(format) + QStringLiteral("～") + last->toString(format);
 }
 
 QString heading(const ReportTotals &totals, qint64 outsideBands)
@@ -142,13 +147,12 @@ QString heading(const ReportTotals &totals, qint64 outsideBands)
     for (const QString &input : totals.inputs())
         text += QStringLiteral("<tr><th>入力</th>") + cell(input, QStringLiteral("text")) + QStringLiteral("</tr>\n");
     if (totals.nationalFiles() > 0)
-        text += QStringLiteral("<tr><th>ファイル</th><td>%1</td></tr>\n").arg(totals.nationalFiles());
+        text += QStringLiteral("<tr><th>ファイル (一覧の行)</th><td>%1</td></tr>\n").arg(totals.nationalFiles());
     if (totals.listRows() > 0)
         text += QStringLiteral("<tr><th>一覧の行</th><td>%1</td></tr>\n").arg(totals.listRows());
     text += QStringLiteral("<tr><th>判定できなかった行</th><td>%1</td></tr>\n").arg(totals.notJudged());
-    text += QStringLiteral("<tr><th>受診日</th>")
-            + cell(dateText(totals.firstExamDate()) + QStringLiteral("～") + dateText(totals.lastExamDate()))
-            + QStringLiteral("</tr>\n</tbody></table>\n");
+    text +=
+        QStringLiteral("<tr><th>受診日</th>") + cell(examDates(totals)) + QStringLiteral("</tr>\n</tbody></table>\n");
     text += QStringLiteral(
         "<p class=\"note\">Kalvemo の規則 (画面の判定と同じ規則) で数えています。現行の制度とは、空腹時血糖が"
         "基準値未満でも HbA1c が基準値以上なら血糖を数えることと、随時 (食後) の中性脂肪・血糖を使わないことが"
