@@ -36,8 +36,8 @@ colours=$(identify -format %k "$out/report.png" 2>/dev/null || echo 0)
 echo "picture: $(size "$out/report.png") bytes, $colours colours"
 check "a picture of the page" test "$(size "$out/report.png")" -gt 20000
 check "more than a few colours (text, tables, charts)" test "$colours" -gt 16
-pages=$(pdfinfo "$out/report.pdf" 2>/dev/null | sed -n 's/^Pages: *//p')
-paper=$(pdfinfo "$out/report.pdf" 2>/dev/null | sed -n 's/^Page size: *//p')
+pages=$(pdfinfo "$out/report.pdf" 2>/dev/null | sed -n 's/^Pages: *//p' || true)
+paper=$(pdfinfo "$out/report.pdf" 2>/dev/null | sed -n 's/^Page size: *//p' || true)
 echo "PDF: $(size "$out/report.pdf") bytes, ${pages:-no} pages of $paper"
 check "a PDF of more than one page" test "${pages:-0}" -gt 1
 check "A4 pages" grep -q "(A4)" <<<"$paper"
