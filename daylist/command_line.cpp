@@ -18,6 +18,7 @@ namespace {
 const QCommandLineOption kHelp(QStringList{QStringLiteral("h"), QStringLiteral("help")});
 const QCommandLineOption kOutput({QStringLiteral("o"), QStringLiteral("output")}, {}, QStringLiteral("output"));
 const QCommandLineOption kEncoding(QStringLiteral("encoding"), {}, QStringLiteral("encoding"));
+const QCommandLineOption kReport(QStringLiteral("report"), {}, QStringLiteral("report"));
 
 // Why the parser refused the arguments: the first unknown option as it was
 // typed, else the option at the end that wanted a value after it.
@@ -42,7 +43,7 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList &arguments
     // "-o" is an option of its own, never "-" with "o" packed in it: an
     // argument of one dash and several letters is an unknown option.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({kHelp, kOutput, kEncoding});
+    parser.addOptions({kHelp, kOutput, kEncoding, kReport});
     if (!parser.parse(QStringList{QString()} + arguments))
         return refusal(parser, arguments);
     CommandLine line;
@@ -57,6 +58,14 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList &arguments
     if (encodings.size() > 1)
         return QStringLiteral("--encoding が2回あります");
     line.encoding = encodings.value(0);
+    const QStringList reports = parser.values(kReport);
+    if (reports.size() > 1)
+        return QStringLiteral("--report が2回あります");
+    if (!reports.isEmpty() && (reports.first().isEmpty() || reports.first() == u"-"))
+        return QStringLiteral("--report には報告のファイル名を指定してください");
+    line.report = reports.value(0);
+    if (!line.report.isEmpty() && line.report == line.output)
+        return QStringLiteral("--report と -o が同じファイルです");
     // One input for now; the list is the parser's, ready for more.
     const QStringList inputs = parser.positionalArguments();
     if (inputs.size() > 1)
@@ -104,7 +113,7 @@ QString wordsText()
 QString helpText()
 {
     return QStringLiteral(
-               "使い方: kalvemo-judge 入力ファイル [-o 出力ファイル] [--encoding 文字コード]\n"
+               "使い方: kalvemo-judge 入力ファイル [-o 出力ファイル] [--encoding 文字コード] [--report 報告.html]\n"
                "\n"
                "その日の受診者の一覧 (CSV かタブ区切り、1行に1人) を、Kalvemo の画面と同じ処理で\n"
                "判定し、メタボリックシンドローム、保健指導レベル、それぞれの判定コード、確認、判定した\n"
@@ -124,6 +133,8 @@ QString helpText()
                "  --encoding 名前    入力の文字コード: utf-8, utf-8-bom, utf-16le, utf-16be, cp932。\n"
                "                     省略するとファイル全体から判断します (BOM、UTF-8、それ以外は CP932)。\n"
                "                     XML には使えません (XML は UTF-8 か UTF-16 で、自分の宣言で読みます)。\n"
+               "  --report 報告.html 男女・年齢階級別の集計、健診機関ごとの照合、確認する行を1つの HTML\n"
+               "                     ファイルに書きます (A4 で印刷できます)。既にあるファイルは上書きしません。\n"
                "  -h, --help         この説明。\n"
                "\n"
                "終了コード: 0 すべての行を判定, 1 判定できなかった行がある, 2 ファイルを判定できない\n"
@@ -135,11 +146,12 @@ QString helpText()
            + wordsText()
            + QStringLiteral(
                "\n"
-               "Usage: kalvemo-judge INPUT [-o OUTPUT] [--encoding NAME]\n"
+               "Usage: kalvemo-judge INPUT [-o OUTPUT] [--encoding NAME] [--report FILE.html]\n"
                "Judges a day's list (CSV or tab-separated, one examinee a row) with the window's own handlers.\n"
                "INPUT may also be a national checkup archive (zip), its folder or one checkup XML file: one row\n"
                "per checkup file goes to NAME_判定.csv (UTF-8 with BOM), its reported codes compared.\n"
                "-o - writes to standard output, which is not atomic: an interrupted run leaves part of it.\n"
+               "--report FILE.html also writes the totals by sex and age, per institution, and the rows to look at.\n"
                "Exit status: 0 all rows judged, 1 some rows not judged, 2 the file could not be judged;\n"
                "for XML, 1 also when a reported code differs or is 判定できず (not comparable).\n"
                "The headings and the words of a choice it reads are listed above.\n");

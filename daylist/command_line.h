@@ -5,12 +5,13 @@
 
 #include <variant>
 
-// kalvemo-judge INPUT [-o OUTPUT] [--encoding NAME] | --help
+// kalvemo-judge INPUT [-o OUTPUT] [--encoding NAME] [--report FILE.html] | --help
 struct CommandLine {
     QString input;
     QString output; // empty: beside the input; "-": standard output
     QString encoding;
     bool help = false;
+    QString report = {}; // --report: empty, none
 };
 
 // The arguments after the program's name; the usage error if they do not fit.

@@ -5,6 +5,7 @@
 #include "daylist/delimited_writer.h"
 #include "daylist/exit_status.h"
 #include "daylist/kept_bytes.h"
+#include "daylist/report_rows.h"
 #include "daylist/result_sink.h"
 #include "daylist/summary.h"
 #include "examinee/columns.h"
@@ -64,11 +65,12 @@ std::optional<ListEncoding> encodingOf(const CommandLine &line, QIODevice &input
 }
 
 // Each row judged into the added columns put into it, as KeptBytesWriter
-// writes it.
+// writes it, and added to the report's totals where there are any.
 class RowJudge {
 public:
-    RowJudge(const QStringList &headings, const ColumnPlan &plan, Summary &summary)
-        : m_headings(headings), m_plan(plan), m_summary(summary), m_nameColumn(examineeIdColumn(headings))
+    RowJudge(const QStringList &headings, const ColumnPlan &plan, Summary &summary, ReportTotals *report)
+        : m_headings(headings), m_plan(plan), m_summary(summary), m_report(report),
+          m_nameColumn(examineeIdColumn(headings))
     {
     }
 
@@ -89,6 +91,8 @@ public:
         judgeExaminee(std::get<Examinee>(examinee), [&](const Judgement &judged) {
             m_added.addTo(line, judged);
             m_summary.countJudged(judged);
+            if (m_report)
+                m_report->add(dayListReportRow(record, m_plan, &judged, {}));
         });
     }
 
@@ -114,6 +118,8 @@ private:
                                  : placedMessage(QStringLiteral("列 ") + messageCell(problem.column), problem.reason);
         writeError(rowPlace(record.row) + examineeNamed(record) + QStringLiteral(", ") + said + u'\n');
         ++m_summary.notJudged;
+        if (m_report)
+            m_report->add(dayListReportRow(record, m_plan, nullptr, said));
         line.add(notJudgedColumns(said));
     }
 
@@ -130,6 +136,7 @@ private:
     const QStringList &m_headings;
     const ColumnPlan &m_plan;
     Summary &m_summary;
+    ReportTotals *m_report;
     qsizetype m_nameColumn;
 };
 
@@ -284,7 +291,7 @@ bool passedOver(const DelimitedRecord &record, const ColumnPlan &plan, Summary &
 // The list written back, every record after the heading line judged into
 // its added cells but the blank ones and those of no examinee, and the summary told.
 int writeJudgedList(const CommandLine &line, qint64 fileSize, const ListEncoding &encoding, DecodedText &text,
-                    DelimitedReader &reader, const HeadingLine &heading)
+                    DelimitedReader &reader, const HeadingLine &heading, ReportTotals *report)
 {
     const QStringList &headings = heading.record.cells;
     ResultSink sink(line, text.encoding());
@@ -299,7 +306,7 @@ int writeJudgedList(const CommandLine &line, qint64 fileSize, const ListEncoding
     summary.unusedColumns = unusedColumnsOf(heading.plan, headings);
     {
         Progress progress(errorIsTerminal() && line.output != u"-", fileSize);
-        RowJudge rows(headings, heading.plan, summary);
+        RowJudge rows(headings, heading.plan, summary, report);
         for (DelimitedRecord record; reader.read(record);) {
             bool judged = false;
             if (!allCellsBlank(record.cells)) {
@@ -326,15 +333,15 @@ int writeJudgedList(const CommandLine &line, qint64 fileSize, const ListEncoding
 
 } // namespace
 
-int judgeDayList(const CommandLine &line)
+int judgeDayList(const CommandLine &line, ReportTotals *report)
 {
     QFile input(line.input);
     if (!input.open(QIODevice::ReadOnly))
         return cannotJudge(line.input, cannotOpenText(diskFileProblem(input)));
-    return judgeDayList(line, input);
+    return judgeDayList(line, input, report);
 }
 
-int judgeDayList(const CommandLine &line, QIODevice &input)
+int judgeDayList(const CommandLine &line, QIODevice &input, ReportTotals *report)
 {
     input.seek(0);
     const auto encoding = encodingOf(line, input);
@@ -348,5 +355,5 @@ int judgeDayList(const CommandLine &line, QIODevice &input)
     const auto heading = headingLineOf(reader, *encoding);
     if (const auto *problem = std::get_if<QString>(&heading))
         return cannotJudge(line.input, *problem);
-    return writeJudgedList(line, input.size(), *encoding, text, reader, std::get<HeadingLine>(heading));
+    return writeJudgedList(line, input.size(), *encoding, text, reader, std::get<HeadingLine>(heading), report);
 }

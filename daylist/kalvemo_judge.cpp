@@ -6,6 +6,7 @@
 #include "daylist/exit_status.h"
 #include "daylist/input_kind.h"
 #include "daylist/national_list.h"
+#include "daylist/report_file.h"
 #include "words/message_words.h"
 
 namespace {
@@ -24,6 +25,9 @@ int runKalvemoJudge(const QStringList &arguments)
         writeHelp(helpText());
         return kAllJudged;
     }
+    ReportFile report(line);
+    if (!report.open())
+        return cannotJudge({}, report.error());
     // A stream has no folder to put the result beside: it is read only
     // when the result is named.
     ClassifiedInput input = classifyInput(line.input, !line.output.isEmpty());
@@ -33,8 +37,8 @@ int runKalvemoJudge(const QStringList &arguments)
     if (!input.problem.isEmpty())
         return cannotJudge(line.input, input.problem);
     if (isNational(input.kind))
-        return judgeNationalFiles(line, std::move(input));
+        return report.finish(judgeNationalFiles(line, std::move(input), report.totals()));
     if (const QString notAList = notAListMessage(input.kind); !notAList.isEmpty())
         return cannotJudge(line.input, notAList);
-    return judgeDayList(line, *input.device);
+    return report.finish(judgeDayList(line, *input.device, report.totals()));
 }

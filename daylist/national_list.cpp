@@ -5,6 +5,7 @@
 #include "daylist/exit_status.h"
 #include "daylist/national_row.h"
 #include "daylist/national_summary.h"
+#include "daylist/report_rows.h"
 #include "daylist/result_sink.h"
 #include "national/archive_index.h"
 #include "national/checkup_document.h"
@@ -64,6 +65,13 @@ std::optional<FileRow> rowOf(const ReadFile &read, NationalSummary &summary)
     for (const QString &unused : examinee.unused)
         ++summary.unusedItems[unused];
     return checkupFileRow(file.name, checkup, examinee);
+}
+
+// The header of a file read as a checkup file; none for another.
+const CheckupHeader *headerOf(const ReadFile &read)
+{
+    const auto *checkup = read.document ? std::get_if<CheckupDocument>(&*read.document) : nullptr;
+    return checkup ? &checkup->header : nullptr;
 }
 
 // A file whose name another file of the archive bears: said in its 確認.
@@ -152,7 +160,7 @@ QStringView csvLine(DelimitedLine &csv, const FileRow &row)
 // where the list could not be written. A file given alone comes read
 // already, as `lone`.
 std::optional<qint64> writeRows(DocumentSource &source, std::optional<ReadFile> lone, ResultSink &sink,
-                                NationalSummary &summary)
+                                NationalSummary &summary, ReportTotals *report)
 {
     DelimitedLine csv(kComma);
     qint64 rows = 0;
@@ -166,6 +174,8 @@ std::optional<qint64> writeRows(DocumentSource &source, std::optional<ReadFile> 
         if (summary.sharedNames.contains(file.name))
             noteSharedName(*row, file.name);
         count(file.name, *row, summary);
+        if (report)
+            report->add(nationalReportRow(file.name, *row, headerOf(read)));
         if (!sink.putText(csvLine(csv, *row), ++rows + 1))
             return std::nullopt;
     }
@@ -191,14 +201,15 @@ int exitStatusOf(const NationalSummary &summary)
     return summary.reportedNotJudged > 0 ? kReportedNotJudged : kAllJudged;
 }
 
-int writeNationalList(const CommandLine &line, DocumentSource &source, std::optional<ReadFile> lone)
+int writeNationalList(const CommandLine &line, DocumentSource &source, std::optional<ReadFile> lone,
+                      ReportTotals *report)
 {
     ResultSink sink(line, kListEncoding, nationalOutputPath(line.input));
     if (!startList(sink))
         return cannotJudge({}, sink.error());
     NationalSummary summary;
     summary.sharedNames = source.sharedNames();
-    const std::optional<qint64> rows = writeRows(source, std::move(lone), sink, summary);
+    const std::optional<qint64> rows = writeRows(source, std::move(lone), sink, summary, report);
     if (!rows)
         return cannotJudge({}, sink.error());
     // An input without one checkup file is not what the desk meant to judge:
@@ -228,7 +239,7 @@ QString nationalOutputPath(const QString &input)
     return info.dir().filePath(name + QStringLiteral("_判定.csv"));
 }
 
-int judgeNationalFiles(const CommandLine &line, ClassifiedInput input)
+int judgeNationalFiles(const CommandLine &line, ClassifiedInput input, ReportTotals *report)
 {
     if (!line.encoding.isEmpty())
         return cannotJudge(line.input, QStringLiteral("--encoding は一覧の文字コードです: 全国標準の XML "
@@ -245,5 +256,5 @@ int judgeNationalFiles(const CommandLine &line, ClassifiedInput input)
         if (const QString why = whyNotJudgeable(*lone); !why.isEmpty())
             return cannotJudge(line.input, why);
     }
-    return writeNationalList(line, source, std::move(lone));
+    return writeNationalList(line, source, std::move(lone), report);
 }

@@ -2,6 +2,7 @@
 
 #include "daylist/command_line.h"
 #include "daylist/input_kind.h"
+#include "daylist/report_totals.h"
 
 #include <QString>
 
@@ -9,7 +10,8 @@
 // one checkup file), writes their list as UTF-8 CSV with a byte order mark
 // and tells the summary on standard error; the exit status. The input is
 // read as it was told (isNational(input.kind)), from the file it left open.
-int judgeNationalFiles(const CommandLine &line, ClassifiedInput input);
+// Each file's row is added to the report's totals, where there are any.
+int judgeNationalFiles(const CommandLine &line, ClassifiedInput input, ReportTotals *report = nullptr);
 
 // "<name>_判定.csv" beside the input: its name without the extension, a
 // folder's whole name.

@@ -80,6 +80,7 @@ FileRow checkupFileRow(const QString &file, const CheckupDocument &document, con
     FileRow row;
     row.cells = headerCells(file, document.header);
     const QStringList reported{examinee.reportedClass, examinee.reportedLevel};
+    row.reported = {examinee.reportedClass, examinee.reportedLevel};
     if (!examinee.examinee) {
         row.cells << readRecordCells(document.header, examinee) << QStringList(addedAfterRecord()) << reported
                   << QString() << QString();
@@ -100,7 +101,7 @@ FileRow checkupFileRow(const QString &file, const CheckupDocument &document, con
     const QStringList toCheck = check.isEmpty() ? QStringList() : QStringList{check};
     check = (toCheck + examinee.notes).join(kReasonSeparator);
     const QStringList added = AddedColumns().cellsOf(judged);
-    const ReportedCodes reportedCodes{examinee.reportedClass, examinee.reportedLevel};
+    const ReportedCodes &reportedCodes = row.reported;
     row.comparison = compareCodes(reportedCodes, judgedCodesOf(judged));
     QStringList differences = ruleDifferences(judged, examinee.nonFasting);
     if (!differences.isEmpty() && (row.comparison.differs() || row.comparison.notJudged())) {

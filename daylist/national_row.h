@@ -20,6 +20,7 @@ QStringList nationalListHeadings();
 struct FileRow {
     QStringList cells;
     std::optional<Judgement> judged; // none: not judged
+    ReportedCodes reported;
     CodeComparison comparison;
     // The programme's reading of the same values gives every reported code
     // that differs from the judged one: the rules explain the difference.

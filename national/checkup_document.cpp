@@ -50,6 +50,7 @@ enum class Place : quint8 {
     BirthTime,        // …/patient/birthTime
     TicketId,         // …/associatedEntity/id
     InstitutionId,    // …/representedOrganization/id
+    InstitutionName,  // …/representedOrganization/name
     Program,          // …/serviceEvent/code
     ExamTime,         // …/serviceEvent/effectiveTime
     ExamTimeLow,      // …/serviceEvent/effectiveTime/low
@@ -83,6 +84,7 @@ constexpr Step kSteps[] = {
     {Place::Author, u"assignedAuthor", Place::AssignedAuthor},
     {Place::AssignedAuthor, u"representedOrganization", Place::Institution},
     {Place::Institution, u"id", Place::InstitutionId},
+    {Place::Institution, u"name", Place::InstitutionName},
     {Place::DocumentationOf, u"serviceEvent", Place::ServiceEvent},
     {Place::ServiceEvent, u"code", Place::Program},
     {Place::ServiceEvent, u"effectiveTime", Place::ExamTime},
@@ -211,8 +213,8 @@ public:
             } else if (xml.isEndElement()) {
                 ended();
                 m_path.removeLast();
-            } else if (m_nameDepth > 0 && xml.isCharacters() && !xml.isWhitespace()) {
-                m_doc.header.kanaName += xml.text();
+            } else if (m_textDepth > 0 && xml.isCharacters() && !xml.isWhitespace()) {
+                *m_textInto += xml.text();
             }
         }
         if (!m_text.problem().isEmpty())
@@ -224,6 +226,7 @@ public:
             return OtherDocument{
                 otherCodeReason(u"健診プログラム種別 (serviceEvent/code)", m_program, kCheckupProgram, kProgramSystem)};
         m_doc.header.kanaName = m_doc.header.kanaName.trimmed();
+        m_doc.header.institutionName = m_doc.header.institutionName.trimmed();
         return std::move(m_doc);
     }
 
@@ -279,7 +282,11 @@ private:
         }
         case Place::KanaName:
             if (header.kanaName.isEmpty())
-                m_nameDepth = m_path.size();
+                readTextInto(header.kanaName);
+            break;
+        case Place::InstitutionName:
+            if (header.institutionName.isEmpty())
+                readTextInto(header.institutionName);
             break;
         case Place::Sex:
             header.sexCode = attr(attributes, "code").toString();
@@ -307,10 +314,16 @@ private:
         }
     }
 
+    void readTextInto(QString &text)
+    {
+        m_textDepth = m_path.size();
+        m_textInto = &text;
+    }
+
     void ended()
     {
-        if (m_nameDepth == m_path.size())
-            m_nameDepth = 0;
+        if (m_textDepth == m_path.size())
+            m_textDepth = 0;
         if (m_open.isEmpty() || m_open.last().depth != m_path.size())
             return;
         OpenObservation open = m_open.takeLast();
@@ -368,9 +381,12 @@ private:
     XmlText m_text;
     QList<Place> m_path; // the open elements' places, the root first
     CheckupDocument m_doc;
-    KindCode m_reportKind;     // the report's kind: a checkup's results
-    KindCode m_program;        // a service event's programme: the specific checkup, in any of them
-    qsizetype m_nameDepth = 0; // inside the kana name: its depth
+    KindCode m_reportKind; // the report's kind: a checkup's results
+    KindCode m_program;    // a service event's programme: the specific checkup, in any of them
+    // Inside the kana name or the institution's name: its depth, and the
+    // header's text its characters go to.
+    qsizetype m_textDepth = 0;
+    QString *m_textInto = nullptr;
     QList<OpenObservation> m_open;
 };
 

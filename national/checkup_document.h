@@ -15,9 +15,10 @@ struct CheckupHeader {
     QString kanaName;   // カナ氏名
     QString sexCode;    // administrativeGenderCode: 1 male, 2 female
     QString sexCodeSystem;
-    QString birthDate;   // birthTime
-    QString examDate;    // serviceEvent's effectiveTime, its first eight digits
-    QString institution; // 健診機関番号
+    QString birthDate;       // birthTime
+    QString examDate;        // serviceEvent's effectiveTime, its first eight digits
+    QString institution;     // 健診機関番号
+    QString institutionName; // 健診機関名: the author's organization's name
 };
 
 // One value of an observation of the body, as written. An observation with

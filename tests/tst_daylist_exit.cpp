@@ -114,6 +114,16 @@ void TestDayListExit::exitStatus_data()
     row("no input", kHeadings + kJudged, {}, {}, 2, {list});
     row("input missing", kHeadings + kJudged, {QStringLiteral("nothing.csv")}, {}, 2, {list});
     row("help", kHeadings + kJudged, {QStringLiteral("--help")}, {}, 0, {list});
+    // The report beside the list, by the list's rules; nothing left where
+    // the run stops.
+    const QString report = QStringLiteral("report.html"), option = QStringLiteral("--report");
+    row("report written", kHeadings + kJudged + kNotJudged, {list, option, report}, {}, 1, {list, result, report});
+    row("report exists: nothing judged", kHeadings + kJudged, {list, option, report}, {report}, 2, {list, report});
+    row("report and list one file", kHeadings + kJudged, {list, QStringLiteral("-o"), report, option, report}, {}, 2,
+        {list});
+    row("report to standard output refused", kHeadings + kJudged, {list, option, QStringLiteral("-")}, {}, 2, {list});
+    row("report where the list cannot be judged", QStringLiteral("ID,性別\n1,男\n"), {list, option, report}, {}, 2,
+        {list});
 }
 
 void TestDayListExit::exitStatus()

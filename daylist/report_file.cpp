@@ -1,0 +1,45 @@
+#include "daylist/report_file.h"
+
+#include "daylist/console.h"
+#include "daylist/exit_status.h"
+#include "daylist/html_report.h"
+#include "words/message_words.h"
+
+#include <QFileInfo>
+
+ReportFile::ReportFile(const CommandLine &line) : m_path(line.report)
+{
+    if (m_path.isEmpty())
+        return;
+    m_totals.emplace();
+    m_totals->addInput(line.input);
+}
+
+bool ReportFile::open()
+{
+    if (!m_totals)
+        return true;
+    if (pathExists(m_path)) {
+        m_error = m_path
+                  + (QFileInfo(m_path).isDir()
+                         ? QStringLiteral(": フォルダです: --report には報告のファイル名を指定してください")
+                         : QStringLiteral(": ファイルがすでにあります (上書きしません)"));
+        return false;
+    }
+    OutputFile tried; // removed as it goes
+    if (tried.open(m_path))
+        return true;
+    m_error = placedMessage(m_path, QStringLiteral("書けません: ") + tried.error());
+    return false;
+}
+
+int ReportFile::finish(int status)
+{
+    if (!m_totals || status >= kCannotJudge)
+        return status;
+    OutputFile file;
+    if (!file.open(m_path) || !file.write(htmlReport(*m_totals).toUtf8()) || !file.commit(false))
+        return cannotJudge({}, placedMessage(m_path, QStringLiteral("書けません: ") + file.error()));
+    writeError(QStringLiteral("報告: %1\n").arg(file.finalPath()));
+    return status;
+}
