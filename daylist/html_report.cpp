@@ -2,6 +2,7 @@
 
 #include "daylist/report_charts.h"
 #include "judgement/result_texts.h"
+#include "national/reported_codes.h"
 #include "words/desk_names.h"
 #include "words/words.h"
 
@@ -30,7 +31,7 @@ const QString kStyle = QStringLiteral(
 // them ("１ 基準該当" → "基準該当"), and the word of a code where a prompt
 // stands.
 QString captionWord(const QString &caption) { return caption.section(u' ', 1); }
-const QString kNotJudgedWord = QStringLiteral("判定できず");
+const QString kNotJudgedWord = agreementWord(Agreement::NotJudged);
 QStringList classWords()
 {
     return {captionWord(captionOf(ClassRule::WaistAndTwoOrMore)),
@@ -120,7 +121,7 @@ QString sexTable(const QString &title, const QList<ResultCounts> &columns, bool 
     table +=
         countRows(QStringLiteral("服薬中"), drugs, columns, [](const ResultCounts &c, int i) { return c.drugs[i]; });
     if (national) {
-        const QString none = QStringLiteral("報告なし");
+        const QString none = agreementWord(Agreement::NotReported);
         table +=
             countRows(QStringLiteral("ファイルが報告した") + syndrome + QStringLiteral(" (9N501)"),
                       classWords() << none, columns, [](const ResultCounts &c, int i) { return c.reportedClasses[i]; });
@@ -177,10 +178,15 @@ QList<std::pair<QString, InstitutionTotals>> institutionsInOrder(const ReportTot
 
 QString institutionTable(const QList<std::pair<QString, InstitutionTotals>> &institutions)
 {
-    QString table = QStringLiteral(
-        "<h2>健診機関ごと</h2>\n<table class=\"institutions\"><thead><tr><th>健診機関番号</th><th>健診機関名</th>"
-        "<th>ファイル</th><th>一致</th><th>不一致 (説明できない)</th><th>不一致 (規則の違いで説明できる)</th>"
-        "<th>判定できず</th><th>報告なし</th><th>判定できなかったファイル</th></tr></thead>\n<tbody>\n");
+    const QString differs = agreementWord(Agreement::Differs);
+    QString table = QStringLiteral("<h2>健診機関ごと</h2>\n<table class=\"institutions\"><thead><tr>");
+    for (const QString &heading :
+         {QStringLiteral("健診機関番号"), QStringLiteral("健診機関名"), QStringLiteral("ファイル"),
+          agreementWord(Agreement::Agrees), differs + QStringLiteral(" (説明できない)"),
+          differs + QStringLiteral(" (規則の違いで説明できる)"), agreementWord(Agreement::NotJudged),
+          agreementWord(Agreement::NotReported), QStringLiteral("判定できなかったファイル")})
+        table += QStringLiteral("<th>") + heading + QStringLiteral("</th>");
+    table += QStringLiteral("</tr></thead>\n<tbody>\n");
     for (const auto &[number, t] : institutions) {
         table += QStringLiteral("<tr>") + cell(number, QStringLiteral("text")) + cell(t.name, QStringLiteral("text"));
         for (const qint64 count : {t.files, t.agreeing, t.differingUnexplained, t.differingExplained, t.notComparable,
@@ -207,8 +213,8 @@ QString classChart(const QString &title, const QList<ResultCounts> &columns)
 
 QString institutionChart(const QList<std::pair<QString, InstitutionTotals>> &institutions)
 {
-    const QList<ChartSeries> series{{QStringLiteral("一致"), QStringLiteral("#2e86c1")},
-                                    {QStringLiteral("不一致"), QStringLiteral("#c0392b")},
+    const QList<ChartSeries> series{{agreementWord(Agreement::Agrees), QStringLiteral("#2e86c1")},
+                                    {agreementWord(Agreement::Differs), QStringLiteral("#c0392b")},
                                     {kNotJudgedWord, QStringLiteral("#999999")}};
     QList<ChartBar> bars;
     for (const auto &[number, t] : institutions)

@@ -61,6 +61,17 @@ bool isEntered(const Judgement &judged, Entry entry) { return !entryText(judged.
 
 } // namespace
 
+QString agreementWord(Agreement agreement)
+{
+    switch (agreement) {
+    case Agreement::NotReported: return QStringLiteral("報告なし");
+    case Agreement::Agrees: return QStringLiteral("一致");
+    case Agreement::Differs: return QStringLiteral("不一致");
+    case Agreement::NotJudged: return QStringLiteral("判定できず");
+    }
+    Q_UNREACHABLE();
+}
+
 JudgedCodes judgedCodesOf(const Judgement &judged)
 {
     const QStringList record = judgedRecordRow(judged);
@@ -73,7 +84,7 @@ CodeComparison compareCodes(const ReportedCodes &reported, const JudgedCodes &ju
 {
     CodeComparison comparison;
     if (reported.syndromeClass.isEmpty() && reported.guidanceLevel.isEmpty()) {
-        comparison.text = QStringLiteral("報告なし");
+        comparison.text = agreementWord(Agreement::NotReported);
         return comparison;
     }
     QStringList named, notJudged;
@@ -95,10 +106,10 @@ CodeComparison compareCodes(const ReportedCodes &reported, const JudgedCodes &ju
     }
     QStringList parts;
     if (!named.isEmpty())
-        parts << QStringLiteral("不一致 (") + named.join(kJoin) + u')';
+        parts << agreementWord(Agreement::Differs) + QStringLiteral(" (") + named.join(kJoin) + u')';
     if (!notJudged.isEmpty())
-        parts << QStringLiteral("判定できず (") + notJudged.join(kJoin) + u')';
-    comparison.text = parts.isEmpty() ? QStringLiteral("一致") : parts.join(kJoin);
+        parts << agreementWord(Agreement::NotJudged) + QStringLiteral(" (") + notJudged.join(kJoin) + u')';
+    comparison.text = parts.isEmpty() ? agreementWord(Agreement::Agrees) : parts.join(kJoin);
     return comparison;
 }
 
@@ -114,13 +125,14 @@ ProgrammeVerdicts programmeVerdicts(const ReportedCodes &reported, const CodeCom
         const JudgedCode &code = programme.*column.judged;
         const QString heading = resultHeading(column.column);
         if (!code.prompt.isEmpty()) {
-            verdicts.texts << QStringLiteral("制度の読み方でも %1: 判定できず (%2)").arg(heading, code.prompt);
+            verdicts.texts << QStringLiteral("制度の読み方でも %1: %2 (%3)")
+                                  .arg(heading, agreementWord(Agreement::NotJudged), code.prompt);
             verdicts.explainsDifference &= agreement != Agreement::Differs;
             continue;
         }
         const bool agrees = code.code == reported.*column.reported;
         verdicts.texts << QStringLiteral("制度の読み方では %1 %2: 報告と%3")
-                              .arg(heading, code.code, agrees ? QStringLiteral("一致") : QStringLiteral("不一致"));
+                              .arg(heading, code.code, agreementWord(agrees ? Agreement::Agrees : Agreement::Differs));
         verdicts.explainsDifference &= agrees || agreement != Agreement::Differs;
     }
     return verdicts;

@@ -34,6 +34,9 @@ enum class Agreement {
     NotJudged, // reported where a prompt stands: nothing was found wrong
 };
 
+// 照合's word of each: 報告なし, 一致, 不一致, 判定できず.
+QString agreementWord(Agreement agreement);
+
 // 照合: 一致 where every code the file reports is the judged one, 不一致
 // naming each that is not, 判定できず naming each reported where a prompt
 // stands (never 不一致: nothing was found wrong), 報告なし where the file
