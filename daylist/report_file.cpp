@@ -12,7 +12,8 @@ ReportFile::ReportFile(const CommandLine &line) : m_path(line.report)
     if (m_path.isEmpty())
         return;
     m_totals.emplace();
-    m_totals->addInput(line.input);
+    for (const QString &input : line.inputs)
+        m_totals->addInput(input);
 }
 
 bool ReportFile::open()
@@ -33,13 +34,13 @@ bool ReportFile::open()
     return false;
 }
 
-int ReportFile::finish(int status)
+int ReportFile::finish(const RunStatus &run)
 {
-    if (!m_totals || status >= kCannotJudge)
-        return status;
+    if (!m_totals || !run.resultLeft)
+        return run.status;
     OutputFile file;
     if (!file.open(m_path) || !file.write(htmlReport(*m_totals).toUtf8()) || !file.commit(false))
         return cannotJudge({}, placedMessage(m_path, QStringLiteral("書けません: ") + file.error()));
     writeError(QStringLiteral("報告: %1\n").arg(file.finalPath()));
-    return status;
+    return run.status;
 }

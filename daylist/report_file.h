@@ -1,6 +1,7 @@
 #pragma once
 
 #include "daylist/command_line.h"
+#include "daylist/exit_status.h"
 #include "daylist/output_file.h"
 #include "daylist/report_totals.h"
 
@@ -20,9 +21,9 @@ public:
     bool open();
     // The totals the run feeds; none without --report.
     ReportTotals *totals() { return m_totals ? &*m_totals : nullptr; }
-    // The report written where the run left a list (`status` below
-    // kCannotJudge); the run's status, or kCannotJudge if it cannot be.
-    int finish(int status);
+    // The report written where the run left a result for any input; the
+    // run's status, or kCannotJudge if the report cannot be written.
+    int finish(const RunStatus &run);
 
     QString error() const { return m_error; }
 
