@@ -12,10 +12,15 @@ std::optional<QString> ExamineesSeen::earlierFile(const CheckupHeader &header, c
         return std::nullopt;
     // A unit separator cannot stand in any of the cells: the parts never run
     // into each other.
-    const QString key = QStringList{header.insurer.trimmed(), header.cardSymbol.trimmed(), card, date}.join(u'\x1f');
+    QByteArray key =
+        QStringList{header.insurer.trimmed(), header.cardSymbol.trimmed(), card, date}.join(u'\x1f').toUtf8();
     if (const auto earlier = m_firstFiles.constFind(key); earlier != m_firstFiles.cend())
-        return *earlier;
-    m_firstFiles.insert(key, file);
+        return QString::fromUtf8(*earlier);
+    // toUtf8() leaves room for three bytes a character: kept without it.
+    QByteArray name = file.toUtf8();
+    name.squeeze();
+    key.squeeze();
+    m_firstFiles.insert(key, name);
     return std::nullopt;
 }
 
