@@ -98,7 +98,7 @@ int runKalvemoJudge(const QStringList &arguments)
     ToldInputs &inputs = std::get<ToldInputs>(told);
     if (const QString why = cannotJudgeTogether(line, inputs); !why.isEmpty())
         return cannotJudge({}, why);
-    ReportFile report(line);
+    ReportFile report(line, startedByDrop());
     if (!report.open())
         return cannotJudge({}, report.error());
     RunStatus run;

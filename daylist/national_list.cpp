@@ -6,6 +6,7 @@
 #include "daylist/exit_status.h"
 #include "daylist/national_row.h"
 #include "daylist/national_summary.h"
+#include "daylist/output_file.h"
 #include "daylist/report_rows.h"
 #include "daylist/result_sink.h"
 #include "national/archive_index.h"
@@ -15,9 +16,6 @@
 #include "national/document_source.h"
 #include "national/zip_source.h"
 #include "words/message_words.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -297,16 +295,7 @@ private:
 
 } // namespace
 
-QString nationalOutputPath(const QString &input)
-{
-    // "archive/" is the folder archive; "." and ".." are named by their
-    // absolute path's name.
-    QFileInfo info(QDir::cleanPath(input));
-    if (info.fileName().isEmpty() || info.fileName() == u"." || info.fileName() == u"..")
-        info = QFileInfo(info.absoluteFilePath());
-    const QString name = info.isDir() ? info.fileName() : info.completeBaseName();
-    return info.dir().filePath(name + QStringLiteral("_判定.csv"));
-}
+QString nationalOutputPath(const QString &input) { return pathBeside(input, QStringLiteral("_判定.csv")); }
 
 RunStatus judgeNationalFiles(const CommandLine &line, std::vector<NamedInput> inputs, ReportTotals *report)
 {

@@ -13,9 +13,12 @@
 // report that cannot be written stops it there; the file is written at the
 // end, when the list's temporary file is gone, since Ctrl+C removes the one
 // temporary file there is.
+//
+// Files dropped on the icon (no option given) get a report too, beside the
+// first input as "<name>_報告.html", with (2), (3)… where that is taken.
 class ReportFile {
 public:
-    explicit ReportFile(const CommandLine &line);
+    ReportFile(const CommandLine &line, bool dropped);
 
     // Whether the report can be written there; true without --report.
     bool open();
@@ -29,6 +32,7 @@ public:
 
 private:
     QString m_path;
+    bool m_beside = false; // named after the input: a free name is picked
     std::optional<ReportTotals> m_totals;
     QString m_error;
 };

@@ -2,6 +2,8 @@
 #include "checkup_xml.h"
 #include "stream_lines.h"
 
+#include "daylist/command_line.h"
+#include "daylist/report_file.h"
 #include "daylist/report_totals.h"
 
 #include <QDir>
@@ -22,6 +24,8 @@ private slots:
     void listNamesEachInput();
     void reportCoversEveryInput();
     void examineeSentTwiceCountedOnce();
+    void droppedFilesGetAReport_data();
+    void droppedFilesGetAReport();
 };
 
 namespace {
@@ -205,6 +209,51 @@ void TestSeveralInputs::examineeSentTwiceCountedOnce()
     QCOMPARE(totals.nationalFiles(), 2);
     QCOMPARE(totals.counts(false, reportBandOf(50)).examinees, 1);
     QCOMPARE(totals.institutions().first().files, 2);
+}
+
+// Files dropped on the icon (Windows alone tells a drop) with no option: a
+// report beside the first input, never over a file.
+void TestSeveralInputs::droppedFilesGetAReport_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<QString>("report"); // none: no report
+
+    const QStringList two{QStringLiteral("A.zip"), QStringLiteral("B.zip")};
+    QTest::newRow("beside the first") << two << QStringList() << QStringLiteral("A_報告.html");
+    QTest::newRow("the name taken: (2)") << two << QStringList{QStringLiteral("A_報告.html")}
+                                         << QStringLiteral("A_報告(2).html");
+    QTest::newRow("a folder by its name")
+        << QStringList{QStringLiteral("f/")} << QStringList() << QStringLiteral("f_報告.html");
+    QTest::newRow("an option given: none")
+        << two + QStringList{QStringLiteral("-o"), QStringLiteral("x.csv")} << QStringList() << QString();
+}
+
+void TestSeveralInputs::droppedFilesGetAReport()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, existing);
+    QFETCH(QString, report);
+
+    const QTemporaryDir dir;
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    QDir().mkdir(QStringLiteral("f"));
+    for (const QString &name : existing) {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const auto parsed = parseCommandLine(arguments);
+    ReportFile dropped(std::get<CommandLine>(parsed), true);
+    QVERIFY(dropped.open());
+    QCOMPARE(dropped.finish({kAllJudged, true}), kAllJudged);
+    const QStringList written = QDir().entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+    QDir::setCurrent(before);
+    QStringList expected = existing;
+    if (!report.isEmpty())
+        expected << report;
+    expected.sort();
+    QCOMPARE(written, expected);
 }
 
 QTEST_GUILESS_MAIN(TestSeveralInputs)
