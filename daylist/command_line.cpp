@@ -66,11 +66,8 @@ std::variant<CommandLine, QString> parseCommandLine(const QStringList &arguments
     line.report = reports.value(0);
     if (!line.report.isEmpty() && line.report == line.output)
         return QStringLiteral("--report と -o が同じファイルです");
-    // One input for now; the list is the parser's, ready for more.
-    const QStringList inputs = parser.positionalArguments();
-    if (inputs.size() > 1)
-        return QStringLiteral("入力ファイルは1つです: ") + inputs[1];
-    line.input = inputs.value(0);
+    line.inputs = parser.positionalArguments();
+    line.input = line.inputs.value(0);
     if (!line.help && line.input.isEmpty())
         return QStringLiteral("入力ファイルがありません");
     return line;
@@ -113,7 +110,7 @@ QString wordsText()
 QString helpText()
 {
     return QStringLiteral(
-               "使い方: kalvemo-judge 入力ファイル [-o 出力ファイル] [--encoding 文字コード] [--report 報告.html]\n"
+               "使い方: kalvemo-judge 入力ファイル... [-o 出力ファイル] [--encoding 文字コード] [--report 報告.html]\n"
                "\n"
                "その日の受診者の一覧 (CSV かタブ区切り、1行に1人) を、Kalvemo の画面と同じ処理で\n"
                "判定し、メタボリックシンドローム、保健指導レベル、それぞれの判定コード、確認、判定した\n"
@@ -125,6 +122,10 @@ QString helpText()
                "「名前_判定.csv」(UTF-8、BOM 付き) に書き、ファイルが報告するメタボリックシンドローム\n"
                "判定・保健指導レベルのコード (9N501, 9N506) と判定を照合します (一致 / 不一致 / 判定できず /\n"
                "報告なし)。違うときは、同じ値を現行の制度の読み方でも判定して規則の違いに書きます。\n"
+               "\n"
+               "入力は複数指定できます。一覧はそれぞれ1つずつ指定したのと同じく判定し (-o は使えません)、\n"
+               "全国標準のファイルはすべて1つの一覧 (最初の入力の横) にします。要約は1つ、終了コードは\n"
+               "いちばん悪いものです。一覧と全国標準のファイルは一緒に指定できません。\n"
                "\n"
                "  -o 出力ファイル    結果の書き先。既にあるファイルは上書きしません (終了コード 2)。\n"
                "                     省略すると入力の横に「名前_判定.拡張子」、あれば (2)、(3)… を付けます。\n"
@@ -146,10 +147,12 @@ QString helpText()
            + wordsText()
            + QStringLiteral(
                "\n"
-               "Usage: kalvemo-judge INPUT [-o OUTPUT] [--encoding NAME] [--report FILE.html]\n"
+               "Usage: kalvemo-judge INPUT... [-o OUTPUT] [--encoding NAME] [--report FILE.html]\n"
                "Judges a day's list (CSV or tab-separated, one examinee a row) with the window's own handlers.\n"
                "INPUT may also be a national checkup archive (zip), its folder or one checkup XML file: one row\n"
                "per checkup file goes to NAME_判定.csv (UTF-8 with BOM), its reported codes compared.\n"
+               "Several day's lists are each judged into a result beside it; several national inputs make one\n"
+               "list beside the first. One summary, the worst status; lists and national files never mix.\n"
                "-o - writes to standard output, which is not atomic: an interrupted run leaves part of it.\n"
                "--report FILE.html also writes the totals by sex and age, per institution, and the rows to look at.\n"
                "Exit status: 0 all rows judged, 1 some rows not judged, 2 the file could not be judged;\n"

@@ -21,7 +21,10 @@ void writeHelp(const QString &text);
 bool errorIsTerminal();
 bool writeOutput(QByteArrayView bytes);
 
-// When the program was started by dropping a file on its icon, Windows gave
-// it a console of its own, which closes with it: keep the summary on screen
-// until a key is pressed. Never in a script or a console that was there.
+// Whether the program was started by dropping files on its icon: Windows
+// gave it a console of its own, the summary on it. Never in a script, a
+// console that was there, nor on Linux.
+bool startedByDrop();
+// That console closes with the program: keep the summary on screen until a
+// key is pressed, after a drop only.
 void holdOwnConsole();

@@ -11,4 +11,6 @@ bool keepOutputBytes() { return true; }
 bool errorIsTerminal() { return isatty(STDERR_FILENO); }
 
 // A POSIX program never gets a console of its own.
+bool startedByDrop() { return false; }
+
 void holdOwnConsole() {}

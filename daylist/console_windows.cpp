@@ -30,13 +30,18 @@ bool errorIsTerminal()
     return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode);
 }
 
-void holdOwnConsole()
+bool startedByDrop()
 {
     DWORD processes[2];
     // Only this program on the console: it was made for it (a drop on the
     // icon). And the summary is on it: a program that reads the summary from
     // a pipe never waits for a key nobody will press.
-    if (GetConsoleProcessList(processes, 2) == 1 && errorIsTerminal()) {
+    return GetConsoleProcessList(processes, 2) == 1 && errorIsTerminal();
+}
+
+void holdOwnConsole()
+{
+    if (startedByDrop()) {
         writeError(QStringLiteral("\n何かキーを押すと閉じます。"));
         _getch();
     }

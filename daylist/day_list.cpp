@@ -291,7 +291,7 @@ bool passedOver(const DelimitedRecord &record, const ColumnPlan &plan, Summary &
 // The list written back, every record after the heading line judged into
 // its added cells but the blank ones and those of no examinee, and the summary told.
 int writeJudgedList(const CommandLine &line, qint64 fileSize, const ListEncoding &encoding, DecodedText &text,
-                    DelimitedReader &reader, const HeadingLine &heading, ReportTotals *report)
+                    DelimitedReader &reader, const HeadingLine &heading, Summary &told, ReportTotals *report)
 {
     const QStringList &headings = heading.record.cells;
     ResultSink sink(line, text.encoding());
@@ -326,8 +326,8 @@ int writeJudgedList(const CommandLine &line, qint64 fileSize, const ListEncoding
         return cannotJudge(line.input, readFailure(reader, encoding));
     if (!written.finish() || !sink.finish())
         return cannotJudge({}, sink.error());
-    summary.output = sink.finalPath();
-    writeError(summaryText(summary));
+    summary.outputs << sink.finalPath();
+    told += summary;
     return summary.notJudged > 0 ? kSomeNotJudged : kAllJudged;
 }
 
@@ -338,10 +338,14 @@ int judgeDayList(const CommandLine &line, ReportTotals *report)
     QFile input(line.input);
     if (!input.open(QIODevice::ReadOnly))
         return cannotJudge(line.input, cannotOpenText(diskFileProblem(input)));
-    return judgeDayList(line, input, report);
+    Summary summary;
+    const int status = judgeDayList(line, input, summary, report);
+    if (status < kCannotJudge)
+        writeError(summaryText(summary));
+    return status;
 }
 
-int judgeDayList(const CommandLine &line, QIODevice &input, ReportTotals *report)
+int judgeDayList(const CommandLine &line, QIODevice &input, Summary &summary, ReportTotals *report)
 {
     input.seek(0);
     const auto encoding = encodingOf(line, input);
@@ -355,5 +359,6 @@ int judgeDayList(const CommandLine &line, QIODevice &input, ReportTotals *report
     const auto heading = headingLineOf(reader, *encoding);
     if (const auto *problem = std::get_if<QString>(&heading))
         return cannotJudge(line.input, *problem);
-    return writeJudgedList(line, input.size(), *encoding, text, reader, std::get<HeadingLine>(heading), report);
+    return writeJudgedList(line, input.size(), *encoding, text, reader, std::get<HeadingLine>(heading), summary,
+                           report);
 }

@@ -37,6 +37,12 @@ struct ClassifiedInput {
     QString problem; // why the file cannot be opened or the stream read: nothing else is set
 };
 
+// An input as the command line named it, and as it was told.
+struct NamedInput {
+    QString path;
+    ClassifiedInput told;
+};
+
 // A file or folder told by its content. A stream (a named pipe, standard
 // input, a device: anything that is not a regular file, or a path of the
 // system's devices and processes) is told as NotARegularFile and never

@@ -2,9 +2,11 @@
 
 #include "daylist/console.h"
 #include "daylist/delimited_writer.h"
+#include "daylist/examinees_seen.h"
 #include "daylist/exit_status.h"
 #include "daylist/national_row.h"
 #include "daylist/national_summary.h"
+#include "daylist/output_file.h"
 #include "daylist/report_rows.h"
 #include "daylist/result_sink.h"
 #include "national/archive_index.h"
@@ -14,9 +16,6 @@
 #include "national/document_source.h"
 #include "national/zip_source.h"
 #include "words/message_words.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -40,31 +39,31 @@ ReadFile readFile(DocumentSource &source, qsizetype i)
     return read;
 }
 
-// One file of the source as its row, counted; no row for a file that is
-// not a checkup file.
-std::optional<FileRow> rowOf(const ReadFile &read, NationalSummary &summary)
+// One file of the source as its row, counted, named `name` in the list;
+// no row for a file that is not a checkup file.
+std::optional<FileRow> rowOf(const ReadFile &read, const QString &name, NationalSummary &summary)
 {
     const SourceFile &file = read.file;
     ++summary.filesRead;
     if (!read.document) {
         ++summary.unreadableFiles;
-        return unreadableFileRow(file.name, file.refusal);
+        return unreadableFileRow(name, file.refusal);
     }
     const ReadDocument &document = *read.document;
     if (const auto *other = std::get_if<OtherDocument>(&document)) {
-        summary.countOtherFile(file.name, other->reason);
+        summary.countOtherFile(name, other->reason);
         return std::nullopt;
     }
     if (const auto *unreadable = std::get_if<UnreadableDocument>(&document)) {
         ++summary.unreadableFiles;
-        return unreadableFileRow(file.name, unreadable->reason);
+        return unreadableFileRow(name, unreadable->reason);
     }
     ++summary.checkupFiles;
     const CheckupDocument &checkup = std::get<CheckupDocument>(document);
     const CheckupExaminee examinee = examineeOfCheckup(checkup);
     for (const QString &unused : examinee.unused)
         ++summary.unusedItems[unused];
-    return checkupFileRow(file.name, checkup, examinee);
+    return checkupFileRow(name, checkup, examinee);
 }
 
 // The header of a file read as a checkup file; none for another.
@@ -107,7 +106,7 @@ QString whyNotJudgeable(const ReadFile &read)
 
 // The index's count, or why it gives none: missing from a delivery,
 // refused as an entry (a bad checksum, cut short) or unreadable as an index.
-void readIndex(DocumentSource &source, NationalSummary &summary)
+void readIndex(DocumentSource &source, SourceNotes &summary)
 {
     const std::optional<SourceFile> index = source.index();
     if (!index) {
@@ -156,105 +155,164 @@ QStringView csvLine(DelimitedLine &csv, const FileRow &row)
     return csv.ended();
 }
 
-// Each file's row written and counted: how many rows were written, none
-// where the list could not be written. A file given alone comes read
-// already, as `lone`.
-std::optional<qint64> writeRows(DocumentSource &source, std::optional<ReadFile> lone, ResultSink &sink,
-                                NationalSummary &summary, ReportTotals *report)
-{
-    DelimitedLine csv(kComma);
-    qint64 rows = 0;
-    for (qsizetype i = 0; i < source.count(); ++i) {
-        const ReadFile read = lone ? std::move(*lone) : readFile(source, i);
-        lone.reset();
-        const SourceFile &file = read.file;
-        std::optional<FileRow> row = rowOf(read, summary);
-        if (!row)
-            continue;
-        if (summary.sharedNames.contains(file.name))
-            noteSharedName(*row, file.name);
-        count(file.name, *row, summary);
-        if (report)
-            report->add(nationalReportRow(file.name, *row, headerOf(read)));
-        if (!sink.putText(csvLine(csv, *row), ++rows + 1))
-            return std::nullopt;
-    }
-    return rows;
-}
-
-// What the source holds beside its files, for the summary.
-void noteSourceContents(DocumentSource &source, NationalSummary &summary)
-{
-    readIndex(source, summary);
-    summary.nestedArchives = source.nestedArchives();
-    summary.specialFiles = source.specialFiles();
-}
-
 int exitStatusOf(const NationalSummary &summary)
 {
     if (summary.rows.notJudged > 0)
         return kSomeNotJudged;
-    if (!summary.sharedNames.isEmpty() || summary.indexToCheck())
+    if (summary.inputsToCheck())
         return kArchiveToCheck;
     if (summary.classDisagreements > 0 || summary.levelDisagreements > 0)
         return kReportedCodesDiffer;
     return summary.reportedNotJudged > 0 ? kReportedNotJudged : kAllJudged;
 }
 
-int writeNationalList(const CommandLine &line, DocumentSource &source, std::optional<ReadFile> lone,
-                      ReportTotals *report)
+// One input's source, opened; and the file given alone, read already.
+struct OpenedInput {
+    std::unique_ptr<DocumentSource> source;
+    std::optional<ReadFile> lone;
+};
+
+// The input opened as its kind was told, or why it cannot be judged at all.
+// One file given alone is the input itself: if it cannot be judged, it is
+// refused as a day's list that cannot be read is.
+std::variant<OpenedInput, QString> openInput(const QString &path, ClassifiedInput told)
 {
-    ResultSink sink(line, kListEncoding, nationalOutputPath(line.input));
-    if (!startList(sink))
-        return cannotJudge({}, sink.error());
-    NationalSummary summary;
-    summary.sharedNames = source.sharedNames();
-    const std::optional<qint64> rows = writeRows(source, std::move(lone), sink, summary, report);
-    if (!rows)
-        return cannotJudge({}, sink.error());
-    // An input without one checkup file is not what the desk meant to judge:
-    // no list is left.
-    if (*rows == 0)
-        return cannotJudge(
-            line.input,
-            QStringLiteral("特定健診の XML ファイルがありません (読んだファイル: %1)").arg(summary.filesRead));
-    noteSourceContents(source, summary);
-    if (!sink.finish())
-        return cannotJudge({}, sink.error());
-    summary.rows.output = sink.finalPath();
-    writeError(nationalSummaryText(summary));
-    return exitStatusOf(summary);
+    auto opened = sourceOf(path, std::move(told));
+    if (const auto *problem = std::get_if<SourceProblem>(&opened))
+        return problem->message;
+    OpenedInput input{std::move(std::get<std::unique_ptr<DocumentSource>>(opened)), std::nullopt};
+    if (input.source->isOneFile()) {
+        input.lone = readFile(*input.source, 0);
+        if (const QString why = whyNotJudgeable(*input.lone); !why.isEmpty())
+            return why;
+    }
+    return input;
 }
+
+// The one list of a run's inputs: each input's files become its rows, named
+// by the input too where there are several ("A.zip: DATA/h1.xml", a file
+// given alone by its own path), and the summary counts them all.
+class NationalList {
+public:
+    NationalList(const CommandLine &line, ReportTotals *report)
+        : m_line(line), m_several(line.inputs.size() > 1), m_report(report),
+          m_sink(line, kListEncoding, nationalOutputPath(line.input))
+    {
+    }
+
+    // The input's rows written; false where the list cannot be written.
+    bool add(const QString &path, OpenedInput input)
+    {
+        if (!m_started && !(m_started = startList(m_sink)))
+            return false;
+        DocumentSource &source = *input.source;
+        SourceNotes notes;
+        notes.input = m_several ? path : QString();
+        notes.sharedNames = source.sharedNames();
+        const qint64 checkupFilesBefore = m_summary.checkupFiles;
+        for (qsizetype i = 0; i < source.count(); ++i) {
+            const ReadFile read = input.lone ? std::move(*input.lone) : readFile(source, i);
+            input.lone.reset();
+            if (!writeRow(read, entryName(path, source, read.file.name), notes.sharedNames))
+                return false;
+        }
+        notes.checkupFiles = m_summary.checkupFiles - checkupFilesBefore;
+        readIndex(source, notes);
+        notes.nestedArchives = source.nestedArchives();
+        notes.specialFiles = source.specialFiles();
+        m_summary.inputs << notes;
+        return true;
+    }
+
+    // The list left and the summary told; the status of its rows, or 2 where
+    // it holds none or cannot be left.
+    int finish()
+    {
+        if (!m_started)
+            return kCannotJudge;
+        // A run without one checkup file is not what the desk meant to judge:
+        // no list is left.
+        if (m_rows == 0)
+            return cannotJudge(
+                m_several ? QString() : m_line.input,
+                QStringLiteral("特定健診の XML ファイルがありません (読んだファイル: %1)").arg(m_summary.filesRead));
+        if (!m_sink.finish())
+            return cannotJudge({}, m_sink.error());
+        m_summary.rows.outputs << m_sink.finalPath();
+        writeError(nationalSummaryText(m_summary));
+        return exitStatusOf(m_summary);
+    }
+
+    QString error() const { return m_sink.error(); }
+
+private:
+    QString entryName(const QString &path, const DocumentSource &source, const QString &name) const
+    {
+        if (!m_several)
+            return name;
+        return source.isOneFile() ? path : path + QStringLiteral(": ") + name;
+    }
+
+    bool writeRow(const ReadFile &read, const QString &name, const QStringList &sharedNames)
+    {
+        std::optional<FileRow> row = rowOf(read, name, m_summary);
+        if (!row)
+            return true;
+        if (sharedNames.contains(read.file.name))
+            noteSharedName(*row, read.file.name);
+        count(name, *row, m_summary);
+        const CheckupHeader *header = headerOf(read);
+        const bool repeated = header && isRepeated(*header, name);
+        if (m_report) {
+            ReportRow reportRow = nationalReportRow(name, *row, header);
+            reportRow.repeated = repeated;
+            m_report->add(reportRow);
+        }
+        return m_sink.putText(csvLine(m_csv, *row), ++m_rows + 1);
+    }
+
+    // Whether the examinee and date came in a file before: named in the
+    // summary, the first kRepeatedNamed of them.
+    bool isRepeated(const CheckupHeader &header, const QString &name)
+    {
+        const std::optional<QString> earlier = m_seen.earlierFile(header, name);
+        if (earlier && m_summary.repeatedExaminees.size() < kRepeatedNamed)
+            m_summary.repeatedExaminees << repeatedExamineeText(header, *earlier, name);
+        return earlier.has_value();
+    }
+
+    static constexpr qsizetype kRepeatedNamed = 100;
+    const CommandLine &m_line;
+    const bool m_several;
+    ReportTotals *m_report;
+    ResultSink m_sink;
+    bool m_started = false;
+    NationalSummary m_summary;
+    ExamineesSeen m_seen;
+    DelimitedLine m_csv{kComma};
+    qint64 m_rows = 0;
+};
 
 } // namespace
 
-QString nationalOutputPath(const QString &input)
-{
-    // "archive/" is the folder archive; "." and ".." are named by their
-    // absolute path's name.
-    QFileInfo info(QDir::cleanPath(input));
-    if (info.fileName().isEmpty() || info.fileName() == u"." || info.fileName() == u"..")
-        info = QFileInfo(info.absoluteFilePath());
-    const QString name = info.isDir() ? info.fileName() : info.completeBaseName();
-    return info.dir().filePath(name + QStringLiteral("_判定.csv"));
-}
+QString nationalOutputPath(const QString &input) { return pathBeside(input, QStringLiteral("_判定.csv")); }
 
-int judgeNationalFiles(const CommandLine &line, ClassifiedInput input, ReportTotals *report)
+RunStatus judgeNationalFiles(const CommandLine &line, std::vector<NamedInput> inputs, ReportTotals *report)
 {
     if (!line.encoding.isEmpty())
-        return cannotJudge(line.input, QStringLiteral("--encoding は一覧の文字コードです: 全国標準の XML "
-                                                      "ファイルは自分の宣言で読みます"));
-    auto opened = sourceOf(line.input, std::move(input));
-    if (const auto *problem = std::get_if<SourceProblem>(&opened))
-        return cannotJudge(line.input, problem->message);
-    DocumentSource &source = *std::get<std::unique_ptr<DocumentSource>>(opened);
-    // One file given alone is the input itself: if it cannot be judged, no
-    // list is left, as for a day's list that cannot be read.
-    std::optional<ReadFile> lone;
-    if (source.isOneFile()) {
-        lone = readFile(source, 0);
-        if (const QString why = whyNotJudgeable(*lone); !why.isEmpty())
-            return cannotJudge(line.input, why);
+        return {cannotJudge(line.input, QStringLiteral("--encoding は一覧の文字コードです: 全国標準の XML "
+                                                       "ファイルは自分の宣言で読みます")),
+                false};
+    RunStatus run;
+    NationalList list(line, report);
+    for (NamedInput &input : inputs) {
+        auto opened = openInput(input.path, std::move(input.told));
+        if (const auto *why = std::get_if<QString>(&opened))
+            run.add(cannotJudge(input.path, *why), false);
+        else if (!list.add(input.path, std::move(std::get<OpenedInput>(opened))))
+            return {cannotJudge({}, list.error()), false};
     }
-    return writeNationalList(line, source, std::move(lone), report);
+    const int status = list.finish();
+    run.add(status, status < kCannotJudge);
+    return run;
 }

@@ -115,6 +115,15 @@ QString defaultOutputPath(const QString &inputPath)
     return info.dir().filePath(suffix.isEmpty() ? base : base + u'.' + suffix);
 }
 
+QString pathBeside(const QString &input, const QString &ending)
+{
+    QFileInfo info(QDir::cleanPath(input));
+    if (info.fileName().isEmpty() || info.fileName() == u"." || info.fileName() == u"..")
+        info = QFileInfo(info.absoluteFilePath());
+    const QString name = info.isDir() ? info.fileName() : info.completeBaseName();
+    return info.dir().filePath(name + ending);
+}
+
 QString numberedPath(const QString &path, int n)
 {
     const QFileInfo info(path);

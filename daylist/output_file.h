@@ -46,6 +46,9 @@ private:
 
 // "<name>_判定.<extension>" beside the input.
 QString defaultOutputPath(const QString &inputPath);
+// "<name><ending>" beside the input: its name without the extension, a
+// folder's whole name ("archive/", "." and ".." named as the folder is).
+QString pathBeside(const QString &input, const QString &ending);
 // The same with "(n)" before the extension.
 QString numberedPath(const QString &path, int n);
 

@@ -7,19 +7,23 @@
 
 #include <QFileInfo>
 
-ReportFile::ReportFile(const CommandLine &line) : m_path(line.report)
+ReportFile::ReportFile(const CommandLine &line, bool dropped) : m_path(line.report)
 {
+    m_beside = dropped && m_path.isEmpty() && line.output.isEmpty() && line.encoding.isEmpty();
+    if (m_beside)
+        m_path = pathBeside(line.input, QStringLiteral("_報告.html"));
     if (m_path.isEmpty())
         return;
     m_totals.emplace();
-    m_totals->addInput(line.input);
+    for (const QString &input : line.inputs)
+        m_totals->addInput(input);
 }
 
 bool ReportFile::open()
 {
     if (!m_totals)
         return true;
-    if (pathExists(m_path)) {
+    if (!m_beside && pathExists(m_path)) {
         m_error = m_path
                   + (QFileInfo(m_path).isDir()
                          ? QStringLiteral(": フォルダです: --report には報告のファイル名を指定してください")
@@ -33,13 +37,13 @@ bool ReportFile::open()
     return false;
 }
 
-int ReportFile::finish(int status)
+int ReportFile::finish(const RunStatus &run)
 {
-    if (!m_totals || status >= kCannotJudge)
-        return status;
+    if (!m_totals || !run.resultLeft)
+        return run.status;
     OutputFile file;
-    if (!file.open(m_path) || !file.write(htmlReport(*m_totals).toUtf8()) || !file.commit(false))
+    if (!file.open(m_path) || !file.write(htmlReport(*m_totals).toUtf8()) || !file.commit(m_beside))
         return cannotJudge({}, placedMessage(m_path, QStringLiteral("書けません: ") + file.error()));
     writeError(QStringLiteral("報告: %1\n").arg(file.finalPath()));
-    return status;
+    return run.status;
 }

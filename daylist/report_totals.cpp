@@ -50,9 +50,10 @@ void ReportTotals::add(const ReportRow &row)
         m_firstExam = std::min(m_firstExam.value_or(*row.examDate), *row.examDate);
         m_lastExam = std::max(m_lastExam.value_or(*row.examDate), *row.examDate);
     }
-    if (row.judged)
-        countJudged(row);
-    else {
+    if (row.judged) {
+        if (!row.repeated)
+            countJudged(row);
+    } else {
         ++m_notJudged;
         lookAt(row, row.reason);
     }
@@ -100,7 +101,8 @@ void ReportTotals::countInstitution(const ReportRow &row)
 void ReportTotals::lookAt(const ReportRow &row, const QString &reason)
 {
     if (m_toLookAt.size() < kRowsToLookAtKept)
-        m_toLookAt.append({row.place, row.card, reason});
+        m_toLookAt.append({m_list.isEmpty() || row.national ? row.place : m_list + QStringLiteral(": ") + row.place,
+                           row.card, reason});
     else
         ++m_toLookAtLeft;
 }

@@ -94,11 +94,17 @@ struct ReportRow {
     std::optional<CountedResults> judged; // none: not judged, and `reason` why
     QString reason;
     std::optional<ReportedFile> national; // none: a day's list's row
+    // A national file whose examinee and date came in a file before (sent
+    // again): the file is counted, its examinee not a second time.
+    bool repeated = false;
 };
 
 class ReportTotals {
 public:
     void addInput(const QString &input) { m_inputs << input; }
+    // The day's list whose rows come next: where the run has several
+    // inputs, its rows to look at are named by it too.
+    void startList(const QString &input) { m_list = m_inputs.size() > 1 ? input : QString(); }
     void add(const ReportRow &row);
 
     const QStringList &inputs() const { return m_inputs; }
@@ -119,6 +125,7 @@ private:
     void lookAt(const ReportRow &row, const QString &reason);
 
     QStringList m_inputs;
+    QString m_list;
     qint64 m_listRows = 0;
     qint64 m_nationalFiles = 0;
     qint64 m_notJudged = 0;

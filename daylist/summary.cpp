@@ -11,6 +11,24 @@ void Summary::countJudged(const Judgement &judgement)
     withValuesToCheck += !judgement.findings.toCheck.isEmpty();
 }
 
+Summary &Summary::operator+=(const Summary &other)
+{
+    judged += other.judged;
+    notJudged += other.notJudged;
+    passedOver += other.passedOver;
+    withValuesToCheck += other.withValuesToCheck;
+    for (auto it = other.classes.cbegin(); it != other.classes.cend(); ++it)
+        classes[it.key()] += it.value();
+    for (auto it = other.levels.cbegin(); it != other.levels.cend(); ++it)
+        levels[it.key()] += it.value();
+    outputs += other.outputs;
+    for (const QString &unused : other.unusedColumns) {
+        if (!unusedColumns.contains(unused))
+            unusedColumns << unused;
+    }
+    return *this;
+}
+
 QString summaryText(const Summary &summary)
 {
     QString text =
@@ -26,8 +44,8 @@ QString summaryText(const Summary &summary)
             text += QStringLiteral("  %1: %2\n").arg(it.key()).arg(it.value());
     }
     text += QStringLiteral("確認する値のある行: %1\n").arg(summary.withValuesToCheck);
-    if (!summary.output.isEmpty())
-        text += QStringLiteral("結果: %1\n").arg(visibleText(summary.output));
+    for (const QString &output : summary.outputs)
+        text += QStringLiteral("結果: %1\n").arg(visibleText(output));
     for (const QString &unused : summary.unusedColumns)
         text += QStringLiteral("使わなかった列: %1\n").arg(unused);
     return text;

@@ -31,7 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     file.write(reinterpret_cast<const char *>(data), qint64(size));
     file.close();
 
-    const int status = judgeNationalFiles({input, QString(), QString(), false}, classifyInput(input));
+    std::vector<NamedInput> inputs;
+    inputs.push_back({input, classifyInput(input)});
+    const int status = judgeNationalFiles({input, QString(), QString(), false, {}, {input}}, std::move(inputs)).status;
     const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     require(status >= kAllJudged && status <= kCannotJudge);
     if (status == kCannotJudge) {

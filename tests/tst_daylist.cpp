@@ -665,7 +665,7 @@ void TestDayList::ageBand()
 }
 
 // The arguments, split at each space (a space at the end: an empty last
-// argument); as read, "input|output|encoding" and " help" where asked for,
+// argument); as read, "inputs|output|encoding" and " help" where asked for,
 // or the usage error.
 void TestDayList::commandLine_data()
 {
@@ -684,7 +684,7 @@ void TestDayList::commandLine_data()
     row("an empty output", "a -o ", "-o の値が空です");
     row("an unknown option as typed", "a --verbose=1", "知らないオプションです: --verbose=1");
     row("letters after one dash are one option", "a -ho", "知らないオプションです: -ho");
-    row("a second input", "a b", "入力ファイルは1つです: b");
+    row("several inputs, options between them", "a -o x b c", "a b c|x|");
     row("no input", "-o x", "入力ファイルがありません");
 }
 
@@ -695,7 +695,7 @@ void TestDayList::commandLine()
 
     const auto parsed = parseCommandLine(arguments.split(u' '));
     const auto *line = std::get_if<CommandLine>(&parsed);
-    const QString asRead = line ? QStringList{line->input, line->output, line->encoding}.join(u'|')
+    const QString asRead = line ? QStringList{line->inputs.join(u' '), line->output, line->encoding}.join(u'|')
                                       + (line->help ? QStringLiteral(" help") : QString())
                                 : std::get<QString>(parsed);
     QCOMPARE(asRead, read);

@@ -38,6 +38,7 @@ XmlCheckup checkup(const QString &sex, const QString &birth, const QString &inst
     XmlCheckup c = exampleCheckup(codes.left(1), codes.mid(1));
     c.sex = sex;
     c.birth = birth;
+    c.cardNumber = birth; // each examinee a card of their own: the same card and date would be a file sent again
     c.institution = institution;
     return c;
 }

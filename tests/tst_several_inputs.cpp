@@ -1,0 +1,233 @@
+#include "archive_maker.h"
+#include "checkup_xml.h"
+#include "stream_lines.h"
+
+#include "daylist/command_line.h"
+#include "daylist/report_file.h"
+#include "daylist/report_totals.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// kalvemo-judge given several inputs in one run: the national files make
+// one list beside the first input, each day's list its own result; one
+// summary and the worst status cover the run.
+class TestSeveralInputs : public QObject {
+    Q_OBJECT
+private slots:
+    void run_data();
+    void run();
+    void listNamesEachInput();
+    void examineeSentTwiceCountedOnce();
+    void droppedFilesGetAReport_data();
+    void droppedFilesGetAReport();
+};
+
+namespace {
+
+using Files = QMap<QString, QByteArray>; // path in the folder -> content
+
+struct Run {
+    int status;
+    QStringList entries; // in the folder afterwards
+    QString errors;
+    QDir dir;
+};
+
+Run judge(const QTemporaryDir &dir, const Files &files, const QStringList &arguments)
+{
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        const QString path = dir.filePath(it.key());
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(it.value());
+    }
+    QProcess judge;
+    judge.setWorkingDirectory(dir.path());
+    judge.start(QStringLiteral(KALVEMO_JUDGE), arguments);
+    judge.waitForFinished(60000);
+    return {judge.exitStatus() == QProcess::NormalExit ? judge.exitCode() : -1,
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
+            QString::fromUtf8(streamLines(judge.readAllStandardError())), QDir(dir.path())};
+}
+
+QByteArray checkupOf(const QString &card)
+{
+    XmlCheckup c = exampleCheckup();
+    c.cardNumber = card;
+    return checkupXml(c);
+}
+
+QByteArray indexOf(int records)
+{
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<index xmlns=\"https://www.mhlw.go.jp/stf/seisakunitsuite/bunya/0000161103.html\">"
+                          "<totalRecordCount value=\"%1\"/></index>\n")
+        .arg(records)
+        .toUtf8();
+}
+
+// A delivery of one examinee's file, its index counting `records`.
+QByteArray archiveOf(const QString &card, int records = 1)
+{
+    return makeArchive(
+        {{QStringLiteral("ix08_V08.xml"), indexOf(records)}, {QStringLiteral("DATA/h1.xml"), checkupOf(card)}});
+}
+
+const QByteArray kDayList = "ID,性別,年齢区分,身長,体重,腹囲,最高血圧,最低血圧,中性脂肪,HDL-CHO,空腹時血糖,HbA1c,"
+                            "血圧 薬剤治療,脂質 薬剤治療,血糖 薬剤治療,喫煙\n"
+                            "1,男,40歳～64歳,170,72,92,138,82,160,45,105,5.7,なし,なし,なし,はい\n";
+
+} // namespace
+
+// The arguments and the folder's entries afterwards, each split at spaces.
+void TestSeveralInputs::run_data()
+{
+    QTest::addColumn<Files>("files");
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<QString>("said"); // on standard error
+    const auto row = [](const char *name, const Files &files, const char *arguments, int status, const char *entries,
+                        const char *said) {
+        QTest::newRow(name) << files << QString::fromUtf8(arguments) << status << QString::fromUtf8(entries)
+                            << QString::fromUtf8(said);
+    };
+
+    const Files two{{"A.zip", archiveOf(QStringLiteral("1"))}, {"B.zip", archiveOf(QStringLiteral("2"))}};
+    row("two archives: one list beside the first, counts summed", two, "A.zip B.zip", 0, "A.zip A_判定.csv B.zip",
+        "特定健診のファイル: 2");
+    row("an input not read: 2, the others' list still written", two, "A.zip none.zip B.zip", 2,
+        "A.zip A_判定.csv B.zip", "kalvemo-judge: none.zip: 開けません");
+    row("a note per input names it", {{"A.zip", archiveOf(QStringLiteral("1"), 2)}, {"B.zip", two["B.zip"]}},
+        "A.zip B.zip", 1, "A.zip A_判定.csv B.zip",
+        "A.zip: 警告: 索引の件数 (2) と特定健診のファイルの数 (1) が違います");
+    row("the same examinee in two archives: named, both rows kept", {{"A.zip", two["A.zip"]}, {"B.zip", two["A.zip"]}},
+        "A.zip B.zip", 0, "A.zip A_判定.csv B.zip",
+        "同じ受診者のファイルが複数あります: 1 20250325: A.zip: DATA/h1.xml と B.zip: DATA/h1.xml\n");
+    row("a day's list among national files: nothing written", {{"A.zip", two["A.zip"]}, {"day.csv", kDayList}},
+        "A.zip day.csv", 2, "A.zip day.csv",
+        "kalvemo-judge: 一覧と全国標準の XML ファイルは一緒に判定できません。別々に指定してください: day.csv と "
+        "A.zip\n");
+    const Files lists{{"1.csv", kDayList}, {"2.csv", kDayList}};
+    row("day's lists: each its own result, one summary", lists, "1.csv 2.csv", 0, "1.csv 1_判定.csv 2.csv 2_判定.csv",
+        "判定した行: 2\n判定できなかった行: 0\n");
+    row("day's lists and one named output: refused", lists, "1.csv 2.csv -o x.csv", 2, "1.csv 2.csv",
+        "一覧が 2 つあります: -o は一覧が1つのときだけです (結果は一覧ごとにその横に書きます)");
+    row("a day's list that cannot be read: the other's result left", {{"1.csv", kDayList}, {"2.csv", "名前\n"}},
+        "1.csv 2.csv", 2, "1.csv 1_判定.csv 2.csv", "結果: ./1_判定.csv\n");
+}
+
+void TestSeveralInputs::run()
+{
+    QFETCH(Files, files);
+    QFETCH(QString, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, entries);
+    QFETCH(QString, said);
+
+    const QTemporaryDir dir;
+    const Run done = judge(dir, files, arguments.split(u' '));
+    QCOMPARE(done.status, status);
+    QCOMPARE(done.entries, entries.split(u' '));
+    QVERIFY2(done.errors.contains(said), qPrintable(done.errors));
+}
+
+// Two archives' entries of the same name are told apart by the archive, a
+// file given alone is named by its path; one named list and one report
+// cover every input.
+void TestSeveralInputs::listNamesEachInput()
+{
+    const QTemporaryDir dir;
+    const Run done =
+        judge(dir,
+              {{"A.zip", archiveOf(QStringLiteral("1"))},
+               {"B.zip", archiveOf(QStringLiteral("2"))},
+               {"h.xml", checkupOf(QStringLiteral("3"))}},
+              {QStringLiteral("A.zip"), QStringLiteral("B.zip"), QStringLiteral("h.xml"), QStringLiteral("-o"),
+               QStringLiteral("month.csv"), QStringLiteral("--report"), QStringLiteral("r.html")});
+    QCOMPARE(done.status, 0);
+    QFile list(done.dir.filePath(QStringLiteral("month.csv")));
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    QStringList files;
+    for (const QByteArray &line : list.readAll().split('\n'))
+        files << QString::fromUtf8(line.split(',').first());
+    QCOMPARE(files.mid(1), (QStringList{QStringLiteral("A.zip: DATA/h1.xml"), QStringLiteral("B.zip: DATA/h1.xml"),
+                                        QStringLiteral("h.xml"), QString()}));
+    QFile report(done.dir.filePath(QStringLiteral("r.html")));
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(report.readAll());
+    for (const char *input : {"A.zip", "B.zip", "h.xml"})
+        QVERIFY(html.contains(QStringLiteral("<tr><th>入力</th><td class=\"text\">%1</td></tr>").arg(input)));
+    QVERIFY(html.contains(QStringLiteral("<tr><th>ファイル (一覧の行)</th><td>3</td></tr>")));
+}
+
+// A file sent again is counted as a file, its examinee once.
+void TestSeveralInputs::examineeSentTwiceCountedOnce()
+{
+    ReportTotals totals;
+    ReportRow row{QStringLiteral("A.zip: DATA/h1.xml"),
+                  QStringLiteral("1"),
+                  50,
+                  QDate(2025, 3, 25),
+                  CountedResults{false, 1, 1, {}},
+                  {},
+                  ReportedFile{}};
+    totals.add(row);
+    row.place = QStringLiteral("B.zip: DATA/h1.xml");
+    row.repeated = true;
+    totals.add(row);
+    QCOMPARE(totals.nationalFiles(), 2);
+    QCOMPARE(totals.counts(false, reportBandOf(50)).examinees, 1);
+    QCOMPARE(totals.institutions().first().files, 2);
+}
+
+// Files dropped on the icon (Windows alone tells a drop) with no option: a
+// report beside the first input, never over a file.
+void TestSeveralInputs::droppedFilesGetAReport_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<QString>("report"); // none: no report
+
+    const QStringList two{QStringLiteral("A.zip"), QStringLiteral("B.zip")};
+    QTest::newRow("beside the first") << two << QStringList() << QStringLiteral("A_報告.html");
+    QTest::newRow("the name taken: (2)") << two << QStringList{QStringLiteral("A_報告.html")}
+                                         << QStringLiteral("A_報告(2).html");
+    QTest::newRow("an option given: none")
+        << two + QStringList{QStringLiteral("-o"), QStringLiteral("x.csv")} << QStringList() << QString();
+}
+
+void TestSeveralInputs::droppedFilesGetAReport()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, existing);
+    QFETCH(QString, report);
+
+    const QTemporaryDir dir;
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    for (const QString &name : existing) {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const auto parsed = parseCommandLine(arguments);
+    ReportFile dropped(std::get<CommandLine>(parsed), true);
+    QVERIFY(dropped.open());
+    QCOMPARE(dropped.finish({kAllJudged, true}), kAllJudged);
+    const QStringList written = QDir().entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+    QDir::setCurrent(before);
+    QStringList expected = existing;
+    if (!report.isEmpty())
+        expected << report;
+    expected.sort();
+    QCOMPARE(written, expected);
+}
+
+QTEST_GUILESS_MAIN(TestSeveralInputs)
+#include "tst_several_inputs.moc"
