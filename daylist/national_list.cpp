@@ -5,6 +5,7 @@
 #include "daylist/exit_status.h"
 #include "daylist/national_row.h"
 #include "daylist/national_summary.h"
+#include "daylist/progress_line.h"
 #include "daylist/report_rows.h"
 #include "daylist/result_sink.h"
 #include "national/archive_index.h"
@@ -164,9 +165,11 @@ std::optional<qint64> writeRows(DocumentSource &source, std::optional<ReadFile> 
 {
     DelimitedLine csv(kComma);
     qint64 rows = 0;
+    ProgressLine progress(sink, QStringLiteral("ファイル"));
     for (qsizetype i = 0; i < source.count(); ++i) {
         const ReadFile read = lone ? std::move(*lone) : readFile(source, i);
         lone.reset();
+        progress.step(i + 1, i + 1, source.count());
         const SourceFile &file = read.file;
         std::optional<FileRow> row = rowOf(read, summary);
         if (!row)
