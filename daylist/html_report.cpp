@@ -19,7 +19,7 @@ const QString kStyle = QStringLiteral(
     "th, td { border: 1px solid #888; padding: 2px 4px; }\n"
     "td { text-align: right; white-space: nowrap; } td.text { text-align: left; white-space: normal; }\n"
     "th { background: #eee; font-weight: normal; text-align: left; white-space: nowrap; }\n"
-    "table.institutions th { white-space: normal; }\n"
+    "table.institutions th { white-space: normal; word-break: keep-all; }\n"
     "table.look { width: 100%; break-inside: auto; } table.look td:first-child { word-break: break-all; width: 40%; }\n"
     "tr.group th { background: #dde4ee; font-weight: bold; }\n"
     ".pct { display: block; color: #555; font-size: 7.5pt; } .note { font-size: 9pt; }\n"
@@ -178,9 +178,9 @@ QList<std::pair<QString, InstitutionTotals>> institutionsInOrder(const ReportTot
 QString institutionTable(const QList<std::pair<QString, InstitutionTotals>> &institutions)
 {
     QString table = QStringLiteral(
-        "<h2>健診機関ごと</h2>\n<table class=\"institutions\"><thead><tr><th>健診機関番号</th><th>健診機関名</th>"
-        "<th>ファイル</th><th>一致</th><th>不一致 (説明できない)</th><th>不一致 (規則の違いで説明できる)</th>"
-        "<th>判定できず</th><th>報告なし</th><th>判定できなかったファイル</th></tr></thead>\n<tbody>\n");
+        "<h2>健診機関ごと</h2>\n<table class=\"institutions\"><thead><tr><th>健診機関<wbr/>番号</th><th>健診機関名</th>"
+        "<th>ファイル</th><th>一致</th><th>不一致 (説明できない)</th><th>不一致 (規則の違いで<wbr/>説明できる)</th>"
+        "<th>判定できず</th><th>報告なし</th><th>判定できなかった<wbr/>ファイル</th></tr></thead>\n<tbody>\n");
     for (const auto &[number, t] : institutions) {
         table += QStringLiteral("<tr>") + cell(number, QStringLiteral("text")) + cell(t.name, QStringLiteral("text"));
         for (const qint64 count : {t.files, t.agreeing, t.differingUnexplained, t.differingExplained, t.notComparable,

@@ -1,5 +1,6 @@
 #include "checkup_xml.h"
 #include "daylist/kalvemo_judge.h"
+#include "daylist/report_charts.h"
 #include "examinee/age_band.h"
 
 #include <QDir>
@@ -21,6 +22,8 @@ private slots:
     void loadsAndRunsNothing();
     void rowsToLookAtBounded_data();
     void rowsToLookAtBounded();
+    void chartLabelsCutByWidth_data();
+    void chartLabelsCutByWidth();
 };
 
 namespace {
@@ -360,6 +363,33 @@ void TestReport::rowsToLookAtBounded()
     QCOMPARE(report.contains(QStringLiteral("ほか ")), !rest.isEmpty());
     if (!rest.isEmpty())
         QVERIFY(report.contains(rest));
+}
+
+// A bar's label as the chart shows it: cut with "…" only where it is wider
+// than its column, a kanji counting as two digits.
+void TestReport::chartLabelsCutByWidth_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("shown");
+
+    const QString number = QStringLiteral("1399999998 ");
+    QTest::newRow("an institution's number and name kept whole")
+        << number + QStringLiteral("みなと健診クリニック") << number + QStringLiteral("みなと健診クリニック");
+    QTest::newRow("a name too wide cut where it no longer fits")
+        << number + QStringLiteral("医療法人社団みなと会みなと健診クリニック")
+        << number + QStringLiteral("医療法人社団みなと会みな…");
+    QTest::newRow("digits counted narrow") << QString(38, u'9') << QString(38, u'9');
+    QTest::newRow("a wide character never cut in half")
+        << QString(16, u'あ') + QStringLiteral("9\U0001F600うえお") << QString(16, u'あ') + QStringLiteral("9…");
+}
+
+void TestReport::chartLabelsCutByWidth()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, shown);
+    const QString chart =
+        stackedBarChart(QStringLiteral("照合"), {{QStringLiteral("一致"), QStringLiteral("#000")}}, {{label, {1}}});
+    QVERIFY2(chart.contains(u'>' + shown + QStringLiteral("</text>")), qPrintable(chart));
 }
 
 QTEST_GUILESS_MAIN(TestReport)
