@@ -220,9 +220,11 @@ QString institutionChart(const QList<std::pair<QString, InstitutionTotals>> &ins
 QString rowsToLookAt(const ReportTotals &totals, bool national)
 {
     QString table = QStringLiteral("<h2>確認する行</h2>\n<p class=\"note\">判定できなかった行と、報告と違い規則の違いで"
-                                   "説明できない行 (最初の %1 件)。</p>\n<table class=\"look\"><thead><tr>"
-                                   "<th>ファイル / 行</th>")
+                                   "説明できない行 (最初の %1 件)。</p>\n")
                         .arg(kRowsToLookAtKept);
+    if (totals.rowsToLookAt().isEmpty())
+        return table + QStringLiteral("<p>ありません</p>\n"); // no table of headings alone
+    table += QStringLiteral("<table class=\"look\"><thead><tr><th>ファイル / 行</th>");
     table += national ? QStringLiteral("<th>被保険者証等番号</th>") : QString();
     table += QStringLiteral("<th>理由</th></tr></thead>\n<tbody>\n");
     for (const RowToLookAt &row : totals.rowsToLookAt()) {
