@@ -8,11 +8,12 @@
 //       none given) from the synthetic checkup file beside this program's
 //       source, every item present, identifiers and values varied; runs the
 //       judgement (kalvemo-judge's own run, its list written to a temporary
-//       folder), the reading through the document source and the floor N
-//       times each (5 if not given), taking turns, and prints the medians:
-//       files per second, the ratios to the floor, and the peak resident
-//       memory. --keep leaves the archives in FOLDER.
-//   kalvemo_bench_national --run judge|source|floor ARCHIVE
+//       folder), the same with the month's report (--report), the reading
+//       through the document source and the floor N times each (5 if not
+//       given), taking turns, and prints the medians: files per second, the
+//       ratios to the floor, what the report adds to the judgement's time,
+//       and the peak resident memory. --keep leaves the archives in FOLDER.
+//   kalvemo_bench_national --run judge|report|source|floor ARCHIVE
 //       one run; prints the processor nanoseconds it took, the peak RSS in
 //       KiB (VmHWM) and the number of files read.
 #include "daylist/exit_status.h"
@@ -218,13 +219,17 @@ qint64 sourceRun(const QString &archive)
 }
 
 // What kalvemo-judge does: every file read, judged and written into the
-// list, which goes to a temporary folder. The files read are the checkup
-// files and the index, as in the other two runs.
-qint64 judgeRun(const QString &archive)
+// list, which goes to a temporary folder, with the month's report beside it
+// where asked. The files read are the checkup files and the index, as in
+// the other two runs.
+qint64 judgeRun(const QString &archive, bool withReport)
 {
     QTemporaryDir out;
     const QString list = out.filePath(QStringLiteral("list.csv"));
-    const int status = runKalvemoJudge({archive, QStringLiteral("-o"), list});
+    QStringList arguments{archive, QStringLiteral("-o"), list};
+    if (withReport)
+        arguments << QStringLiteral("--report") << out.filePath(QStringLiteral("report.html"));
+    const int status = runKalvemoJudge(arguments);
     if (status == kCannotJudge)
         return -1;
     QFile written(list);
@@ -239,9 +244,10 @@ qint64 judgeRun(const QString &archive)
 int runOnce(const QString &mode, const QString &archive)
 {
     const qint64 start = cpuNanoseconds();
-    const qint64 files = mode == u"floor"   ? floorRun(archive)
-                         : mode == u"judge" ? judgeRun(archive)
-                                            : sourceRun(archive);
+    const qint64 files = mode == u"floor"    ? floorRun(archive)
+                         : mode == u"judge"  ? judgeRun(archive, false)
+                         : mode == u"report" ? judgeRun(archive, true)
+                                             : sourceRun(archive);
     const qint64 ns = cpuNanoseconds() - start;
     std::printf("%lld %ld %lld\n", static_cast<long long>(ns), peakRssKiB(), static_cast<long long>(files));
     return files < 0 ? 2 : 0;
@@ -291,23 +297,28 @@ int main(int argc, char *argv[])
     const int runs = option("--runs", QString::number(kDefaultRuns)).toInt();
     QTemporaryDir temporary;
     const QString folder = option("--keep", temporary.path());
+    if (!QDir().mkpath(folder))
+        qFatal("cannot make %s", qPrintable(folder));
     QList<qint64> sizes;
     for (const QString &a : args)
         sizes << a.toLongLong();
     if (sizes.isEmpty())
         sizes = {10000, 100000};
 
-    std::printf("%10s %14s %14s %14s %7s %7s %12s %12s %12s\n", "files", "judge files/s", "read files/s",
-                "floor files/s", "judge", "read", "judge KiB", "read KiB", "floor KiB");
+    std::printf("%10s %14s %14s %14s %7s %7s %8s %12s %12s %12s %12s\n", "files", "judge files/s", "read files/s",
+                "floor files/s", "judge", "read", "report", "judge KiB", "report KiB", "read KiB", "floor KiB");
     for (const qint64 files : sizes) {
         const QString archive = QDir(folder).filePath(QStringLiteral("checkups%1.zip").arg(files));
         writeArchive(archive, files);
-        std::vector<double> judged, read, floor;
-        long judgeRss = 0, readRss = 0, floorRss = 0;
+        std::vector<double> judged, reported, read, floor;
+        long judgeRss = 0, reportRss = 0, readRss = 0, floorRss = 0;
         for (int i = 0; i < runs; ++i) {
             const Figures j = measure(QStringLiteral("judge"), archive, files);
             judged.push_back(j.seconds);
             judgeRss = std::max(judgeRss, j.rssKiB);
+            const Figures r = measure(QStringLiteral("report"), archive, files);
+            reported.push_back(r.seconds);
+            reportRss = std::max(reportRss, r.rssKiB);
             const Figures s = measure(QStringLiteral("source"), archive, files);
             const Figures f = measure(QStringLiteral("floor"), archive, files);
             read.push_back(s.seconds);
@@ -317,9 +328,11 @@ int main(int argc, char *argv[])
         }
         const double judgeRate = files / median(judged), readRate = files / median(read),
                      floorRate = files / median(floor);
-        std::printf("%10lld %14.0f %14.0f %14.0f %6.2fx %6.2fx %12ld %12ld %12ld\n", static_cast<long long>(files),
-                    judgeRate, readRate, floorRate, floorRate / judgeRate, floorRate / readRate, judgeRss, readRss,
-                    floorRss);
+        // What the report adds to the judgement's time, in per cent.
+        const double reportCost = 100.0 * (median(reported) / median(judged) - 1.0);
+        std::printf("%10lld %14.0f %14.0f %14.0f %6.2fx %6.2fx %+7.1f%% %12ld %12ld %12ld %12ld\n",
+                    static_cast<long long>(files), judgeRate, readRate, floorRate, floorRate / judgeRate,
+                    floorRate / readRate, reportCost, judgeRss, reportRss, readRss, floorRss);
     }
     return 0;
 }

@@ -11,6 +11,11 @@ namespace {
 
 constexpr qsizetype kProgressWidth = 60;
 
+// A progress line stands on the terminal: a message is written on a line
+// of its own, not after it, and the next step draws it again under the
+// message.
+bool progressShown = false;
+
 // The text with each of its lines made visible.
 QString visibleLines(const QString &text)
 {
@@ -33,13 +38,27 @@ void writeText(const QString &text, bool toError)
 
 } // namespace
 
-void writeError(const QString &text) { writeText(visibleLines(text), true); }
+void writeError(const QString &text)
+{
+    clearProgress();
+    writeText(visibleLines(text), true);
+}
 
 void writeHelp(const QString &text) { writeText(visibleLines(text), false); }
 
-void writeProgress(const QString &text) { writeText(u'\r' + visibleText(text), true); }
+void writeProgress(const QString &text)
+{
+    writeText(u'\r' + visibleText(text), true);
+    progressShown = true;
+}
 
-void clearProgress() { writeText(u'\r' + QString(kProgressWidth, u' ') + u'\r', true); }
+void clearProgress()
+{
+    if (!progressShown)
+        return;
+    writeText(u'\r' + QString(kProgressWidth, u' ') + u'\r', true);
+    progressShown = false;
+}
 
 bool writeOutput(QByteArrayView bytes)
 {

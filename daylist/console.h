@@ -13,7 +13,7 @@
 // terminal.
 void writeError(const QString &text);
 // A line of progress over the last one on standard error, and that line
-// wiped at the end.
+// wiped at the end, or before a message, which writeError does first.
 void writeProgress(const QString &text);
 void clearProgress();
 // --help's text on standard output, as writeError writes its own.

@@ -5,6 +5,7 @@
 #include "daylist/delimited_writer.h"
 #include "daylist/exit_status.h"
 #include "daylist/kept_bytes.h"
+#include "daylist/progress_line.h"
 #include "daylist/report_rows.h"
 #include "daylist/result_sink.h"
 #include "daylist/summary.h"
@@ -17,16 +18,12 @@
 #include "national/disk_sources.h"
 #include "words/message_words.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 
 #include <optional>
 #include <variant>
 
 namespace {
-
-constexpr qint64 kProgressEveryRows = 2000;
-constexpr qint64 kProgressAfterMs = 1000; // a short list shows none
 
 QString readerProblem(DelimitedReader::Error error)
 {
@@ -156,35 +153,6 @@ QString readFailure(const DelimitedReader &reader, const ListEncoding &encoding)
         QStringLiteral("%1 (%2 として読みました)").arg(readerProblem(reader.error()), encodingName(encoding.encoding)));
 }
 
-// Percent of the file and rows per second, over the same line, on a
-// terminal only.
-class Progress {
-public:
-    Progress(bool shown, qint64 fileSize) : m_shown(shown), m_fileSize(fileSize) { m_clock.start(); }
-    void rowDone(qint64 rows, qint64 bytesRead)
-    {
-        if (!m_shown || rows % kProgressEveryRows != 0 || m_clock.elapsed() < kProgressAfterMs)
-            return;
-        const qint64 ms = m_clock.elapsed();
-        writeProgress(QStringLiteral("%1 %  %2 行  %3 行/秒   ")
-                          .arg(m_fileSize > 0 ? bytesRead * 100 / m_fileSize : 0)
-                          .arg(rows)
-                          .arg(rows * 1000 / ms));
-        m_written = true;
-    }
-    ~Progress()
-    {
-        if (m_written)
-            clearProgress();
-    }
-
-private:
-    bool m_shown;
-    qint64 m_fileSize;
-    bool m_written = false;
-    QElapsedTimer m_clock;
-};
-
 // What the heading line lacks: every item missing, and the headings that
 // were not recognised, which are often the missing items under a name of
 // the desk's own.
@@ -305,7 +273,7 @@ int writeJudgedList(const CommandLine &line, qint64 fileSize, const ListEncoding
     Summary summary;
     summary.unusedColumns = unusedColumnsOf(heading.plan, headings);
     {
-        Progress progress(errorIsTerminal() && line.output != u"-", fileSize);
+        ProgressLine progress(sink, QStringLiteral("行"));
         RowJudge rows(headings, heading.plan, summary, report);
         for (DelimitedRecord record; reader.read(record);) {
             bool judged = false;
@@ -319,7 +287,7 @@ int writeJudgedList(const CommandLine &line, qint64 fileSize, const ListEncoding
             }
             if (!(judged ? written.put(record) : written.putAsItIs(record)))
                 return cannotJudge({}, sink.error());
-            progress.rowDone(summary.judged + summary.notJudged, text.bytesRead());
+            progress.step(summary.judged + summary.notJudged, text.bytesRead(), fileSize);
         }
     }
     if (reader.error() != DelimitedReader::Error::None)

@@ -20,7 +20,7 @@ const QString kStyle = QStringLiteral(
     "th, td { border: 1px solid #888; padding: 2px 4px; }\n"
     "td { text-align: right; white-space: nowrap; } td.text { text-align: left; white-space: normal; }\n"
     "th { background: #eee; font-weight: normal; text-align: left; white-space: nowrap; }\n"
-    "table.institutions th { white-space: normal; }\n"
+    "table.institutions th { white-space: normal; word-break: keep-all; }\n"
     "table.look { width: 100%; break-inside: auto; } table.look td:first-child { word-break: break-all; width: 40%; }\n"
     "tr.group th { background: #dde4ee; font-weight: bold; }\n"
     ".pct { display: block; color: #555; font-size: 7.5pt; } .note { font-size: 9pt; }\n"
@@ -181,10 +181,10 @@ QString institutionTable(const QList<std::pair<QString, InstitutionTotals>> &ins
     const QString differs = agreementWord(Agreement::Differs);
     QString table = QStringLiteral("<h2>健診機関ごと</h2>\n<table class=\"institutions\"><thead><tr>");
     for (const QString &heading :
-         {QStringLiteral("健診機関番号"), QStringLiteral("健診機関名"), QStringLiteral("ファイル"),
+         {QStringLiteral("健診機関<wbr/>番号"), QStringLiteral("健診機関名"), QStringLiteral("ファイル"),
           agreementWord(Agreement::Agrees), differs + QStringLiteral(" (説明できない)"),
-          differs + QStringLiteral(" (規則の違いで説明できる)"), agreementWord(Agreement::NotJudged),
-          agreementWord(Agreement::NotReported), QStringLiteral("判定できなかったファイル")})
+          differs + QStringLiteral(" (規則の違いで<wbr/>説明できる)"), agreementWord(Agreement::NotJudged),
+          agreementWord(Agreement::NotReported), QStringLiteral("判定できなかった<wbr/>ファイル")})
         table += QStringLiteral("<th>") + heading + QStringLiteral("</th>");
     table += QStringLiteral("</tr></thead>\n<tbody>\n");
     for (const auto &[number, t] : institutions) {
@@ -226,9 +226,11 @@ QString institutionChart(const QList<std::pair<QString, InstitutionTotals>> &ins
 QString rowsToLookAt(const ReportTotals &totals, bool national)
 {
     QString table = QStringLiteral("<h2>確認する行</h2>\n<p class=\"note\">判定できなかった行と、報告と違い規則の違いで"
-                                   "説明できない行 (最初の %1 件)。</p>\n<table class=\"look\"><thead><tr>"
-                                   "<th>ファイル / 行</th>")
+                                   "説明できない行 (最初の %1 件)。</p>\n")
                         .arg(kRowsToLookAtKept);
+    if (totals.rowsToLookAt().isEmpty())
+        return table + QStringLiteral("<p>ありません</p>\n"); // no table of headings alone
+    table += QStringLiteral("<table class=\"look\"><thead><tr><th>ファイル / 行</th>");
     table += national ? QStringLiteral("<th>被保険者証等番号</th>") : QString();
     table += QStringLiteral("<th>理由</th></tr></thead>\n<tbody>\n");
     for (const RowToLookAt &row : totals.rowsToLookAt()) {

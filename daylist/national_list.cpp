@@ -7,6 +7,7 @@
 #include "daylist/national_row.h"
 #include "daylist/national_summary.h"
 #include "daylist/output_file.h"
+#include "daylist/progress_line.h"
 #include "daylist/report_rows.h"
 #include "daylist/result_sink.h"
 #include "national/archive_index.h"
@@ -210,9 +211,11 @@ public:
         notes.input = m_several ? path : QString();
         notes.sharedNames = source.sharedNames();
         const qint64 checkupFilesBefore = m_summary.checkupFiles;
+        ProgressLine progress(m_sink, QStringLiteral("ファイル"));
         for (qsizetype i = 0; i < source.count(); ++i) {
             const ReadFile read = input.lone ? std::move(*input.lone) : readFile(source, i);
             input.lone.reset();
+            progress.step(i + 1, i + 1, source.count());
             if (!writeRow(read, entryName(path, source, read.file.name), notes.sharedNames))
                 return false;
         }

@@ -11,11 +11,28 @@ constexpr int kCountWidth = 60;
 constexpr int kBarHeight = 16;
 constexpr int kRowHeight = 22;
 constexpr int kLegendHeight = 26;
-constexpr int kLabelChars = 20; // a longer label is cut with "…"
+// A label wider than its column is cut with "…". Its width is counted in
+// half-width columns, a kana or kanji taking two: kLabelWidth holds some 38
+// at the charts' 11 px, so that an institution's 10-digit number leaves room
+// for most of its name.
+constexpr int kLabelColumns = 38;
+constexpr int kEllipsisColumns = 2;
+
+int columnsOf(QChar c) { return c.unicode() >= 0x1100 ? 2 : 1; }
 
 QString shortLabel(const QString &label)
 {
-    return label.size() > kLabelChars ? label.left(kLabelChars - 1) + u'…' : label;
+    int columns = 0;
+    for (const QChar c : label)
+        columns += columnsOf(c);
+    if (columns <= kLabelColumns)
+        return label;
+    qsizetype kept = 0;
+    for (int used = 0; used + columnsOf(label[kept]) <= kLabelColumns - kEllipsisColumns; ++kept)
+        used += columnsOf(label[kept]);
+    if (kept > 0 && label[kept - 1].isHighSurrogate())
+        --kept; // never half a character
+    return label.left(kept) + u'…';
 }
 
 QString legend(const QList<ChartSeries> &series)

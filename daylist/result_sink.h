@@ -24,9 +24,9 @@ public:
     // What went wrong, naming the file; and where the result went.
     QString error() const { return m_error; }
     QString finalPath() const;
+    bool toStandardOutput() const { return m_line.output == u"-"; }
 
 private:
-    bool toStandardOutput() const { return m_line.output == u"-"; }
     QString writeFailed() const;
 
     const CommandLine &m_line;

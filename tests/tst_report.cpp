@@ -1,5 +1,6 @@
 #include "checkup_xml.h"
 #include "daylist/kalvemo_judge.h"
+#include "daylist/report_charts.h"
 #include "examinee/age_band.h"
 
 #include <QDir>
@@ -21,6 +22,8 @@ private slots:
     void loadsAndRunsNothing();
     void rowsToLookAtBounded_data();
     void rowsToLookAtBounded();
+    void chartLabelsCutByWidth_data();
+    void chartLabelsCutByWidth();
 };
 
 namespace {
@@ -341,6 +344,7 @@ void TestReport::rowsToLookAtBounded_data()
     QTest::addColumn<int>("shown");
     QTest::addColumn<QString>("rest");
 
+    QTest::newRow("none: no table, said in words") << 0 << 0 << QStringLiteral("<p>ありません</p>");
     QTest::newRow("every one shown") << 3 << 3 << QString();
     QTest::newRow("the first 100, the rest counted") << 103 << 100 << QStringLiteral("<p>ほか 3 件</p>");
 }
@@ -350,17 +354,45 @@ void TestReport::rowsToLookAtBounded()
     QFETCH(int, notJudged);
     QFETCH(int, shown);
     QFETCH(QString, rest);
-    const QStringList rows(notJudged, QStringLiteral("9,男,1970/01/01,2025/03/10,170,1S0,90,120,80,100,50,95,5.4,"
-                                                     "なし,なし,なし,いいえ"));
+    QStringList rows(notJudged, QStringLiteral("9,男,1970/01/01,2025/03/10,170,1S0,90,120,80,100,50,95,5.4,"
+                                               "なし,なし,なし,いいえ"));
+    rows << QStringLiteral("2,女,1980/01/01,2025/03/10,158,50,70,118,72,90,60,90,5.2,なし,なし,なし,いいえ"); // judged
     QTemporaryDir dir;
     const Run run = judgeWithReport(dir, {{QStringLiteral("many.csv"), dayList(rows)}}, QStringLiteral("many.csv"));
     const QString report = readAll(run.report);
     const QString table =
         report.section(QStringLiteral("<table class=\"look\">"), 1).section(QStringLiteral("</table>"), 0, 0);
-    QCOMPARE(table.count(QStringLiteral("<tr>")), 1 + shown); // the headings, then a row each
-    QCOMPARE(report.contains(QStringLiteral("ほか ")), !rest.isEmpty());
+    QCOMPARE(table.count(QStringLiteral("<tr>")), shown > 0 ? 1 + shown : 0); // the headings, then a row each
+    QCOMPARE(report.contains(QStringLiteral("ほか ")), rest.contains(QStringLiteral("ほか ")));
     if (!rest.isEmpty())
         QVERIFY(report.contains(rest));
+}
+
+// A bar's label as the chart shows it: cut with "…" only where it is wider
+// than its column, a kanji counting as two digits.
+void TestReport::chartLabelsCutByWidth_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("shown");
+
+    const QString number = QStringLiteral("1399999998 ");
+    QTest::newRow("an institution's number and name kept whole")
+        << number + QStringLiteral("みなと健診クリニック") << number + QStringLiteral("みなと健診クリニック");
+    QTest::newRow("a name too wide cut where it no longer fits")
+        << number + QStringLiteral("医療法人社団みなと会みなと健診クリニック")
+        << number + QStringLiteral("医療法人社団みなと会みな…");
+    QTest::newRow("digits counted narrow") << QString(38, u'9') << QString(38, u'9');
+    QTest::newRow("a wide character never cut in half")
+        << QString(16, u'あ') + QStringLiteral("9\U0001F600うえお") << QString(16, u'あ') + QStringLiteral("9…");
+}
+
+void TestReport::chartLabelsCutByWidth()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, shown);
+    const QString chart =
+        stackedBarChart(QStringLiteral("照合"), {{QStringLiteral("一致"), QStringLiteral("#000")}}, {{label, {1}}});
+    QVERIFY2(chart.contains(u'>' + shown + QStringLiteral("</text>")), qPrintable(chart));
 }
 
 QTEST_GUILESS_MAIN(TestReport)
