@@ -20,8 +20,6 @@ class TestReport : public QObject {
 private slots:
     void reportOfARun_data();
     void reportOfARun();
-    void rowsToLookAtBounded_data();
-    void rowsToLookAtBounded();
     void chartLabelsCutByWidth_data();
     void chartLabelsCutByWidth();
 };
@@ -229,18 +227,25 @@ void TestReport::reportOfARun_data()
     QTest::addColumn<Files>("files");
     QTest::addColumn<QString>("input");
     QTest::addColumn<qint64>("examinees"); // judged, in 男女計's 計
+    QTest::addColumn<int>("lookRows");     // the table of rows to look at: its headings, then one a row; or none
+    QTest::addColumn<QString>("rest");     // said after it
 
-    QTest::newRow("national folder: two institutions") << nationalFolder() << QString() << qint64(5);
-    QTest::newRow("day's list with dates")
-        << Files{{QStringLiteral("day.csv"), kDatedList}} << QStringLiteral("day.csv") << qint64(5);
+    QTest::newRow("national folder: two institutions")
+        << nationalFolder() << QString() << qint64(5) << 1 + 3 << QString(); // 2 disagree, 1 not judged
+    QTest::newRow("day's list with dates") << Files{{QStringLiteral("day.csv"), kDatedList}}
+                                           << QStringLiteral("day.csv") << qint64(5) << 1 + 1 << QString();
     QTest::newRow("day's list with age bands only")
-        << Files{{QStringLiteral("band.csv"), kBandedList}} << QStringLiteral("band.csv") << qint64(2);
+        << Files{{QStringLiteral("band.csv"), kBandedList}} << QStringLiteral("band.csv") << qint64(2) << 0
+        << QStringLiteral("<p>ありません</p>");
     // Cells that would be markup, a script or a style's load, shown in the
     // rows to look at as the reason names them.
     const QByteArray bad = QByteArray(kNotJudged).replace("1S0", "<script src=x>@import url(y)</script>")
                            + QByteArray(kNotJudged).replace("1S0", "<img src=x onerror=y>");
-    QTest::newRow("cells written as markup")
-        << Files{{QStringLiteral("bad.csv"), kHeadings + bad}} << QStringLiteral("bad.csv") << qint64(0);
+    QTest::newRow("cells written as markup") << Files{{QStringLiteral("bad.csv"), kHeadings + bad}}
+                                             << QStringLiteral("bad.csv") << qint64(0) << 1 + 2 << QString();
+    QTest::newRow("the first 100 rows to look at, the rest counted")
+        << Files{{QStringLiteral("m.csv"), kHeadings + kNotJudged.repeated(103) + kJudged}} << QStringLiteral("m.csv")
+        << qint64(1) << 1 + 100 << QStringLiteral("<p>ほか 3 件</p>");
 }
 
 // The report's tables hold what the list of the same run holds; the page
@@ -263,35 +268,14 @@ void TestReport::reportOfARun()
     const QString style = run.report.section(QStringLiteral("</style>"), 0, 0);
     QVERIFY(!style.contains(QStringLiteral("url(")) && !style.contains(QStringLiteral("@import")));
     QVERIFY2(loadingIn(run.report).isEmpty(), qPrintable(loadingIn(run.report)));
+    QFETCH(QString, rest);
+    const QString look =
+        run.report.section(QStringLiteral("<table class=\"look\">"), 1).section(QStringLiteral("</table>"), 0, 0);
+    QTEST(int(look.count(QStringLiteral("<tr>"))), "lookRows");
+    QCOMPARE(run.report.contains(QStringLiteral("ほか ")), rest.contains(QStringLiteral("ほか ")));
+    QVERIFY(run.report.contains(rest));
     if (input == u"bad.csv")
         QVERIFY(run.report.contains(QStringLiteral("&lt;script src=x&gt;@import url(y)")));
-}
-
-void TestReport::rowsToLookAtBounded_data()
-{
-    QTest::addColumn<int>("notJudged");
-    QTest::addColumn<int>("shown");
-    QTest::addColumn<QString>("rest");
-
-    QTest::newRow("none: no table, said in words") << 0 << 0 << QStringLiteral("<p>ありません</p>");
-    QTest::newRow("every one shown") << 3 << 3 << QString();
-    QTest::newRow("the first 100, the rest counted") << 103 << 100 << QStringLiteral("<p>ほか 3 件</p>");
-}
-
-void TestReport::rowsToLookAtBounded()
-{
-    QFETCH(int, notJudged);
-    QFETCH(int, shown);
-    QFETCH(QString, rest);
-    const QString report =
-        judgeWithReport({{QStringLiteral("m.csv"), kHeadings + kNotJudged.repeated(notJudged) + kJudged}},
-                        QStringLiteral("m.csv"))
-            .report;
-    const QString table =
-        report.section(QStringLiteral("<table class=\"look\">"), 1).section(QStringLiteral("</table>"), 0, 0);
-    QCOMPARE(table.count(QStringLiteral("<tr>")), shown > 0 ? 1 + shown : 0); // the headings, then a row each
-    QCOMPARE(report.contains(QStringLiteral("ほか ")), rest.contains(QStringLiteral("ほか ")));
-    QVERIFY(report.contains(rest));
 }
 
 // A bar's label as the chart shows it: cut with "…" only where it is wider
