@@ -76,29 +76,27 @@ const QByteArray kBandedList = "ID,年齢区分,性別,身長,体重,腹囲,最�
 const QByteArray kNotJudged = "9,男,1970/01/01,2025/03/10,170,1S0,90,120,80,100,50,95,5.4,なし,なし,なし,いいえ\n";
 const QByteArray kJudged = "2,女,1980/01/01,2025/03/10,158,50,70,118,72,90,60,90,5.2,なし,なし,なし,いいえ\n";
 
-// The list and the report of kalvemo-judge run with --report on `input`
-// (a file of `files`, or their folder: ""), written into a folder of their own.
+// The list and the report of kalvemo-judge run with --report on `files`
+// (the file, or the folder of several), written into a folder of their own.
 struct Run {
     QString list;
     QString report;
 };
-Run judgeWithReport(const Files &files, const QString &input)
+Run judgeWithReport(const Files &files)
 {
     const QTemporaryDir dir;
     QDir(dir.path()).mkdir(QStringLiteral("in"));
     for (auto it = files.cbegin(); it != files.cend(); ++it)
-        if (QFile file(dir.filePath(QStringLiteral("in/") + it.key()));
-            !file.open(QIODevice::WriteOnly) || file.write(*it) < 0)
-            return {};
-    const QString list = dir.filePath(QStringLiteral("list.csv")), report = dir.filePath(QStringLiteral("r.html"));
-    if (runKalvemoJudge({dir.filePath(QStringLiteral("in/") + input), QStringLiteral("-o"), list,
-                         QStringLiteral("--report"), report})
-        > 1)
+        if (QFile file(dir.filePath(QStringLiteral("in/") + it.key())); file.open(QIODevice::WriteOnly))
+            file.write(*it);
+    const QString input = dir.filePath(QStringLiteral("in/") + (files.size() == 1 ? files.firstKey() : QString()));
+    const QStringList written{dir.filePath(QStringLiteral("list.csv")), dir.filePath(QStringLiteral("r.html"))};
+    if (runKalvemoJudge({input, QStringLiteral("-o"), written[0], QStringLiteral("--report"), written[1]}) > 1)
         return {};
-    QFile listFile(list), reportFile(report);
-    if (!listFile.open(QIODevice::ReadOnly) || !reportFile.open(QIODevice::ReadOnly))
-        return {};
-    return {QString::fromUtf8(listFile.readAll()), QString::fromUtf8(reportFile.readAll())};
+    QStringList texts;
+    for (QFile file : written)
+        texts << (file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString());
+    return {texts[0], texts[1]};
 }
 
 // The band of the age at the fiscal year's end, from 40 to 74 in fives.
@@ -115,10 +113,8 @@ QString bandHeading(const QString &birth, const QString &exam)
 // file under its institution, by its 照合.
 Cells countedFromList(const QString &list)
 {
-    const QStringList classWords{QStringLiteral("基準該当"), QStringLiteral("予備群該当"), QStringLiteral("非該当"),
-                                 QStringLiteral("判定できず")};
-    const QStringList levelWords{QStringLiteral("積極的支援"), QStringLiteral("動機付け支援"), QStringLiteral("なし"),
-                                 QStringLiteral("判定できず")};
+    const QStringList classWords = QStringLiteral("基準該当 予備群該当 非該当 判定できず").split(u' ');
+    const QStringList levelWords = QStringLiteral("積極的支援 動機付け支援 なし 判定できず").split(u' ');
     const auto word = [](const QStringList &words, const QString &code) {
         const int i = code.toInt() - 1;
         return i >= 0 && i < words.size() ? words[i] : QStringLiteral("報告なし");
@@ -206,10 +202,8 @@ Cells readTables(const QString &report, QString &error)
 // something: none, as the page is a file read on a desk with no network.
 QString loadingIn(const QString &report)
 {
-    static const QStringList elements{QStringLiteral("script"), QStringLiteral("link"),   QStringLiteral("img"),
-                                      QStringLiteral("iframe"), QStringLiteral("object"), QStringLiteral("embed"),
-                                      QStringLiteral("image"),  QStringLiteral("use"),    QStringLiteral("base")};
-    static const QStringList attributes{QStringLiteral("src"), QStringLiteral("href"), QStringLiteral("srcset")};
+    const QStringList elements = QStringLiteral("script link img iframe object embed image use base").split(u' ');
+    const QStringList attributes = QStringLiteral("src href srcset").split(u' ');
     for (QXmlStreamReader xml(report); xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd();) {
         if (elements.contains(xml.name().toString()))
             return xml.name().toString();
@@ -224,37 +218,31 @@ QString loadingIn(const QString &report)
 
 void TestReport::reportOfARun_data()
 {
-    QTest::addColumn<Files>("files");
-    QTest::addColumn<QString>("input");
+    QTest::addColumn<Files>("files");      // one day's list, or a national folder
     QTest::addColumn<qint64>("examinees"); // judged, in 男女計's 計
     QTest::addColumn<int>("lookRows");     // the table of rows to look at: its headings, then one a row; or none
     QTest::addColumn<QString>("rest");     // said after it
+    const auto row = [](const char *name, const Files &files, qint64 examinees, int lookRows, const char *rest) {
+        QTest::newRow(name) << files << examinees << lookRows << rest;
+    };
 
-    QTest::newRow("national folder: two institutions")
-        << nationalFolder() << QString() << qint64(5) << 1 + 3 << QString(); // 2 disagree, 1 not judged
-    QTest::newRow("day's list with dates") << Files{{QStringLiteral("day.csv"), kDatedList}}
-                                           << QStringLiteral("day.csv") << qint64(5) << 1 + 1 << QString();
-    QTest::newRow("day's list with age bands only")
-        << Files{{QStringLiteral("band.csv"), kBandedList}} << QStringLiteral("band.csv") << qint64(2) << 0
-        << QStringLiteral("<p>ありません</p>");
+    row("national folder: two institutions", nationalFolder(), 5, 1 + 3, ""); // 2 disagree, 1 not judged
+    row("day's list with dates", {{QStringLiteral("day.csv"), kDatedList}}, 5, 1 + 1, "");
+    row("day's list with age bands only", {{QStringLiteral("band.csv"), kBandedList}}, 2, 0, "<p>ありません</p>");
     // Cells that would be markup, a script or a style's load, shown in the
     // rows to look at as the reason names them.
     const QByteArray bad = QByteArray(kNotJudged).replace("1S0", "<script src=x>@import url(y)</script>")
                            + QByteArray(kNotJudged).replace("1S0", "<img src=x onerror=y>");
-    QTest::newRow("cells written as markup") << Files{{QStringLiteral("bad.csv"), kHeadings + bad}}
-                                             << QStringLiteral("bad.csv") << qint64(0) << 1 + 2 << QString();
-    QTest::newRow("the first 100 rows to look at, the rest counted")
-        << Files{{QStringLiteral("m.csv"), kHeadings + kNotJudged.repeated(103) + kJudged}} << QStringLiteral("m.csv")
-        << qint64(1) << 1 + 100 << QStringLiteral("<p>ほか 3 件</p>");
+    row("cells written as markup", {{QStringLiteral("bad.csv"), kHeadings + bad}}, 0, 1 + 2, "");
+    row("the first 100 rows to look at, the rest counted",
+        {{QStringLiteral("m.csv"), kHeadings + kNotJudged.repeated(103) + kJudged}}, 1, 1 + 100, "<p>ほか 3 件</p>");
 }
 
-// The report's tables hold what the list of the same run holds; the page
-// loads and runs nothing, a cell written as markup shown as its text.
 void TestReport::reportOfARun()
 {
     QFETCH(Files, files);
-    QFETCH(QString, input);
-    const Run run = judgeWithReport(files, input);
+    QFETCH(QString, rest);
+    const Run run = judgeWithReport(files);
     QString error;
     const Cells shown = readTables(run.report, error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
@@ -268,13 +256,12 @@ void TestReport::reportOfARun()
     const QString style = run.report.section(QStringLiteral("</style>"), 0, 0);
     QVERIFY(!style.contains(QStringLiteral("url(")) && !style.contains(QStringLiteral("@import")));
     QVERIFY2(loadingIn(run.report).isEmpty(), qPrintable(loadingIn(run.report)));
-    QFETCH(QString, rest);
     const QString look =
         run.report.section(QStringLiteral("<table class=\"look\">"), 1).section(QStringLiteral("</table>"), 0, 0);
     QTEST(int(look.count(QStringLiteral("<tr>"))), "lookRows");
     QCOMPARE(run.report.contains(QStringLiteral("ほか ")), rest.contains(QStringLiteral("ほか ")));
     QVERIFY(run.report.contains(rest));
-    if (input == u"bad.csv")
+    if (files.contains(QStringLiteral("bad.csv")))
         QVERIFY(run.report.contains(QStringLiteral("&lt;script src=x&gt;@import url(y)")));
 }
 
