@@ -98,14 +98,6 @@ std::pair<QString, QString> judgeWithReport(const Files &files)
     return {texts[0], texts[1]};
 }
 
-// The band of the age at the fiscal year's end, from 40 to 74 in fives.
-QString bandHeading(const QString &birth, const QString &exam)
-{
-    const auto b = dateOf(birth), e = dateOf(exam);
-    const int age = b && e ? fiscalYearEndAge(*b, *e) : 0, first = 40 + (age - 40) / 5 * 5;
-    return age < 40 || age > 74 ? QString() : QStringLiteral("%1～%2歳").arg(first).arg(first + 4);
-}
-
 // What the list says, counted as the report's tables count it: each judged
 // row in its sex's table and 男女計, under its band and 計; each national
 // file under its institution, by its 照合.
@@ -132,7 +124,10 @@ Cells countedFromList(const QString &list)
         if (classCode.isEmpty())
             continue; // not judged
         const QString sex = row[column("性別")].startsWith(u'男') ? QStringLiteral("男性") : QStringLiteral("女性");
-        const QString band = bandHeading(row.value(column("生年月日")), row.value(column("受診日")));
+        // the band of the age at the fiscal year's end, from 40 to 74 in fives
+        const auto b = dateOf(row.value(column("生年月日"))), e = dateOf(row.value(column("受診日")));
+        const int age = b && e ? fiscalYearEndAge(*b, *e) : 0, first = 40 + (age - 40) / 5 * 5;
+        const QString band = age < 40 || age > 74 ? QString() : QStringLiteral("%1～%2歳").arg(first).arg(first + 4);
         QStringList counted{QStringLiteral("|受診者"),
                             QStringLiteral("メタボリックシンドローム|") + word(classWords, classCode),
                             QStringLiteral("保健指導レベル|") + word(levelWords, row[column("保健指導レベルコード")])};
@@ -221,7 +216,6 @@ void TestReport::reportOfARun_data()
     row("national folder: two institutions", nationalFolder(), 1 + 3, ""); // 2 disagree, 1 not judged
     row("day's list with dates", {{QStringLiteral("day.csv"), kDatedList}}, 1 + 1, "");
     row("day's list with age bands only", {{QStringLiteral("band.csv"), kBandedList}}, 0, "<p>ありません</p>");
-    row("two rows to look at", {{QStringLiteral("two.csv"), kHeadings + kNotJudged + kNotJudged}}, 1 + 2, "");
     row("the first 100 rows to look at, the rest counted",
         {{QStringLiteral("m.csv"), kHeadings + kNotJudged.repeated(103) + kJudged}}, 1 + 100, "<p>ほか 3 件</p>");
 }
@@ -231,11 +225,9 @@ void TestReport::reportOfARun()
     QFETCH(Files, files);
     QFETCH(QString, rest);
     const auto [list, report] = judgeWithReport(files);
-    const Cells shown = readTables(report), counted = countedFromList(list);
-    for (auto it = counted.cbegin(); it != counted.cend(); ++it)
-        QVERIFY2(shown.contains(it.key()), qPrintable(it.key()));
-    for (auto it = shown.cbegin(); it != shown.cend(); ++it)
-        QVERIFY2(*it == counted.value(it.key()), qPrintable(it.key() + QStringLiteral(": %1").arg(*it)));
+    Cells shown = readTables(report);
+    shown.removeIf([](const auto &cell) { return cell.value() == 0; }); // the list names no cell it counts none in
+    QCOMPARE(shown, countedFromList(list));
     QVERIFY(report.contains(QStringLiteral("<svg")));
     const QString style = report.section(QStringLiteral("</style>"), 0, 0);
     QVERIFY(!style.contains(QStringLiteral("url(")) && !style.contains(QStringLiteral("@import")));
